@@ -1,0 +1,27 @@
+# Compiler settings every korvo module shares.
+#
+# All modules share one C++ runtime and one heap (objects and strings cross
+# module boundaries), so the runtime is always linked dynamically.
+add_compile_options(
+  -Wall -Wextra -Wno-unused-parameter
+  # g++ passes class objects through "..." by hidden reference: a CString
+  # handed to Format() that way would print garbage.
+  -Werror=conditionally-supported
+  -Werror=return-type
+  -mno-ms-bitfields
+)
+add_compile_definitions(WINVER=0x0501 _WIN32_WINNT=0x0501 _WIN32_IE=0x0600 STRICT NOMINMAX)
+set(CMAKE_SHARED_LIBRARY_PREFIX "")
+set(CMAKE_IMPORT_LIBRARY_PREFIX "")
+set(CMAKE_STATIC_LIBRARY_PREFIX "lib")
+
+# A shipped plug-in or framework DLL. Its exports keep their plain names.
+function(korvo_add_dll target)
+  add_library(${target} SHARED ${ARGN})
+  target_link_options(${target} PRIVATE -Wl,--kill-at -Wl,--enable-stdcall-fixup)
+endfunction()
+
+# A windowed executable.
+function(korvo_add_gui_exe target)
+  add_executable(${target} WIN32 ${ARGN})
+endfunction()

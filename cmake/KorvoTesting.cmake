@@ -1,0 +1,19 @@
+# GoogleTest, built from Debian's sources with the cross compiler, and the
+# helper that declares one test program run by ctest under Wine.
+set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
+set(BUILD_GMOCK ON CACHE BOOL "" FORCE)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
+
+# korvo_add_test(<name> SOURCES <files...> [LIBS <targets...>] [LABELS <labels...>])
+function(korvo_add_test name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;LABELS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gmock GTest::gtest_main)
+  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${KORVO_TEST_BIN_DIR})
+  add_dependencies(${name} korvo_runtime)
+  add_test(NAME ${name} COMMAND ${name} WORKING_DIRECTORY ${KORVO_TEST_BIN_DIR})
+  if(ARG_LABELS)
+    set_tests_properties(${name} PROPERTIES LABELS "${ARG_LABELS}")
+  endif()
+endfunction()

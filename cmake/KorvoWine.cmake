@@ -1,0 +1,6 @@
+# Windows programs run under Wine, each build folder with a Wine prefix of its own.
+set(KORVO_WINE_PREFIX ${CMAKE_BINARY_DIR}/wineprefix)
+string(REPLACE "/" "\\\\" KORVO_DIST_DIR_WINDOWS "Z:${KORVO_DIST_DIR}")
+configure_file(${CMAKE_CURRENT_LIST_DIR}/wine-run.in ${CMAKE_BINARY_DIR}/wine-run @ONLY
+  FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_BINARY_DIR}/wine-run)

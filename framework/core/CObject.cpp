@@ -1,0 +1,2 @@
+#include "core/CObject.h"
+CObject::~CObject() = default;

@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Installs everything korvo's build and tests need on Debian. Safe to run again.
+set -euo pipefail
+
+packages=(
+  g++-mingw-w64-i686-posix mingw-w64-tools binutils-mingw-w64-i686
+  wine wine32:i386 wine64 fonts-wine fonts-liberation fonts-wqy-microhei
+  xvfb xauth x11-utils xdotool socat imagemagick googletest cmake ninja-build
+  libz-mingw-w64-dev lzma-dev python3 python3-xlrd python3-olefile gzip xz-utils
+)
+
+missing() {
+  local package
+  for package in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || echo "$package"
+  done
+}
+
+sudo_if_needed() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
+
+if ! dpkg --print-foreign-architectures | grep -qx i386; then
+  sudo_if_needed dpkg --add-architecture i386
+  need_update=1
+fi
+
+todo=$(missing)
+if [ -n "$todo" ]; then
+  export DEBIAN_FRONTEND=noninteractive
+  sudo_if_needed apt-get update -q
+  # shellcheck disable=SC2086
+  sudo_if_needed apt-get install -y -q --no-install-recommends $todo
+fi

@@ -1,0 +1,46 @@
+# Sourced by the run and test scripts: a Wine prefix for a build folder, an X
+# display and a persistent wineserver, all stopped again by wine_session_stop.
+
+wine_session_env() {
+  export WINEPREFIX="$1/wineprefix" WINEARCH=win32 WINEDEBUG=${WINEDEBUG:--all}
+  export WINEDLLOVERRIDES="mscoree=;mshtml="
+}
+
+wine_prefix_create() {
+  if [ ! -f "$WINEPREFIX/.korvo-ready" ]; then
+    wineboot -i >/dev/null 2>&1 </dev/null
+    touch "$WINEPREFIX/.korvo-ready"
+  fi
+  # The first Wine program starts the prefix's services, which inherit its
+  # standard handles: start them here, detached, so no caller's pipe stays open.
+  wine cmd /c exit 0 </dev/null >/dev/null 2>&1
+  # Debian's Wine does not find its own fonts (Marlett, Tahoma) without this.
+  mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
+  cp -n /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
+}
+
+wine_session_start() {
+  wine_session_env "$1"
+  KORVO_XVFB_PID=
+  if [ -z "${DISPLAY:-}" ] || [ -n "${KORVO_OWN_DISPLAY:-}" ]; then
+    local fd_file
+    fd_file=$(mktemp)
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fd_file" >/dev/null 2>&1 &
+    KORVO_XVFB_PID=$!
+    local tries=0
+    while [ ! -s "$fd_file" ] && [ $tries -lt 100 ]; do sleep 0.1; tries=$((tries + 1)); done
+    export DISPLAY=":$(cat "$fd_file")"
+    rm -f "$fd_file"
+  fi
+  mkdir -p "$WINEPREFIX"
+  # Output to /dev/null: a wineserver holding our pipe would keep callers waiting.
+  wineserver -p >/dev/null 2>&1 </dev/null
+  wine_prefix_create
+}
+
+wine_session_stop() {
+  wineserver -k >/dev/null 2>&1 || true
+  if [ -n "${KORVO_XVFB_PID:-}" ]; then
+    kill "$KORVO_XVFB_PID" 2>/dev/null || true
+  fi
+}
