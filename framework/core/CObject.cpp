@@ -1,2 +1,0 @@
-#include "core/CObject.h"
-CObject::~CObject() = default;

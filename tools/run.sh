@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Builds korvo and starts it under Wine. Without KORVO_PORT (a host serial
+# device such as /dev/ttyUSB0), korvo talks to the simulated set-top box on COM1.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${KORVO_BUILD_DIR:-$root/build}
+"$root/tools/setup.sh"
+"$root/tools/build.sh" "$build"
+# shellcheck source=tools/wine-session.sh
+. "$root/tools/wine-session.sh"
+wine_session_start "$build"
+trap wine_session_stop EXIT
+
+program=$build/dist/korvo.exe
+[ -f "$program" ] || program=$build/test-bin/framework_demo.exe
+if [ ! -f "$program" ]; then
+  echo "Nothing runnable was built yet." >&2
+  exit 1
+fi
+
+if [ -x "$root/tools/stbsim/serial-pair.sh" ] && [ -z "${KORVO_PORT:-}" ]; then
+  "$root/tools/stbsim/serial-pair.sh" start 1
+  trap '"$root/tools/stbsim/serial-pair.sh" stop 1; wine_session_stop' EXIT
+elif [ -n "${KORVO_PORT:-}" ]; then
+  ln -sfn "$KORVO_PORT" "$WINEPREFIX/dosdevices/com1"
+fi
+
+cd "$(dirname "$program")"
+"$build/wine-run" "$program"
