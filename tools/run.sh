@@ -6,10 +6,6 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build=${KORVO_BUILD_DIR:-$root/build}
 "$root/tools/setup.sh"
 "$root/tools/build.sh" "$build"
-# shellcheck source=tools/wine-session.sh
-. "$root/tools/wine-session.sh"
-wine_session_start "$build"
-trap wine_session_stop EXIT
 
 program=$build/dist/korvo.exe
 [ -f "$program" ] || program=$build/test-bin/framework_demo.exe
@@ -18,12 +14,19 @@ if [ ! -f "$program" ]; then
   exit 1
 fi
 
-if [ -x "$root/tools/stbsim/serial-pair.sh" ] && [ -z "${KORVO_PORT:-}" ]; then
+# shellcheck source=tools/wine-session.sh
+. "$root/tools/wine-session.sh"
+wine_session_env "$build"
+# Wine lists its COM ports when the wineserver starts: link the port first.
+mkdir -p "$WINEPREFIX/dosdevices"
+if [ -n "${KORVO_PORT:-}" ]; then
+  ln -sfn "$KORVO_PORT" "$WINEPREFIX/dosdevices/com1"
+  trap wine_session_stop EXIT
+else
   "$root/tools/stbsim/serial-pair.sh" start 1
   trap '"$root/tools/stbsim/serial-pair.sh" stop 1; wine_session_stop' EXIT
-elif [ -n "${KORVO_PORT:-}" ]; then
-  ln -sfn "$KORVO_PORT" "$WINEPREFIX/dosdevices/com1"
 fi
+wine_session_start "$build"
 
 cd "$(dirname "$program")"
 "$build/wine-run" "$program"
