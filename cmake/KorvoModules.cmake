@@ -6,7 +6,7 @@ add_compile_options(
   -Wall -Wextra -Wno-unused-parameter
   # g++ passes class objects through "..." by hidden reference: a CString
   # handed to Format() that way would print garbage.
-  -Werror=conditionally-supported
+  $<$<COMPILE_LANGUAGE:CXX>:-Werror=conditionally-supported>
   -Werror=return-type
   -mno-ms-bitfields
 )
