@@ -1,0 +1,3 @@
+#include "app/CSyncObject.h"
+
+CSyncObject::~CSyncObject() = default;

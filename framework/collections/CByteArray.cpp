@@ -1,0 +1,3 @@
+#include "collections/CByteArray.h"
+
+IMPLEMENT_SERIAL(CByteArray, CObject, 0)

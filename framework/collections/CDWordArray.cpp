@@ -1,0 +1,3 @@
+#include "collections/CDWordArray.h"
+
+IMPLEMENT_SERIAL(CDWordArray, CObject, 0)

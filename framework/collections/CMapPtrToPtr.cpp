@@ -1,0 +1,3 @@
+#include "collections/CMapPtrToPtr.h"
+
+IMPLEMENT_DYNAMIC(CMapPtrToPtr, CObject)

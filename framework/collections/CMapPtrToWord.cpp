@@ -1,0 +1,3 @@
+#include "collections/CMapPtrToWord.h"
+
+IMPLEMENT_DYNAMIC(CMapPtrToWord, CObject)

@@ -1,0 +1,3 @@
+#include "collections/CMapStringToOb.h"
+
+IMPLEMENT_SERIAL(CMapStringToOb, CObject, 0)

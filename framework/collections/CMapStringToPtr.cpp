@@ -1,0 +1,3 @@
+#include "collections/CMapStringToPtr.h"
+
+IMPLEMENT_DYNAMIC(CMapStringToPtr, CObject)

@@ -1,0 +1,3 @@
+#include "collections/CMapStringToString.h"
+
+IMPLEMENT_SERIAL(CMapStringToString, CObject, 0)

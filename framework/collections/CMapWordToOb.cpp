@@ -1,0 +1,3 @@
+#include "collections/CMapWordToOb.h"
+
+IMPLEMENT_SERIAL(CMapWordToOb, CObject, 0)

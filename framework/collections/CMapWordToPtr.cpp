@@ -1,0 +1,3 @@
+#include "collections/CMapWordToPtr.h"
+
+IMPLEMENT_DYNAMIC(CMapWordToPtr, CObject)

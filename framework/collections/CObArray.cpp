@@ -1,0 +1,3 @@
+#include "collections/CObArray.h"
+
+IMPLEMENT_SERIAL(CObArray, CObject, 0)

@@ -1,0 +1,3 @@
+#include "collections/CObList.h"
+
+IMPLEMENT_SERIAL(CObList, CObject, 0)

@@ -1,0 +1,3 @@
+#include "collections/CPtrArray.h"
+
+IMPLEMENT_DYNAMIC(CPtrArray, CObject)

@@ -1,0 +1,3 @@
+#include "collections/CPtrList.h"
+
+IMPLEMENT_DYNAMIC(CPtrList, CObject)

@@ -1,0 +1,3 @@
+#include "collections/CStringArray.h"
+
+IMPLEMENT_SERIAL(CStringArray, CObject, 0)

@@ -1,0 +1,3 @@
+#include "collections/CStringList.h"
+
+IMPLEMENT_SERIAL(CStringList, CObject, 0)

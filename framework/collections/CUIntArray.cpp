@@ -1,0 +1,3 @@
+#include "collections/CUIntArray.h"
+
+IMPLEMENT_DYNAMIC(CUIntArray, CObject)

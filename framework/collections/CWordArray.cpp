@@ -1,0 +1,3 @@
+#include "collections/CWordArray.h"
+
+IMPLEMENT_SERIAL(CWordArray, CObject, 0)

@@ -1,0 +1,19 @@
+list(APPEND FRAMEWORK_SOURCES
+  ${CMAKE_CURRENT_SOURCE_DIR}/collections/CByteArray.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/collections/CDWordArray.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/collections/CMapPtrToPtr.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/collections/CMapPtrToWord.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/collections/CMapStringToOb.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/collections/CMapStringToPtr.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/collections/CMapStringToString.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/collections/CMapWordToOb.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/collections/CMapWordToPtr.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/collections/CObArray.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/collections/CObList.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/collections/CPtrArray.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/collections/CPtrList.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/collections/CStringArray.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/collections/CStringList.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/collections/CUIntArray.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/collections/CWordArray.cpp
+)

@@ -1,0 +1,3 @@
+list(APPEND FRAMEWORK_SOURCES
+  ${CMAKE_CURRENT_SOURCE_DIR}/strings/CString.cpp
+)
