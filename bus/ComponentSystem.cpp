@@ -1,0 +1,93 @@
+#include "ComponentSystem.h"
+#include "Component.h"
+#include "ComponentNames.h"
+#include "ErrorManager.h"
+#include "Logger.h"
+#include "NullComponent.h"
+#include "TransportProtocol.h"
+
+ComponentSystem::ComponentSystem() : logger_(nullptr), little_endian_(1), running_(1)
+{
+}
+
+ComponentSystem::~ComponentSystem() = default;
+
+bool ComponentSystem::init()
+{
+  logger_ = new Logger(kSystemLogFile, kSystemLogName, this);
+  *logger_ << "sys initializing\n";
+  *logger_ << "component <" << kSystemLogName << "> registered\n";
+  new ErrorManager(this);
+  new TransportProtocol(this);
+  return true;
+}
+
+void ComponentSystem::deinit()
+{
+  if (logger_ != nullptr) {
+    *logger_ << "sys deiniting:\n";
+  }
+  // The map is emptied before the first destructor runs, so a component that
+  // acquires or broadcasts while being deleted finds no deleted neighbour.
+  std::map<std::string, Component*> components;
+  components.swap(components_);
+  logger_ = nullptr;
+  for (auto& entry : components) {
+    delete entry.second;
+  }
+}
+
+bool ComponentSystem::register_component(const std::string& name, Component* component)
+{
+  if (NullComponent::instance() != *acquire(name)) {
+    return false;
+  }
+  // A non-shareable component that is already taken looks missing to acquire
+  // but still holds its name.
+  if (!components_.emplace(name, component).second) {
+    return false;
+  }
+  if (logger_ != nullptr) {
+    *logger_ << "component <" << name << "> registered\n";
+  }
+  return true;
+}
+
+Component* ComponentSystem::acquire(const std::string& name)
+{
+  auto found = components_.find(name);
+  if (found != components_.end() && found->second != nullptr) {
+    Component* component = found->second;
+    if (component->shareable() || component->use_count() == 0) {
+      component->add_use();
+      return component;
+    }
+  }
+  return &NullComponent::instance();
+}
+
+Component* ComponentSystem::acquire_error_manager()
+{
+  return acquire(kErrorManagerName);
+}
+
+void ComponentSystem::broadcast(Component* sender, BusMessage* message)
+{
+  if (running_ != 1) {
+    return;
+  }
+  for (auto& entry : components_) {
+    Component* component = entry.second;
+    if (component != nullptr && component->active() && component != sender) {
+      component->notify(message);
+    }
+  }
+}
+
+uint32_t ComponentSystem::swap32(uint32_t value) const
+{
+  if (little_endian_ != 0) {
+    return value;
+  }
+  return (value >> 24) | ((value >> 8) & 0x0000FF00u) | ((value << 8) & 0x00FF0000u) | (value << 24);
+}

@@ -1,0 +1,175 @@
+#include "ComponentSystem.h"
+#include "ComponentNames.h"
+#include "ErrorManager.h"
+#include "FileBytes.h"
+#include "Logger.h"
+#include "NullComponent.h"
+#include "RecordingComponent.h"
+#include "TemporaryDirectory.h"
+#include "TransportProtocol.h"
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+
+// Components deleted by deinit must come from new; the fixture deinitialises
+// every system it made.
+class ComponentSystemTest : public ::testing::Test {
+protected:
+  ~ComponentSystemTest() override { system.deinit(); }
+
+  RecordingComponent* add(const std::string& name, bool shareable = true)
+  {
+    return new RecordingComponent(name, &system, shareable);
+  }
+
+  ComponentSystem system;
+};
+
+TEST_F(ComponentSystemTest, SharedComponentIsHandedToEveryAcquirer)
+{
+  RecordingComponent* output = add("output");
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_EQ(output, system.acquire("output"));
+  }
+  EXPECT_EQ(3, output->use_count());
+}
+
+TEST_F(ComponentSystemTest, NonShareableComponentGoesToItsFirstAcquirerOnly)
+{
+  RecordingComponent* transport = add("transport protocol", false);
+  transport->answers[BUS_QUERY_OPEN] = 1;
+  Component* first = system.acquire("transport protocol");
+  Component* second = system.acquire("transport protocol");
+  EXPECT_EQ(transport, first);
+  EXPECT_EQ(&NullComponent::instance(), second);
+  BusMessage query{BUS_QUERY_OPEN, 0, nullptr};
+  EXPECT_EQ(1, first->request(&query));
+  EXPECT_EQ(0, second->request(&query));
+  EXPECT_EQ(1, transport->use_count());
+}
+
+TEST_F(ComponentSystemTest, MissingComponentYieldsTheNullComponent)
+{
+  Component* missing = system.acquire("com connector");
+  EXPECT_EQ(&NullComponent::instance(), missing);
+  EXPECT_EQ("null", missing->type_name());
+  EXPECT_EQ("null component", missing->name());
+  EXPECT_FALSE(missing->shareable());
+  BusMessage text{BUS_TEXT, 1, const_cast<char*>("x")};
+  EXPECT_EQ(0, missing->request(&text));
+  EXPECT_EQ(0, missing->notify(&text));
+}
+
+TEST_F(ComponentSystemTest, SecondComponentUnderATakenNameIsRefused)
+{
+  RecordingComponent* first = add("upgrade");
+  std::unique_ptr<RecordingComponent> second(new RecordingComponent("upgrade", &system));
+  EXPECT_EQ(first, system.acquire("upgrade"));
+  EXPECT_EQ(2, first->use_count());  // the refused registration acquired it once
+  EXPECT_EQ(0, second->use_count());
+  EXPECT_FALSE(system.register_component("upgrade", second.get()));
+}
+
+TEST_F(ComponentSystemTest, NameOfATakenNonShareableComponentStaysWithIt)
+{
+  RecordingComponent* first = add("transport protocol", false);
+  ASSERT_EQ(first, system.acquire("transport protocol"));
+  std::unique_ptr<RecordingComponent> second(new RecordingComponent("unregistered", nullptr, false));
+  EXPECT_FALSE(system.register_component("transport protocol", second.get()));
+  EXPECT_EQ(&NullComponent::instance(), system.acquire("transport protocol"));
+}
+
+TEST_F(ComponentSystemTest, BroadcastReachesActiveComponentsButTheSender)
+{
+  RecordingComponent* sender = add("com connector");
+  RecordingComponent* listener = add("output");
+  RecordingComponent* asleep = add("memcopy");
+  sender->set_active(true);
+  listener->set_active(true);
+  char byte = 'k';
+  BusMessage text{BUS_TEXT, 1, &byte};
+  system.broadcast(sender, &text);
+  ASSERT_EQ(1u, listener->notifications.size());
+  EXPECT_EQ(BUS_TEXT, listener->notifications[0].type);
+  EXPECT_EQ("k", listener->notifications[0].bytes);
+  EXPECT_TRUE(sender->notifications.empty());
+  EXPECT_TRUE(asleep->notifications.empty());
+
+  system.broadcast(nullptr, &text);
+  EXPECT_EQ(1u, sender->notifications.size());
+  EXPECT_EQ(2u, listener->notifications.size());
+}
+
+TEST_F(ComponentSystemTest, BroadcastDeliversNothingAfterStop)
+{
+  RecordingComponent* listener = add("output");
+  listener->set_active(true);
+  system.stop();
+  BusMessage clear{BUS_CLEAR_TEXT, 0, nullptr};
+  system.broadcast(nullptr, &clear);
+  EXPECT_TRUE(listener->notifications.empty());
+}
+
+TEST_F(ComponentSystemTest, Swap32FollowsTheTargetByteOrder)
+{
+  EXPECT_EQ(1, system.little_endian());
+  EXPECT_EQ(0x01020304u, system.swap32(0x01020304u));
+  system.set_little_endian(0);
+  EXPECT_EQ(0x04030201u, system.swap32(0x01020304u));
+  EXPECT_EQ(0x000000FFu, system.swap32(0xFF000000u));
+  system.set_little_endian(2);
+  EXPECT_EQ(0x01020304u, system.swap32(0x01020304u));
+}
+
+TEST_F(ComponentSystemTest, ComponentsCompareByName)
+{
+  RecordingComponent* output = add("output");
+  RecordingComponent same("output", nullptr);
+  RecordingComponent other("upgrade", nullptr);
+  EXPECT_TRUE(*output == same);
+  EXPECT_FALSE(*output != same);
+  EXPECT_TRUE(*output != other);
+  EXPECT_FALSE(*output == other);
+}
+
+TEST(ComponentSystemLifecycle, InitCreatesTheBuiltInComponentsAndLogsTheirRegistration)
+{
+  TemporaryDirectory directory;
+  ComponentSystem system;
+  ASSERT_TRUE(system.init());
+  ASSERT_NE(nullptr, system.logger());
+  EXPECT_EQ("logger", system.acquire(kSystemLogName)->type_name());
+  EXPECT_EQ("error mgr", system.acquire_error_manager()->type_name());
+  Component* transport = system.acquire(kTransportProtocolName);
+  EXPECT_EQ("transport protocol", transport->type_name());
+  EXPECT_EQ(&NullComponent::instance(), system.acquire(kTransportProtocolName));
+  EXPECT_EQ(TRANSPORT_IDLE, static_cast<TransportProtocol*>(transport)->expected_type());
+  EXPECT_EQ(0, static_cast<TransportProtocol*>(transport)->parser_state());
+  EXPECT_EQ(0, static_cast<TransportProtocol*>(transport)->remaining());
+
+  new RecordingComponent("output", &system);
+  system.deinit();
+  EXPECT_EQ(nullptr, system.logger());
+  EXPECT_EQ(&NullComponent::instance(), system.acquire("output"));
+  // Text mode: every line end is stored as CR LF.
+  EXPECT_EQ("sys initializing\r\n"
+            "component <korvo sys log> registered\r\n"
+            "component <error manager> registered\r\n"
+            "component <transport protocol> registered\r\n"
+            "component <output> registered\r\n"
+            "sys deiniting:\r\n",
+            read_file_bytes(kSystemLogFile));
+}
+
+TEST(ComponentSystemLifecycle, EachRunStartsANewSystemLog)
+{
+  TemporaryDirectory directory;
+  write_file_bytes(kSystemLogFile, "a previous run's lines\r\n");
+  ComponentSystem system;
+  system.init();
+  system.deinit();
+  EXPECT_EQ(0u, read_file_bytes(kSystemLogFile).find("sys initializing\r\n"));
+}
+
+}  // namespace

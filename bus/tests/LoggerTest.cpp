@@ -1,0 +1,32 @@
+#include "ComponentSystem.h"
+#include "FileBytes.h"
+#include "Logger.h"
+#include "TemporaryDirectory.h"
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(Logger, ChainedPiecesAreWrittenAsTheyAre)
+{
+  TemporaryDirectory directory;
+  ComponentSystem system;
+  Logger* logger = new Logger("pieces.log", "korvo sys log", &system);
+  *logger << "count " << -42 << " of " << 7;
+  logger->write("|end");
+  system.deinit();
+  EXPECT_EQ("count -42 of 7|end", read_file_bytes("pieces.log"));
+}
+
+TEST(Logger, UnopenableFileLeavesARegisteredSilentLogger)
+{
+  TemporaryDirectory directory;
+  ComponentSystem system;
+  Logger* logger = new Logger("missing-folder\\korvo_sys.log", "korvo sys log", &system);
+  *logger << "lost " << 1;
+  EXPECT_EQ(logger, system.acquire("korvo sys log"));
+  EXPECT_TRUE(logger->shareable());
+  system.deinit();
+  EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA("missing-folder"));
+}
+
+}  // namespace

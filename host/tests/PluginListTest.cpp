@@ -1,0 +1,267 @@
+#include "Component.h"
+#include "ComponentSystem.h"
+#include "FileBytes.h"
+#include "HostSystem.h"
+#include "MessageCapture.h"
+#include "PluginList.h"
+#include "PluginOpener.h"
+#include "TemporaryDirectory.h"
+#include <gtest/gtest.h>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::string test_plugin_directory()
+{
+  char path[MAX_PATH];
+  DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
+  std::string directory(path, length);
+  return directory.substr(0, directory.rfind('\\') + 1) + "test-plugins\\";
+}
+
+template <typename Function>
+Function test_export(HMODULE module, const char* name)
+{
+  return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(GetProcAddress(module, name)));
+}
+
+// Stands in for the main frame: hands out distinct frame pointers and
+// remembers the titles it was given.
+class FakeFrames : public PluginFrameFactory {
+public:
+  CWnd* create_plugin_frame(const char* title) override
+  {
+    titles.push_back(title);
+    if (refuse) {
+      return nullptr;
+    }
+    return reinterpret_cast<CWnd*>(&frames[titles.size() - 1]);
+  }
+
+  std::vector<std::string> titles;
+  bool refuse = false;
+
+private:
+  char frames[16] = {};
+};
+
+// A working directory holding copies of the test plug-in under the names the
+// test gives, and a list scanned from it. Every component the plug-ins put on
+// korvo's bus is deleted before their libraries are freed.
+class PluginListTest : public ::testing::Test {
+protected:
+  ~PluginListTest() override
+  {
+    HostSystem::instance()->deinit();
+    list.free_all();
+  }
+
+  void add_plugin(const std::string& name, bool complete = true)
+  {
+    std::string source = test_plugin_directory() + (complete ? "test_plugin.dll" : "test_plugin_without_deinit.dll");
+    ASSERT_TRUE(CopyFileA(source.c_str(), (directory.path() + name).c_str(), FALSE)) << source;
+  }
+
+  PluginRecord& record_of(const std::string& file_name)
+  {
+    for (std::size_t i = 0; i < list.size(); ++i) {
+      if (list.item(i).file_name == file_name) {
+        return list.item(i);
+      }
+    }
+    ADD_FAILURE() << file_name << " is not in the list";
+    return list.item(list.size());
+  }
+
+  void configure(const std::string& file_name, const char* title, int32_t gui, int32_t init_result)
+  {
+    auto configure = test_export<void (*)(const char*, int32_t, int32_t)>(record_of(file_name).module,
+                                                                         "test_plugin_configure");
+    ASSERT_NE(nullptr, configure);
+    configure(title, gui, init_result);
+  }
+
+  int32_t init_calls(const std::string& file_name)
+  {
+    return test_export<int32_t (*)()>(record_of(file_name).module, "test_plugin_init_calls")();
+  }
+
+  bool is_loaded(const std::string& file_name) { return GetModuleHandleA((directory.path() + file_name).c_str()) != nullptr; }
+
+  TemporaryDirectory directory;
+  PluginList list;
+};
+
+TEST_F(PluginListTest, KeepsLibrariesWithAllFourEntryPoints)
+{
+  add_plugin("plugin_a.dll");
+  add_plugin("plugin_b.dll");
+  add_plugin("partial.dll", false);
+  write_file_bytes(directory.path() + "notes.dll", "not a library");
+  ASSERT_TRUE(list.load());
+
+  ASSERT_EQ(3u, list.size());
+  std::map<std::string, int> names;
+  for (std::size_t i = 0; i < 2; ++i) {
+    const PluginRecord& record = list.item(i);
+    names[record.file_name]++;
+    EXPECT_EQ(1, record.valid);
+    EXPECT_EQ(0, record.loaded);
+    EXPECT_EQ(nullptr, record.child);
+    EXPECT_EQ(GetModuleHandleA((directory.path() + record.file_name).c_str()), record.module);
+  }
+  EXPECT_EQ((std::map<std::string, int>{{"plugin_a.dll", 1}, {"plugin_b.dll", 1}}), names);
+  EXPECT_FALSE(is_loaded("partial.dll"));
+
+  const PluginRecord& terminator = list.item(2);
+  EXPECT_EQ(0, terminator.valid);
+  EXPECT_EQ("", terminator.file_name);
+  EXPECT_EQ(nullptr, terminator.module);
+  EXPECT_EQ(nullptr, terminator.dll_init);
+
+  list.free_all();
+  EXPECT_FALSE(is_loaded("plugin_a.dll"));
+  EXPECT_FALSE(is_loaded("plugin_b.dll"));
+}
+
+TEST_F(PluginListTest, DirectoryWithoutPlugInsYieldsAnEmptyList)
+{
+  add_plugin("partial.dll", false);
+  EXPECT_FALSE(list.load());
+  EXPECT_EQ(0u, list.size());
+  EXPECT_EQ(0, list.item(0).valid);
+  EXPECT_FALSE(is_loaded("partial.dll"));
+}
+
+TEST_F(PluginListTest, IndexesPastTheTerminatorYieldTheSentinel)
+{
+  add_plugin("plugin_a.dll");
+  ASSERT_TRUE(list.load());
+  PluginRecord& terminator = list.item(1);
+  for (std::size_t index : {std::size_t(2), std::size_t(3), std::size_t(1000)}) {
+    PluginRecord& past = list.item(index);
+    EXPECT_NE(&terminator, &past);
+    EXPECT_EQ(&list.item(2), &past);
+    EXPECT_EQ(0, past.valid);
+    EXPECT_EQ(nullptr, past.module);
+  }
+}
+
+TEST_F(PluginListTest, FindsTheFirstValidRecordByExactTitle)
+{
+  add_plugin("plugin_a.dll");
+  add_plugin("plugin_b.dll");
+  ASSERT_TRUE(list.load());
+  configure("plugin_a.dll", "ZIM", 1, 1);
+  configure("plugin_b.dll", "ZIM", 1, 1);
+  EXPECT_EQ(&list.item(0), &list.find_by_title("ZIM"));
+  configure(list.item(0).file_name, "TAILOR", 1, 1);
+  EXPECT_EQ(&list.item(1), &list.find_by_title("ZIM"));
+  EXPECT_EQ(&list.item(0), &list.find_by_title("TAILOR"));
+
+  PluginRecord& missing = list.find_by_title("zim");
+  EXPECT_EQ(0, missing.valid);
+  EXPECT_EQ(&list.item(list.size()), &missing);
+  EXPECT_EQ(0, list.find_by_title("ZIM ").valid);
+  EXPECT_EQ(0, list.find_by_title("").valid);
+}
+
+TEST_F(PluginListTest, OpensGuiPlugInsInListOrder)
+{
+  MessageCapture messages;
+  add_plugin("plugin_a.dll");
+  add_plugin("plugin_b.dll");
+  ASSERT_TRUE(list.load());
+  const std::string first = list.item(0).file_name;
+  const std::string second = list.item(1).file_name;
+  configure(first, "Seedvaults", 0, 1);
+  configure(second, "COM connection", 1, 1);
+
+  FakeFrames frames;
+  PluginOpener opener(list, frames);
+  ASSERT_TRUE(opener.open_all());
+
+  EXPECT_EQ(std::vector<std::string>{"COM connection"}, frames.titles);
+  EXPECT_EQ(1, list.item(0).loaded);
+  EXPECT_EQ(nullptr, list.item(0).child);
+  EXPECT_EQ(0, init_calls(first));
+  EXPECT_EQ(1, list.item(1).loaded);
+  ASSERT_NE(nullptr, list.item(1).child);
+  EXPECT_EQ(1, init_calls(second));
+  EXPECT_EQ(list.item(1).child, test_export<CWnd* (*)()>(list.item(1).module, "test_plugin_init_child")());
+  EXPECT_EQ(HostSystem::instance(), test_export<HostSystem* (*)()>(list.item(1).module, "test_plugin_init_system")());
+  EXPECT_EQ(list.item(1).child, opener.connection_window());
+  EXPECT_TRUE(messages.texts().empty());
+}
+
+TEST_F(PluginListTest, OnlyTheExactConnectionTitleIsRemembered)
+{
+  add_plugin("plugin_a.dll");
+  ASSERT_TRUE(list.load());
+  configure("plugin_a.dll", "COM connection 2", 1, 1);
+  FakeFrames frames;
+  PluginOpener opener(list, frames);
+  ASSERT_TRUE(opener.open_all());
+  EXPECT_EQ(nullptr, opener.connection_window());
+}
+
+TEST_F(PluginListTest, FailedInitStopsTheOpening)
+{
+  MessageCapture messages;
+  add_plugin("plugin_a.dll");
+  add_plugin("plugin_b.dll");
+  ASSERT_TRUE(list.load());
+  const std::string first = list.item(0).file_name;
+  const std::string second = list.item(1).file_name;
+  configure(first, "first", 1, 0);
+  configure(second, "second", 1, 1);
+
+  FakeFrames frames;
+  PluginOpener opener(list, frames);
+  EXPECT_FALSE(opener.open_all());
+  EXPECT_EQ(std::vector<std::string>{"failed to load " + first}, messages.texts());
+  EXPECT_EQ(0, list.item(0).loaded);
+  EXPECT_EQ(0, init_calls(second));
+  EXPECT_EQ(std::vector<std::string>{"first"}, frames.titles);
+}
+
+TEST_F(PluginListTest, FrameThatCannotBeCreatedStopsTheOpening)
+{
+  MessageCapture messages;
+  add_plugin("plugin_a.dll");
+  ASSERT_TRUE(list.load());
+  FakeFrames frames;
+  frames.refuse = true;
+  PluginOpener opener(list, frames);
+  EXPECT_FALSE(opener.open_all());
+  EXPECT_EQ(std::vector<std::string>{"failed to load plugin_a.dll"}, messages.texts());
+  EXPECT_EQ(0, init_calls("plugin_a.dll"));
+}
+
+TEST_F(PluginListTest, PlugInComponentsLiveOnKorvosBus)
+{
+  add_plugin("plugin_a.dll");
+  ASSERT_TRUE(list.load());
+  configure("plugin_a.dll", "ZIM", 1, 1);
+  FakeFrames frames;
+  PluginOpener opener(list, frames);
+  ASSERT_TRUE(opener.open_all());
+  HMODULE module = list.item(0).module;
+
+  // The plug-in's own copy of the bus registered its component in korvo's map.
+  Component* probe = HostSystem::instance()->acquire("probe:ZIM");
+  ASSERT_EQ("test probe", probe->type_name());
+  char text[] = "hello";
+  BusMessage message{BUS_TEXT, 5, text};
+  HostSystem::instance()->broadcast(nullptr, &message);
+  EXPECT_STREQ("hello", test_export<const char* (*)()>(module, "test_plugin_probe_text")());
+
+  // korvo's exit deletes the plug-in's component while its library is loaded.
+  EXPECT_EQ(1, test_export<int32_t (*)()>(module, "test_plugin_probes_alive")());
+  HostSystem::instance()->deinit();
+  EXPECT_EQ(0, test_export<int32_t (*)()>(module, "test_plugin_probes_alive")());
+}
+
+}  // namespace
