@@ -6,7 +6,7 @@ packages=(
   g++-mingw-w64-i686-posix mingw-w64-tools binutils-mingw-w64-i686
   wine wine32:i386 wine64 fonts-wine fonts-liberation fonts-wqy-microhei
   xvfb xauth x11-utils xdotool socat imagemagick googletest cmake ninja-build
-  libz-mingw-w64-dev lzma-dev python3 python3-xlrd python3-olefile gzip xz-utils
+  libz-mingw-w64-dev lzma-dev python3 python3-xlrd python3-xlwt python3-olefile gzip xz-utils
 )
 
 missing() {

@@ -1,0 +1,42 @@
+#pragma once
+#include <cstdint>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+// The file under a compound file, read in blocks of the sector size. Block 0
+// is the header; sector s of the format is block s + 1. The file is opened for
+// reading only and shared for reading and writing, so a spreadsheet that
+// another program holds open (or that is read-only) can still be read.
+class SectorFile {
+public:
+  SectorFile() = default;
+  SectorFile(const SectorFile&) = delete;
+  SectorFile& operator=(const SectorFile&) = delete;
+  ~SectorFile();
+
+  bool open_path(const std::string& path);
+  void open_bytes(std::vector<uint8_t> bytes);
+  void close();
+  bool is_open() const { return file_ != nullptr || in_memory_; }
+
+  void set_sector_size(uint32_t size);
+  uint32_t sector_size() const { return sector_size_; }
+  // File size divided by the sector size, rounded up (the header block included).
+  uint64_t block_count() const { return block_count_; }
+
+  // Reads one whole block into buffer (sector_size bytes). A last block that
+  // the file ends inside is completed with zeros. False when the block lies
+  // beyond the file or the read fails.
+  bool read_block(uint64_t block, uint8_t* buffer);
+
+private:
+  void count_blocks();
+
+  std::FILE* file_ = nullptr;
+  bool in_memory_ = false;
+  std::vector<uint8_t> bytes_;
+  uint32_t sector_size_ = 512;
+  uint64_t file_size_ = 0;
+  uint64_t block_count_ = 0;
+};

@@ -1,0 +1,119 @@
+#include "StorageFile.h"
+#include "TestWorkbooks.h"
+#include "XlsWorkbook.h"
+#include <gtest/gtest.h>
+#include <random>
+
+namespace {
+
+// A workbook that reaches every reader: strings in CONTINUE pieces, row
+// blocks, several record kinds and two sheets.
+std::vector<uint8_t> sample_stream()
+{
+  XlsWorkbook workbook;
+  workbook.reset_to_new(2);
+  XlsSheet* sheet = workbook.find_worksheet("Sheet1");
+  for (unsigned row = 0; row < 70; ++row) {
+    sheet->cell(row, 0)->set_narrow_text("name " + std::to_string(row % 9));
+    sheet->cell(row, 1)->set_integer(int(row) * 1000 - 7);
+    sheet->cell(row, 2)->set_float(row / 3.0);
+  }
+  sheet->cell(71, 0)->set_wide_text(std::u16string(5000, u'\u4E2D'));
+  workbook.find_worksheet("Sheet2")->cell(3, 3)->set_narrow_text("other");
+  std::vector<uint8_t> file = workbook.save_bytes();
+  StorageFile storage;
+  storage.open_bytes(file);
+  std::vector<uint8_t> stream;
+  storage.read_stream(u"Workbook", stream);
+  return stream;
+}
+
+void mutate(std::vector<uint8_t>& bytes, std::mt19937& random)
+{
+  std::uniform_int_distribution<int> kind(0, 3);
+  int edits = std::uniform_int_distribution<int>(1, 8)(random);
+  for (int i = 0; i < edits && !bytes.empty(); ++i) {
+    std::size_t at = std::uniform_int_distribution<std::size_t>(0, bytes.size() - 1)(random);
+    switch (kind(random)) {
+    case 0:
+      bytes[at] ^= uint8_t(1u << std::uniform_int_distribution<int>(0, 7)(random));
+      break;
+    case 1:
+      bytes[at] = uint8_t(random());
+      break;
+    case 2:
+      // Sizes, counts and sector numbers are 16- and 32-bit: try their extremes.
+      for (std::size_t k = at; k < bytes.size() && k < at + 4; ++k)
+        bytes[k] = (random() & 1) ? 0xFF : 0x00;
+      break;
+    default:
+      bytes.resize(at);
+      break;
+    }
+  }
+}
+
+// Reads everything a loaded workbook offers; the sheet's counts stay within the format.
+void walk(XlsWorkbook& workbook)
+{
+  for (int i = 0; i < workbook.sheet_count(); ++i) {
+    const XlsSheet* sheet = workbook.sheet(i);
+    ASSERT_LE(sheet->row_count(), kMaxSheetRows);
+    ASSERT_LE(sheet->column_count(), kMaxSheetColumns);
+    for (unsigned row = 0; row < sheet->placed_rows().size(); ++row)
+      for (unsigned column = 0; column < sheet->placed_rows()[row].size(); ++column)
+        sheet->find_cell(row, column).integer_value();
+  }
+  workbook.find_worksheet("Sheet1");
+}
+
+}
+
+TEST(XlsReaderFuzz, MutatedWorkbookStreamsAreReadOrRefusedWithoutCrashing)
+{
+  const std::vector<uint8_t> stream = sample_stream();
+  ASSERT_GT(stream.size(), 9000u);
+  std::mt19937 random(20240611);
+  int loaded = 0, refused = 0;
+  for (int iteration = 0; iteration < 4000; ++iteration) {
+    std::vector<uint8_t> mutated = stream;
+    mutate(mutated, random);
+    XlsWorkbook workbook;
+    if (workbook.load_bytes(compound_file_with_workbook(mutated))) {
+      ++loaded;
+      walk(workbook);
+    } else {
+      ++refused;
+      EXPECT_FALSE(workbook.error().empty());
+    }
+  }
+  std::printf("workbook stream mutations: %d loaded, %d refused\n", loaded, refused);
+  EXPECT_GT(loaded, 0);
+  EXPECT_GT(refused, 0);
+}
+
+TEST(XlsReaderFuzz, MutatedCompoundFilesAreReadOrRefusedWithoutCrashing)
+{
+  const std::vector<uint8_t> file = compound_file_with_workbook(sample_stream());
+  std::mt19937 random(7);
+  int loaded = 0, refused = 0;
+  for (int iteration = 0; iteration < 2000; ++iteration) {
+    std::vector<uint8_t> mutated = file;
+    // Most of the file is stream data; aim half the edits at the tables in the first sectors.
+    if (iteration % 2 == 0)
+      mutated.resize(std::min<std::size_t>(mutated.size(), 4096));
+    mutate(mutated, random);
+    if (iteration % 2 == 0 && mutated.size() <= 4096)
+      mutated.insert(mutated.end(), file.begin() + std::min(mutated.size(), file.size()), file.end());
+    XlsWorkbook workbook;
+    if (workbook.load_bytes(mutated)) {
+      ++loaded;
+      walk(workbook);
+    } else {
+      ++refused;
+    }
+  }
+  std::printf("compound file mutations: %d loaded, %d refused\n", loaded, refused);
+  EXPECT_GT(loaded, 0);
+  EXPECT_GT(refused, 0);
+}

@@ -1,0 +1,295 @@
+#include "StorageWriter.h"
+#include "TestWorkbooks.h"
+#include "XlsWorkbook.h"
+#include <gtest/gtest.h>
+#include <climits>
+#include <functional>
+#include <windows.h>
+
+namespace {
+
+std::u16string wide_of(const XlsCell& cell)
+{
+  return cell.wide_text() ? std::u16string(cell.wide_text()) : std::u16string();
+}
+
+std::string narrow_of(const XlsCell& cell)
+{
+  return cell.narrow_text() ? std::string(cell.narrow_text()) : std::string();
+}
+
+// A one-sheet workbook whose Sheet1 holds the given worksheet records between ROW and DBCELL.
+XlsWorkbook& load_sheet(XlsWorkbook& workbook, const std::vector<std::string>& strings,
+                        const std::function<void(StreamBuilder&)>& cells, uint32_t rows = 4, uint16_t columns = 4)
+{
+  StreamBuilder stream = globals_stream({"Sheet1"}, strings);
+  stream.bof(0x10).dimensions(rows, columns).row(0);
+  cells(stream);
+  stream.dbcell().eof();
+  EXPECT_TRUE(workbook.load_bytes(compound_file_with_workbook(stream.bytes()))) << workbook.error();
+  return workbook;
+}
+
+}
+
+TEST(XlsWorkbook, WorkbookWrittenByUsIsReadBackCellForCell)
+{
+  XlsWorkbook written;
+  written.reset_to_new(2);
+  XlsSheet* first = written.find_worksheet("Sheet1");
+  ASSERT_NE(nullptr, first);
+  first->cell(0, 0)->set_narrow_text("*Astra");
+  first->cell(0, 3)->set_integer(192);
+  first->cell(2, 1)->set_integer(-7);
+  first->cell(2, 2)->set_integer(1 << 30);
+  first->cell(2, 3)->set_float(11.9);
+  first->cell(3, 0)->set_wide_text(u"\u4E2D\u6587");
+  first->cell(40, 5)->set_narrow_text("*Astra");
+  first->cell(70, 255)->set_float(-2.5);
+  written.find_worksheet("Sheet2")->cell(1, 1)->set_narrow_text("second");
+
+  XlsWorkbook read;
+  ASSERT_TRUE(read.load_bytes(written.save_bytes())) << read.error();
+  ASSERT_EQ(2, read.sheet_count());
+  const XlsSheet* sheet = read.find_worksheet("Sheet1");
+  ASSERT_NE(nullptr, sheet);
+  EXPECT_EQ(71u, sheet->row_count());
+  EXPECT_EQ(256u, sheet->column_count());
+  EXPECT_EQ("*Astra", narrow_of(sheet->find_cell(0, 0)));
+  EXPECT_EQ(kCellInteger, sheet->find_cell(0, 3).type());
+  EXPECT_EQ(192, sheet->find_cell(0, 3).integer_value());
+  EXPECT_EQ(-7, sheet->find_cell(2, 1).integer_value());
+  EXPECT_EQ(kCellFloat, sheet->find_cell(2, 2).type());
+  EXPECT_EQ(1 << 30, sheet->find_cell(2, 2).integer_value());
+  EXPECT_DOUBLE_EQ(11.9, sheet->find_cell(2, 3).float_value());
+  EXPECT_EQ(11, sheet->find_cell(2, 3).integer_value());
+  EXPECT_EQ(kCellWideText, sheet->find_cell(3, 0).type());
+  EXPECT_TRUE(wide_of(sheet->find_cell(3, 0)) == u"\u4E2D\u6587");
+  EXPECT_EQ("*Astra", narrow_of(sheet->find_cell(40, 5)));
+  EXPECT_EQ(-2, sheet->find_cell(70, 255).integer_value());
+  EXPECT_EQ(kCellUndefined, sheet->find_cell(1, 0).type());
+  EXPECT_EQ("second", narrow_of(read.find_worksheet("Sheet2")->find_cell(1, 1)));
+  // One string table entry per distinct text, counting every use.
+  EXPECT_EQ(3u, read.globals().sst.strings.size());
+  EXPECT_EQ(4u, read.globals().sst.total_count);
+}
+
+TEST(XlsWorkbook, CellValuesFollowTheirRecords)
+{
+  XlsWorkbook workbook;
+  std::vector<uint8_t> formula_number = concat({le16(1), le16(0), le16(15)});
+  put_f64(formula_number, 42.5);
+  formula_number = concat({formula_number, le16(0), le32(0), le16(0)});
+  std::vector<uint8_t> formula_text = concat({le16(1), le16(1), le16(15), {0, 0, 0, 0, 0, 0, 0xFF, 0xFF}, le16(0),
+                                              le32(0), le16(0)});
+  std::vector<uint8_t> formula_bool = concat({le16(1), le16(2), le16(15), {1, 0, 1, 0, 0, 0, 0xFF, 0xFF}, le16(0),
+                                              le32(0), le16(0)});
+  std::vector<uint8_t> formula_error = concat({le16(1), le16(3), le16(15), {2, 0, 7, 0, 0, 0, 0xFF, 0xFF}, le16(0),
+                                               le32(0), le16(0)});
+  load_sheet(workbook, {"", "text"}, [&](StreamBuilder& stream) {
+    stream.number(0, 0, 3.75).number(0, 1, -3.75).rk(0, 2, (5u << 2) | 2).rk(0, 3, (1234u << 2) | 3);
+    stream.record(kCodeFormula, formula_number).record(kCodeFormula, formula_text);
+    stream.record(kCodeString, concat({le16(2), {0}, {'o', 'k'}}));
+    stream.record(kCodeFormula, formula_bool).record(kCodeFormula, formula_error);
+    stream.label_sst(2, 0, 0).label_sst(2, 1, 1);
+    stream.record(kCodeBoolErr, concat({le16(2), le16(2), le16(15), {1, 0}}));
+    stream.record(kCodeBoolErr, concat({le16(2), le16(3), le16(15), {7, 1}}));
+    // 1.5 as an RK double, and 150 scaled by 0.01.
+    stream.record(kCodeMulRk, concat({le16(3), le16(0), le16(15), le32(0x3FF80000), le16(15), le32(0x3FF80001),
+                                      le16(15), le32((150u << 2) | 3), le16(2)}));
+    stream.record(kCodeBlank, concat({le16(3), le16(3), le16(15)}));
+  });
+  const XlsSheet* sheet = workbook.find_worksheet("Sheet1");
+  ASSERT_NE(nullptr, sheet);
+  struct Expect {
+    unsigned row, column;
+    int type, integer;
+  };
+  const Expect expected[] = {
+    {0, 0, kCellFloat, 3}, {0, 1, kCellFloat, -3}, {0, 2, kCellInteger, 5}, {0, 3, kCellInteger, 12},
+    {1, 0, kCellFloat, 42}, {1, 1, kCellNarrowText, 0}, {1, 2, kCellInteger, 1}, {1, 3, kCellUndefined, 0},
+    {2, 0, kCellUndefined, 0}, {2, 1, kCellNarrowText, 0}, {2, 2, kCellInteger, 1}, {2, 3, kCellUndefined, 0},
+    {3, 0, kCellFloat, 1}, {3, 1, kCellFloat, 0}, {3, 2, kCellInteger, 1}, {3, 3, kCellUndefined, 0},
+  };
+  for (const Expect& cell : expected) {
+    EXPECT_EQ(cell.type, sheet->find_cell(cell.row, cell.column).type()) << cell.row << "," << cell.column;
+    EXPECT_EQ(cell.integer, sheet->find_cell(cell.row, cell.column).integer_value()) << cell.row << "," << cell.column;
+  }
+  EXPECT_EQ("ok", narrow_of(sheet->find_cell(1, 1)));
+  EXPECT_EQ(2, sheet->find_cell(1, 1).text_length());
+  EXPECT_EQ(-1, sheet->find_cell(0, 0).text_length());
+  EXPECT_DOUBLE_EQ(0.015, sheet->find_cell(3, 1).float_value());
+}
+
+TEST(XlsWorkbook, HugeDimensionsTakeNoMemoryUpFront)
+{
+  XlsWorkbook workbook;
+  load_sheet(workbook, {}, [](StreamBuilder& stream) { stream.number(0, 0, 1); }, 0xFFFFFFFF, 0x7FFF);
+  const XlsSheet* sheet = workbook.find_worksheet("Sheet1");
+  ASSERT_NE(nullptr, sheet);
+  EXPECT_EQ(65536u, sheet->row_count());
+  EXPECT_EQ(256u, sheet->column_count());
+  EXPECT_EQ(1u, sheet->placed_rows().size());
+  EXPECT_EQ(kCellUndefined, sheet->find_cell(65535, 255).type());
+
+  XlsWorkbook negative;
+  load_sheet(negative, {}, [](StreamBuilder&) {}, 3, 0xFFFF);
+  EXPECT_EQ(0u, negative.find_worksheet("Sheet1")->column_count());
+}
+
+TEST(XlsWorkbook, CellsBeyondTheDimensionsGrowTheSheet)
+{
+  XlsWorkbook workbook;
+  load_sheet(workbook, {}, [](StreamBuilder& stream) { stream.number(9, 6, 2); }, 2, 2);
+  const XlsSheet* sheet = workbook.find_worksheet("Sheet1");
+  EXPECT_EQ(10u, sheet->row_count());
+  EXPECT_EQ(7u, sheet->column_count());
+  EXPECT_EQ(2, sheet->find_cell(9, 6).integer_value());
+}
+
+TEST(XlsWorkbook, TextIndexPastTheStringTableIsRefusedAndLeavesTheWorkbook)
+{
+  XlsWorkbook workbook;
+  workbook.reset_to_new(1);
+  StreamBuilder stream = globals_stream({"Data"}, {"only"});
+  stream.bof(0x10).dimensions(1, 1).row(0).label_sst(0, 0, 1).dbcell().eof();
+  EXPECT_FALSE(workbook.load_bytes(compound_file_with_workbook(stream.bytes())));
+  EXPECT_NE(std::string::npos, workbook.error().find("string table"));
+  EXPECT_NE(nullptr, workbook.find_worksheet("Sheet1"));
+  EXPECT_EQ(nullptr, workbook.find_worksheet("Data"));
+}
+
+TEST(XlsWorkbook, FilesThatCannotBeLoadedLeaveTheWorkbookAsItWas)
+{
+  XlsWorkbook workbook;
+  workbook.reset_to_new(1);
+  workbook.find_worksheet("Sheet1")->cell(0, 0)->set_integer(7);
+  EXPECT_FALSE(workbook.load_file("no such file.xls"));
+  EXPECT_FALSE(workbook.load_bytes(std::vector<uint8_t>(2048, 0)));
+  std::vector<uint8_t> truncated = StreamBuilder().bof(0x05).bound_sheet("Other").bytes();
+  EXPECT_FALSE(workbook.load_bytes(compound_file_with_workbook(truncated)));
+  ASSERT_EQ(1, workbook.sheet_count());
+  EXPECT_EQ(7, workbook.find_worksheet("Sheet1")->find_cell(0, 0).integer_value());
+}
+
+TEST(XlsWorkbook, FileWithoutWorkbookStreamLoadsWithoutSheets)
+{
+  StorageWriter writer;
+  writer.add_stream(u"Book", StreamBuilder().bof(0x05).eof().bytes());
+  XlsWorkbook workbook;
+  workbook.reset_to_new(1);
+  EXPECT_TRUE(workbook.load_bytes(writer.build()));
+  EXPECT_EQ(0, workbook.sheet_count());
+  EXPECT_EQ(nullptr, workbook.find_worksheet("Sheet1"));
+}
+
+TEST(XlsWorkbook, NewWorkbooksAndAddedSheetsAreNamedInOrder)
+{
+  XlsWorkbook workbook;
+  workbook.reset_to_new(3);
+  ASSERT_EQ(3, workbook.sheet_count());
+  EXPECT_EQ(workbook.sheet(0), workbook.find_worksheet("Sheet1"));
+  EXPECT_EQ(workbook.sheet(1), workbook.find_worksheet("Sheet2"));
+  EXPECT_EQ(workbook.sheet(2), workbook.find_worksheet("Sheet3"));
+  EXPECT_EQ(4u, workbook.globals().fonts.size());
+  EXPECT_EQ(21u, workbook.globals().xfs.size());
+  EXPECT_EQ(6u, workbook.globals().styles.size());
+  EXPECT_EQ(kWindow2Selected, workbook.worksheets()[0].window2.flags & kWindow2Selected);
+  EXPECT_EQ(0, workbook.worksheets()[1].window2.flags & kWindow2Selected);
+
+  EXPECT_EQ(nullptr, workbook.add_worksheet("Sheet2", -1));
+  XlsSheet* inserted = workbook.add_worksheet("Sheet5", 0);
+  ASSERT_NE(nullptr, inserted);
+  EXPECT_EQ(0, inserted->index());
+  EXPECT_EQ(&workbook, inserted->workbook());
+  EXPECT_EQ(3, workbook.find_worksheet("Sheet3")->index());
+  // Sheet5 is taken: the next number is tried.
+  XlsSheet* numbered = workbook.add_numbered_worksheet(-1);
+  ASSERT_NE(nullptr, numbered);
+  EXPECT_EQ(numbered, workbook.find_worksheet("Sheet6"));
+  EXPECT_EQ(nullptr, workbook.add_worksheet("Far", 40));
+  EXPECT_EQ(nullptr, workbook.add_worksheet(std::string(256, 'x'), -1));
+}
+
+TEST(XlsSheet, CellGrowsTheSheetAndStopsAtTheFormatLimits)
+{
+  XlsWorkbook workbook;
+  workbook.reset_to_new(1);
+  XlsSheet* sheet = workbook.find_worksheet("Sheet1");
+  sheet->cell(9, 0);
+  EXPECT_EQ(10u, sheet->row_count());
+  XlsCell* distant = sheet->cell(100, 2);
+  ASSERT_NE(nullptr, distant);
+  EXPECT_EQ(kCellUndefined, distant->type());
+  EXPECT_EQ(101u, sheet->row_count());
+  EXPECT_EQ(3u, sheet->column_count());
+  EXPECT_EQ(nullptr, sheet->cell(65536, 0));
+  EXPECT_EQ(nullptr, sheet->cell(0, 256));
+  EXPECT_EQ(kCellUndefined, sheet->find_cell(5000, 5).type());
+  EXPECT_EQ(101u, sheet->row_count());
+}
+
+TEST(XlsCell, TextsAndNumbersReplaceEachOther)
+{
+  XlsCell cell;
+  cell.set_narrow_text("abc");
+  EXPECT_EQ(kCellNarrowText, cell.type());
+  EXPECT_EQ(nullptr, cell.wide_text());
+  cell.set_wide_text(u"xy");
+  EXPECT_EQ(kCellWideText, cell.type());
+  EXPECT_EQ(nullptr, cell.narrow_text());
+  EXPECT_EQ(2, cell.text_length());
+  cell.set_narrow_text("");
+  EXPECT_EQ(kCellUndefined, cell.type());
+  EXPECT_EQ(-1, cell.text_length());
+  cell.set_float(1e300);
+  EXPECT_EQ(INT_MAX, cell.integer_value());
+  cell.set_float(-1e300);
+  EXPECT_EQ(INT_MIN, cell.integer_value());
+}
+
+TEST(XlsWorkbook, FileOfAnIndependentWriterIsRead)
+{
+  XlsWorkbook workbook;
+  ASSERT_TRUE(workbook.load_file(SEEDVAULTS_TEST_DATA "xlwt_fixture.xls")) << workbook.error();
+  ASSERT_EQ(2, workbook.sheet_count());
+  const XlsSheet* sheet = workbook.find_worksheet("Sheet1");
+  ASSERT_NE(nullptr, sheet);
+  EXPECT_EQ(6u, sheet->row_count());
+  EXPECT_EQ("Name", narrow_of(sheet->find_cell(0, 0)));
+  EXPECT_EQ("*Astra 19.2E", narrow_of(sheet->find_cell(2, 0)));
+  EXPECT_EQ(192, sheet->find_cell(2, 3).integer_value());
+  EXPECT_EQ("Das Erste", narrow_of(sheet->find_cell(3, 0)));
+  EXPECT_EQ(11836, sheet->find_cell(3, 7).integer_value());
+  EXPECT_EQ(27500, sheet->find_cell(3, 8).integer_value());
+  EXPECT_EQ("H", narrow_of(sheet->find_cell(3, 9)));
+  EXPECT_TRUE(wide_of(sheet->find_cell(4, 0)) == u"\u4E2D\u6587\u53F0");
+  // The writer stores 3.75 as the RK integer 375 scaled by 0.01, which reads as the integer 3.
+  EXPECT_EQ(3, sheet->find_cell(4, 2).integer_value());
+  EXPECT_EQ(-3, sheet->find_cell(4, 3).integer_value());
+  EXPECT_EQ(123456789, sheet->find_cell(4, 4).integer_value());
+  EXPECT_EQ(1, sheet->find_cell(4, 5).integer_value());
+  EXPECT_EQ("second sheet", narrow_of(workbook.find_worksheet("Other")->find_cell(1, 1)));
+}
+
+TEST(XlsWorkbook, FileHeldOpenForWritingOrReadOnlyIsStillRead)
+{
+  TemporaryFile file("held_open.xls");
+  XlsWorkbook written;
+  written.reset_to_new(1);
+  written.find_worksheet("Sheet1")->cell(0, 0)->set_integer(31);
+  file.write(written.save_bytes());
+
+  HANDLE holder = CreateFileA(file.path().c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(INVALID_HANDLE_VALUE, holder);
+  XlsWorkbook read;
+  EXPECT_TRUE(read.load_file(file.path())) << read.error();
+  CloseHandle(holder);
+  EXPECT_EQ(31, read.find_worksheet("Sheet1")->find_cell(0, 0).integer_value());
+
+  ASSERT_TRUE(SetFileAttributesA(file.path().c_str(), FILE_ATTRIBUTE_READONLY));
+  XlsWorkbook read_only;
+  EXPECT_TRUE(read_only.load_file(file.path())) << read_only.error();
+  SetFileAttributesA(file.path().c_str(), FILE_ATTRIBUTE_NORMAL);
+}
