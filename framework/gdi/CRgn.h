@@ -1,0 +1,36 @@
+#pragma once
+
+#include "gdi/CGdiObject.h"
+
+class FRAMEWORK_API CRgn : public CGdiObject
+{
+    DECLARE_DYNAMIC(CRgn)
+
+public:
+    CRgn();
+
+    static CRgn* FromHandle(HRGN hRgn) { return static_cast<CRgn*>(CGdiObject::FromHandle(hRgn)); }
+    operator HRGN() const { return static_cast<HRGN>(m_hObject); }
+
+    BOOL CreateRectRgn(int x1, int y1, int x2, int y2);
+    BOOL CreateRectRgnIndirect(LPCRECT lpRect);
+    BOOL CreateEllipticRgn(int x1, int y1, int x2, int y2);
+    BOOL CreateEllipticRgnIndirect(LPCRECT lpRect);
+    BOOL CreatePolygonRgn(const POINT* lpPoints, int nCount, int nMode);
+    BOOL CreatePolyPolygonRgn(const POINT* lpPoints, const INT* lpPolyCounts, int nCount, int nPolyFillMode);
+    BOOL CreateRoundRectRgn(int x1, int y1, int x2, int y2, int x3, int y3);
+    BOOL CreateFromData(const XFORM* lpXForm, int nCount, const RGNDATA* pRgnData);
+
+    void SetRectRgn(int x1, int y1, int x2, int y2);
+    void SetRectRgn(LPCRECT lpRect);
+    int CombineRgn(const CRgn* pRgn1, const CRgn* pRgn2, int nCombineMode);
+    int CopyRgn(const CRgn* pRgnSrc);
+    BOOL EqualRgn(const CRgn* pRgn) const;
+    int OffsetRgn(int x, int y);
+    int OffsetRgn(POINT point);
+    int GetRgnBox(LPRECT lpRect) const;
+    BOOL PtInRegion(int x, int y) const;
+    BOOL PtInRegion(POINT point) const;
+    BOOL RectInRegion(LPCRECT lpRect) const;
+    int GetRegionData(LPRGNDATA lpRgnData, int nCount) const;
+};

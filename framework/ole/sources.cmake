@@ -1,0 +1,7 @@
+list(APPEND FRAMEWORK_SOURCES
+  ${CMAKE_CURRENT_SOURCE_DIR}/ole/COleDispatchDriver.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/ole/COleDispatchException.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/ole/COleException.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/ole/COleVariant.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/ole/COleVariantArchive.cpp
+)
