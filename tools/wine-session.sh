@@ -9,6 +9,9 @@ wine_session_env() {
 wine_prefix_create() {
   if [ ! -f "$WINEPREFIX/.korvo-ready" ]; then
     wineboot -i >/dev/null 2>&1 </dev/null
+    # Without a window manager, hiding a managed top-level window waits 2 s
+    # for an answer that never comes; Wine then draws the frames itself.
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 </dev/null
     touch "$WINEPREFIX/.korvo-ready"
   fi
   # The first Wine program starts the prefix's services, which inherit its

@@ -4,6 +4,7 @@
 #include "app/CModuleState.h"
 #include "app/CWindowLayer.h"
 #include "app/ResourceChain.h"
+#include "frames/CDocManager.h"
 
 #include <cstdlib>
 
@@ -16,7 +17,7 @@ END_MESSAGE_MAP()
 CWinApp::CWinApp(LPCTSTR lpszAppName)
     : m_pszAppName(lpszAppName != NULL ? _tcsdup(lpszAppName) : NULL), m_pszExeName(NULL),
       m_pszHelpFilePath(NULL), m_pszProfileName(NULL), m_pszRegistryKey(NULL), m_hInstance(NULL),
-      m_lpCmdLine(NULL), m_nCmdShow(SW_SHOWNORMAL), m_nWaitCursorCount(0), m_hcurWaitCursorRestore(NULL)
+      m_lpCmdLine(NULL), m_nCmdShow(SW_SHOWNORMAL), m_pDocManager(NULL), m_nWaitCursorCount(0), m_hcurWaitCursorRestore(NULL)
 {
     CModuleState& state = CModuleState::Get();
     ASSERT(state.m_pCurrentWinApp == nullptr);
@@ -29,8 +30,16 @@ CWinApp::~CWinApp()
     CModuleState& state = CModuleState::Get();
     if (state.m_pCurrentWinApp == this)
         state.m_pCurrentWinApp = nullptr;
+    delete m_pDocManager;
     for (LPCTSTR pszText : {m_pszAppName, m_pszExeName, m_pszHelpFilePath, m_pszProfileName, m_pszRegistryKey})
         free(const_cast<LPTSTR>(pszText));
+}
+
+void CWinApp::AddDocTemplate(CDocTemplate* pTemplate)
+{
+    if (m_pDocManager == NULL)
+        m_pDocManager = new CDocManager;
+    m_pDocManager->AddDocTemplate(pTemplate);
 }
 
 BOOL CWinApp::InitApplication()

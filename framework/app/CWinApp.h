@@ -16,6 +16,8 @@
 #include "strings/CString.h"
 
 class CCommandLineInfo;
+class CDocManager;
+class CDocTemplate;
 
 class FRAMEWORK_API CWinApp : public CWinThread
 {
@@ -40,6 +42,10 @@ public:
     HINSTANCE m_hInstance;
     LPTSTR m_lpCmdLine;
     int m_nCmdShow;
+
+    // NULL until the first document template is added; owned.
+    CDocManager* m_pDocManager;
+    void AddDocTemplate(CDocTemplate* pTemplate);
 
     // Runs once before InitInstance; FALSE ends the program.
     virtual BOOL InitApplication();
