@@ -17,14 +17,12 @@ fi
 # shellcheck source=tools/wine-session.sh
 . "$root/tools/wine-session.sh"
 wine_session_env "$build"
-# Wine lists its COM ports when the wineserver starts: link the port first.
-mkdir -p "$WINEPREFIX/dosdevices"
 if [ -n "${KORVO_PORT:-}" ]; then
-  ln -sfn "$KORVO_PORT" "$WINEPREFIX/dosdevices/com1"
+  wine_list_com_port 1 "$KORVO_PORT"
   trap wine_session_stop EXIT
 else
-  "$root/tools/stbsim/serial-pair.sh" start 1
-  trap '"$root/tools/stbsim/serial-pair.sh" stop 1; wine_session_stop' EXIT
+  wine_serve_com_port 1
+  trap 'wine_stop_com_port 1; wine_session_stop' EXIT
 fi
 wine_session_start "$build"
 

@@ -1,6 +1,8 @@
 # Sourced by the run and test scripts: a Wine prefix for a build folder, an X
 # display and a persistent wineserver, all stopped again by wine_session_stop.
 
+KORVO_ROOT=${KORVO_ROOT:-$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)}
+
 wine_session_env() {
   export WINEPREFIX="$1/wineprefix" WINEARCH=win32 WINEDEBUG=${WINEDEBUG:--all}
   export WINEDLLOVERRIDES="mscoree=;mshtml="
@@ -46,4 +48,34 @@ wine_session_stop() {
   if [ -n "${KORVO_XVFB_PID:-}" ]; then
     kill "$KORVO_XVFB_PID" 2>/dev/null || true
   fi
+}
+
+# Makes COM<n> of the prefix the given device. Call it after wine_session_env
+# and before wine_session_start: Wine lists its COM ports when the wineserver
+# starts, from the ports key that names each device. The prefix must exist
+# before anything is linked into it, or Wine makes no drives.
+wine_list_com_port() {
+  local number=$1 device=$2
+  local marker="$WINEPREFIX/.com$number-listed"
+  if [ "$(cat "$marker" 2>/dev/null)" != "$device" ]; then
+    mkdir -p "$WINEPREFIX"
+    wineserver -p >/dev/null 2>&1 </dev/null
+    wine_prefix_create
+    wine reg add 'HKLM\Software\Wine\Ports' /v "COM$number" /t REG_SZ /d "$device" /f >/dev/null 2>&1 </dev/null
+    wineserver -k >/dev/null 2>&1 || true
+    wineserver -w >/dev/null 2>&1 || true
+    printf '%s' "$device" >"$marker"
+  fi
+}
+
+# Serves COM<n> with the simulated set-top box (extra arguments go to it).
+wine_serve_com_port() {
+  local number=$1
+  shift
+  wine_list_com_port "$number" "$WINEPREFIX/stbsim/com$number/wine-end"
+  "$KORVO_ROOT/tools/stbsim/serial-pair.sh" start "$number" "$@" >/dev/null
+}
+
+wine_stop_com_port() {
+  "$KORVO_ROOT/tools/stbsim/serial-pair.sh" stop "$1" >/dev/null 2>&1 || true
 }

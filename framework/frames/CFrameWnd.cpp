@@ -417,24 +417,8 @@ void CFrameWnd::OnMenuSelect(UINT nItemID, UINT nFlags, HMENU hSysMenu)
 void CFrameWnd::OnInitMenuPopup(CMenu* pPopupMenu, UINT nIndex, BOOL bSysMenu)
 {
     CWnd::OnInitMenuPopup(pPopupMenu, nIndex, bSysMenu);
-    if (bSysMenu)
-        return;
-    HMENU hMenu = pPopupMenu->GetSafeHmenu();
-    CCmdUI state;
-    state.m_pMenu = pPopupMenu;
-    state.m_nIndexMax = static_cast<UINT>(::GetMenuItemCount(hMenu));
-    for (state.m_nIndex = 0; state.m_nIndex < state.m_nIndexMax; state.m_nIndex++)
-    {
-        UINT nID = ::GetMenuItemID(hMenu, static_cast<int>(state.m_nIndex));
-        if (nID == 0 || nID == static_cast<UINT>(-1))
-            continue; // a separator or a popup
-        state.m_nID = nID;
-        state.m_pSubMenu = nullptr;
-        // System commands and the MDI window list have no handlers here.
-        state.DoUpdate(this, m_bAutoMenuEnable && nID < kFirstSystemCommand);
-        // The handler may have removed items.
-        state.m_nIndexMax = static_cast<UINT>(::GetMenuItemCount(hMenu));
-    }
+    if (!bSysMenu)
+        pPopupMenu->UpdateCommandUI(this, m_bAutoMenuEnable);
 }
 
 LRESULT CFrameWnd::OnIdleUpdateCmdUI(WPARAM, LPARAM)
