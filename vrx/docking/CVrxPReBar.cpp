@@ -1,0 +1,3 @@
+#include "docking/CVrxPReBar.h"
+
+IMPLEMENT_DYNAMIC(CVrxPReBar, CWnd)

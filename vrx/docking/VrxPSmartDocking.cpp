@@ -1,0 +1,3 @@
+#include "docking/VrxPSmartDocking.h"
+
+int VrxPSmartDockingRebuild = 0;

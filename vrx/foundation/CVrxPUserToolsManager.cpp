@@ -1,0 +1,141 @@
+#include "foundation/CVrxPUserToolsManager.h"
+
+#include "foundation/CVrxPRegistryHolder.h"
+#include "foundation/CVrxPUserTool.h"
+#include "foundation/VrxPBuildRegistryPath.h"
+#include "foundation/VrxPSectionNames.h"
+
+namespace
+{
+CVrxPUserToolsManager* s_pManager = nullptr;
+} // namespace
+
+CVrxPUserToolsManager::CVrxPUserToolsManager(UINT nToolsMenuCommand, UINT nFirstId, UINT nLastId,
+                                             CRuntimeClass* pToolClass, UINT nArgumentsMenuId, UINT nDirectoryMenuId)
+    : toolsMenuCommand(nToolsMenuCommand), firstId(nFirstId), lastId(nLastId),
+      toolClass(pToolClass != nullptr ? pToolClass : RUNTIME_CLASS(CVrxPUserTool)), argumentsMenuId(nArgumentsMenuId),
+      directoryMenuId(nDirectoryMenuId)
+{
+    s_pManager = this;
+}
+
+CVrxPUserToolsManager::~CVrxPUserToolsManager()
+{
+    DeleteAllTools();
+    if (s_pManager == this)
+        s_pManager = nullptr;
+}
+
+CVrxPUserToolsManager* CVrxPUserToolsManager::Instance()
+{
+    return s_pManager;
+}
+
+void CVrxPUserToolsManager::DeleteAllTools()
+{
+    while (!m_tools.IsEmpty())
+        delete m_tools.RemoveHead();
+}
+
+BOOL CVrxPUserToolsManager::IsToolCommandId(UINT nId) const
+{
+    return nId >= firstId && nId <= lastId;
+}
+
+CVrxPUserTool* CVrxPUserToolsManager::AppendTool()
+{
+    if (lastId < firstId || static_cast<UINT>(m_tools.GetCount()) >= lastId - firstId + 1)
+        return nullptr;
+    for (UINT nId = firstId; nId <= lastId; nId++)
+    {
+        if (LookupTool(nId) != nullptr)
+            continue;
+        CVrxPUserTool* pTool = dynamic_cast<CVrxPUserTool*>(toolClass->CreateObject());
+        if (pTool == nullptr)
+            return nullptr;
+        pTool->commandId = nId;
+        m_tools.AddTail(pTool);
+        return pTool;
+    }
+    return nullptr;
+}
+
+BOOL CVrxPUserToolsManager::DeleteTool(CVrxPUserTool* pTool)
+{
+    POSITION pos = m_tools.Find(pTool);
+    if (pos == NULL)
+        return FALSE;
+    m_tools.RemoveAt(pos);
+    delete pTool;
+    return TRUE;
+}
+
+BOOL CVrxPUserToolsManager::ShiftToolUp(CVrxPUserTool* pTool)
+{
+    POSITION pos = m_tools.Find(pTool);
+    if (pos == NULL || pos == m_tools.GetHeadPosition())
+        return FALSE;
+    POSITION posPrevious = pos;
+    m_tools.GetPrev(posPrevious);
+    m_tools.RemoveAt(pos);
+    m_tools.InsertBefore(posPrevious, pTool);
+    return TRUE;
+}
+
+BOOL CVrxPUserToolsManager::ShiftToolDown(CVrxPUserTool* pTool)
+{
+    POSITION pos = m_tools.Find(pTool);
+    if (pos == NULL || pos == m_tools.GetTailPosition())
+        return FALSE;
+    POSITION posNext = pos;
+    m_tools.GetNext(posNext);
+    m_tools.RemoveAt(pos);
+    m_tools.InsertAfter(posNext, pTool);
+    return TRUE;
+}
+
+CVrxPUserTool* CVrxPUserToolsManager::LookupTool(UINT nId) const
+{
+    if (!IsToolCommandId(nId))
+        return nullptr;
+    POSITION pos = m_tools.GetHeadPosition();
+    while (pos != NULL)
+    {
+        CVrxPUserTool* pTool = static_cast<CVrxPUserTool*>(m_tools.GetNext(pos));
+        if (pTool->commandId == nId)
+            return pTool;
+    }
+    return nullptr;
+}
+
+BOOL CVrxPUserToolsManager::LaunchTool(UINT nId) const
+{
+    CVrxPUserTool* pTool = LookupTool(nId);
+    return pTool != nullptr && pTool->Launch();
+}
+
+BOOL CVrxPUserToolsManager::StoreState(LPCTSTR lpszProfile)
+{
+    CVrxPRegistryHolder holder;
+    CVrxPRegistry& registry = holder.Open(FALSE, FALSE);
+    return registry.MakeKey(VrxPBuildRegistryPath(VrxPSectionUserToolsManager, lpszProfile)) &&
+           registry.WriteArchived(VrxPValueTools, m_tools);
+}
+
+BOOL CVrxPUserToolsManager::RestoreState(LPCTSTR lpszProfile)
+{
+    DeleteAllTools();
+    CVrxPRegistryHolder holder;
+    CVrxPRegistry& registry = holder.Open(FALSE, TRUE);
+    BOOL bRead = registry.OpenKey(VrxPBuildRegistryPath(VrxPSectionUserToolsManager, lpszProfile)) &&
+                 registry.ReadObList(VrxPValueTools, m_tools);
+    POSITION pos = m_tools.GetHeadPosition();
+    while (bRead && pos != NULL)
+    {
+        CObject* pObject = m_tools.GetNext(pos);
+        bRead = pObject != nullptr && pObject->IsKindOf(RUNTIME_CLASS(CVrxPUserTool));
+    }
+    if (!bRead)
+        DeleteAllTools();
+    return bRead;
+}

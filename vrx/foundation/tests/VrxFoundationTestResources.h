@@ -1,0 +1,7 @@
+#pragma once
+
+#define IDR_TEST_CONTEXT_MENU 130
+#define IDR_TEST_OTHER_MENU 131
+#define ID_TEST_CUT 0xE123
+#define ID_TEST_COPY 0xE122
+#define ID_TEST_PASTE 0xE125

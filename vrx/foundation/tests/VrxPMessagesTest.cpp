@@ -1,0 +1,65 @@
+#include "foundation/VrxPMessages.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+#include <vector>
+
+namespace
+{
+std::vector<std::string> recordedNames;
+
+UINT WINAPI RecordName(LPCSTR lpszName)
+{
+    recordedNames.push_back(lpszName);
+    return static_cast<UINT>(recordedNames.size());
+}
+
+// The library's messages in their registration order.
+const std::vector<std::string> expectedOrder = {
+    "VrxTOOLBAR_POPUPMENU", "VrxTOOLBAR_CUSTOMIZE",
+    "VrxTOOLBAR_CREATE", "VrxTOOLBAR_DELETE", "VrxTOOLBAR_CUSTOMIZEHELP", "VrxTOOLBAR_RESETTOOLBAR",
+    "VrxTOOLBAR_RESETMENU", "VrxTOOLBAR_SHOWREGULARMENU", "VrxTOOLBAR_RESETCONTEXTMENU",
+    "VrxTOOLBAR_RESETKEYBAORD", "VrxTOOLBAR_RESETRPROMPT", "VrxM_POSTSETPREVIEWFRAME", "VrxM_ON_HSCROLL",
+    "VrxM_GETDRAGBOUNDS", "VrxM_ON_DRAGCOMPLETE", "VrxM_ON_TABGROUPMOUSEMOVE", "VrxM_ON_CANCELTABMOVE",
+    "VrxM_ON_MOVETABCOMPLETE", "VrxM_ON_RENAME_TAB", "VrxM_ONCHANGE_ACTIVE_TAB", "VrxM_ON_MOVE_TAB",
+    "VrxM_ON_CHANGING_ACTIVE_TAB", "VrxM_ON_GET_TAB_TOOLTIP", "VrxM_CHANGEVISUALMANAGER",
+    "VrxM_ON_PRESS_CLOSE_BUTTON", "VrxM_UPDATETOOLTIPS", "VrxM_GETOBGECT", "VrxM_ACCHITTEST", "VrxM_ACCGETSTATE",
+    "VrxM_ON_MOVETOTABGROUP", "VrxPMSG_CHECKEMPTYMINIFRAME", "VrxM_POSTRECALCLAYOUT",
+    "VrxM_ON_CHANGE_RIBBON_CATEGORY", "VrxM_ON_RIBBON_CUSTOMIZE", "WINDOW_HELP", "VrxPM_ON_AFTER_SHELL_COMMAND",
+    "VrxM_CALENDAR_ON_SELCHANGED", "VrxM_APPBAR_CALLBACK", "VrxTOOLBAR__GETDOCUMENTCOLORS",
+    "VrxP_PLANNER_ADD_APPOINTMENT", "VrxP_PLANNER_BEFORE_UPDATE_APPOINTMENT", "VrxP_PLANNER_UPDATE_APPOINTMENT",
+    "VrxP_PLANNER_REMOVE_APPOINTMENT", "VrxP_PLANNER_REMOVE_ALL_APPOINTMENTS", "VrxP_PLANNER_TYPE_CHANGED",
+    "VrxP_PLANNER_DATE_CHANGED", "VrxP_PLANNER_LBUTTONDBLCLK", "VrxP_PLANNER_KEYDOWN",
+    "VrxP_PLANNER_ICONUPDOWN_CLICK", "VrxP_PLANNER_DROP_APPOINTMENTS", "VrxP_PLANNER_DRAG_APPOINTMENTS",
+    "VrxP_PLANNER_BEGIN_CHANGE_OPERATION", "VrxP_PLANNER_END_CHANGE_OPERATION"};
+
+TEST(VrxPRegisterMessages, RegistersTheMessagesInTheirFixedOrder)
+{
+    recordedNames.clear();
+    VrxPRegisterMessages(&RecordName);
+    EXPECT_EQ(expectedOrder, recordedNames);
+    // Each variable got the id of its own name.
+    EXPECT_EQ(1u, VrxTOOLBAR_POPUPMENU);
+    EXPECT_EQ(3u, VrxTOOLBAR_CREATE);
+    EXPECT_EQ(24u, VrxM_CHANGEVISUALMANAGER);
+    EXPECT_EQ(35u, VrxM_WINDOW_HELP);
+    EXPECT_EQ(39u, VrxTOOLBAR_GETDOCUMENTCOLORS);
+    EXPECT_EQ(53u, VrxP_PLANNER_END_CHANGE_OPERATION);
+    VrxPRegisterMessages(&RegisterWindowMessageA);
+}
+
+TEST(VrxPRegisterMessages, IdsAreThoseOfTheSystem)
+{
+    VrxPRegisterMessages(&RegisterWindowMessageA);
+    EXPECT_EQ(RegisterWindowMessageA("VrxM_UPDATETOOLTIPS"), VrxM_UPDATETOOLTIPS);
+    EXPECT_EQ(RegisterWindowMessageA("VrxTOOLBAR_RESETKEYBAORD"), VrxTOOLBAR_RESETKEYBAORD);
+    EXPECT_EQ(RegisterWindowMessageA("WINDOW_HELP"), VrxM_WINDOW_HELP);
+    std::set<UINT> ids = {VrxTOOLBAR_POPUPMENU, VrxM_CHANGEVISUALMANAGER, VrxM_UPDATETOOLTIPS,
+                          VrxP_PLANNER_END_CHANGE_OPERATION, VrxTOOLBAR_GETDOCUMENTCOLORS};
+    EXPECT_EQ(5u, ids.size());
+    for (UINT id : ids)
+        EXPECT_GE(id, 0xC000u);
+}
+} // namespace

@@ -1,0 +1,3 @@
+#include "toolbars/VrxPCollectStdImages.h"
+
+BOOL VrxPCollectStdImages = TRUE;
