@@ -42,6 +42,16 @@ void CWinApp::AddDocTemplate(CDocTemplate* pTemplate)
     m_pDocManager->AddDocTemplate(pTemplate);
 }
 
+POSITION CWinApp::GetFirstDocTemplatePosition() const
+{
+    return m_pDocManager != NULL ? m_pDocManager->GetFirstDocTemplatePosition() : NULL;
+}
+
+CDocTemplate* CWinApp::GetNextDocTemplate(POSITION& rPos) const
+{
+    return m_pDocManager->GetNextDocTemplate(rPos);
+}
+
 BOOL CWinApp::InitApplication()
 {
     return TRUE;

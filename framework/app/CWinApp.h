@@ -13,6 +13,7 @@
 #include "app/AfxWinMain.h"
 #include "app/CWinThread.h"
 #include "app/FrameworkResources.h"
+#include "collections/Position.h"
 #include "strings/CString.h"
 
 class CCommandLineInfo;
@@ -46,6 +47,9 @@ public:
     // NULL until the first document template is added; owned.
     CDocManager* m_pDocManager;
     void AddDocTemplate(CDocTemplate* pTemplate);
+    // The templates in the order they were added; NULL when there are none.
+    POSITION GetFirstDocTemplatePosition() const;
+    CDocTemplate* GetNextDocTemplate(POSITION& rPos) const;
 
     // Runs once before InitInstance; FALSE ends the program.
     virtual BOOL InitApplication();

@@ -1,3 +1,4 @@
+#include "app/CWinApp.h"
 #include "frames/CMultiDocTemplate.h"
 
 #include "app/CCmdUI.h"
@@ -165,6 +166,19 @@ TEST(CDocManager, KeepsItsTemplatesOnceAndInOrder)
     EXPECT_EQ(pSecond, manager.GetNextDocTemplate(pos));
     EXPECT_EQ(nullptr, pos);
     // The manager deletes them.
+}
+
+TEST(CWinAppTemplates, TheApplicationWalksTheTemplatesItWasGiven)
+{
+    CWinApp* pApp = AfxGetApp();
+    ASSERT_NE(nullptr, pApp);
+    auto* pTemplate = new CMultiDocTemplate(IDR_TEST_DOC, RUNTIME_CLASS(TestDocument), RUNTIME_CLASS(TestChild),
+                                            RUNTIME_CLASS(TestView));
+    pApp->AddDocTemplate(pTemplate);
+    CDocTemplate* pLast = nullptr;
+    for (POSITION pos = pApp->GetFirstDocTemplatePosition(); pos != nullptr;)
+        pLast = pApp->GetNextDocTemplate(pos);
+    EXPECT_EQ(pTemplate, pLast);
 }
 
 TEST_F(DocTemplateTest, NewWindowNeedsADocument)
