@@ -12,8 +12,8 @@ class ComponentSystem;
 class Component {
 public:
   // Registers with the manager (when there is one) before the subclass's
-  // constructor body runs; a refused registration leaves the component
-  // unreachable by name and owned by its creator.
+  // constructor body runs. The manager owns the component from then on, even
+  // when it refuses the name: only its deinit deletes it.
   Component(const std::string& name, ComponentSystem* manager);
   virtual ~Component();
 

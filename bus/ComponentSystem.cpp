@@ -31,20 +31,23 @@ void ComponentSystem::deinit()
   // acquires or broadcasts while being deleted finds no deleted neighbour.
   std::map<std::string, Component*> components;
   components.swap(components_);
+  std::vector<Component*> refused;
+  refused.swap(refused_);
   logger_ = nullptr;
   for (auto& entry : components) {
     delete entry.second;
+  }
+  for (Component* component : refused) {
+    delete component;
   }
 }
 
 bool ComponentSystem::register_component(const std::string& name, Component* component)
 {
-  if (NullComponent::instance() != *acquire(name)) {
-    return false;
-  }
   // A non-shareable component that is already taken looks missing to acquire
   // but still holds its name.
-  if (!components_.emplace(name, component).second) {
+  if (NullComponent::instance() != *acquire(name) || !components_.emplace(name, component).second) {
+    refused_.push_back(component);
     return false;
   }
   if (logger_ != nullptr) {

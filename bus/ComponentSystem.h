@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <map>
 #include <string>
+#include <vector>
 
 class Component;
 class Logger;
@@ -17,9 +18,12 @@ public:
   virtual ~ComponentSystem();
   // Creates the system log, the error manager and the transport protocol.
   virtual bool init();
-  // Deletes every registered component.
+  // Deletes every registered component, then every refused one.
   virtual void deinit();
 
+  // Takes the component over whether it maps it or not: constructors ignore
+  // the result, so a refused component would otherwise have no owner. A
+  // refused one stays unreachable by name until deinit deletes it.
   bool register_component(const std::string& name, Component* component);
   // The named component, or the null component when it is missing or is
   // not shareable and already taken.
@@ -43,4 +47,6 @@ private:
   Logger* logger_;
   uint8_t little_endian_;
   uint8_t running_;
+  // Appended behind the fields the plug-ins' copies rely on.
+  std::vector<Component*> refused_;
 };

@@ -13,6 +13,8 @@ function(korvo_add_test name)
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${KORVO_TEST_BIN_DIR})
   add_dependencies(${name} korvo_runtime)
   add_test(NAME ${name} COMMAND ${name} WORKING_DIRECTORY ${KORVO_TEST_BIN_DIR})
+  # A test that waits for a window that never comes must fail, not hang CI.
+  set_tests_properties(${name} PROPERTIES TIMEOUT 300)
   if(ARG_LABELS)
     set_tests_properties(${name} PROPERTIES LABELS "${ARG_LABELS}")
   endif()

@@ -8,7 +8,6 @@
 #include "TemporaryDirectory.h"
 #include "TransportProtocol.h"
 #include <gtest/gtest.h>
-#include <memory>
 
 namespace {
 
@@ -64,20 +63,56 @@ TEST_F(ComponentSystemTest, MissingComponentYieldsTheNullComponent)
 TEST_F(ComponentSystemTest, SecondComponentUnderATakenNameIsRefused)
 {
   RecordingComponent* first = add("upgrade");
-  std::unique_ptr<RecordingComponent> second(new RecordingComponent("upgrade", &system));
+  RecordingComponent* second = add("upgrade");
+  second->set_active(true);
+  first->set_active(true);
   EXPECT_EQ(first, system.acquire("upgrade"));
   EXPECT_EQ(2, first->use_count());  // the refused registration acquired it once
   EXPECT_EQ(0, second->use_count());
-  EXPECT_FALSE(system.register_component("upgrade", second.get()));
+  BusMessage clear{BUS_CLEAR_TEXT, 0, nullptr};
+  system.broadcast(nullptr, &clear);
+  EXPECT_EQ(1u, first->notifications.size());
+  EXPECT_TRUE(second->notifications.empty()) << "a refused component is not on the bus";
 }
 
 TEST_F(ComponentSystemTest, NameOfATakenNonShareableComponentStaysWithIt)
 {
   RecordingComponent* first = add("transport protocol", false);
   ASSERT_EQ(first, system.acquire("transport protocol"));
-  std::unique_ptr<RecordingComponent> second(new RecordingComponent("unregistered", nullptr, false));
-  EXPECT_FALSE(system.register_component("transport protocol", second.get()));
+  RecordingComponent* second = add("transport protocol", false);
   EXPECT_EQ(&NullComponent::instance(), system.acquire("transport protocol"));
+  EXPECT_EQ(1, first->use_count());
+  EXPECT_EQ(0, second->use_count());
+}
+
+// Counts its own deletion, to tell who deletes a component and when.
+class DeletionCounter : public RecordingComponent {
+public:
+  DeletionCounter(const std::string& name, ComponentSystem* system, bool shareable, int& deletions)
+      : RecordingComponent(name, system, shareable), deletions_(deletions)
+  {
+  }
+  ~DeletionCounter() override { ++deletions_; }
+
+private:
+  int& deletions_;
+};
+
+TEST(ComponentSystemOwnership, RefusedComponentsLiveUntilDeinitDeletesThem)
+{
+  int deletions = 0;
+  ComponentSystem system;
+  new DeletionCounter("upgrade", &system, true, deletions);
+  new DeletionCounter("upgrade", &system, true, deletions);
+  new DeletionCounter("transport protocol", &system, false, deletions);
+  system.acquire("transport protocol");
+  new DeletionCounter("transport protocol", &system, false, deletions);
+  EXPECT_EQ(0, deletions) << "refused components stay usable by their creators";
+
+  system.deinit();
+  EXPECT_EQ(4, deletions);
+  system.deinit();
+  EXPECT_EQ(4, deletions) << "each is deleted once";
 }
 
 TEST_F(ComponentSystemTest, BroadcastReachesActiveComponentsButTheSender)

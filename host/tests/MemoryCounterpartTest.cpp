@@ -264,6 +264,16 @@ TEST_F(MemoryCounterpartTest, TaskListReplyBecomesConsoleTextBlockByBlock)
   marker(BUS_OS_APPS, kMarkerMessageQueue);
   reply(BUS_OS_APPS, queue.bytes());
   marker(BUS_OS_APPS, kMarkerMessageQueue);
+  BlockBuilder common;
+  common.u32(0x80010000);
+  reply(BUS_OS_APPS, common.bytes());
+  marker(BUS_OS_APPS, kMarkerCommonMessages);
+  BlockBuilder buffers;
+  buffers.u8(1).zeros(3).u32(0x80020000).u16(64).u16(10).u16(3).u16(1).u32(0x80030000);
+  reply(BUS_OS_APPS, buffers.bytes());
+  marker(BUS_OS_APPS, kMarkerAttachedBuffers);
+  // A marker with nothing collected since the last one adds nothing.
+  marker(BUS_OS_APPS, kMarkerAttachedBuffers);
   EXPECT_TRUE(reader->active());
   marker(BUS_OS_APPS, kMarkerEnd);
 
@@ -276,7 +286,7 @@ TEST_F(MemoryCounterpartTest, TaskListReplyBecomesConsoleTextBlockByBlock)
     }
   }
   EXPECT_EQ((std::vector<int32_t>{BUS_RAW_TASK_LIST, BUS_TEXT, BUS_RAW_MSG_QUEUE, BUS_TEXT, BUS_RAW_MSG_QUEUE,
-                                  BUS_TEXT, BUS_READ_DONE}),
+                                  BUS_TEXT, BUS_TEXT, BUS_TEXT, BUS_READ_DONE}),
             types);
   EXPECT_EQ(bytes_of(tasks.data(), tasks.size()), announced()[0].bytes);
   EXPECT_EQ(bytes_of(queue.data(), queue.size()), announced()[2].bytes);
@@ -287,6 +297,10 @@ TEST_F(MemoryCounterpartTest, TaskListReplyBecomesConsoleTextBlockByBlock)
   EXPECT_EQ(0u, announced()[3].bytes.find("\n\nmsgq info of ap 0\n"));
   EXPECT_EQ(0u, announced()[5].bytes.find("\n\nmsgq info of ap 1\n"));
   EXPECT_NE(std::string::npos, announced()[5].bytes.find("\n1          0          0      0          0x1     0x1"));
+  EXPECT_EQ("\ncommon msg addr: 0x80010000", announced()[6].bytes);
+  EXPECT_EQ("\nattached buffer info:"
+            "\nref addr: 0x80020000, atom size: 64, depth: 10, in: 3, out: 1, start addr: 0x80030000",
+            announced()[7].bytes);
   EXPECT_EQ(static_cast<int32_t>(console.size()), announced().back().len);
   EXPECT_EQ(console, std::string(destination.data()));
   EXPECT_FALSE(reader->active());
@@ -342,6 +356,22 @@ TEST_F(MemoryCounterpartTest, StackTextStopsAtTheRequestedLength)
   EXPECT_EQ(20, announced()[1].len);
   EXPECT_EQ("stack[0]: start[0x80", std::string(destination, 20));
   EXPECT_EQ(std::string(12, '#'), std::string(destination + 20, 12));
+}
+
+TEST_F(MemoryCounterpartTest, ReplyLongerThanTheReceiveBufferIsCutAtItsEnd)
+{
+  char destination[8] = "-------";
+  ASSERT_EQ(1, send(BUS_OS_TEXT, 0, 8, destination));
+  const std::vector<uint8_t> piece(MemoryCounterpart::kReceiveCapacity / 2 + 1000, 't');
+  reply(BUS_OS_TEXT, piece);
+  reply(BUS_OS_TEXT, piece);
+  reply(BUS_OS_TEXT, piece);
+  marker(BUS_OS_TEXT, kMarkerEnd);
+  ASSERT_EQ(2u, announced().size());
+  EXPECT_EQ(BUS_TEXT, announced()[0].type);
+  EXPECT_EQ(static_cast<int32_t>(MemoryCounterpart::kReceiveCapacity), announced()[0].len);
+  EXPECT_EQ(BUS_READ_DONE, announced()[1].type);
+  EXPECT_EQ("-------", std::string(destination));
 }
 
 TEST_F(MemoryCounterpartTest, TextReplyGoesToTheConsoleOnly)

@@ -3,6 +3,7 @@
 #include "OsStateFormatter.h"
 #include <gtest/gtest.h>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -189,6 +190,40 @@ TEST(OsStateFormatter, MemoryPairCountsStayInsideTheBlock)
   text = formatter.format_block(BUS_OS_MEMORY, short_block.data(), short_block.size());
   EXPECT_EQ(0u, count_of(text, "\nalloc["));
   EXPECT_EQ(0u, count_of(text, "\nfree["));
+}
+
+TEST(OsStateFormatter, TrailingPartialRecordIsLeftOut)
+{
+  struct Case {
+    const char* what;
+    bool apps;
+    uint32_t marker_or_type;
+    std::size_t header;
+    std::size_t record;
+  };
+  const Case cases[] = {
+      {"task list", true, kMarkerTaskList, 0, OsStateFormatter::kTaskRecordSize},
+      {"message queue", true, kMarkerMessageQueue, 0, OsStateFormatter::kQueueRecordSize},
+      {"common message addresses", true, kMarkerCommonMessages, 0, 4},
+      {"attached buffers", true, kMarkerAttachedBuffers, 0, OsStateFormatter::kAttachedBufferRecordSize},
+      {"message trace", false, BUS_OS_MSG_TRACE, 0, OsStateFormatter::kTraceRecordSize},
+      {"task status", false, BUS_OS_TASK_STATUS, OsStateFormatter::kTaskStatusHeaderSize,
+       OsStateFormatter::kTaskStatusRecordSize},
+      {"stacks", false, BUS_OS_STACKS, 0, OsStateFormatter::kStackRecordSize},
+  };
+  for (const Case& c : cases) {
+    // Non-zero bytes everywhere: a read of the partial record would show
+    // (an in-use attached buffer, an unterminated task name).
+    std::vector<uint8_t> whole(c.header + c.record, 0x31);
+    std::vector<uint8_t> with_partial(c.header + 2 * c.record - 1, 0x31);
+    auto text = [&c](const std::vector<uint8_t>& block) {
+      OsStateFormatter formatter;
+      return c.apps ? formatter.format_apps_block(c.marker_or_type, block.data(), block.size())
+                    : formatter.format_block(static_cast<int32_t>(c.marker_or_type), block.data(), block.size());
+    };
+    EXPECT_FALSE(text(whole).empty()) << c.what;
+    EXPECT_EQ(text(whole), text(with_partial)) << c.what;
+  }
 }
 
 TEST(OsStateFormatter, TextStopsAtTheBufferWithAWholeLine)

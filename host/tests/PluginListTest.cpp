@@ -114,6 +114,18 @@ TEST_F(PluginListTest, KeepsLibrariesWithAllFourEntryPoints)
   }
   EXPECT_EQ((std::map<std::string, int>{{"plugin_a.dll", 1}, {"plugin_b.dll", 1}}), names);
   EXPECT_FALSE(is_loaded("partial.dll"));
+  EXPECT_FALSE(is_loaded("notes.dll"));
+
+  // The list keeps the order in which the directory is listed.
+  std::vector<std::string> listed;
+  WIN32_FIND_DATAA found;
+  HANDLE search = FindFirstFileA((directory.path() + "plugin_*.dll").c_str(), &found);
+  ASSERT_NE(INVALID_HANDLE_VALUE, search);
+  do {
+    listed.push_back(found.cFileName);
+  } while (FindNextFileA(search, &found));
+  FindClose(search);
+  EXPECT_EQ(listed, (std::vector<std::string>{list.item(0).file_name, list.item(1).file_name}));
 
   const PluginRecord& terminator = list.item(2);
   EXPECT_EQ(0, terminator.valid);
@@ -194,6 +206,13 @@ TEST_F(PluginListTest, OpensGuiPlugInsInListOrder)
   EXPECT_EQ(HostSystem::instance(), test_export<HostSystem* (*)()>(list.item(1).module, "test_plugin_init_system")());
   EXPECT_EQ(list.item(1).child, opener.connection_window());
   EXPECT_TRUE(messages.texts().empty());
+
+  // korvo's exit: the components go first, then every library, the one
+  // without a window too.
+  HostSystem::instance()->deinit();
+  list.free_all();
+  EXPECT_FALSE(is_loaded(first));
+  EXPECT_FALSE(is_loaded(second));
 }
 
 TEST_F(PluginListTest, OnlyTheExactConnectionTitleIsRemembered)
@@ -262,6 +281,28 @@ TEST_F(PluginListTest, PlugInComponentsLiveOnKorvosBus)
   EXPECT_EQ(1, test_export<int32_t (*)()>(module, "test_plugin_probes_alive")());
   HostSystem::instance()->deinit();
   EXPECT_EQ(0, test_export<int32_t (*)()>(module, "test_plugin_probes_alive")());
+}
+
+TEST_F(PluginListTest, RefusedPlugInComponentIsDeletedWithTheOthers)
+{
+  add_plugin("plugin_a.dll");
+  add_plugin("plugin_b.dll");
+  ASSERT_TRUE(list.load());
+  configure("plugin_a.dll", "ZIM", 1, 1);
+  configure("plugin_b.dll", "ZIM", 1, 1);
+  FakeFrames frames;
+  PluginOpener opener(list, frames);
+  ASSERT_TRUE(opener.open_all());
+
+  // Both libraries made a "probe:ZIM"; korvo's map holds the first only.
+  auto alive = [this](const std::string& file_name) {
+    return test_export<int32_t (*)()>(record_of(file_name).module, "test_plugin_probes_alive")();
+  };
+  EXPECT_EQ(1, alive("plugin_a.dll"));
+  EXPECT_EQ(1, alive("plugin_b.dll"));
+  HostSystem::instance()->deinit();
+  EXPECT_EQ(0, alive("plugin_a.dll"));
+  EXPECT_EQ(0, alive("plugin_b.dll"));
 }
 
 }  // namespace

@@ -12,6 +12,17 @@ bool fits(uint64_t position, uint64_t count, std::size_t size)
   return position + count <= size;
 }
 
+// For each byte value: the set of places (bit i for place i) where it stands
+// in the marker; 0 for bytes the marker does not hold.
+struct MarkerPlaces {
+  MarkerPlaces()
+  {
+    for (std::size_t i = 0; i < kDmMarkerSize; ++i)
+      places[static_cast<uint8_t>(kDmMarker[i])] |= uint16_t(1u << i);
+  }
+  uint16_t places[256] = {};
+};
+
 }  // namespace
 
 FormatResult FlashImageAnalysis::analyse_file(const std::string& image_path, bool expert_mode)
@@ -145,14 +156,15 @@ void FlashImageAnalysis::take_version_and_script_path(const std::string& image_p
 bool FlashImageAnalysis::scan_dm_headers()
 {
   const std::size_t size = image.size();
-  if (find_dm_header(0) == std::string::npos)
+  const std::size_t first = find_dm_header(0);
+  if (first == std::string::npos)
     return false;
 
   std::vector<BlockRecord> table;
   table.reserve(kMaxImageBlocks);
   unsigned header_number = 0;
   uint32_t last_flash_size = 0;
-  for (std::size_t position = find_dm_header(0); position != std::string::npos;
+  for (std::size_t position = first; position != std::string::npos;
        position = find_dm_header(position + 1)) {
     // Header numbers are bytes in the record.
     if (++header_number > 0xFF)
@@ -171,12 +183,15 @@ bool FlashImageAnalysis::scan_dm_headers()
       record.header_position = static_cast<uint32_t>(position);
       record.index_in_header = k;
       record.header_number = static_cast<uint8_t>(header_number);
-      const uint8_t* data = image.data() + position + record.entry.offset;
-      record.data.assign(data, data + record.entry.length);
-      table.push_back(std::move(record));
+      table.push_back(record);
     }
   }
 
+  // Data are copied only once every table has been found good.
+  for (BlockRecord& record : table) {
+    const uint8_t* data = image.data() + record.header_position + record.entry.offset;
+    record.data.assign(data, data + record.entry.length);
+  }
   records = std::move(table);
   record_copy = records;
   flash_size = last_flash_size;
@@ -186,18 +201,25 @@ bool FlashImageAnalysis::scan_dm_headers()
 std::size_t FlashImageAnalysis::find_dm_header(std::size_t from) const
 {
   const std::size_t size = image.size();
-  if (size < kDmHeaderSize)
+  if (size < kDmHeaderSize || from > size - kDmHeaderSize)
     return std::string::npos;
   const std::size_t last = size - kDmHeaderSize;
   const uint8_t* bytes = image.data();
-  for (std::size_t position = from; position <= last; ++position) {
-    const void* star = std::memchr(bytes + position, kDmMarker[0], last - position + 1);
-    if (!star)
-      break;
-    position = static_cast<const uint8_t*>(star) - bytes;
-    if (std::memcmp(bytes + position, kDmMarker, kDmMarkerSize) == 0 &&
-        bytes[position + kDmHeaderCheckOffset] == kDmHeaderCheckByte)
-      return position;
+  // Every placement of the marker covers exactly one of every twelfth byte, so
+  // only those are looked at; one that occurs in the marker names the
+  // placements to compare, earliest first.
+  static const MarkerPlaces marker;
+  for (std::size_t probe = from + kDmMarkerSize - 1; probe <= last + kDmMarkerSize - 1; probe += kDmMarkerSize) {
+    const uint16_t places = marker.places[bytes[probe]];
+    if (places == 0)
+      continue;
+    for (std::size_t place = kDmMarkerSize; place-- > 0;) {
+      const std::size_t position = probe - place;
+      if ((places >> place & 1) != 0 && position >= from && position <= last &&
+          std::memcmp(bytes + position, kDmMarker, kDmMarkerSize) == 0 &&
+          bytes[position + kDmHeaderCheckOffset] == kDmHeaderCheckByte)
+        return position;
+    }
   }
   return std::string::npos;
 }

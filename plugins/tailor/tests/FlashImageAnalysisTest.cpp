@@ -117,6 +117,30 @@ TEST(DmForm, MarkerFollowedByOtherCheckByteIsNoHeader)
   EXPECT_EQ(1u, analysis.block_count);
 }
 
+TEST(DmForm, HeaderIsFoundAtAnyPositionBehindFalseStarts)
+{
+  const std::size_t last_with_one_entry = kOneMegabyte - kDmHeaderSize - kFlashBlockEntrySize;
+  const std::size_t positions[] = { 0, 1, 11, 12, 13, 23, 0x1000, 0x7FFFF, last_with_one_entry - 1, last_with_one_entry };
+  for (std::size_t position : positions) {
+    std::vector<uint8_t> image(kOneMegabyte, 0);
+    // A whole marker without its check byte 12 bytes before, and the start of
+    // a marker right before.
+    if (position >= 12)
+      std::memcpy(image.data() + position - 12, kDmMarker, kDmMarkerSize);
+    if (position >= 8)
+      std::memcpy(image.data() + position - 8, kDmMarker, 8);
+    place_dm_header(image, position, 0x100000, { entry(1, 0, 4, "blk") });
+    FlashImageAnalysis analysis = analysed(image);
+    ASSERT_EQ(1u, analysis.records.size()) << position;
+    EXPECT_EQ(position, analysis.records[0].header_position);
+  }
+
+  // The last position a 28-byte header fits at.
+  std::vector<uint8_t> image(kOneMegabyte, 0);
+  place_dm_header(image, kOneMegabyte - kDmHeaderSize, 0x100000, {});
+  EXPECT_EQ(FlashImageAnalysis::DmForm, analysed(image).form);
+}
+
 TEST(DmForm, TwoHeadersNumberTheirRecords)
 {
   std::vector<uint8_t> image(kOneMegabyte, 0);

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
@@ -52,6 +53,30 @@ std::vector<uint8_t> pattern(std::size_t length, uint8_t seed)
   return bytes;
 }
 
+// The check word worked out bit by bit, apart from the table the cores use.
+uint32_t reference_crc(const std::vector<uint8_t>& bytes)
+{
+  uint32_t value = 0xFFFFFFFF;
+  for (uint8_t byte : bytes) {
+    value ^= byte;
+    for (int bit = 0; bit < 8; ++bit)
+      value = (value & 1) ? (value >> 1) ^ 0xEDB88320u : value >> 1;
+  }
+  return value;
+}
+
+void put_bytes(std::vector<uint8_t>& image, std::size_t position, const std::vector<uint8_t>& bytes)
+{
+  std::copy(bytes.begin(), bytes.end(), image.begin() + static_cast<std::ptrdiff_t>(position));
+}
+
+std::size_t first_difference(const std::vector<uint8_t>& a, const std::vector<uint8_t>& b)
+{
+  const auto mismatch = std::mismatch(a.begin(), a.end(), b.begin(), b.end());
+  return mismatch.first == a.end() && mismatch.second == b.end() ? std::string::npos
+                                                                 : static_cast<std::size_t>(mismatch.first - a.begin());
+}
+
 }  // namespace
 
 TEST(NewFlashImage, UnchangedRecordsGiveTheImageWithFreshCrcWords)
@@ -88,6 +113,47 @@ TEST(NewFlashImage, UnchangedRecordsGiveTheImageWithFreshCrcWords)
       break;
     }
   }
+}
+
+TEST(NewFlashImage, LayoutGivesTheExpectedBytes)
+{
+  const std::vector<uint8_t> digits = { '1', '2', '3', '4', '5', '6', '7', '8', '9' };
+  ASSERT_EQ(0x340BC6D9u, reference_crc(digits));
+
+  std::vector<uint8_t> image(kOneMegabyte, 0x5A);
+  image[0x40000 + 20] = 0x77;  // a header byte the layout does not interpret
+  place_dm_header(image, 0, 0x100000, { entry(0x01, 0x100, 9, "boot", 0), entry(0x02, 0x200, 0x10, "loader", kNoCrcWord) });
+  place_dm_header(image, 0x40000, 0x100000,
+                  { entry(0x10, 0x100, 0x300, "kernel", 0), entry(kAlignedBlockIdA4, 0x1000, 0x80, "preset", 0),
+                    entry(0x12, 0x2000, 0x40, "toolcfg", 0) });
+  put_bytes(image, 0x100, digits);
+  fill_pattern(image, 0x200, 0x10, 2);
+  fill_pattern(image, 0x40100, 0x300, 3);
+  fill_pattern(image, 0x41000, 0x80, 4);
+  fill_pattern(image, 0x42000, 0x40, 5);
+
+  FlashImageAnalysis analysis = analysed(image);
+  // The kernel grows past the preset block, which then moves to the next
+  // 64 KB boundary and pushes the last block behind it.
+  const std::vector<uint8_t> kernel = pattern(0x1200, 8);
+  analysis.record_copy[2].data = kernel;
+  analysis.record_copy[2].entry.length = 0x1200;
+  NewFlashImage result;
+  ASSERT_TRUE(lay_out(result, analysis).ok());
+
+  std::vector<uint8_t> expected = image;
+  put_bytes(expected, 0x40100, kernel);
+  put_bytes(expected, 0x50000, pattern(0x80, 4));
+  put_bytes(expected, 0x50080, pattern(0x40, 5));
+  place_dm_header(expected, 0, 0x100000,
+                  { entry(0x01, 0x100, 9, "boot", 0x340BC6D9), entry(0x02, 0x200, 0x10, "loader", kNoCrcWord) });
+  place_dm_header(expected, 0x40000, 0x100000,
+                  { entry(0x10, 0x100, 0x1200, "kernel", reference_crc(kernel)),
+                    entry(kAlignedBlockIdA4, 0x10000, 0x80, "preset", reference_crc(pattern(0x80, 4))),
+                    entry(0x12, 0x10080, 0x40, "toolcfg", reference_crc(pattern(0x40, 5))) });
+  ASSERT_EQ(expected.size(), result.image.size());
+  EXPECT_EQ(std::string::npos, first_difference(expected, result.image))
+      << "first differing byte at 0x" << std::hex << first_difference(expected, result.image);
 }
 
 TEST(NewFlashImage, ReplacedDataGetNewLengthAndCrc)

@@ -1,0 +1,89 @@
+// A plug-in for korvo's window tests. Its title, whether it wants a window
+// and what dll_init answers are fixed when it is built. It keeps a marker
+// file "<title>.events" in the working directory with one line per entry
+// point call, so a test can read the order of start and shut-down.
+#include "Component.h"
+#include "HostSystem.h"
+#include "PluginInterface.h"
+#include "app/ExtensionDllMain.h"
+#include "frames/CFormView.h"
+#include "frames/FrameIds.h"
+#include "KorvoTestPluginIds.h"
+#include <cstdio>
+#include <string>
+
+namespace {
+
+AFX_EXTENSION_MODULE extension_module;
+
+void record_event(const char* event)
+{
+  std::string path = std::string(PLUGIN_TITLE) + ".events";
+  if (std::FILE* file = std::fopen(path.c_str(), "a")) {
+    std::fprintf(file, "%s\n", event);
+    std::fclose(file);
+  }
+}
+
+class TestForm : public CFormView {
+public:
+  TestForm() : CFormView(IDD_TEST_PLUGIN_FORM) {}
+};
+
+// Tells the marker file when the host deletes the plug-in's components.
+class Probe : public Component {
+public:
+  explicit Probe(ComponentSystem* system) : Component(std::string("probe:") + PLUGIN_TITLE, system) {}
+  ~Probe() override { record_event("component deleted"); }
+
+  bool shareable() const override { return true; }
+  std::string type_name() const override { return "test probe"; }
+};
+
+bool view_created = false;
+
+}  // namespace
+
+extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID)
+{
+  if (reason == DLL_PROCESS_DETACH) {
+    record_event("library freed");
+  }
+  return AfxExtensionDllMain(extension_module, instance, reason);
+}
+
+extern "C" {
+
+__declspec(dllexport) int32_t dll_init(CWnd* child, HostSystem* system)
+{
+  record_event("dll_init");
+  new Probe(system);
+  if (PLUGIN_INIT_RESULT == 0) {
+    return 0;
+  }
+  if (view_created) {
+    return 1;
+  }
+  // The form deletes itself with its window.
+  TestForm* form = new TestForm;
+  view_created = form->Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE | WS_BORDER, CRect(0, 0, 0, 0), child,
+                              AFX_IDW_PANE_FIRST, nullptr) != FALSE;
+  return view_created ? 1 : 0;
+}
+
+__declspec(dllexport) void dll_deinit()
+{
+  record_event("dll_deinit");
+}
+
+__declspec(dllexport) const char* dll_get_title()
+{
+  return PLUGIN_TITLE;
+}
+
+__declspec(dllexport) int32_t dll_is_gui()
+{
+  return PLUGIN_IS_GUI;
+}
+
+}  // extern "C"

@@ -1,0 +1,4 @@
+#pragma once
+
+#define IDD_TEST_PLUGIN_FORM 3900
+#define IDC_TEST_PLUGIN_LABEL 3901
