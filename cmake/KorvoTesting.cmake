@@ -19,3 +19,9 @@ function(korvo_add_test name)
     set_tests_properties(${name} PROPERTIES LABELS "${ARG_LABELS}")
   endif()
 endfunction()
+
+# Tests that show windows or message boxes take turns on the session's one
+# display: run side by side under Wine they were seen to hang each other.
+function(korvo_test_uses_display)
+  set_property(TEST ${ARGN} APPEND PROPERTY RESOURCE_LOCK display)
+endfunction()
