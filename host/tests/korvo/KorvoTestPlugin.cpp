@@ -19,7 +19,7 @@ AFX_EXTENSION_MODULE extension_module;
 void record_event(const char* event)
 {
   std::string path = std::string(PLUGIN_TITLE) + ".events";
-  if (std::FILE* file = std::fopen(path.c_str(), "a")) {
+  if (std::FILE* file = std::fopen(path.c_str(), "ab")) {
     std::fprintf(file, "%s\n", event);
     std::fclose(file);
   }

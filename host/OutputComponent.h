@@ -1,0 +1,47 @@
+#pragma once
+#include "Component.h"
+#include "OutputRing.h"
+#include <windows.h>
+#include <string>
+
+class CComEdit;
+class HostSystem;
+
+// Messages from the output bridge to the console edit: append the bytes at
+// wParam, lParam of them; clear the console.
+constexpr UINT WM_CONSOLE_APPEND = WM_USER + 1;
+constexpr UINT WM_CONSOLE_CLEAR = WM_USER + 2;
+constexpr char kConnectorSleepsText[] = "Connector is .zZzZ";
+
+// The "output" component: takes console text from any thread and hands it to
+// the console edit on its own thread, through the ring.
+class OutputComponent : public Component {
+public:
+  OutputComponent(CComEdit* edit, HostSystem* system);
+  ~OutputComponent() override;
+
+  bool shareable() const override { return true; }
+  std::string type_name() const override { return "output"; }
+  int32_t notify(BusMessage* message) override;
+
+  // Sends one typed character to the target through the connector; false
+  // when the connector is not open (after telling the user) or busy.
+  bool send_key(unsigned character);
+
+  // The console has shown a block that this component posted.
+  void shown(const void* bytes, std::size_t count);
+
+  OutputRing& ring() { return ring_; }
+
+private:
+  void append(const char* bytes, std::size_t count);
+  bool on_edit_thread() const;
+
+  CComEdit* edit_;
+  HostSystem* system_;
+  OutputRing ring_;
+};
+
+// False, after telling the user, when the connector is not open; false when
+// it is busy.
+bool is_connector_ready(Component* connector);

@@ -1,0 +1,60 @@
+# korvo.exe: the application, its frames and the console, with the first
+# forms of the library's frame windows and docking pane it derives from.
+
+# The library's MDI frame, MDI child and docking pane (vrx/docking).
+set(VRX_DOCKING_DIR ${CMAKE_SOURCE_DIR}/vrx/docking)
+add_library(vrx_docking_panes STATIC
+  ${VRX_DOCKING_DIR}/CVrxPDockingControlBar.cpp
+  ${VRX_DOCKING_DIR}/CVrxPMDIChildWnd.cpp
+  ${VRX_DOCKING_DIR}/CVrxPMDIFrameWnd.cpp)
+target_link_libraries(vrx_docking_panes PUBLIC vrx_docking framework)
+
+# The console's cores, free of windows: tested directly.
+add_library(host_console STATIC ConsoleText.cpp OutputRing.cpp)
+target_include_directories(host_console PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+
+korvo_add_gui_exe(korvo
+  AboutDialog.cpp
+  CChildFrame.cpp
+  CComEdit.cpp
+  CFilterInputDlg.cpp
+  CKorvoApp.cpp
+  CMainFrame.cpp
+  OutputBar.cpp
+  OutputComponent.cpp
+  korvo.rc
+  $<TARGET_OBJECTS:vrx_foundation_resources>)
+target_link_libraries(korvo PRIVATE host_console host_logic bus framework vrx_docking_panes vrx_foundation vrx_docking
+                      vrx_themes vrx_toolbars comctl32)
+add_dependencies(korvo korvo_runtime)
+
+korvo_add_test(host_console_tests
+  SOURCES tests/ConsoleTextTest.cpp tests/OutputRingTest.cpp
+  LIBS host_console)
+
+# Plug-ins for korvo's window tests, each built with its own title, window
+# wish and dll_init answer.
+set(KORVO_TEST_PLUGIN_DIR ${KORVO_TEST_BIN_DIR}/korvo-plugins)
+function(korvo_test_plugin target title gui init_result)
+  korvo_add_dll(${target} tests/korvo/KorvoTestPlugin.cpp tests/korvo/KorvoTestPlugin.rc)
+  target_include_directories(${target} PRIVATE tests/korvo)
+  target_link_libraries(${target} PRIVATE plugin_interface framework)
+  target_compile_definitions(${target} PRIVATE PLUGIN_TITLE="${title}" PLUGIN_IS_GUI=${gui}
+                                               PLUGIN_INIT_RESULT=${init_result})
+  set_target_properties(${target} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${KORVO_TEST_PLUGIN_DIR})
+endfunction()
+korvo_test_plugin(korvo_test_com "COM connection" 1 1)
+korvo_test_plugin(korvo_test_zim "ZIM" 1 1)
+korvo_test_plugin(korvo_test_seed "Seedvaults" 1 1)
+korvo_test_plugin(korvo_test_quiet "quiet" 0 1)
+korvo_test_plugin(korvo_test_broken "broken" 1 0)
+
+add_executable(korvo_window_tests tests/KorvoDriver.cpp)
+target_link_libraries(korvo_window_tests PRIVATE GTest::gtest)
+set_target_properties(korvo_window_tests PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${KORVO_TEST_BIN_DIR})
+add_dependencies(korvo_window_tests korvo korvo_runtime korvo_test_com korvo_test_zim korvo_test_seed
+                 korvo_test_quiet korvo_test_broken)
+add_test(NAME korvo_windows
+  COMMAND sh ${CMAKE_CURRENT_SOURCE_DIR}/tests/run-korvo-test.sh ${CMAKE_BINARY_DIR}/wine-run ${KORVO_TEST_BIN_DIR}
+          ${CMAKE_BINARY_DIR}/artifacts)
+korvo_test_uses_display(korvo_windows)

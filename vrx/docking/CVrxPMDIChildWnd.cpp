@@ -1,0 +1,3 @@
+#include "docking/CVrxPMDIChildWnd.h"
+
+IMPLEMENT_DYNAMIC(CVrxPMDIChildWnd, CMDIChildWnd)
