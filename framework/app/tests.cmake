@@ -35,3 +35,4 @@ target_compile_definitions(app_second_probe PRIVATE SECOND_PROBE)
 add_test(NAME framework_app_exports
   COMMAND ${CMAKE_COMMAND} -DOBJDUMP=${CMAKE_OBJDUMP} -DDLL=$<TARGET_FILE:app_first_probe>
           -DEXPORTS=probe_leave_chain -P ${APP_TESTS_DIR}/CheckExports.cmake)
+korvo_test_uses_display(framework_app_tests)

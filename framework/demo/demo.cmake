@@ -33,3 +33,4 @@ add_dependencies(framework_demo_tests framework_demo korvo_runtime)
 add_test(NAME framework_demo
   COMMAND sh ${DEMO_DIR}/tests/run-demo-test.sh ${CMAKE_BINARY_DIR}/wine-run ${KORVO_TEST_BIN_DIR}
           ${CMAKE_BINARY_DIR}/artifacts)
+korvo_test_uses_display(framework_demo)

@@ -9,3 +9,4 @@ korvo_add_test(framework_dialogs_tests
   LIBS framework)
 target_include_directories(framework_dialogs_tests PRIVATE
   ${CMAKE_CURRENT_SOURCE_DIR}/dialogs/tests ${CMAKE_CURRENT_SOURCE_DIR}/windows/tests)
+korvo_test_uses_display(framework_dialogs_tests)

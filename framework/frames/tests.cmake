@@ -21,3 +21,4 @@ set_target_properties(frames_forms_probe PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${K
 add_dependencies(framework_frames_tests frames_forms_probe)
 
 include(${CMAKE_CURRENT_SOURCE_DIR}/demo/demo.cmake)
+korvo_test_uses_display(framework_frames_tests)

@@ -18,3 +18,4 @@ add_executable(framework_windows_bench ${CMAKE_CURRENT_SOURCE_DIR}/windows/tests
 target_link_libraries(framework_windows_bench PRIVATE framework)
 set_target_properties(framework_windows_bench PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${KORVO_TEST_BIN_DIR})
 add_dependencies(framework_windows_bench korvo_runtime)
+korvo_test_uses_display(framework_windows_tests)
