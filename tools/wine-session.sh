@@ -41,11 +41,6 @@ wine_session_start() {
   # Output to /dev/null: a wineserver holding our pipe would keep callers waiting.
   wineserver -p >/dev/null 2>&1 </dev/null
   wine_prefix_create
-  # Our stand-in automation server answers "Excel.Application" where no
-  # spreadsheet program is installed.
-  if [ -f "$1/dist/excel-standin.exe" ]; then
-    "$KORVO_ROOT/tools/excel/register.sh" "$1" >/dev/null 2>&1 </dev/null || true
-  fi
 }
 
 wine_session_stop() {
