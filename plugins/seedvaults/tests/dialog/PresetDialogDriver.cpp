@@ -181,7 +181,13 @@ protected:
   }
   std::string message_box() const { return answer_message_box(process_.dwProcessId); }
   // Waits until the view has handled what was posted before.
-  void settle() const { SendMessageA(view_, WM_NULL, 0, 0); }
+  // Posted commands come after sent messages: wait until the host has
+  // emptied its queue, then let one more message round trip.
+  void settle() const
+  {
+    WaitForInputIdle(process_.hProcess, kWaitLimit);
+    SendMessageA(view_, WM_NULL, 0, 0);
+  }
 
   static PROCESS_INFORMATION process_;
   static HWND frame_;
