@@ -55,6 +55,6 @@ set_target_properties(korvo_window_tests PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${K
 add_dependencies(korvo_window_tests korvo korvo_runtime korvo_test_com korvo_test_zim korvo_test_seed
                  korvo_test_quiet korvo_test_broken)
 add_test(NAME korvo_windows
-  COMMAND sh ${CMAKE_CURRENT_SOURCE_DIR}/tests/run-korvo-test.sh ${CMAKE_BINARY_DIR}/wine-run ${KORVO_TEST_BIN_DIR}
-          ${CMAKE_BINARY_DIR}/artifacts)
+  COMMAND sh ${PROJECT_SOURCE_DIR}/tools/run-desktop-driver.sh ${CMAKE_BINARY_DIR}/wine-run ${KORVO_TEST_BIN_DIR}
+          ${CMAKE_BINARY_DIR}/artifacts korvo korvo_window_tests.exe)
 korvo_test_uses_display(korvo_windows)

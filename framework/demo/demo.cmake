@@ -31,6 +31,6 @@ set_target_properties(framework_demo_tests PROPERTIES RUNTIME_OUTPUT_DIRECTORY $
 add_dependencies(framework_demo_tests framework_demo korvo_runtime)
 
 add_test(NAME framework_demo
-  COMMAND sh ${DEMO_DIR}/tests/run-demo-test.sh ${CMAKE_BINARY_DIR}/wine-run ${KORVO_TEST_BIN_DIR}
-          ${CMAKE_BINARY_DIR}/artifacts)
+  COMMAND sh ${PROJECT_SOURCE_DIR}/tools/run-desktop-driver.sh ${CMAKE_BINARY_DIR}/wine-run ${KORVO_TEST_BIN_DIR}
+          ${CMAKE_BINARY_DIR}/artifacts framework_demo framework_demo_tests.exe)
 korvo_test_uses_display(framework_demo)
