@@ -1,14 +1,6 @@
 # korvo.exe: the application, its frames and the console, with the first
 # forms of the library's frame windows and docking pane it derives from.
 
-# The library's MDI frame, MDI child and docking pane (vrx/docking).
-set(VRX_DOCKING_DIR ${CMAKE_SOURCE_DIR}/vrx/docking)
-add_library(vrx_docking_panes STATIC
-  ${VRX_DOCKING_DIR}/CVrxPDockingControlBar.cpp
-  ${VRX_DOCKING_DIR}/CVrxPMDIChildWnd.cpp
-  ${VRX_DOCKING_DIR}/CVrxPMDIFrameWnd.cpp)
-target_link_libraries(vrx_docking_panes PUBLIC vrx_docking framework)
-
 # The console's cores, free of windows: tested directly.
 add_library(host_console STATIC ConsoleText.cpp OutputRing.cpp)
 target_include_directories(host_console PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
@@ -24,7 +16,7 @@ korvo_add_gui_exe(korvo
   OutputComponent.cpp
   korvo.rc
   $<TARGET_OBJECTS:vrx_foundation_resources>)
-target_link_libraries(korvo PRIVATE host_console host_logic bus framework vrx_docking_panes vrx_foundation vrx_docking
+target_link_libraries(korvo PRIVATE host_console host_logic bus framework vrx_foundation vrx_docking
                       vrx_themes vrx_toolbars comctl32)
 add_dependencies(korvo korvo_runtime)
 
@@ -50,7 +42,7 @@ korvo_test_plugin(korvo_test_quiet "quiet" 0 1)
 korvo_test_plugin(korvo_test_broken "broken" 1 0)
 
 add_executable(korvo_window_tests tests/KorvoDriver.cpp)
-target_link_libraries(korvo_window_tests PRIVATE GTest::gtest)
+target_link_libraries(korvo_window_tests PRIVATE windriver GTest::gtest)
 set_target_properties(korvo_window_tests PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${KORVO_TEST_BIN_DIR})
 add_dependencies(korvo_window_tests korvo korvo_runtime korvo_test_com korvo_test_zim korvo_test_seed
                  korvo_test_quiet korvo_test_broken)

@@ -4,181 +4,34 @@
 // reads what the plug-ins and the system log recorded. --shot=<file.bmp>
 // keeps a picture of the screen.
 
-#include <windows.h>
+#include "KorvoProcess.h"
+#include "ScreenPicture.h"
+#include "WindowDriver.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstring>
-#include <fstream>
-#include <functional>
-#include <sstream>
 #include <string>
 #include <vector>
 
 namespace
 {
-const DWORD kWaitLimit = 20000;
-const DWORD kPollInterval = 50;
-const char kMainClass[] = "KORVO::Mainframe";
-const int kOutputPaneId = 32804;
-const int kConsoleId = 1;
+using namespace windriver;
+
 const char kLookKey[] = "Software\\VrxP AppWizard-Generated Applications\\korvo\\Settings";
 
 std::string g_shot_path = "korvo.bmp";
-std::string g_bin;  // test-bin, with a trailing backslash
-
-HWND wait_for(const std::function<HWND()>& find)
-{
-    for (DWORD waited = 0; waited < kWaitLimit; waited += kPollInterval)
-    {
-        if (HWND window = find())
-            return window;
-        ::Sleep(kPollInterval);
-    }
-    return NULL;
-}
-
-std::string text_of(HWND window)
-{
-    int length = static_cast<int>(::SendMessage(window, WM_GETTEXTLENGTH, 0, 0));
-    std::string text(static_cast<std::size_t>(length) + 1, '\0');
-    ::SendMessage(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(&text[0]));
-    text.resize(static_cast<std::size_t>(length));
-    return text;
-}
-
-std::string read_file(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream content;
-    content << in.rdbuf();
-    return content.str();
-}
-
-bool save_screen(const std::string& path)
-{
-    int cx = ::GetSystemMetrics(SM_CXSCREEN);
-    int cy = ::GetSystemMetrics(SM_CYSCREEN);
-    HDC screen = ::GetDC(NULL);
-    HDC memory = ::CreateCompatibleDC(screen);
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = cx;
-    info.bmiHeader.biHeight = cy;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 24;
-    void* bits = nullptr;
-    HBITMAP bitmap = ::CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, NULL, 0);
-    HGDIOBJ old = ::SelectObject(memory, bitmap);
-    ::BitBlt(memory, 0, 0, cx, cy, screen, 0, 0, SRCCOPY);
-    ::GdiFlush();
-    DWORD row_bytes = ((cx * 3) + 3) & ~3u;
-    DWORD image_bytes = row_bytes * static_cast<DWORD>(cy);
-    BITMAPFILEHEADER file = {};
-    file.bfType = 0x4D42;
-    file.bfOffBits = sizeof(file) + sizeof(info.bmiHeader);
-    file.bfSize = file.bfOffBits + image_bytes;
-    std::ofstream out(path, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(&file), sizeof(file));
-    out.write(reinterpret_cast<const char*>(&info.bmiHeader), sizeof(info.bmiHeader));
-    out.write(static_cast<const char*>(bits), image_bytes);
-    ::SelectObject(memory, old);
-    ::DeleteObject(bitmap);
-    ::DeleteDC(memory);
-    ::ReleaseDC(NULL, screen);
-    return out.good();
-}
 
 // A folder of test-bin holding copies of the named test plug-ins.
-std::string make_folder(const std::string& name, const std::vector<std::string>& plugins)
+std::string make_plugin_folder(const std::string& name, const std::vector<std::string>& plugins)
 {
-    std::string folder = g_bin + name + "\\";
-    ::CreateDirectory(folder.c_str(), NULL);
-    WIN32_FIND_DATA found;
-    HANDLE search = ::FindFirstFile((folder + "*").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE)
-    {
-        do
-        {
-            if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0)
-                ::DeleteFile((folder + found.cFileName).c_str());
-        } while (::FindNextFile(search, &found));
-        ::FindClose(search);
-    }
+    std::vector<std::string> files;
     for (const std::string& plugin : plugins)
-        ::CopyFile((g_bin + "korvo-plugins\\" + plugin + ".dll").c_str(), (folder + plugin + ".dll").c_str(), FALSE);
-    return folder;
+        files.push_back(program_folder() + "korvo-plugins\\" + plugin + ".dll");
+    return make_folder(program_folder() + name, files);
 }
 
-PROCESS_INFORMATION start_korvo(const std::string& folder)
-{
-    PROCESS_INFORMATION process = {};
-    STARTUPINFO startup = {};
-    startup.cb = sizeof(startup);
-    std::string command = "\"" + g_bin + "..\\dist\\korvo.exe\"";
-    std::vector<char> line(command.begin(), command.end());
-    line.push_back('\0');
-    ::CreateProcess(NULL, line.data(), NULL, NULL, FALSE, 0, NULL, folder.c_str(), &startup, &process);
-    return process;
-}
-
-struct MessageBoxSearch
-{
-    DWORD process_id;
-    HWND found;
-};
-
-BOOL CALLBACK find_message_box(HWND window, LPARAM lParam)
-{
-    MessageBoxSearch* search = reinterpret_cast<MessageBoxSearch*>(lParam);
-    DWORD owner = 0;
-    ::GetWindowThreadProcessId(window, &owner);
-    char class_name[32] = "";
-    ::GetClassName(window, class_name, sizeof(class_name));
-    if (owner == search->process_id && std::strcmp(class_name, "#32770") == 0 && ::IsWindowVisible(window))
-    {
-        search->found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-BOOL CALLBACK collect_static_text(HWND window, LPARAM lParam)
-{
-    char class_name[32] = "";
-    ::GetClassName(window, class_name, sizeof(class_name));
-    if (::lstrcmpi(class_name, "Static") == 0)
-        *reinterpret_cast<std::string*>(lParam) += text_of(window);
-    return TRUE;
-}
-
-// Waits for the process's message box, reads its text and presses OK.
-std::string answer_message_box(DWORD process_id)
-{
-    MessageBoxSearch search = {process_id, NULL};
-    HWND box = wait_for([&search] {
-        ::EnumWindows(find_message_box, reinterpret_cast<LPARAM>(&search));
-        return search.found;
-    });
-    if (box == NULL)
-        return "<no message box>";
-    std::string text;
-    ::EnumChildWindows(box, collect_static_text, reinterpret_cast<LPARAM>(&text));
-    ::PostMessage(box, WM_COMMAND, IDOK, 0);
-    wait_for([box] { return ::IsWindow(box) ? NULL : box; });
-    return text;
-}
-
-bool ends_within_limit(const PROCESS_INFORMATION& process)
-{
-    bool ended = ::WaitForSingleObject(process.hProcess, kWaitLimit) == WAIT_OBJECT_0;
-    if (!ended)
-        ::TerminateProcess(process.hProcess, 1);
-    ::CloseHandle(process.hThread);
-    ::CloseHandle(process.hProcess);
-    return ended;
-}
+const char kKorvoExe[] = "..\\dist\\korvo.exe";
 
 int stored_look()
 {
@@ -198,74 +51,57 @@ protected:
     static void SetUpTestSuite()
     {
         ::RegDeleteKey(HKEY_CURRENT_USER, kLookKey);
-        s_folder = make_folder("korvo-run", {"korvo_test_com", "korvo_test_zim", "korvo_test_seed", "korvo_test_quiet"});
-        s_process = start_korvo(s_folder);
-        s_main = wait_for([] { return ::FindWindow(kMainClass, NULL); });
+        s_folder = make_plugin_folder("korvo-run",
+                                      {"korvo_test_com", "korvo_test_zim", "korvo_test_seed", "korvo_test_quiet"});
+        s_korvo = new KorvoProcess;
+        if (s_korvo->start(kKorvoExe, s_folder))
+            s_korvo->wait_for_main_window();
         // Let the start-up finish: the connection window is activated last.
         ::Sleep(500);
     }
 
+    static void TearDownTestSuite()
+    {
+        delete s_korvo;
+        s_korvo = nullptr;
+    }
+
     void SetUp() override
     {
-        ASSERT_NE(nullptr, s_process.hProcess) << "korvo.exe did not start";
-        ASSERT_NE(nullptr, s_main) << "no window of class " << kMainClass;
-        m_client = ::FindWindowEx(s_main, NULL, "MDICLIENT", NULL);
-        ASSERT_NE(nullptr, m_client);
-        m_console = ::GetDlgItem(::GetDlgItem(s_main, kOutputPaneId), kConsoleId);
+        ASSERT_NE(0u, s_korvo->process_id()) << "korvo.exe did not start";
+        ASSERT_NE(nullptr, s_korvo->main_window()) << "no window of class " << KorvoProcess::kMainClass;
+        ASSERT_NE(nullptr, s_korvo->mdi_client());
+        m_console = s_korvo->console();
         ASSERT_NE(nullptr, m_console);
     }
 
-    HWND child_titled(const std::string& title) const
-    {
-        for (HWND window = ::GetWindow(m_client, GW_CHILD); window != NULL; window = ::GetWindow(window, GW_HWNDNEXT))
-        {
-            if (text_of(window) == title)
-                return window;
-        }
-        return NULL;
-    }
-
-    std::string active_title() const
-    {
-        return text_of(reinterpret_cast<HWND>(::SendMessage(m_client, WM_MDIGETACTIVE, 0, 0)));
-    }
-
-    void copy_data(const std::string& bytes) const
-    {
-        COPYDATASTRUCT data = {0, static_cast<DWORD>(bytes.size()), const_cast<char*>(bytes.data())};
-        ::SendMessage(s_main, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data));
-    }
-
     static std::string s_folder;
-    static PROCESS_INFORMATION s_process;
-    static HWND s_main;
-    HWND m_client = NULL;
+    static KorvoProcess* s_korvo;
     HWND m_console = NULL;
 };
 
 std::string KorvoWithPlugins::s_folder;
-PROCESS_INFORMATION KorvoWithPlugins::s_process = {};
-HWND KorvoWithPlugins::s_main = NULL;
+KorvoProcess* KorvoWithPlugins::s_korvo = nullptr;
 
 TEST_F(KorvoWithPlugins, EveryWindowedPluginHasAChildFrameWithItsTitleAndForm)
 {
     for (const char* title : {"COM connection", "ZIM", "Seedvaults"})
     {
-        HWND child = child_titled(title);
+        HWND child = s_korvo->child_titled(title);
         ASSERT_NE(nullptr, child) << title;
         HWND form = ::GetDlgItem(child, 0xE900);
         ASSERT_NE(nullptr, form) << title;
         EXPECT_EQ("A test plug-in's form", text_of(::GetDlgItem(form, 3901))) << title;
     }
-    EXPECT_EQ(nullptr, child_titled("quiet"));
-    EXPECT_EQ(0u, text_of(s_main).find("KORVO_Tarsel"));
+    EXPECT_EQ(nullptr, s_korvo->child_titled("quiet"));
+    EXPECT_EQ(0u, text_of(s_korvo->main_window()).find("KORVO_Tarsel"));
 }
 
 TEST_F(KorvoWithPlugins, TheConnectionWindowIsActiveAfterStartAndMaximised)
 {
-    EXPECT_EQ("COM connection", active_title());
+    EXPECT_EQ("COM connection", s_korvo->active_child_title());
     BOOL maximised = FALSE;
-    ::SendMessage(m_client, WM_MDIGETACTIVE, 0, reinterpret_cast<LPARAM>(&maximised));
+    ::SendMessage(s_korvo->mdi_client(), WM_MDIGETACTIVE, 0, reinterpret_cast<LPARAM>(&maximised));
     EXPECT_TRUE(maximised);
 }
 
@@ -282,30 +118,30 @@ TEST_F(KorvoWithPlugins, CtrlDigitActivatesThePluginAtThatListIndex)
     std::vector<std::string> reached;
     for (int index = 0; index < 3; ++index)
     {
-        ::PostMessage(s_main, WM_HOTKEY, 40961 + index, MAKELPARAM(MOD_CONTROL, '1' + index));
+        ::PostMessage(s_korvo->main_window(), WM_HOTKEY, 40961 + index, MAKELPARAM(MOD_CONTROL, '1' + index));
         ::Sleep(300);
-        reached.push_back(active_title());
+        reached.push_back(s_korvo->active_child_title());
     }
     std::sort(reached.begin(), reached.end());
     reached.erase(std::unique(reached.begin(), reached.end()), reached.end());
     EXPECT_GE(reached.size(), 2u);
     for (const std::string& title : reached)
-        EXPECT_NE(nullptr, child_titled(title)) << title;
+        EXPECT_NE(nullptr, s_korvo->child_titled(title)) << title;
 
-    std::string before = active_title();
-    ::PostMessage(s_main, WM_HOTKEY, 40961 + 4, MAKELPARAM(MOD_CONTROL, '5'));
-    ::PostMessage(s_main, WM_HOTKEY, 40961 + 6, MAKELPARAM(MOD_CONTROL, '7'));
+    std::string before = s_korvo->active_child_title();
+    ::PostMessage(s_korvo->main_window(), WM_HOTKEY, 40961 + 4, MAKELPARAM(MOD_CONTROL, '5'));
+    ::PostMessage(s_korvo->main_window(), WM_HOTKEY, 40961 + 6, MAKELPARAM(MOD_CONTROL, '7'));
     ::Sleep(300);
-    EXPECT_EQ(before, active_title());
+    EXPECT_EQ(before, s_korvo->active_child_title());
 }
 
 TEST_F(KorvoWithPlugins, CopyDataTextArrivesInTheConsole)
 {
     ::SendMessage(m_console, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(""));
-    copy_data("ab\r\ncd");
-    copy_data(std::string("e\0f", 3));
-    copy_data("");
-    copy_data("gh\b");
+    s_korvo->copy_data("ab\r\ncd");
+    s_korvo->copy_data(std::string("e\0f", 3));
+    s_korvo->copy_data("");
+    s_korvo->copy_data("gh\b");
     EXPECT_EQ("ab\r\ncdefg", text_of(m_console));
 }
 
@@ -321,9 +157,9 @@ TEST_F(KorvoWithPlugins, DISABLED_ConsoleTextIsTrimmedAtFourFifthsOfItsLimit)
     for (int i = 0; i < 100; ++i)
         block += line;
     for (int i = 0; i < 23; ++i)
-        copy_data(block);
+        s_korvo->copy_data(block);
     EXPECT_EQ(230000, ::GetWindowTextLength(m_console));
-    copy_data(block);
+    s_korvo->copy_data(block);
     EXPECT_EQ(180000, ::GetWindowTextLength(m_console));
     ::SendMessage(m_console, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(""));
 }
@@ -332,30 +168,28 @@ TEST_F(KorvoWithPlugins, ATypedKeyWithoutAConnectorTellsTheUser)
 {
     ::SendMessage(m_console, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(""));
     ::PostMessage(m_console, WM_CHAR, 'x', 0);
-    EXPECT_EQ("Connector is .zZzZ", answer_message_box(s_process.dwProcessId));
+    EXPECT_EQ("Connector is .zZzZ", answer_message_box(s_korvo->process_id()));
     // Nothing is echoed locally.
     EXPECT_EQ("", text_of(m_console));
 }
 
 TEST_F(KorvoWithPlugins, ALookCommandIsStoredAsApplicationLook)
 {
-    ::SendMessage(s_main, WM_COMMAND, 32828, 0);
+    ::SendMessage(s_korvo->main_window(), WM_COMMAND, 32828, 0);
     EXPECT_EQ(32828, stored_look());
 }
 
 TEST_F(KorvoWithPlugins, APictureOfKorvo)
 {
-    copy_data("korvo console\nline two\n");
-    ::SetForegroundWindow(s_main);
+    s_korvo->copy_data("korvo console\nline two\n");
+    ::SetForegroundWindow(s_korvo->main_window());
     ::Sleep(800);
     EXPECT_TRUE(save_screen(g_shot_path));
 }
 
 TEST_F(KorvoWithPlugins, ClosingEndsPluginsBeforeComponentsBeforeLibraries)
 {
-    ::PostMessage(s_main, WM_CLOSE, 0, 0);
-    ASSERT_TRUE(ends_within_limit(s_process));
-    s_process = {};
+    ASSERT_TRUE(s_korvo->close());
     const std::string lifetime = "dll_init\ndll_deinit\ncomponent deleted\nlibrary freed\n";
     for (const char* title : {"COM connection", "ZIM", "Seedvaults"})
         EXPECT_EQ(lifetime, read_file(s_folder + title + ".events")) << title;
@@ -370,46 +204,33 @@ TEST_F(KorvoWithPlugins, ClosingEndsPluginsBeforeComponentsBeforeLibraries)
 
 TEST(KorvoAlone, WithoutPluginsItSaysSoAndEnds)
 {
-    std::string folder = make_folder("korvo-empty", {});
-    PROCESS_INFORMATION process = start_korvo(folder);
-    ASSERT_NE(nullptr, process.hProcess);
-    EXPECT_EQ("Default component(connect.dll) was not installed", answer_message_box(process.dwProcessId));
-    EXPECT_TRUE(ends_within_limit(process));
+    KorvoProcess korvo;
+    ASSERT_TRUE(korvo.start(kKorvoExe, make_plugin_folder("korvo-empty", {})));
+    EXPECT_EQ("Default component(connect.dll) was not installed", answer_message_box(korvo.process_id()));
+    EXPECT_TRUE(korvo.ends_within_limit());
 }
 
 TEST(KorvoAlone, APluginWhoseInitFailsIsNamedAndKorvoEnds)
 {
-    std::string folder = make_folder("korvo-broken", {"korvo_test_broken"});
-    PROCESS_INFORMATION process = start_korvo(folder);
-    ASSERT_NE(nullptr, process.hProcess);
-    EXPECT_EQ("failed to load korvo_test_broken.dll", answer_message_box(process.dwProcessId));
-    EXPECT_TRUE(ends_within_limit(process));
+    KorvoProcess korvo;
+    ASSERT_TRUE(korvo.start(kKorvoExe, make_plugin_folder("korvo-broken", {"korvo_test_broken"})));
+    EXPECT_EQ("failed to load korvo_test_broken.dll", answer_message_box(korvo.process_id()));
+    EXPECT_TRUE(korvo.ends_within_limit());
 }
 
 TEST(KorvoAlone, TheStoredLookIsKeptAtTheNextStart)
 {
-    std::string folder = make_folder("korvo-look", {"korvo_test_zim"});
-    PROCESS_INFORMATION process = start_korvo(folder);
-    ASSERT_NE(nullptr, process.hProcess);
-    HWND main = wait_for([] { return ::FindWindow(kMainClass, NULL); });
-    ASSERT_NE(nullptr, main);
+    KorvoProcess korvo;
+    ASSERT_TRUE(korvo.start(kKorvoExe, make_plugin_folder("korvo-look", {"korvo_test_zim"})));
+    ASSERT_NE(nullptr, korvo.wait_for_main_window());
     EXPECT_EQ(32828, stored_look());
-    ::PostMessage(main, WM_CLOSE, 0, 0);
-    EXPECT_TRUE(ends_within_limit(process));
+    EXPECT_TRUE(korvo.close());
 }
 } // namespace
 
 int main(int argc, char** argv)
 {
     ::testing::InitGoogleTest(&argc, argv);
-    for (int i = 1; i < argc; ++i)
-    {
-        if (std::strncmp(argv[i], "--shot=", 7) == 0)
-            g_shot_path = argv[i] + 7;
-    }
-    char path[MAX_PATH] = "";
-    ::GetModuleFileName(NULL, path, MAX_PATH);
-    g_bin = path;
-    g_bin.erase(g_bin.find_last_of('\\') + 1);
+    g_shot_path = shot_path(argc, argv, g_shot_path);
     return RUN_ALL_TESTS();
 }
