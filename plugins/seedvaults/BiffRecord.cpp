@@ -16,25 +16,32 @@ std::size_t BiffRecord::read(const uint8_t* header, std::size_t available)
 {
   data_.clear();
   continue_offsets_.clear();
-  std::size_t consumed = 0;
-  bool first = true;
-  while (first || peek_code(header + consumed, available - consumed) == kCodeContinue) {
-    if (available - consumed < kRecordHeaderSize)
-      return 0;
-    uint16_t code = load_u16(header + consumed);
-    std::size_t size = load_u16(header + consumed + 2);
-    if (size > available - consumed - kRecordHeaderSize)
-      return 0;
-    if (first)
-      code_ = code;
-    else
+  if (available < kRecordHeaderSize)
+    return 0;
+  std::size_t size = load_u16(header + 2);
+  if (size > available - kRecordHeaderSize)
+    return 0;
+  code_ = load_u16(header);
+  const uint8_t* data = header + kRecordHeaderSize;
+  std::size_t consumed = kRecordHeaderSize + size;
+  // Only a record with CONTINUE pieces, or one that keeps its bytes, is
+  // copied: the others decode straight from the stream.
+  bool joined = peek_code(header + consumed, available - consumed) == kCodeContinue;
+  if (joined || keeps_data()) {
+    data_.assign(data, data + size);
+    while (peek_code(header + consumed, available - consumed) == kCodeContinue) {
+      std::size_t piece = load_u16(header + consumed + 2);
+      if (piece > available - consumed - kRecordHeaderSize)
+        return 0;
       continue_offsets_.push_back(data_.size());
-    const uint8_t* data = header + consumed + kRecordHeaderSize;
-    data_.insert(data_.end(), data, data + size);
-    consumed += kRecordHeaderSize + size;
-    first = false;
+      const uint8_t* piece_data = header + consumed + kRecordHeaderSize;
+      data_.insert(data_.end(), piece_data, piece_data + piece);
+      consumed += kRecordHeaderSize + piece;
+    }
+    data = data_.data();
+    size = data_.size();
   }
-  if (!decode_fields())
+  if (!decode_fields(data, size))
     return 0;
   if (!keeps_data()) {
     data_.clear();

@@ -43,6 +43,10 @@ constexpr std::size_t kMaxPieceData = 8224;
 class BiffRecord {
 public:
   explicit BiffRecord(uint16_t code = 0) : code_(code) {}
+  BiffRecord(const BiffRecord&) = default;
+  BiffRecord(BiffRecord&&) noexcept = default;
+  BiffRecord& operator=(const BiffRecord&) = default;
+  BiffRecord& operator=(BiffRecord&&) noexcept = default;
   virtual ~BiffRecord() = default;
 
   // Reads the record starting at header with its CONTINUE pieces, from at
@@ -61,7 +65,8 @@ public:
   const std::vector<std::size_t>& continue_offsets() const { return continue_offsets_; }
 
 protected:
-  virtual bool decode_fields() { return true; }
+  // Decodes the fields from the record's joined data (size bytes at data).
+  virtual bool decode_fields(const uint8_t*, std::size_t) { return true; }
   // The data to write: the fields in the order of the format.
   virtual std::vector<uint8_t> laid_out() const { return data_; }
   // Whether the raw data stays once the fields are decoded.

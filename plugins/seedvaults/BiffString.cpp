@@ -49,26 +49,20 @@ void write_short_string(std::vector<uint8_t>& out, const BiffText& text)
   text.append_characters(out);
 }
 
-bool read_long_string(const std::vector<uint8_t>& data, const std::vector<std::size_t>& piece_starts,
-                      std::size_t& position, SstString& string)
-{
-  ByteReader in(data.data() + position, data.size() - position);
-  uint16_t count = in.u16();
-  uint8_t flags = in.u8();
-  string.run_count = (flags & kStringRich) ? in.u16() : 0;
-  string.phonetic_size = (flags & kStringPhonetic) ? in.u32() : 0;
-  if (!in.ok())
-    return false;
-  position += in.position();
+namespace {
 
-  bool part_wide = (flags & kStringWide) != 0;
+// Reads count characters at position that may run over piece starts, each
+// later part behind a flags byte that gives its width.
+bool read_string_parts(const uint8_t* data, std::size_t size, const std::vector<std::size_t>& piece_starts,
+                       bool part_wide, std::size_t count, std::size_t& position, BiffText& text)
+{
   bool any_wide = false;
   std::u16string units;
-  units.reserve(std::min<std::size_t>(count, data.size() - position));
+  units.reserve(std::min<std::size_t>(count, size - position));
   std::size_t remaining = count;
   while (remaining > 0) {
     auto next = std::upper_bound(piece_starts.begin(), piece_starts.end(), position);
-    std::size_t boundary = next == piece_starts.end() ? data.size() : *next;
+    std::size_t boundary = next == piece_starts.end() ? size : *next;
     std::size_t width = part_wide ? 2 : 1;
     std::size_t taken = std::min(remaining, (boundary - position) / width);
     for (std::size_t i = 0; i < taken; ++i)
@@ -79,25 +73,53 @@ bool read_long_string(const std::vector<uint8_t>& data, const std::vector<std::s
     if (remaining == 0)
       break;
     // The characters go on in the next piece, behind a flags byte of their own.
-    if (position != boundary || boundary == data.size())
+    if (position != boundary || boundary == size)
       return false;
     part_wide = (data[position] & kStringWide) != 0;
     ++position;
   }
-
-  std::size_t trailing = std::size_t(string.run_count) * 4 + string.phonetic_size;
-  if (trailing > data.size() - position)
-    return false;
-  position += trailing;
-
-  string.text.wide = any_wide;
-  string.text.narrow.clear();
-  string.text.wide_text.clear();
+  text.wide = any_wide;
   if (any_wide)
-    string.text.wide_text = std::move(units);
+    text.wide_text = std::move(units);
   else
     for (char16_t unit : units)
-      string.text.narrow.push_back(char(uint8_t(unit)));
+      text.narrow.push_back(char(uint8_t(unit)));
+  return true;
+}
+
+}
+
+bool read_long_string(const uint8_t* data, std::size_t size, const std::vector<std::size_t>& piece_starts,
+                      std::size_t& position, SstString& string)
+{
+  ByteReader in(data + position, size - position);
+  uint16_t count = in.u16();
+  uint8_t flags = in.u8();
+  string.run_count = (flags & kStringRich) ? in.u16() : 0;
+  string.phonetic_size = (flags & kStringPhonetic) ? in.u32() : 0;
+  if (!in.ok())
+    return false;
+  position += in.position();
+
+  BiffText& text = string.text;
+  text.wide = false;
+  text.narrow.clear();
+  text.wide_text.clear();
+  bool wide = (flags & kStringWide) != 0;
+  auto next = std::upper_bound(piece_starts.begin(), piece_starts.end(), position);
+  std::size_t room = (next == piece_starts.end() ? size : *next) - position;
+  // An 8-bit string that its piece holds whole is taken as it stands.
+  if (!wide && count <= room) {
+    text.narrow.assign(reinterpret_cast<const char*>(data + position), count);
+    position += count;
+  } else if (!read_string_parts(data, size, piece_starts, wide, count, position, text)) {
+    return false;
+  }
+
+  std::size_t trailing = std::size_t(string.run_count) * 4 + string.phonetic_size;
+  if (trailing > size - position)
+    return false;
+  position += trailing;
   return true;
 }
 

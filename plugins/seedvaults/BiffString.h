@@ -37,13 +37,13 @@ struct SstString {
   uint32_t phonetic_size = 0;
 };
 
-// Reads a long string at position of data. The characters may run over the
+// Reads a long string at position of the size bytes at data. The characters may run over the
 // starts of CONTINUE pieces (piece_starts, ascending); each such piece begins
 // with a flags byte giving the width of the characters that follow. A string
 // whose parts differ in width comes back wide, its 8-bit parts widened as
 // Latin-1. False when the string runs past the data or a UTF-16 character is
 // cut by a piece start.
-bool read_long_string(const std::vector<uint8_t>& data, const std::vector<std::size_t>& piece_starts,
+bool read_long_string(const uint8_t* data, std::size_t size, const std::vector<std::size_t>& piece_starts,
                       std::size_t& position, SstString& string);
 // Writes a long string whole, without formatting runs or phonetic data.
 void write_long_string(std::vector<uint8_t>& out, const BiffText& text);

@@ -44,10 +44,10 @@ bool is_formula_follower_code(uint16_t code)
   return code == kCodeTable || code == kCodeSharedFormulaOld || code == kCodeSharedFormula || code == kCodeArray;
 }
 
-bool StringRecord::decode_fields()
+bool StringRecord::decode_fields(const uint8_t* data, std::size_t size)
 {
   std::size_t position = 0;
-  return read_long_string(data_, continue_offsets_, position, text);
+  return read_long_string(data, size, continue_offsets_, position, text);
 }
 
 std::vector<uint8_t> StringRecord::laid_out() const
@@ -57,15 +57,9 @@ std::vector<uint8_t> StringRecord::laid_out() const
   return out;
 }
 
-double FormulaRecord::result_number() const
+bool FormulaRecord::decode_fields(const uint8_t* data, std::size_t size)
 {
-  ByteReader in(result, sizeof result);
-  return in.f64();
-}
-
-bool FormulaRecord::decode_fields()
-{
-  ByteReader in(data_.data(), data_.size());
+  ByteReader in(data, size);
   read_place(in, *this);
   const uint8_t* bytes = in.take(sizeof result);
   if (bytes)
@@ -74,7 +68,7 @@ bool FormulaRecord::decode_fields()
   word_after_flags = in.u16();
   if (!in.ok())
     return false;
-  formula.assign(data_.begin() + kFormulaFixedSize, data_.end());
+  formula.assign(data + kFormulaFixedSize, data + size);
   return true;
 }
 
@@ -109,9 +103,9 @@ std::size_t FormulaRecord::record_size() const
   return size;
 }
 
-bool MulRkRecord::decode_fields()
+bool MulRkRecord::decode_fields(const uint8_t* data, std::size_t size)
 {
-  ByteReader in(data_.data(), data_.size());
+  ByteReader in(data, size);
   row = in.u16();
   first_column = in.u16();
   if (!in.ok() || in.remaining() < 2 || (in.remaining() - 2) % 6 != 0)
@@ -139,9 +133,9 @@ std::vector<uint8_t> MulRkRecord::laid_out() const
   return out;
 }
 
-bool MulBlankRecord::decode_fields()
+bool MulBlankRecord::decode_fields(const uint8_t* data, std::size_t size)
 {
-  ByteReader in(data_.data(), data_.size());
+  ByteReader in(data, size);
   row = in.u16();
   first_column = in.u16();
   if (!in.ok() || in.remaining() < 2 || in.remaining() % 2 != 0)
@@ -164,9 +158,9 @@ std::vector<uint8_t> MulBlankRecord::laid_out() const
   return out;
 }
 
-bool LabelSstRecord::decode_fields()
+bool LabelSstRecord::decode_fields(const uint8_t* data, std::size_t size)
 {
-  ByteReader in(data_.data(), data_.size());
+  ByteReader in(data, size);
   read_place(in, *this);
   string_index = in.u32();
   return in.ok();
@@ -180,9 +174,9 @@ std::vector<uint8_t> LabelSstRecord::laid_out() const
   return out;
 }
 
-bool BlankRecord::decode_fields()
+bool BlankRecord::decode_fields(const uint8_t* data, std::size_t size)
 {
-  ByteReader in(data_.data(), data_.size());
+  ByteReader in(data, size);
   read_place(in, *this);
   return in.ok();
 }
@@ -194,9 +188,9 @@ std::vector<uint8_t> BlankRecord::laid_out() const
   return out;
 }
 
-bool NumberRecord::decode_fields()
+bool NumberRecord::decode_fields(const uint8_t* data, std::size_t size)
 {
-  ByteReader in(data_.data(), data_.size());
+  ByteReader in(data, size);
   read_place(in, *this);
   value = in.f64();
   return in.ok();
@@ -210,9 +204,9 @@ std::vector<uint8_t> NumberRecord::laid_out() const
   return out;
 }
 
-bool BoolErrRecord::decode_fields()
+bool BoolErrRecord::decode_fields(const uint8_t* data, std::size_t size)
 {
-  ByteReader in(data_.data(), data_.size());
+  ByteReader in(data, size);
   read_place(in, *this);
   value = in.u8();
   error_flag = in.u8();
@@ -228,9 +222,9 @@ std::vector<uint8_t> BoolErrRecord::laid_out() const
   return out;
 }
 
-bool RkRecord::decode_fields()
+bool RkRecord::decode_fields(const uint8_t* data, std::size_t size)
 {
-  ByteReader in(data_.data(), data_.size());
+  ByteReader in(data, size);
   read_place(in, *this);
   rk = in.u32();
   return in.ok();

@@ -22,16 +22,10 @@ public:
   SstString text;
 
 protected:
-  bool decode_fields() override;
+  bool decode_fields(const uint8_t* data, std::size_t size) override;
   std::vector<uint8_t> laid_out() const override;
   bool keeps_data() const override { return false; }
 };
-
-// Cached-result kinds of a formula whose result bytes 6 and 7 are 0xFFFF.
-constexpr uint8_t kFormulaResultString = 0;
-constexpr uint8_t kFormulaResultBoolean = 1;
-constexpr uint8_t kFormulaResultError = 2;
-constexpr uint8_t kFormulaResultEmpty = 3;
 
 class FormulaRecord : public BiffRecord, public CellPlace {
 public:
@@ -44,16 +38,11 @@ public:
   std::optional<BiffRecord> follower;
   std::optional<StringRecord> cached_string;
 
-  // Whether the cached result is an IEEE double (not a tagged string,
-  // boolean, error or empty result).
-  bool result_is_number() const { return result[6] != 0xFF || result[7] != 0xFF; }
-  double result_number() const;
-
   std::size_t write(std::vector<uint8_t>& out) const override;
   std::size_t record_size() const override;
 
 protected:
-  bool decode_fields() override;
+  bool decode_fields(const uint8_t* data, std::size_t size) override;
   std::vector<uint8_t> laid_out() const override;
   bool keeps_data() const override { return false; }
 };
@@ -72,7 +61,7 @@ public:
   uint16_t last_column = 0;
 
 protected:
-  bool decode_fields() override;
+  bool decode_fields(const uint8_t* data, std::size_t size) override;
   std::vector<uint8_t> laid_out() const override;
   bool keeps_data() const override { return false; }
 };
@@ -86,7 +75,7 @@ public:
   uint16_t last_column = 0;
 
 protected:
-  bool decode_fields() override;
+  bool decode_fields(const uint8_t* data, std::size_t size) override;
   std::vector<uint8_t> laid_out() const override;
   bool keeps_data() const override { return false; }
 };
@@ -97,7 +86,7 @@ public:
   uint32_t string_index = 0;
 
 protected:
-  bool decode_fields() override;
+  bool decode_fields(const uint8_t* data, std::size_t size) override;
   std::vector<uint8_t> laid_out() const override;
   bool keeps_data() const override { return false; }
 };
@@ -107,7 +96,7 @@ public:
   BlankRecord() : BiffRecord(kCodeBlank) {}
 
 protected:
-  bool decode_fields() override;
+  bool decode_fields(const uint8_t* data, std::size_t size) override;
   std::vector<uint8_t> laid_out() const override;
   bool keeps_data() const override { return false; }
 };
@@ -118,7 +107,7 @@ public:
   double value = 0.0;
 
 protected:
-  bool decode_fields() override;
+  bool decode_fields(const uint8_t* data, std::size_t size) override;
   std::vector<uint8_t> laid_out() const override;
   bool keeps_data() const override { return false; }
 };
@@ -130,7 +119,7 @@ public:
   uint8_t error_flag = 0;
 
 protected:
-  bool decode_fields() override;
+  bool decode_fields(const uint8_t* data, std::size_t size) override;
   std::vector<uint8_t> laid_out() const override;
   bool keeps_data() const override { return false; }
 };
@@ -141,7 +130,7 @@ public:
   uint32_t rk = 0;
 
 protected:
-  bool decode_fields() override;
+  bool decode_fields(const uint8_t* data, std::size_t size) override;
   std::vector<uint8_t> laid_out() const override;
   bool keeps_data() const override { return false; }
 };

@@ -1,9 +1,9 @@
 #include "GlobalsRecords.h"
 #include "ByteReader.h"
 
-bool BofRecord::decode_fields()
+bool BofRecord::decode_fields(const uint8_t* data, std::size_t size)
 {
-  ByteReader in(data_.data(), data_.size());
+  ByteReader in(data, size);
   version = in.u16();
   type = in.u16();
   // Older substreams end their BOF after the year; their version tells them apart.
@@ -26,9 +26,9 @@ std::vector<uint8_t> BofRecord::laid_out() const
   return out;
 }
 
-bool Window1Record::decode_fields()
+bool Window1Record::decode_fields(const uint8_t* data, std::size_t size)
 {
-  ByteReader in(data_.data(), data_.size());
+  ByteReader in(data, size);
   horizontal_position = in.u16();
   vertical_position = in.u16();
   width = in.u16();
@@ -50,9 +50,9 @@ std::vector<uint8_t> Window1Record::laid_out() const
   return out;
 }
 
-bool FontRecord::decode_fields()
+bool FontRecord::decode_fields(const uint8_t* data, std::size_t size)
 {
-  ByteReader in(data_.data(), data_.size());
+  ByteReader in(data, size);
   height = in.u16();
   options = in.u16();
   colour_index = in.u16();
@@ -76,9 +76,9 @@ std::vector<uint8_t> FontRecord::laid_out() const
   return out;
 }
 
-bool XfRecord::decode_fields()
+bool XfRecord::decode_fields(const uint8_t* data, std::size_t size)
 {
-  ByteReader in(data_.data(), data_.size());
+  ByteReader in(data, size);
   font_index = in.u16();
   format_index = in.u16();
   type_protection_parent = in.u16();
@@ -106,9 +106,9 @@ std::vector<uint8_t> XfRecord::laid_out() const
   return out;
 }
 
-bool StyleRecord::decode_fields()
+bool StyleRecord::decode_fields(const uint8_t* data, std::size_t size)
 {
-  ByteReader in(data_.data(), data_.size());
+  ByteReader in(data, size);
   style = in.u16();
   if (style & kStyleBuiltIn) {
     built_in_style = in.u8();
@@ -116,7 +116,7 @@ bool StyleRecord::decode_fields()
     return in.ok();
   }
   std::size_t position = in.position();
-  return in.ok() && read_long_string(data_, continue_offsets_, position, name);
+  return in.ok() && read_long_string(data, size, continue_offsets_, position, name);
 }
 
 std::vector<uint8_t> StyleRecord::laid_out() const
@@ -132,9 +132,9 @@ std::vector<uint8_t> StyleRecord::laid_out() const
   return out;
 }
 
-bool BoundSheetRecord::decode_fields()
+bool BoundSheetRecord::decode_fields(const uint8_t* data, std::size_t size)
 {
-  ByteReader in(data_.data(), data_.size());
+  ByteReader in(data, size);
   stream_position = in.u32();
   visibility = in.u8();
   sheet_type = in.u8();
@@ -151,9 +151,9 @@ std::vector<uint8_t> BoundSheetRecord::laid_out() const
   return out;
 }
 
-bool ExtSstRecord::decode_fields()
+bool ExtSstRecord::decode_fields(const uint8_t* data, std::size_t size)
 {
-  ByteReader in(data_.data(), data_.size());
+  ByteReader in(data, size);
   strings_per_bucket = in.u16();
   buckets.clear();
   while (in.ok() && in.remaining() >= 8) {

@@ -22,7 +22,7 @@ public:
   uint32_t lowest_version = 0x0306;
 
 protected:
-  bool decode_fields() override;
+  bool decode_fields(const uint8_t* data, std::size_t size) override;
   std::vector<uint8_t> laid_out() const override;
   bool keeps_data() const override { return false; }
 };
@@ -50,7 +50,7 @@ public:
   uint16_t tab_ratio = 600;
 
 protected:
-  bool decode_fields() override;
+  bool decode_fields(const uint8_t* data, std::size_t size) override;
   std::vector<uint8_t> laid_out() const override;
   bool keeps_data() const override { return false; }
 };
@@ -70,7 +70,7 @@ public:
   BiffText name;
 
 protected:
-  bool decode_fields() override;
+  bool decode_fields(const uint8_t* data, std::size_t size) override;
   std::vector<uint8_t> laid_out() const override;
   bool keeps_data() const override { return false; }
 };
@@ -90,7 +90,7 @@ public:
   uint16_t fill = 0x20C0;
 
 protected:
-  bool decode_fields() override;
+  bool decode_fields(const uint8_t* data, std::size_t size) override;
   std::vector<uint8_t> laid_out() const override;
   bool keeps_data() const override { return false; }
 };
@@ -106,7 +106,7 @@ public:
   SstString name; // only for user-defined styles
 
 protected:
-  bool decode_fields() override;
+  bool decode_fields(const uint8_t* data, std::size_t size) override;
   std::vector<uint8_t> laid_out() const override;
   bool keeps_data() const override { return false; }
 };
@@ -120,7 +120,7 @@ public:
   BiffText name;
 
 protected:
-  bool decode_fields() override;
+  bool decode_fields(const uint8_t* data, std::size_t size) override;
   std::vector<uint8_t> laid_out() const override;
   bool keeps_data() const override { return false; }
 };
@@ -138,7 +138,7 @@ public:
   std::vector<ExtSstBucket> buckets;
 
 protected:
-  bool decode_fields() override;
+  bool decode_fields(const uint8_t* data, std::size_t size) override;
   std::vector<uint8_t> laid_out() const override;
   bool keeps_data() const override { return false; }
 };

@@ -84,14 +84,20 @@ void SectorFile::count_blocks()
 
 bool SectorFile::read_block(uint64_t block, uint8_t* buffer)
 {
-  if (!is_open() || block >= block_count_)
+  return read_blocks(block, buffer, sector_size_);
+}
+
+bool SectorFile::read_blocks(uint64_t block, uint8_t* buffer, std::size_t length)
+{
+  uint64_t blocks = (uint64_t(length) + sector_size_ - 1) / sector_size_;
+  if (!is_open() || block >= block_count_ || blocks > block_count_ - block)
     return false;
   uint64_t offset = block * sector_size_;
-  std::size_t length = std::size_t(std::min<uint64_t>(sector_size_, file_size_ - offset));
-  std::memset(buffer + length, 0, sector_size_ - length);
+  std::size_t present = std::size_t(std::min<uint64_t>(length, file_size_ - offset));
+  std::memset(buffer + present, 0, length - present);
   if (in_memory_) {
-    std::memcpy(buffer, bytes_.data() + offset, length);
+    std::memcpy(buffer, bytes_.data() + offset, present);
     return true;
   }
-  return seek_to(file_, offset, SEEK_SET) && std::fread(buffer, 1, length, file_) == length;
+  return seek_to(file_, offset, SEEK_SET) && std::fread(buffer, 1, present, file_) == present;
 }

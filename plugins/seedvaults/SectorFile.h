@@ -29,6 +29,10 @@ public:
   // the file ends inside is completed with zeros. False when the block lies
   // beyond the file or the read fails.
   bool read_block(uint64_t block, uint8_t* buffer);
+  // Reads length bytes from the start of block on, through as many blocks as
+  // they need, in one read; past the end of the file they are zeros. False
+  // when a block they need lies beyond the file or the read fails.
+  bool read_blocks(uint64_t block, uint8_t* buffer, std::size_t length);
 
 private:
   void count_blocks();

@@ -7,15 +7,15 @@ constexpr std::size_t kIndexFixedSize = 16;
 
 }
 
-bool IndexRecord::decode_fields()
+bool IndexRecord::decode_fields(const uint8_t* data, std::size_t size)
 {
-  ByteReader in(data_.data(), data_.size());
+  ByteReader in(data, size);
   reserved = in.u32();
   first_row = in.u32();
   last_row_plus_one = in.u32();
   reserved2 = in.u32();
   dbcell_positions.clear();
-  if (data_.size() > kIndexFixedSize)
+  if (size > kIndexFixedSize)
     while (in.ok() && in.remaining() >= 4)
       dbcell_positions.push_back(in.u32());
   return in.ok();
@@ -31,9 +31,9 @@ std::vector<uint8_t> IndexRecord::laid_out() const
   return out;
 }
 
-bool DimensionsRecord::decode_fields()
+bool DimensionsRecord::decode_fields(const uint8_t* data, std::size_t size)
 {
-  ByteReader in(data_.data(), data_.size());
+  ByteReader in(data, size);
   first_row = in.u32();
   last_row_plus_one = in.u32();
   first_column = in.u16();
@@ -53,9 +53,9 @@ std::vector<uint8_t> DimensionsRecord::laid_out() const
   return out;
 }
 
-bool RowRecord::decode_fields()
+bool RowRecord::decode_fields(const uint8_t* data, std::size_t size)
 {
-  ByteReader in(data_.data(), data_.size());
+  ByteReader in(data, size);
   row = in.u16();
   first_column = in.u16();
   last_column_plus_one = in.u16();
@@ -75,9 +75,9 @@ std::vector<uint8_t> RowRecord::laid_out() const
   return out;
 }
 
-bool DbCellRecord::decode_fields()
+bool DbCellRecord::decode_fields(const uint8_t* data, std::size_t size)
 {
-  ByteReader in(data_.data(), data_.size());
+  ByteReader in(data, size);
   first_row_offset = in.u32();
   cell_offsets.clear();
   while (in.ok() && in.remaining() >= 2)
@@ -94,9 +94,9 @@ std::vector<uint8_t> DbCellRecord::laid_out() const
   return out;
 }
 
-bool Window2Record::decode_fields()
+bool Window2Record::decode_fields(const uint8_t* data, std::size_t size)
 {
-  ByteReader in(data_.data(), data_.size());
+  ByteReader in(data, size);
   flags = in.u16();
   top_row = in.u16();
   left_column = in.u16();

@@ -16,7 +16,7 @@ public:
   std::vector<uint32_t> dbcell_positions;
 
 protected:
-  bool decode_fields() override;
+  bool decode_fields(const uint8_t* data, std::size_t size) override;
   std::vector<uint8_t> laid_out() const override;
   bool keeps_data() const override { return false; }
 };
@@ -31,7 +31,7 @@ public:
   uint16_t reserved = 0;
 
 protected:
-  bool decode_fields() override;
+  bool decode_fields(const uint8_t* data, std::size_t size) override;
   std::vector<uint8_t> laid_out() const override;
   bool keeps_data() const override { return false; }
 };
@@ -48,7 +48,7 @@ public:
   uint32_t flags_and_xf = 0;
 
 protected:
-  bool decode_fields() override;
+  bool decode_fields(const uint8_t* data, std::size_t size) override;
   std::vector<uint8_t> laid_out() const override;
   bool keeps_data() const override { return false; }
 };
@@ -60,7 +60,7 @@ public:
   std::vector<uint16_t> cell_offsets;
 
 protected:
-  bool decode_fields() override;
+  bool decode_fields(const uint8_t* data, std::size_t size) override;
   std::vector<uint8_t> laid_out() const override;
   bool keeps_data() const override { return false; }
 };
@@ -81,7 +81,7 @@ public:
   uint32_t reserved2 = 0;
 
 protected:
-  bool decode_fields() override;
+  bool decode_fields(const uint8_t* data, std::size_t size) override;
   std::vector<uint8_t> laid_out() const override;
   bool keeps_data() const override { return false; }
 };

@@ -2,20 +2,20 @@
 #include "ByteReader.h"
 #include <algorithm>
 
-bool SstRecord::decode_fields()
+bool SstRecord::decode_fields(const uint8_t* data, std::size_t size)
 {
-  ByteReader in(data_.data(), data_.size());
+  ByteReader in(data, size);
   total_count = in.u32();
   unique_count = in.u32();
   if (!in.ok())
     return false;
   strings.clear();
   // Every string takes at least 3 bytes: the count does not decide the memory taken.
-  strings.reserve(std::min<std::size_t>(unique_count, data_.size() / 3));
+  strings.reserve(std::min<std::size_t>(unique_count, size / 3));
   std::size_t position = in.position();
-  while (strings.size() < unique_count && position < data_.size()) {
+  while (strings.size() < unique_count && position < size) {
     SstString string;
-    if (!read_long_string(data_, continue_offsets_, position, string))
+    if (!read_long_string(data, size, continue_offsets_, position, string))
       return false;
     strings.push_back(std::move(string));
   }

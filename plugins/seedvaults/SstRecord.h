@@ -20,7 +20,7 @@ public:
   std::size_t record_size() const override;
 
 protected:
-  bool decode_fields() override;
+  bool decode_fields(const uint8_t* data, std::size_t size) override;
   bool keeps_data() const override { return false; }
 
 private:

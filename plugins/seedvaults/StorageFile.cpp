@@ -259,11 +259,16 @@ bool StorageFile::read_big_stream(uint32_t start, uint32_t size, std::vector<uin
   if (!follow_chain(fat_, start, file_.block_count() - 1, needed, chain) || chain.size() < needed)
     return false;
   bytes.resize(size);
-  for (std::size_t i = 0; i < chain.size(); ++i) {
-    if (!read_sector(chain[i]))
+  // Sectors that follow each other in the file are read in one go.
+  for (std::size_t first = 0; first < chain.size();) {
+    std::size_t last = first;
+    while (last + 1 < chain.size() && chain[last + 1] == chain[last] + 1)
+      ++last;
+    std::size_t offset = first * sector_size;
+    std::size_t length = std::min<std::size_t>((last - first + 1) * sector_size, size - offset);
+    if (!file_.read_blocks(uint64_t(chain[first]) + 1, bytes.data() + offset, length))
       return false;
-    std::size_t offset = i * sector_size;
-    std::memcpy(bytes.data() + offset, sector_buffer_.data(), std::min<std::size_t>(sector_size, size - offset));
+    first = last + 1;
   }
   return true;
 }

@@ -5,11 +5,37 @@ namespace {
 
 constexpr const char* kMissingEof = "a substream ends without its EOF record";
 
+// The index in CellRecord (and in the reader's cells_) of the kind that code
+// names, one of is_cell_code's.
+std::size_t cell_kind(uint16_t code)
+{
+  switch (code) {
+  case kCodeFormula:
+    return 0;
+  case kCodeMulRk:
+    return 1;
+  case kCodeMulBlank:
+    return 2;
+  case kCodeLabelSst:
+    return 3;
+  case kCodeBlank:
+    return 4;
+  case kCodeNumber:
+    return 5;
+  case kCodeBoolErr:
+    return 6;
+  default:
+    return 7;
+  }
+}
+
 }
 
 WorkbookStreamReader::WorkbookStreamReader(const std::vector<uint8_t>& stream, WorkbookGlobals& globals,
-                                           std::vector<WorksheetStream>& worksheets)
-  : stream_(stream), globals_(globals), worksheets_(worksheets)
+                                           std::vector<WorksheetStream>& worksheets, CellRecordSink* sink)
+  : stream_(stream), globals_(globals), worksheets_(worksheets), sink_(sink),
+    cells_{FormulaRecord(), MulRkRecord(), MulBlankRecord(), LabelSstRecord(),
+           BlankRecord(),   NumberRecord(), BoolErrRecord(),  RkRecord()}
 {
 }
 
@@ -36,6 +62,12 @@ bool WorkbookStreamReader::take(BiffRecord& record)
     return fail("a record runs past the end of the stream or is too short for its fields");
   position_ += consumed;
   return true;
+}
+
+template <typename Record> bool WorkbookStreamReader::take_into(std::vector<Record>& records)
+{
+  records.emplace_back();
+  return take(records.back());
 }
 
 bool WorkbookStreamReader::skip_record()
@@ -78,11 +110,12 @@ bool WorkbookStreamReader::read()
       break;
     position_ = start;
     if (bof.type == kSubstreamGlobals) {
-      if (!read_globals())
+      if (!read_substream(globals_.bof, globals_.eof, [this](uint16_t code) { return read_globals_record(code); }))
         return false;
     } else if (bof.type == kSubstreamWorksheet) {
-      worksheets_.emplace_back();
-      if (!read_worksheet(worksheets_.back()))
+      WorksheetStream& sheet = worksheets_.emplace_back();
+      if (!read_substream(sheet.bof, sheet.eof,
+                          [this, &sheet](uint16_t code) { return read_worksheet_record(code, sheet); }))
         return false;
     } else {
       // Sheets after a chart, macro or other substream are not loaded.
@@ -92,94 +125,65 @@ bool WorkbookStreamReader::read()
   return true;
 }
 
-bool WorkbookStreamReader::read_globals()
+template <typename ReadRecord>
+bool WorkbookStreamReader::read_substream(BofRecord& bof, EofRecord& eof, ReadRecord read_record)
 {
-  if (!take(globals_.bof))
+  if (!take(bof))
     return false;
   while (true) {
     if (at_end())
       return fail(kMissingEof);
-    switch (next_code()) {
-    case kCodeEof:
-      return take(globals_.eof);
-    case kCodeBof:
-      if (!skip_nested_substream())
-        return false;
-      break;
-    case kCodeWindow1:
-      if (!take(globals_.window1))
-        return false;
-      break;
-    case kCodeSst:
-      if (!take(globals_.sst))
-        return false;
-      break;
-    case kCodeFont:
-      globals_.fonts.emplace_back();
-      if (!take(globals_.fonts.back()))
-        return false;
-      break;
-    case kCodeXf:
-      globals_.xfs.emplace_back();
-      if (!take(globals_.xfs.back()))
-        return false;
-      break;
-    case kCodeStyle:
-      globals_.styles.emplace_back();
-      if (!take(globals_.styles.back()))
-        return false;
-      break;
-    case kCodeBoundSheet:
-      globals_.bound_sheets.emplace_back();
-      if (!take(globals_.bound_sheets.back()))
-        return false;
-      break;
-    default:
-      if (!skip_record())
-        return false;
-      break;
-    }
+    uint16_t code = next_code();
+    if (code == kCodeEof)
+      return take(eof);
+    if (!read_record(code))
+      return false;
   }
 }
 
-bool WorkbookStreamReader::read_worksheet(WorksheetStream& sheet)
+bool WorkbookStreamReader::read_globals_record(uint16_t code)
 {
-  if (!take(sheet.bof))
-    return false;
-  while (true) {
-    if (at_end())
-      return fail(kMissingEof);
-    switch (next_code()) {
-    case kCodeEof:
-      return take(sheet.eof);
-    case kCodeBof:
-      if (!skip_nested_substream())
+  switch (code) {
+  case kCodeBof:
+    return skip_nested_substream();
+  case kCodeWindow1:
+    return take(globals_.window1);
+  case kCodeSst:
+    return take(globals_.sst);
+  case kCodeFont:
+    return take_into(globals_.fonts);
+  case kCodeXf:
+    return take_into(globals_.xfs);
+  case kCodeStyle:
+    return take_into(globals_.styles);
+  case kCodeBoundSheet:
+    return take_into(globals_.bound_sheets);
+  default:
+    return skip_record();
+  }
+}
+
+bool WorkbookStreamReader::read_worksheet_record(uint16_t code, WorksheetStream& sheet)
+{
+  switch (code) {
+  case kCodeBof:
+    return skip_nested_substream();
+  case kCodeIndex:
+    return take(sheet.index);
+  case kCodeDimensions:
+    return take(sheet.dimensions);
+  case kCodeWindow2:
+    return take(sheet.window2);
+  case kCodeRow:
+    while (next_code() == kCodeRow) {
+      RowBlock& block = sheet.row_blocks.emplace_back();
+      block.rows.reserve(kRowsPerBlock);
+      if (!read_row_block(block))
         return false;
-      break;
-    case kCodeIndex:
-      if (!take(sheet.index))
-        return false;
-      break;
-    case kCodeDimensions:
-      if (!take(sheet.dimensions))
-        return false;
-      break;
-    case kCodeWindow2:
-      if (!take(sheet.window2))
-        return false;
-      break;
-    case kCodeRow:
-      while (next_code() == kCodeRow) {
-        sheet.row_blocks.emplace_back();
-        if (!read_row_block(sheet.row_blocks.back()))
-          return false;
-      }
-      break;
-    default:
-      if (!skip_record())
-        return false;
-      break;
     }
+    return true;
+  default:
+    return skip_record();
   }
 }
 
@@ -194,55 +198,35 @@ bool WorkbookStreamReader::read_row_block(RowBlock& block)
       return true;
     if (code == kCodeDbCell)
       return take(block.dbcell);
-    if (code == kCodeRow) {
-      block.rows.emplace_back();
-      if (!take(block.rows.back()))
-        return false;
-    } else if (is_cell_code(code)) {
-      if (!read_cell(block.cells))
-        return false;
-    } else if (!skip_record()) {
+    bool read = code == kCodeRow ? take_into(block.rows) : is_cell_code(code) ? read_cell(block) : skip_record();
+    if (!read)
       return false;
-    }
   }
 }
 
-bool WorkbookStreamReader::read_cell(std::vector<CellRecord>& cells)
+bool WorkbookStreamReader::read_cell(RowBlock& block)
 {
-  switch (next_code()) {
-  case kCodeFormula:
-    return read_formula(cells);
-  case kCodeMulRk:
-    return take(std::get<MulRkRecord>(cells.emplace_back(MulRkRecord())));
-  case kCodeMulBlank:
-    return take(std::get<MulBlankRecord>(cells.emplace_back(MulBlankRecord())));
-  case kCodeLabelSst:
-    return take(std::get<LabelSstRecord>(cells.emplace_back(LabelSstRecord())));
-  case kCodeBlank:
-    return take(std::get<BlankRecord>(cells.emplace_back(BlankRecord())));
-  case kCodeNumber:
-    return take(std::get<NumberRecord>(cells.emplace_back(NumberRecord())));
-  case kCodeBoolErr:
-    return take(std::get<BoolErrRecord>(cells.emplace_back(BoolErrRecord())));
-  default:
-    return take(std::get<RkRecord>(cells.emplace_back(RkRecord())));
-  }
-}
-
-bool WorkbookStreamReader::read_formula(std::vector<CellRecord>& cells)
-{
-  FormulaRecord& formula = std::get<FormulaRecord>(cells.emplace_back(FormulaRecord()));
-  if (!take(formula))
+  CellRecord& record = cells_[cell_kind(next_code())];
+  if (!std::visit([this](BiffRecord& cell) { return take(cell); }, record))
     return false;
-  if (is_formula_follower_code(next_code())) {
-    formula.follower.emplace();
-    if (!take(*formula.follower))
+  if (auto* formula = std::get_if<FormulaRecord>(&record))
+    if (!read_formula_followers(*formula))
       return false;
+  if (!sink_) {
+    block.cells.push_back(record);
+    return true;
   }
-  if (next_code() == kCodeString) {
-    formula.cached_string.emplace();
-    if (!take(*formula.cached_string))
-      return false;
-  }
+  std::string reason;
+  return sink_->take_cell(worksheets_.size() - 1, record, reason) || fail(reason);
+}
+
+bool WorkbookStreamReader::read_formula_followers(FormulaRecord& formula)
+{
+  formula.follower.reset();
+  formula.cached_string.reset();
+  if (is_formula_follower_code(next_code()) && !take(formula.follower.emplace()))
+    return false;
+  if (next_code() == kCodeString && !take(formula.cached_string.emplace()))
+    return false;
   return true;
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include "CellRecordSink.h"
 #include "WorkbookGlobals.h"
 #include "WorksheetStream.h"
 #include <cstdint>
@@ -11,10 +12,13 @@
 // neither globals nor a worksheet. A record whose size runs past the stream,
 // a record too short for its fields, and a substream without its EOF make
 // read() fail with a reason in error().
+//
+// Cell records go to the sink when one is given, otherwise into their row
+// blocks.
 class WorkbookStreamReader {
 public:
   WorkbookStreamReader(const std::vector<uint8_t>& stream, WorkbookGlobals& globals,
-                       std::vector<WorksheetStream>& worksheets);
+                       std::vector<WorksheetStream>& worksheets, CellRecordSink* sink = nullptr);
   bool read();
   const std::string& error() const { return error_; }
 
@@ -25,18 +29,26 @@ private:
   uint16_t next_code() const;
   // Reads the record at the position into record and moves past it.
   bool take(BiffRecord& record);
+  template <typename Record> bool take_into(std::vector<Record>& records);
   bool skip_record();
   // Skips a substream nested in the one being read, up to its own EOF.
   bool skip_nested_substream();
-  bool read_globals();
-  bool read_worksheet(WorksheetStream& sheet);
+  // Reads a substream from its BOF to its EOF, every record between through read_record.
+  template <typename ReadRecord> bool read_substream(BofRecord& bof, EofRecord& eof, ReadRecord read_record);
+  bool read_globals_record(uint16_t code);
+  bool read_worksheet_record(uint16_t code, WorksheetStream& sheet);
   bool read_row_block(RowBlock& block);
-  bool read_cell(std::vector<CellRecord>& cells);
-  bool read_formula(std::vector<CellRecord>& cells);
+  bool read_cell(RowBlock& block);
+  // Reads the TABLE, SHRFMLA or ARRAY and the STRING that directly follow a FORMULA.
+  bool read_formula_followers(FormulaRecord& formula);
 
   const std::vector<uint8_t>& stream_;
   WorkbookGlobals& globals_;
   std::vector<WorksheetStream>& worksheets_;
+  CellRecordSink* sink_;
+  // One record of each cell kind, read again for every cell of its kind so
+  // that a cell costs no allocation.
+  CellRecord cells_[std::variant_size_v<CellRecord>];
   std::size_t position_ = 0;
   std::string error_;
 };

@@ -5,7 +5,6 @@
 namespace {
 
 constexpr uint16_t kCellXf = 15;
-constexpr uint32_t kRowsPerBlock = 32;
 constexpr int32_t kRkIntegerLimit = 1 << 29;
 constexpr uint32_t kRkIntegerFlag = 0x02;
 
@@ -75,9 +74,9 @@ void WorkbookStreamWriter::make_worksheet(const XlsSheet& sheet, WorksheetStream
   worksheet.row_blocks.clear();
   worksheet.index.dbcell_positions.clear();
   bool any_row = false;
-  const std::vector<std::vector<XlsCell>>& rows = sheet.placed_rows();
+  const XlsSheet::Rows& rows = sheet.placed_rows();
   for (uint32_t row = 0; row < rows.size(); ++row) {
-    const std::vector<XlsCell>& cells = rows[row];
+    const XlsSheet::Row& cells = rows[row];
     auto defined = [](const XlsCell& cell) { return cell.type() != kCellUndefined; };
     auto first = std::find_if(cells.begin(), cells.end(), defined);
     if (first == cells.end())

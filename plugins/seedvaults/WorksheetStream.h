@@ -4,6 +4,9 @@
 #include "SheetRecords.h"
 #include <vector>
 
+// The rows of one row block lie in one run of this many rows.
+constexpr uint32_t kRowsPerBlock = 32;
+
 // The ROW records of a row block, its cell records in stream order and its DBCELL.
 struct RowBlock {
   std::vector<RowRecord> rows;

@@ -2,13 +2,50 @@
 #include <climits>
 #include <cmath>
 
+XlsCell::XlsCell(const XlsCell& other)
+{
+  *this = other;
+}
+
+XlsCell::XlsCell(XlsCell&& other) noexcept
+{
+  *this = std::move(other);
+}
+
+XlsCell& XlsCell::operator=(const XlsCell& other)
+{
+  if (this == &other)
+    return *this;
+  clear();
+  type_ = other.type_;
+  std::memcpy(value_, other.value_, sizeof value_);
+  if (other.owns_text_) {
+    store<const BiffText*>(new BiffText(*other.text()));
+    owns_text_ = true;
+  }
+  return *this;
+}
+
+XlsCell& XlsCell::operator=(XlsCell&& other) noexcept
+{
+  if (this == &other)
+    return *this;
+  clear();
+  type_ = other.type_;
+  std::memcpy(value_, other.value_, sizeof value_);
+  owns_text_ = other.owns_text_;
+  other.owns_text_ = false;
+  other.clear();
+  return *this;
+}
+
 int XlsCell::integer_value() const
 {
   if (type_ == kCellInteger)
-    return integer_value_;
-  if (type_ != kCellFloat || std::isnan(float_value_))
+    return value<int32_t>();
+  if (type_ != kCellFloat || std::isnan(number()))
     return 0;
-  double truncated = std::trunc(float_value_);
+  double truncated = std::trunc(number());
   if (truncated >= double(INT_MAX))
     return INT_MAX;
   if (truncated <= double(INT_MIN))
@@ -18,20 +55,13 @@ int XlsCell::integer_value() const
 
 int XlsCell::text_length() const
 {
-  if (type_ == kCellNarrowText)
-    return int(narrow_.size());
-  if (type_ == kCellWideText)
-    return int(wide_.size());
-  return -1;
+  return has_text() ? int(text()->length()) : -1;
 }
 
-void XlsCell::clear()
+void XlsCell::release_text()
 {
-  type_ = kCellUndefined;
-  integer_value_ = 0;
-  float_value_ = 0.0;
-  narrow_.clear();
-  wide_.clear();
+  delete text();
+  owns_text_ = false;
 }
 
 void XlsCell::set_narrow_text(const std::string& text)
@@ -39,8 +69,9 @@ void XlsCell::set_narrow_text(const std::string& text)
   clear();
   if (text.empty())
     return;
+  store<const BiffText*>(new BiffText(::narrow_text(text)));
+  owns_text_ = true;
   type_ = kCellNarrowText;
-  narrow_ = text;
 }
 
 void XlsCell::set_wide_text(const std::u16string& text)
@@ -48,20 +79,16 @@ void XlsCell::set_wide_text(const std::u16string& text)
   clear();
   if (text.empty())
     return;
+  store<const BiffText*>(new BiffText(::wide_text(text)));
+  owns_text_ = true;
   type_ = kCellWideText;
-  wide_ = text;
 }
 
-void XlsCell::set_integer(int value)
+void XlsCell::show_shared_text(const BiffText& text)
 {
   clear();
-  type_ = kCellInteger;
-  integer_value_ = value;
-}
-
-void XlsCell::set_float(double value)
-{
-  clear();
-  type_ = kCellFloat;
-  float_value_ = value;
+  if (text.length() == 0)
+    return;
+  store(&text);
+  type_ = text.wide ? kCellWideText : kCellNarrowText;
 }

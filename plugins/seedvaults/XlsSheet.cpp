@@ -9,22 +9,15 @@ constexpr uint32_t kRkInteger = 0x02;
 
 const XlsCell kUndefinedCell;
 
-void set_text(XlsCell& cell, const BiffText& text)
-{
-  if (text.wide)
-    cell.set_wide_text(text.wide_text);
-  else
-    cell.set_narrow_text(text.narrow);
-}
-
 }
 
 void decode_rk(uint32_t rk, XlsCell& cell)
 {
   if (rk & kRkInteger) {
     int value = int32_t(rk) >> 2;
+    // For every 30-bit value this is the value times 0.01 truncated toward zero.
     if (rk & kRkScaled)
-      value = int(value * 0.01);
+      value /= 100;
     cell.set_integer(value);
     return;
   }
@@ -40,14 +33,38 @@ XlsCell* XlsSheet::cell(unsigned row, unsigned column)
 {
   if (row >= kMaxSheetRows || column >= kMaxSheetColumns)
     return nullptr;
+  if (row != reach_row_) {
+    previous_reach_ = reach_;
+    reach_row_ = row;
+    reach_ = 0;
+  }
+  reach_ = std::max<std::size_t>(reach_, column + 1);
+  if (row < rows_.size() && column < rows_[row].size())
+    return &rows_[row][column];
   column_count_ = std::max<uint32_t>(column_count_, column + 1);
   row_count_ = std::max<uint32_t>(row_count_, row + 1);
-  if (rows_.size() <= row)
+  if (rows_.size() <= row) {
+    // Room for the rows the sheet declares at once (at most 65,536 empty
+    // rows): the arena keeps every list it gave out until the sheet goes.
+    if (rows_.capacity() <= row)
+      rows_.reserve(std::max<std::size_t>(row + 1, row_count_));
     rows_.resize(row + 1);
-  std::vector<XlsCell>& cells = rows_[row];
-  if (cells.size() <= column)
-    cells.resize(column + 1);
+  }
+  // Rows tend to be alike: a new row is made as wide as the row reached
+  // before it, so that filling it takes one allocation. A row is thus never
+  // wider than the widest of its own reach and its predecessor's.
+  Row& cells = rows_[row];
+  cells.resize(std::max<std::size_t>(column + 1, cells.empty() ? previous_reach_ : 0));
   return &cells[column];
+}
+
+XlsCell* XlsSheet::cell_run(unsigned row, unsigned first_column, std::size_t count)
+{
+  if (count == 0)
+    return nullptr;
+  // Making the last cell part of the sheet makes the whole run part of its row.
+  XlsCell* last = cell(row, unsigned(first_column + count - 1));
+  return last ? last - (count - 1) : nullptr;
 }
 
 const XlsCell& XlsSheet::find_cell(unsigned row, unsigned column) const
@@ -71,8 +88,12 @@ bool XlsSheet::place_record(const CellRecord& record, const SstRecord& sst, std:
   } else if (auto* rk = std::get_if<RkRecord>(&record)) {
     place_rk(rk->row, rk->column, rk->rk);
   } else if (auto* mulrk = std::get_if<MulRkRecord>(&record)) {
-    for (std::size_t i = 0; i < mulrk->cells.size(); ++i)
-      place_rk(mulrk->row, uint16_t(mulrk->first_column + i), mulrk->cells[i].rk);
+    // Columns past the sheet's last are dropped, as cell() drops them.
+    uint32_t first = mulrk->first_column;
+    std::size_t count = first < kMaxSheetColumns ? std::min<std::size_t>(mulrk->cells.size(), kMaxSheetColumns - first) : 0;
+    if (XlsCell* run = cell_run(mulrk->row, mulrk->first_column, count))
+      for (std::size_t i = 0; i < count; ++i)
+        decode_rk(mulrk->cells[i].rk, run[i]);
   } else if (auto* boolerr = std::get_if<BoolErrRecord>(&record)) {
     if (boolerr->error_flag == 0)
       if (XlsCell* target = cell(boolerr->row, boolerr->column))
@@ -85,32 +106,16 @@ bool XlsSheet::place_record(const CellRecord& record, const SstRecord& sst, std:
     const BiffText& text = sst.strings[label->string_index].text;
     if (text.length() > 0)
       if (XlsCell* target = cell(label->row, label->column))
-        set_text(*target, text);
-  } else if (auto* formula = std::get_if<FormulaRecord>(&record)) {
-    // A formula reads as its cached result.
-    XlsCell result;
-    if (formula->result_is_number())
-      result.set_float(formula->result_number());
-    else if (formula->result[0] == kFormulaResultBoolean)
-      result.set_integer(formula->result[2]);
-    else if (formula->result[0] == kFormulaResultString && formula->cached_string)
-      set_text(result, formula->cached_string->text.text);
-    if (result.type() != kCellUndefined)
-      if (XlsCell* target = cell(formula->row, formula->column))
-        *target = result;
+        target->show_shared_text(text);
   }
+  // FORMULA, BLANK and MULBLANK leave their cells undefined: a formula's
+  // cached result may be one that no program ever worked out.
   return true;
 }
 
-bool XlsSheet::build(const WorksheetStream& stream, const SstRecord& sst, std::string& error)
+void XlsSheet::take_dimensions(const DimensionsRecord& dimensions)
 {
-  row_count_ = std::min(stream.dimensions.last_row_plus_one, kMaxSheetRows);
-  int columns = int16_t(stream.dimensions.last_column_plus_one);
-  column_count_ = std::min<uint32_t>(std::max(columns, 0), kMaxSheetColumns);
-  rows_.clear();
-  for (const RowBlock& block : stream.row_blocks)
-    for (const CellRecord& record : block.cells)
-      if (!place_record(record, sst, error))
-        return false;
-  return true;
+  row_count_ = std::max(row_count_, std::min(dimensions.last_row_plus_one, kMaxSheetRows));
+  int columns = int16_t(dimensions.last_column_plus_one);
+  column_count_ = std::max(column_count_, std::min<uint32_t>(std::max(columns, 0), kMaxSheetColumns));
 }

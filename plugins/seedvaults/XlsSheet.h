@@ -3,6 +3,7 @@
 #include "WorksheetStream.h"
 #include "XlsCell.h"
 #include <cstdint>
+#include <memory_resource>
 #include <string>
 #include <vector>
 
@@ -14,10 +15,14 @@ constexpr uint32_t kMaxSheetColumns = 256;
 
 // A worksheet seen as a table of cells. The row and column counts come from
 // the sheet's DIMENSIONS record (held to the format's limits) and grow to
-// take every cell placed beyond them; only rows and cells that were placed
-// take memory, so a declared size decides nothing about memory.
+// take every cell placed beyond them. Rows take memory by the cells placed
+// in them (a new row as wide as the row placed before it, since rows tend
+// to be alike), so a declared size decides nothing about memory.
 class XlsSheet {
 public:
+  using Row = std::pmr::vector<XlsCell>;
+  using Rows = std::pmr::vector<Row>;
+
   XlsSheet(XlsWorkbook* workbook, int index) : workbook_(workbook), index_(index) {}
 
   XlsWorkbook* workbook() const { return workbook_; }
@@ -31,23 +36,35 @@ public:
   // The cell at row and column without changing the sheet: an undefined cell
   // wherever nothing was placed.
   const XlsCell& find_cell(unsigned row, unsigned column) const;
-  // The rows placed so far, each as long as its last placed cell.
-  const std::vector<std::vector<XlsCell>>& placed_rows() const { return rows_; }
-
-  // Fills the sheet from a worksheet stream; false (with a reason) when a
-  // text cell names a string past the string table.
-  bool build(const WorksheetStream& stream, const SstRecord& sst, std::string& error);
+  // The rows placed so far; a row reaches at least to its last placed cell.
+  const Rows& placed_rows() const { return rows_; }
 
 private:
   friend class XlsWorkbook;
+  // Widens the counts to the sheet's DIMENSIONS (held to the format's limits).
+  void take_dimensions(const DimensionsRecord& dimensions);
+  // Puts a cell record's values at its places; a text cell shows its string
+  // of sst, which must outlive the sheet. False (with a reason) when a text
+  // cell names a string past the table.
   bool place_record(const CellRecord& record, const SstRecord& sst, std::string& error);
   void place_rk(uint16_t row, uint16_t column, uint32_t rk);
+  // The count cells of row from first_column on, side by side, made part of
+  // the sheet; null when the run leaves the sheet's limits.
+  XlsCell* cell_run(unsigned row, unsigned first_column, std::size_t count);
 
   XlsWorkbook* workbook_;
   int index_;
   uint32_t row_count_ = 0;
   uint32_t column_count_ = 0;
-  std::vector<std::vector<XlsCell>> rows_;
+  // Rows take their cells from one growing arena that lives as long as the
+  // sheet: 60,000 rows cost a handful of allocations, not 60,000.
+  std::pmr::monotonic_buffer_resource row_memory_;
+  Rows rows_{&row_memory_};
+  // The row cell() was last asked for, how far into it, and how far into
+  // the row before it.
+  uint32_t reach_row_ = UINT32_MAX;
+  std::size_t reach_ = 0;
+  std::size_t previous_reach_ = 0;
 };
 
 // Decodes an RK value into cell: an integer (the 0.01 flag then truncates

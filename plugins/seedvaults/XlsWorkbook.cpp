@@ -13,10 +13,23 @@ constexpr int kNewStyles = 6;
 constexpr std::size_t kMaxSheetName = 255;
 const char16_t* const kWorkbookStream = u"Workbook";
 
+template <typename Take> class CellRecordSinkOf : public CellRecordSink {
+public:
+  explicit CellRecordSinkOf(Take take) : take_(take) {}
+  bool take_cell(std::size_t worksheet, const CellRecord& record, std::string& error) override
+  {
+    return take_(worksheet, record, error);
+  }
+
+private:
+  Take take_;
+};
+
 }
 
 void XlsWorkbook::reset_to_new(int sheet_count)
 {
+  sheets_.clear();
   globals_ = WorkbookGlobals();
   worksheets_.clear();
   globals_.fonts.resize(kNewFonts);
@@ -24,7 +37,7 @@ void XlsWorkbook::reset_to_new(int sheet_count)
   globals_.styles.resize(kNewStyles);
   globals_.bound_sheets.resize(1);
   worksheets_.resize(1);
-  rebuild_sheets(globals_, worksheets_, sheets_);
+  add_sheet_fronts(worksheets_, worksheets_.size(), sheets_);
   for (int i = 1; i < sheet_count; ++i)
     add_numbered_worksheet(-1);
 }
@@ -58,14 +71,23 @@ bool XlsWorkbook::load_storage(StorageFile& storage)
   }
   WorkbookGlobals globals;
   std::vector<WorksheetStream> worksheets;
-  WorkbookStreamReader reader(stream, globals, worksheets);
+  std::vector<std::unique_ptr<XlsSheet>> sheets;
+  // Cells go into their sheets as they are read, their texts staying in the
+  // string table: the row blocks keep no cell records.
+  CellRecordSinkOf place([&](std::size_t worksheet, const CellRecord& record, std::string& error) {
+    add_sheet_fronts(worksheets, worksheet + 1, sheets);
+    return sheets[worksheet]->place_record(record, globals.sst, error);
+  });
+  WorkbookStreamReader reader(stream, globals, worksheets, &place);
   if (!reader.read()) {
     error_ = reader.error();
     return false;
   }
-  std::vector<std::unique_ptr<XlsSheet>> sheets;
-  if (!rebuild_sheets(globals, worksheets, sheets))
-    return false;
+  add_sheet_fronts(worksheets, worksheets.size(), sheets);
+  for (std::size_t i = 0; i < sheets.size(); ++i)
+    sheets[i]->take_dimensions(worksheets[i].dimensions);
+  sheets_.clear();
+  // Moving the globals keeps the strings where they are, and the cells point at them.
   globals_ = std::move(globals);
   worksheets_ = std::move(worksheets);
   sheets_ = std::move(sheets);
@@ -73,16 +95,14 @@ bool XlsWorkbook::load_storage(StorageFile& storage)
   return true;
 }
 
-bool XlsWorkbook::rebuild_sheets(const WorkbookGlobals& globals, const std::vector<WorksheetStream>& worksheets,
-                                 std::vector<std::unique_ptr<XlsSheet>>& sheets)
+void XlsWorkbook::add_sheet_fronts(const std::vector<WorksheetStream>& worksheets, std::size_t count,
+                                   std::vector<std::unique_ptr<XlsSheet>>& sheets)
 {
-  sheets.clear();
-  for (std::size_t i = 0; i < worksheets.size(); ++i) {
-    sheets.push_back(std::make_unique<XlsSheet>(this, int(i)));
-    if (!sheets.back()->build(worksheets[i], globals.sst, error_))
-      return false;
+  while (sheets.size() < count) {
+    std::size_t index = sheets.size();
+    sheets.push_back(std::make_unique<XlsSheet>(this, int(index)));
+    sheets.back()->take_dimensions(worksheets[index].dimensions);
   }
-  return true;
 }
 
 XlsSheet* XlsWorkbook::find_worksheet(const std::string& name)

@@ -44,8 +44,9 @@ public:
 
 private:
   bool load_storage(class StorageFile& storage);
-  bool rebuild_sheets(const WorkbookGlobals& globals, const std::vector<WorksheetStream>& worksheets,
-                      std::vector<std::unique_ptr<XlsSheet>>& sheets);
+  // Adds fronts to sheets up to count, each sized by its worksheet's DIMENSIONS.
+  void add_sheet_fronts(const std::vector<WorksheetStream>& worksheets, std::size_t count,
+                        std::vector<std::unique_ptr<XlsSheet>>& sheets);
 
   WorkbookGlobals globals_;
   std::vector<WorksheetStream> worksheets_;

@@ -8,6 +8,8 @@ namespace windriver
 namespace
 {
 const DWORD kPollInterval = 25;
+// The control that shows a message box's text.
+const int kMessageTextId = 0xFFFF;
 
 struct TopWindowSearch
 {
@@ -125,6 +127,16 @@ HWND find_descendant_titled(HWND parent, const std::string& text)
 HWND find_dialog(DWORD process_id, const std::string& title)
 {
     return find_top_window(process_id, "#32770", title);
+}
+
+HWND find_message_box(DWORD process_id)
+{
+    for (HWND window : top_windows(process_id))
+    {
+        if (class_of(window) == "#32770" && ::GetDlgItem(window, kMessageTextId) != NULL)
+            return window;
+    }
+    return NULL;
 }
 
 std::string message_box_text(HWND box)

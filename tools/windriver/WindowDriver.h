@@ -33,6 +33,9 @@ HWND find_descendant_titled(HWND parent, const std::string& text);
 // A dialog box class window ("#32770") of the process: message boxes and
 // modal dialogs.
 HWND find_dialog(DWORD process_id, const std::string& title = "");
+// A message box of the process: a dialog box that holds a message text,
+// which tells it from the other dialogs.
+HWND find_message_box(DWORD process_id);
 // The texts of a message box's static controls, joined.
 std::string message_box_text(HWND box);
 // Waits for a message box of the process, reads its text and presses the

@@ -194,18 +194,38 @@ TEST(SatTpProg48Converter, ValuesNamesAndCodesFollowTheCells)
 
 TEST(SatTpProg48Converter, WideNamesAreStoredInTheAnsiCodePage)
 {
-  if (GetACP() != 1252)
-    GTEST_SKIP() << "expected bytes are those of code page 1252";
-  SatTpProg48Converter converter;
-  load_sheet(converter, [](XlsSheet& sheet) {
-    sheet.cell(2, 0)->set_wide_text(u"*Caf\u00E9");
-    sheet.cell(3, 0)->set_wide_text(u"\u00C9t\u00E9 \u00E0 la plage du soir");
-  });
-  std::vector<uint8_t> output;
-  ASSERT_GT(converter.convert(output, 4), 0);
-  EXPECT_EQ(name16("Caf\xE9"), std::vector<uint8_t>(output.begin() + 4 + 32, output.begin() + 4 + 48));
-  EXPECT_EQ(name16("\xC9t\xE9 \xE0 la plage d"),
-            std::vector<uint8_t>(output.begin() + 4 + 48 + 16 + 32, output.begin() + 4 + 48 + 16 + 48));
+  // A satellite name loses its asterisk; a program name is cut to the whole
+  // characters that fit its 16 bytes.
+  struct Case {
+    unsigned code_page;
+    std::u16string satellite;
+    std::u16string program;
+    std::string satellite_bytes;
+    std::string program_bytes;
+  };
+  const Case cases[] = {
+    {1252, u"*Caf\u00E9", u"\u00C9t\u00E9 \u00E0 la plage du soir", "Caf\xE9", "\xC9t\xE9 \xE0 la plage d"},
+    {936, u"*\u4E2D\u6587\u53F0", u"a\u4E2D\u6587\u4E2D\u6587\u4E2D\u6587\u4E2D\u6587\u4E2D",
+     "\xD6\xD0\xCE\xC4\xCC\xA8", "a\xD6\xD0\xCE\xC4\xD6\xD0\xCE\xC4\xD6\xD0\xCE\xC4\xD6\xD0"},
+  };
+  bool any = false;
+  for (const Case& test : cases) {
+    if (GetACP() != test.code_page)
+      continue;
+    any = true;
+    SatTpProg48Converter converter;
+    load_sheet(converter, [&](XlsSheet& sheet) {
+      sheet.cell(2, 0)->set_wide_text(test.satellite);
+      sheet.cell(3, 0)->set_wide_text(test.program);
+    });
+    std::vector<uint8_t> output;
+    ASSERT_GT(converter.convert(output, 4), 0);
+    EXPECT_EQ(name16(test.satellite_bytes), std::vector<uint8_t>(output.begin() + 4 + 32, output.begin() + 4 + 48));
+    EXPECT_EQ(name16(test.program_bytes),
+              std::vector<uint8_t>(output.begin() + 4 + 48 + 16 + 32, output.begin() + 4 + 48 + 16 + 48));
+  }
+  if (!any)
+    GTEST_SKIP() << "no expected bytes for code page " << GetACP();
 }
 
 TEST(PresetConverter, CountsThatDoNotFitTheHeaderAreRefused)

@@ -2,6 +2,7 @@
 #include "StorageFile.h"
 #include "StorageWriter.h"
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <functional>
 
 namespace {
@@ -62,6 +63,26 @@ TEST(StorageFile, StreamsComeBackWholeFromSectorsAndMiniStream)
     EXPECT_EQ(kStorageDone, storage.read_stream(streams[i].first, bytes));
     EXPECT_EQ(pattern(streams[i].second, uint8_t(i)), bytes) << streams[i].second;
   }
+}
+
+TEST(StorageFile, StreamWhoseSectorsLieOutOfOrderComesBackInChainOrder)
+{
+  // The writer lays "Workbook" out in ten consecutive sectors; its fourth and
+  // seventh change places in the file and in the chain.
+  CompoundImage image = two_stream_image();
+  uint32_t start = image.entry_u32(2, kStart);
+  std::swap_ranges(image.bytes.begin() + image.sector_offset(start + 3),
+                   image.bytes.begin() + image.sector_offset(start + 4),
+                   image.bytes.begin() + image.sector_offset(start + 6));
+  image.set_fat(start + 2, start + 6);
+  image.set_fat(start + 6, start + 4);
+  image.set_fat(start + 5, start + 3);
+  image.set_fat(start + 3, start + 7);
+  StorageFile storage;
+  ASSERT_TRUE(storage.open_bytes(image.bytes)) << storage.error();
+  std::vector<uint8_t> bytes;
+  EXPECT_EQ(kStorageDone, storage.read_stream(u"Workbook", bytes));
+  EXPECT_EQ(pattern(5000, 1), bytes);
 }
 
 TEST(StorageFile, StreamBelowCutoffLiesInMiniStreamAndCutoffSizeDoesNot)

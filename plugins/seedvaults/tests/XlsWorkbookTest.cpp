@@ -107,7 +107,8 @@ TEST(XlsWorkbook, CellValuesFollowTheirRecords)
   };
   const Expect expected[] = {
     {0, 0, kCellFloat, 3}, {0, 1, kCellFloat, -3}, {0, 2, kCellInteger, 5}, {0, 3, kCellInteger, 12},
-    {1, 0, kCellFloat, 42}, {1, 1, kCellNarrowText, 0}, {1, 2, kCellInteger, 1}, {1, 3, kCellUndefined, 0},
+    // Formulas read as undefined whatever their cached results: number, text, boolean, error.
+    {1, 0, kCellUndefined, 0}, {1, 1, kCellUndefined, 0}, {1, 2, kCellUndefined, 0}, {1, 3, kCellUndefined, 0},
     {2, 0, kCellUndefined, 0}, {2, 1, kCellNarrowText, 0}, {2, 2, kCellInteger, 1}, {2, 3, kCellUndefined, 0},
     {3, 0, kCellFloat, 1}, {3, 1, kCellFloat, 0}, {3, 2, kCellInteger, 1}, {3, 3, kCellUndefined, 0},
   };
@@ -115,8 +116,9 @@ TEST(XlsWorkbook, CellValuesFollowTheirRecords)
     EXPECT_EQ(cell.type, sheet->find_cell(cell.row, cell.column).type()) << cell.row << "," << cell.column;
     EXPECT_EQ(cell.integer, sheet->find_cell(cell.row, cell.column).integer_value()) << cell.row << "," << cell.column;
   }
-  EXPECT_EQ("ok", narrow_of(sheet->find_cell(1, 1)));
-  EXPECT_EQ(2, sheet->find_cell(1, 1).text_length());
+  EXPECT_EQ(nullptr, sheet->find_cell(1, 1).narrow_text());
+  EXPECT_EQ("text", narrow_of(sheet->find_cell(2, 1)));
+  EXPECT_EQ(4, sheet->find_cell(2, 1).text_length());
   EXPECT_EQ(-1, sheet->find_cell(0, 0).text_length());
   EXPECT_DOUBLE_EQ(0.015, sheet->find_cell(3, 1).float_value());
 }
@@ -246,6 +248,47 @@ TEST(XlsCell, TextsAndNumbersReplaceEachOther)
   EXPECT_EQ(INT_MAX, cell.integer_value());
   cell.set_float(-1e300);
   EXPECT_EQ(INT_MIN, cell.integer_value());
+}
+
+TEST(XlsCell, ACopyOwnsItsTextAndAMoveLeavesTheSourceUndefined)
+{
+  XlsCell original;
+  original.set_narrow_text("first");
+  XlsCell copy = original;
+  original.set_wide_text(u"second");
+  EXPECT_EQ("first", narrow_of(copy));
+  XlsCell moved = std::move(original);
+  EXPECT_TRUE(wide_of(moved) == u"second");
+  EXPECT_EQ(kCellUndefined, original.type());
+  copy = moved;
+  EXPECT_TRUE(wide_of(copy) == u"second");
+  copy.set_float(-2.5);
+  EXPECT_EQ(-2, copy.integer_value());
+  EXPECT_TRUE(wide_of(moved) == u"second");
+}
+
+TEST(XlsSheet, RowsTakeRoomByWhatIsPlacedInThemNotByOneWideRow)
+{
+  XlsWorkbook workbook;
+  workbook.reset_to_new(1);
+  XlsSheet* sheet = workbook.find_worksheet("Sheet1");
+  for (unsigned column = 0; column < 15; ++column)
+    sheet->cell(0, column)->set_integer(int(column));
+  sheet->cell(1, 0)->set_integer(1);
+  sheet->cell(2, 255)->set_integer(2);
+  for (unsigned row = 3; row < 1000; ++row)
+    sheet->cell(row, 0)->set_integer(int(row));
+  const XlsSheet::Rows& rows = sheet->placed_rows();
+  // A new row is made as wide as the row before reached, so the row after
+  // the wide one is wide and the rest are narrow again.
+  EXPECT_EQ(15u, rows[1].size());
+  EXPECT_EQ(256u, rows[2].size());
+  EXPECT_EQ(256u, rows[3].size());
+  EXPECT_EQ(1u, rows[4].size());
+  EXPECT_EQ(1u, rows[999].size());
+  EXPECT_EQ(256u, sheet->column_count());
+  EXPECT_EQ(999, sheet->find_cell(999, 0).integer_value());
+  EXPECT_EQ(kCellUndefined, sheet->find_cell(3, 255).type());
 }
 
 TEST(XlsWorkbook, FileOfAnIndependentWriterIsRead)
