@@ -4,7 +4,9 @@
 #include "HostSystem.h"
 #include "PluginInterface.h"
 #include "app/ExtensionDllMain.h"
+#include "frames/CView.h"
 #include "frames/FrameIds.h"
+#include "windows/FrameworkMessages.h"
 #include <type_traits>
 
 namespace {
@@ -34,6 +36,9 @@ extern "C" __declspec(dllexport) int32_t dll_init(CWnd* child, HostSystem* syste
     return 0;
   }
   viewCreated = true;
+  // The host's child frame is past its own initial update when the view
+  // comes, so the view asks for its own; it runs once however it is asked.
+  view->SendMessage(WM_INITIALUPDATE, kInitialUpdateOnce);
   return 1;
 }
 

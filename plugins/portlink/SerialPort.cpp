@@ -117,13 +117,21 @@ uint32_t SerialPort::read(uint8_t* buffer, uint32_t size, int32_t timeout_ms)
     if (handle != nullptr) {
       ResetEvent(read_overlapped_.hEvent);
       DWORD got = 0;
-      if (ReadFile(handle, buffer, size, &got, &read_overlapped_) || GetLastError() != ERROR_IO_PENDING) {
+      if (ReadFile(handle, buffer, size, &got, &read_overlapped_)) {
         return got;
+      }
+      if (GetLastError() != ERROR_IO_PENDING) {
+        rest_after_failed_read(timeout_ms);
+        return 0;
       }
       HANDLE events[] = {read_overlapped_.hEvent, cancel_event_, closing_event_};
       DWORD woken = WaitForMultipleObjects(3, events, FALSE, wait_time(timeout_ms));
       if (woken == WAIT_OBJECT_0) {
-        return finished_operation(handle, read_overlapped_);
+        if (GetOverlappedResult(handle, &read_overlapped_, &got, FALSE)) {
+          return got;
+        }
+        rest_after_failed_read(timeout_ms);
+        return 0;
       }
       if (woken == WAIT_OBJECT_0 + 1) {
         ResetEvent(cancel_event_);
@@ -133,6 +141,15 @@ uint32_t SerialPort::read(uint8_t* buffer, uint32_t size, int32_t timeout_ms)
   }
   wait_on_closed_port(timeout_ms);
   return 0;
+}
+
+void SerialPort::rest_after_failed_read(int32_t timeout_ms)
+{
+  HANDLE events[] = {cancel_event_, closing_event_};
+  DWORD rest = timeout_ms < 0 ? kClosedPortPoll : static_cast<DWORD>(timeout_ms);
+  if (WaitForMultipleObjects(2, events, FALSE, rest) == WAIT_OBJECT_0) {
+    ResetEvent(cancel_event_);
+  }
 }
 
 void SerialPort::cancel()

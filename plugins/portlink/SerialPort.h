@@ -38,6 +38,9 @@ private:
   bool configure(HANDLE handle, const PortInfo& port);
   // The entry of the open (or last opened) port, null when there is none.
   const PortInfo* current_port() const;
+  // After a read that failed (a device that hung up fails every read at
+  // once): waits as on a closed port, unless a cancel or the closing comes.
+  void rest_after_failed_read(int32_t timeout_ms);
 
   PortTable table_;
   std::atomic<HANDLE> handle_;

@@ -7,6 +7,16 @@ ENTER = (0x0D, 0x0A)
 ERASE = (0x08, 0x7F)
 MAX_LINE = 256
 VERSION_TEXT = "stbsim target application 1.0"
+FLOOD_END = b"flood done"
+FLOOD_LINE = b"%08d the quick brown fox jumps over the lazy dog 0123456789\r\n"
+
+
+def flood_text(count):
+    """count bytes of numbered console lines, as fast as they can be made."""
+    line_size = len(FLOOD_LINE % 0)
+    lines = count // line_size
+    text = b"".join(FLOOD_LINE % k for k in range(lines))
+    return text + b"." * (count - len(text))
 
 
 class ConsoleShell:
@@ -15,6 +25,7 @@ class ConsoleShell:
         self.reboot = reboot
         self._line = bytearray()
         self._after_cr = False
+        self.echo = True
 
     def banner(self, now):
         lines = ["", "Boot loader 2.1", "Flash ok, starting application...", VERSION_TEXT,
@@ -35,10 +46,12 @@ class ConsoleShell:
             elif byte in ERASE:
                 if self._line:
                     self._line.pop()
-                    out += b"\b \b"
+                    if self.echo:
+                        out += b"\b \b"
             elif len(self._line) < MAX_LINE:
                 self._line.append(byte)
-                out.append(byte)
+                if self.echo:
+                    out.append(byte)
         return bytes(out)
 
     def say(self, text):
@@ -52,8 +65,10 @@ class ConsoleShell:
         if command == "reboot":
             self.reboot(now)
             return b"Rebooting..." + NEWLINE
+        if command == "flood":
+            return flood_text(int(argument)) + FLOOD_END + NEWLINE + PROMPT
         texts = {
-            "help": lambda: "commands: help version uptime tasks echo reboot",
+            "help": lambda: "commands: help version uptime tasks echo flood reboot",
             "version": lambda: VERSION_TEXT,
             "uptime": lambda: "up %.1f s" % (self.os.ticks(now) / 1000.0),
             "tasks": lambda: self.os.text_report(now).decode().replace("\r\n", "\n").rstrip(),

@@ -1,17 +1,36 @@
 """Line commands through which a test steers the running simulator."""
+import os
 import shlex
+import termios
 
 from faults import FAULTS
 
-HELP = ("ok commands: reset | say TEXT | fault NAME [COUNT] (%s) | faults | poke ADDRESS HEX"
+HELP = ("ok commands: reset | say TEXT | keys-echo on|off | garbage COUNT | fault NAME [COUNT] (%s)"
+        " | faults | line-rate | poke ADDRESS HEX"
         " | save [PATH] | state | quit" % ", ".join(sorted(FAULTS)))
 
 
+def line_rate(path):
+    """The output rate the host set on its end of the line (a pty keeps it,
+    though it does not pace the bytes by it)."""
+    if not path:
+        raise ValueError("no host end given (--host-end)")
+    line = os.open(path, os.O_RDONLY | os.O_NOCTTY | os.O_NONBLOCK)
+    try:
+        speed = termios.tcgetattr(line)[5]
+    finally:
+        os.close(line)
+    rates = {getattr(termios, name): int(name[1:]) for name in dir(termios)
+             if name[0] == "B" and name[1:].isdigit()}
+    return rates[speed]
+
+
 class ControlCommands:
-    def __init__(self, box, save_flash, stop):
+    def __init__(self, box, save_flash, stop, host_end=None):
         self.box = box
         self.save_flash = save_flash
         self.stop = stop
+        self.host_end = host_end
 
     def execute(self, line, now):
         """Runs one command; returns (reply text, bytes for the serial line)."""
@@ -36,6 +55,13 @@ class ControlCommands:
         if command == "fault":
             self.box.faults.arm(arguments[0], int(arguments[1]) if len(arguments) > 1 else 1)
             return "ok", b""
+        if command == "keys-echo":
+            self.box.shell.echo = arguments[0] == "on"
+            return "ok", b""
+        if command == "garbage":
+            return "ok", self.box.garbage(int(arguments[0]))
+        if command == "line-rate":
+            return "ok %d" % line_rate(self.host_end), b""
         if command == "faults":
             return "ok %s" % " ".join("%s=%d" % item for item in sorted(self.box.faults.armed().items())), b""
         if command == "poke":

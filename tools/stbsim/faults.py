@@ -7,6 +7,8 @@ FAULTS = {
     "command-error": "the next commands are answered with an error result",
     "burn-error": "the next burns end with an error",
     "no-end-byte": "the next downloads end without the end byte",
+    "reply-silent": "the next '#' requests get no reply",
+    "reply-cut": "the next reply stops halfway and the target hangs up the line",
 }
 
 

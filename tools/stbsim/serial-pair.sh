@@ -31,7 +31,8 @@ wait_until() {  # wait_until SECONDS TEST...
 
 both_ends_exist() { [ -e "$state/wine-end" ] && [ -e "$state/target-end" ]; }
 control_exists() { [ -S "$state/control" ] || ! kill -0 "$sim_pid" 2>/dev/null; }
-gone() { ! kill -0 "$1" 2>/dev/null; }
+# A process that ended but was not reaped (its parent went first) is gone too.
+gone() { ! kill -0 "$1" 2>/dev/null || [ "$(ps -o stat= -p "$1" 2>/dev/null | cut -c1)" = Z ]; }
 
 start() {
   if [ -f "$state/pids" ]; then
@@ -49,9 +50,18 @@ start() {
     exit 1
   fi
   pty=$(readlink -f "$state/wine-end")
-  python3 "$here/stbsim.py" --port "$state/target-end" --control "$state/control" \
-    --log "$state/stbsim.log" "$@" </dev/null >"$state/stbsim.out" 2>&1 &
-  sim_pid=$!
+  rm -f "$state/stbsim.pid"
+  # A target that stops takes the line with it, as a box that is switched
+  # off does: the host's end then hangs up.
+  (
+    python3 "$here/stbsim.py" --port "$state/target-end" --host-end "$state/wine-end" \
+      --control "$state/control" --log "$state/stbsim.log" "$@" </dev/null >"$state/stbsim.out" 2>&1 &
+    echo $! >"$state/stbsim.pid"
+    wait $! || true
+    kill "$socat_pid" 2>/dev/null
+  ) </dev/null >/dev/null 2>&1 &
+  wait_until 5 test -s "$state/stbsim.pid" || true
+  sim_pid=$(cat "$state/stbsim.pid" 2>/dev/null || true)
   wait_until 5 control_exists || true
   if gone "$sim_pid"; then
     kill "$socat_pid" 2>/dev/null || true

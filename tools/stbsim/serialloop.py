@@ -16,12 +16,13 @@ MAX_WAIT = 0.2
 
 
 class SerialLoop:
-    def __init__(self, box, port_path, log, save_flash, control_path=None):
+    def __init__(self, box, port_path, log, save_flash, control_path=None, control_port=None, host_end=None):
         self.box = box
         self.port_path = port_path
         self.log = log
         self.control_path = control_path
-        self.commands = ControlCommands(box, save_flash, self.stop)
+        self.control_port = control_port
+        self.commands = ControlCommands(box, save_flash, self.stop, host_end)
         self.running = False
         self._outgoing = bytearray()
         self._clients = {}
@@ -36,26 +37,28 @@ class SerialLoop:
         except termios.error:
             pass  # no terminal, so no line settings to make raw
         server = self._open_control()
+        servers = [s for s in (server, self._open_control_port()) if s]
         self.running = True
         self.log.write("serving %s" % self.port_path)
         try:
             while self.running:
-                self._loop_once(port, server)
+                self._loop_once(port, servers)
         finally:
             for client in list(self._clients):
                 client.close()
+            for listening in servers:
+                listening.close()
             if server:
-                server.close()
                 with contextlib.suppress(FileNotFoundError):
                     os.unlink(self.control_path)
             os.close(port)
 
-    def _loop_once(self, port, server):
+    def _loop_once(self, port, servers):
         now = time.monotonic()
         self._queue(self.box.poll(now))
         due = self.box.next_time()
         wait = MAX_WAIT if due is None else min(MAX_WAIT, max(0.0, due - now))
-        readers = [port] + ([server] if server else []) + list(self._clients)
+        readers = [port] + servers + list(self._clients)
         writers = [port] if self._outgoing else []
         readable, writable, _ = select.select(readers, writers, [], wait)
         now = time.monotonic()
@@ -74,7 +77,11 @@ class SerialLoop:
             self._queue(self.box.feed(data, now))
         if port in writable:
             self._write(port)
-        if server in readable:
+        if self.box.hung_up and not self._outgoing:
+            self.log.write("the target hangs up the line")
+            self.running = False
+            return
+        for server in [s for s in servers if s in readable]:
             client, _ = server.accept()
             self._clients[client] = bytearray()
         for client in [c for c in readable if c in self._clients]:
@@ -105,6 +112,15 @@ class SerialLoop:
             os.unlink(self.control_path)
         server = socket.socket(socket.AF_UNIX, socket.SOCK_STREAM)
         server.bind(self.control_path)
+        server.listen(4)
+        return server
+
+    def _open_control_port(self):
+        if not self.control_port:
+            return None
+        server = socket.socket(socket.AF_INET, socket.SOCK_STREAM)
+        server.setsockopt(socket.SOL_SOCKET, socket.SO_REUSEADDR, 1)
+        server.bind(("127.0.0.1", self.control_port))
         server.listen(4)
         return server
 

@@ -9,6 +9,7 @@ The box is in one of four modes:
 - booting: it restarts after an upgrade and ignores what it receives.
 No I/O happens here: the caller passes the time with every call.
 """
+import random
 import struct
 
 from consoleshell import ConsoleShell
@@ -44,6 +45,8 @@ class SetTopBox:
         self.os = TargetOs(now)
         self.replies = ReplyFrames(self.memory, self.os, self.faults, little_endian)
         self.upgrade = None
+        # Set when the target drops the line: the serial loop then closes it.
+        self.hung_up = False
         self._stream = 0
         self._start_application(now)
 
@@ -117,7 +120,7 @@ class SetTopBox:
             self.log("request type %d, %d payload bytes" % (event.type, len(event.payload)))
             if event.type == REQUEST_5:
                 return self._request_5(event.payload, now)
-            return self.replies.answer(event, now) or b""
+            return self._reply(event, now)
         if isinstance(event, HandshakeHeader):
             self.log("handshake type %d for %d bytes" % (event.type, event.length))
             return bytes([FRAME_START])
@@ -129,6 +132,23 @@ class SetTopBox:
         elif isinstance(event, Dropped):
             self.log("dropped %d bytes of an unfinished request" % len(event.data))
         return b""
+
+    def _reply(self, request, now):
+        reply = self.replies.answer(request, now) or b""
+        if reply and self.faults.take("reply-silent"):
+            self.log("reply of %d bytes withheld" % len(reply))
+            return b""
+        if reply and self.faults.take("reply-cut"):
+            self.log("reply cut after %d of %d bytes; hanging up" % (len(reply) // 2, len(reply)))
+            self.hung_up = True
+            return reply[:len(reply) // 2]
+        return reply
+
+    def garbage(self, count):
+        """Line noise: the same pseudo-random bytes for the same count."""
+        if self.mode != "console":
+            return b""
+        return random.Random(count).randbytes(count)
 
     def _request_5(self, payload, now):
         """A nonzero first byte starts a stream of type-5 frames; zero stops it."""

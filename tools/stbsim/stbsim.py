@@ -30,6 +30,9 @@ def parse_arguments(argv):
     parser.add_argument("--flash-out", help="file the flash is written to after every burn, on 'save' and at exit")
     parser.add_argument("--log", help="file that receives a log of the traffic and the target's events")
     parser.add_argument("--control", help="unix socket path for line commands (reset, say, fault, save, ...)")
+    parser.add_argument("--control-port", type=int,
+                        help="also take line commands on this TCP port of 127.0.0.1 (for programs under Wine)")
+    parser.add_argument("--host-end", help="the host's end of the pty pair, whose line rate 'line-rate' reports")
     parser.add_argument("--command", help="send one line command to a running simulator's --control socket")
     parser.add_argument("--boot", action="store_true", help="power the target on at start (sync bytes, then boot text)")
     parser.add_argument("--big-endian", action="store_true", help="'#' frames carry big-endian words")
@@ -78,7 +81,8 @@ def serve(arguments):
     box = SetTopBox(flash, now=time.monotonic(), little_endian=not arguments.big_endian, log=log.write,
                     on_flash_written=save_after_burn, sync_window=arguments.sync_window,
                     sync_interval=arguments.sync_interval, burn_step=arguments.burn_step)
-    loop = SerialLoop(box, arguments.port, log, save_flash, arguments.control)
+    loop = SerialLoop(box, arguments.port, log, save_flash, arguments.control, arguments.control_port,
+                      arguments.host_end)
     for signal_number in (signal.SIGTERM, signal.SIGINT, signal.SIGHUP):
         signal.signal(signal_number, lambda number, frame: loop.stop())
     if arguments.boot:

@@ -4,8 +4,8 @@
 #include "ComponentSystem.h"
 #include "ErrorManager.h"
 #include "FakeSerialDevice.h"
-#include "MessageBoxReader.h"
 #include "TransportProtocol.h"
+#include "WindowDriver.h"
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
@@ -189,12 +189,12 @@ TEST_F(ComConnectorTest, ShortWriteShowsSendDataFailOnceAndReportsNothingSent)
 {
   port->cut_write(0, 0);
   ASSERT_EQ(1, request(BUS_SEND_RAW, std::string(150, 'y')));
-  EXPECT_EQ(kSendDataFailText, MessageBoxReader::press_ok());
+  EXPECT_EQ(kSendDataFailText, windriver::answer_message_box(GetCurrentProcessId()));
   ASSERT_TRUE(recorder->wait_until([](const std::vector<BusEventRecorder::Event>& events) {
     return events.size() == 2;
   }));
   EXPECT_EQ((std::vector<uint32_t>{0, 0}), recorder->progress());
-  EXPECT_TRUE(MessageBoxReader::open_texts().empty());
+  EXPECT_EQ(nullptr, windriver::find_dialog(GetCurrentProcessId()));
   EXPECT_EQ("", port->written());
 }
 
@@ -226,7 +226,7 @@ TEST_F(ComConnectorTest, HandshakeFailuresShowTheirTextAndSendNothing)
       port->cut_write(port->pieces().size(), 5);
     }
     ASSERT_EQ(1, request(BUS_SEND_AFTER_HANDSHAKE_2, std::string("data")));
-    EXPECT_EQ(c.text, MessageBoxReader::press_ok());
+    EXPECT_EQ(c.text, windriver::answer_message_box(GetCurrentProcessId()));
     ASSERT_TRUE(recorder->wait_for_progress(0));
     EXPECT_EQ((std::vector<uint32_t>{0}), recorder->progress());
     EXPECT_EQ(before + c.written, port->written());

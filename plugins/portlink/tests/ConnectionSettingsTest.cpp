@@ -1,6 +1,6 @@
 #include "ConnectionSettings.h"
-#include "MessageBoxReader.h"
 #include "TemporaryDirectory.h"
+#include "WindowDriver.h"
 #include <gtest/gtest.h>
 #include <fstream>
 #include <iterator>
@@ -87,7 +87,7 @@ TEST(ConnectionSettings, SettingsFileThatCannotBeCreatedIsReported)
   ConnectionSettings settings;
   bool loaded = true;
   std::thread loader([&] { loaded = settings.load_high_speed_setting(); });
-  EXPECT_EQ(kSettingsMissingText, MessageBoxReader::press_ok());
+  EXPECT_EQ(kSettingsMissingText, windriver::answer_message_box(GetCurrentProcessId()));
   loader.join();
   EXPECT_FALSE(loaded);
   EXPECT_FALSE(settings.high_speed_allowed());

@@ -93,3 +93,25 @@ class ConsoleTest(unittest.TestCase):
         self.assertEqual(box.poll(1.5)[:9], header(5, 4))
         box.feed(frame(5, b"\x00"), 1.6)
         self.assertEqual(box.poll(5.0), b"")
+
+
+class ConsoleSwitchesTest(unittest.TestCase):
+    def test_keys_are_taken_but_not_echoed_while_the_echo_is_off(self):
+        box, _ = new_box()
+        box.shell.echo = False
+        self.assertEqual(box.feed(b"ab\x08", 1.0), b"")
+        self.assertEqual(box.feed(b"\r", 1.1), b"\r\nunknown command: a\r\nstb> ")
+
+    def test_flood_prints_exactly_the_asked_bytes_then_its_end(self):
+        box, _ = new_box()
+        for count in (0, 10, 70, 1000):
+            with self.subTest(count=count):
+                out = box.feed(b"flood %d\r" % count, 1.0)
+                text = out[len(b"flood %d\r\n" % count):]
+                self.assertEqual(text[count:], b"flood done\r\nstb> ")
+                self.assertNotIn(b"flood done", text[:count])
+
+    def test_garbage_is_the_same_for_the_same_count(self):
+        box, _ = new_box()
+        self.assertEqual(len(box.garbage(300)), 300)
+        self.assertEqual(box.garbage(300), box.garbage(300))

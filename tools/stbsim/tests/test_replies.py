@@ -112,3 +112,20 @@ class RepliesTest(unittest.TestCase):
 
     def test_request_4_is_answered_with_one_frame_of_type_4(self):
         self.assertEqual(parse_frames(self.box.feed(frame(4, b"ping"), 1.0)), [(4, 4, b"ping")])
+
+
+class ReplyFaultsTest(unittest.TestCase):
+    def setUp(self):
+        self.box = SetTopBox(FlashImage(bytes(0x80000)), now=0.0)
+        self.request = frame(3, struct.pack("<II", FLASH_BASE, 24))
+
+    def test_a_silent_reply_is_withheld_once(self):
+        self.box.faults.arm("reply-silent")
+        self.assertEqual(self.box.feed(self.request, 1.0), b"")
+        self.assertEqual(len(self.box.feed(self.request, 1.1)), 9 + 24)
+
+    def test_a_cut_reply_stops_halfway_and_hangs_up(self):
+        self.box.faults.arm("reply-cut")
+        whole = len(frame(3, bytes(24)))
+        self.assertEqual(len(self.box.feed(self.request, 1.0)), whole // 2)
+        self.assertTrue(self.box.hung_up)

@@ -76,6 +76,16 @@ class SerialPairTest(unittest.TestCase):
             data += self.read(1)
         return data
 
+    def read_burn(self):
+        """The progress reports ('B' and a percentage, which may itself read
+        as 'F') and the ending byte after them."""
+        reports = []
+        while True:
+            first = self.read(1)
+            if first != b"B":
+                return reports, first
+            reports.append(self.read(1)[0])
+
     def exchange(self, data, count):
         os.write(self.line, data)
         return self.read(count)
@@ -100,7 +110,9 @@ class SerialPairTest(unittest.TestCase):
         self.assertEqual(self.exchange(packet(0, new_block[:1024]), 3), b"O\x00\x00")
         self.assertEqual(self.exchange(packet(1, new_block[1024:]), 4), b"O\x00\x01O")
         self.assertEqual(self.exchange(command("T"), 2), b"OO")
-        self.assertTrue(self.read_until(b"F").startswith(b"B\x0a"))
+        reports, ending = self.read_burn()
+        self.assertEqual(reports, list(range(10, 101, 10)))
+        self.assertEqual(ending, b"F")
         self.assertEqual(self.exchange(command("U"), 1), b"O")
         self.assertEqual(self.control("quit"), "ok")
         self.simulator.wait(TIMEOUT)
@@ -110,3 +122,10 @@ class SerialPairTest(unittest.TestCase):
         self.assertEqual(saved[:DM_POSITION], self.image[:DM_POSITION])
         self.assertEqual(saved[0x22000 + len(new_block):], self.image[0x22000 + len(new_block):])
 
+
+    def test_a_cut_reply_is_half_sent_and_the_target_goes(self):
+        self.assertEqual(self.control("fault reply-cut"), "ok")
+        whole = len(frame(3, bytes(36)))
+        os.write(self.line, frame(3, struct.pack("<II", 0x08000000, 36)))
+        self.assertEqual(len(self.read(whole // 2)), whole // 2)
+        self.assertEqual(self.simulator.wait(TIMEOUT), 0)

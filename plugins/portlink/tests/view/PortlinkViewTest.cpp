@@ -6,7 +6,7 @@
 #include "CPortlink.h"
 #include "ConnectionSettings.h"
 #include "PortlinkResources.h"
-#include "ScreenShot.h"
+#include "ScreenPicture.h"
 #include "ViewHost.h"
 #include "BusMessage.h"
 #include <gtest/gtest.h>
@@ -155,7 +155,7 @@ TEST_F(PortlinkView, OpenConnectsTypedBytesReachTheTargetAndCloseDisconnects)
       << received_by_target();
 
   ViewHost::pump_until([] { return true; });
-  EXPECT_TRUE(save_screen(environment("KORVO_TEST_SHOT")));
+  EXPECT_TRUE(windriver::save_screen(environment("KORVO_TEST_SHOT")));
 
   host_->click(IDC_OPEN_CLOSE);
   EXPECT_EQ(0, host_->ask_connector(BUS_QUERY_OPEN));
