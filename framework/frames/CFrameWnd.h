@@ -11,6 +11,7 @@
 #include "frames/FrameIds.h"
 #include "windows/CWnd.h"
 
+class CDockState;
 class CDocument;
 class CView;
 
@@ -60,6 +61,13 @@ public:
     virtual void RecalcLayout(BOOL bNotify = TRUE);
     // The same at the next idle moment.
     void DelayRecalcLayout(BOOL bNotify = TRUE);
+
+    // The bars are the frame's own child windows of the framework whose ids
+    // lie in the control-bar range. Get lists them, shown or hidden; Set
+    // shows or hides those it names (bars it does not find are skipped) and
+    // lays the frame out again. A frame without a window has no bars.
+    void GetDockState(CDockState& state) const;
+    void SetDockState(const CDockState& state);
 
     enum BorderCmd
     {

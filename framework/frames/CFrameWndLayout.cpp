@@ -1,5 +1,7 @@
 #include "frames/CFrameWnd.h"
 
+#include "frames/CDockState.h"
+
 // The frame's layout: bars first, each taking a strip from the client
 // area through WM_SIZEPARENT, then the pane in what is left.
 
@@ -91,4 +93,37 @@ BOOL CFrameWnd::NegotiateBorderSpace(UINT nBorderCmd, LPRECT lpRectBorder)
     default:
         return FALSE;
     }
+}
+
+void CFrameWnd::GetDockState(CDockState& state) const
+{
+    state.Clear();
+    // Without a window the walk below would list the desktop's windows.
+    if (m_hWnd == NULL)
+        return;
+    for (HWND hWndChild = ::GetTopWindow(m_hWnd); hWndChild != NULL;
+         hWndChild = ::GetWindow(hWndChild, GW_HWNDNEXT))
+    {
+        const UINT nID = static_cast<UINT>(::GetDlgCtrlID(hWndChild));
+        if (nID >= AFX_IDW_CONTROLBAR_FIRST && nID <= AFX_IDW_CONTROLBAR_LAST &&
+            CWnd::FromHandlePermanent(hWndChild) != nullptr)
+        {
+            const BOOL bVisible = (::GetWindowLong(hWndChild, GWL_STYLE) & WS_VISIBLE) != 0;
+            state.m_arrBarInfo.Add(CDockState::BarInfo{nID, bVisible});
+        }
+    }
+}
+
+void CFrameWnd::SetDockState(const CDockState& state)
+{
+    if (m_hWnd == NULL)
+        return;
+    for (INT_PTR i = 0; i < state.m_arrBarInfo.GetSize(); ++i)
+    {
+        const CDockState::BarInfo& info = state.m_arrBarInfo[i];
+        HWND hWndBar = ::GetDlgItem(m_hWnd, static_cast<int>(info.nBarID));
+        if (hWndBar != NULL && CWnd::FromHandlePermanent(hWndBar) != nullptr)
+            ::ShowWindow(hWndBar, info.bVisible ? SW_SHOWNOACTIVATE : SW_HIDE);
+    }
+    RecalcLayout();
 }

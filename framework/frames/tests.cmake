@@ -3,14 +3,16 @@ set(FRAMES_TESTS_DIR ${CMAKE_CURRENT_SOURCE_DIR}/frames/tests)
 korvo_add_test(framework_frames_tests
   SOURCES
     ${FRAMES_TESTS_DIR}/CDocTemplateTest.cpp
+    ${FRAMES_TESTS_DIR}/CDockStateTest.cpp
     ${FRAMES_TESTS_DIR}/CFormViewTest.cpp
     ${FRAMES_TESTS_DIR}/CFrameWndTest.cpp
     ${FRAMES_TESTS_DIR}/CMDIFrameWndTest.cpp
+    ${FRAMES_TESTS_DIR}/CMiniFrameWndTest.cpp
     ${FRAMES_TESTS_DIR}/CScrollViewTest.cpp
     ${FRAMES_TESTS_DIR}/CommandRoutingTest.cpp
     ${FRAMES_TESTS_DIR}/FramesTestResources.rc
     ${FRAMES_TESTS_DIR}/FramesTestWindows.cpp
-  LIBS framework)
+  LIBS framework shlwapi)
 target_include_directories(framework_frames_tests PRIVATE ${FRAMES_TESTS_DIR})
 
 # A form's template in a DLL of its own, found through the resource chain.

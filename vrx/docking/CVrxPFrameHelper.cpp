@@ -1,8 +1,68 @@
 #include "docking/CVrxPFrameHelper.h"
 
+#include "docking/CVrxPFrameBarManager.h"
+#include "foundation/CVrxPRegistryHolder.h"
 #include "foundation/CVrxPWorkspace.h"
 #include "frames/CFrameWnd.h"
 #include "strings/CRect.h"
+#include "toolbars/CVrxPMenuBar.h"
+#include "toolbars/CVrxPToolBar.h"
+
+BOOL VrxPLoadingState = FALSE;
+CFrameWnd* VrxPTopLevelFrameOverride = nullptr;
+
+namespace
+{
+CPtrList& FrameList()
+{
+    static CPtrList frames;
+    return frames;
+}
+
+POSITION FindFrame(HWND hWnd)
+{
+    CPtrList& frames = FrameList();
+    for (POSITION pos = frames.GetHeadPosition(); pos != NULL;)
+    {
+        POSITION current = pos;
+        if (static_cast<CWnd*>(frames.GetNext(pos))->GetSafeHwnd() == hWnd)
+            return current;
+    }
+    return NULL;
+}
+} // namespace
+
+CVrxPFrameHelper::CVrxPFrameHelper(CFrameWnd* pFrame)
+    : userToolbarFirstId(noUserToolbarId), userToolbarLastId(noUserToolbarId), menuBar(nullptr), defaultMenu(NULL),
+      frameWindow(pFrame), barManager(nullptr), resourceId(0), userToolbarClass(RUNTIME_CLASS(CVrxPToolBar)),
+      barListItem(0), barListToolbarsOnly(FALSE), dockingStateEnabled(TRUE)
+{
+}
+
+CVrxPFrameHelper::~CVrxPFrameHelper()
+{
+    userToolbars.RemoveAll();
+    tearOffBars.RemoveAll();
+}
+
+void CVrxPFrameHelper::RegisterFrame(CWnd* pFrame)
+{
+    if (pFrame != nullptr && FindFrame(pFrame->GetSafeHwnd()) == NULL)
+        FrameList().AddTail(pFrame);
+}
+
+void CVrxPFrameHelper::UnregisterFrame(CWnd* pFrame)
+{
+    if (pFrame == nullptr)
+        return;
+    if (POSITION pos = FindFrame(pFrame->GetSafeHwnd()))
+        FrameList().RemoveAt(pos);
+}
+
+const CPtrList& CVrxPFrameHelper::AllFrames()
+{
+    return FrameList();
+}
 
 void CVrxPFrameHelper::StoreFramePlacement()
 {
@@ -19,4 +79,217 @@ void CVrxPFrameHelper::StoreFramePlacement()
     CRect normal(placement.rcNormalPosition);
     normal.OffsetRect(workArea.left, workArea.top);
     pWorkspace->WritePlacement(normal, placement.flags, nShowCmd);
+}
+
+void CVrxPFrameHelper::RestoreStateAfterLoad()
+{
+    if (CVrxPWorkspace* pWorkspace = VrxPWorkspaceInstance())
+        pWorkspace->RestoreAll(nullptr, this);
+}
+
+void CVrxPFrameHelper::OnFrameClosing()
+{
+    CVrxPWorkspace* pWorkspace = VrxPWorkspaceInstance();
+    if (pWorkspace == nullptr)
+        return;
+    pWorkspace->SaveOnFrameClose(this);
+    StoreFramePlacement();
+}
+
+BOOL CVrxPFrameHelper::StoreDockingState(LPCTSTR lpszProfile)
+{
+    return barManager != nullptr && barManager->SaveState(lpszProfile, static_cast<int>(resourceId));
+}
+
+void CVrxPFrameHelper::RestoreDockingState(LPCTSTR lpszProfile)
+{
+    if (barManager != nullptr && dockingStateEnabled)
+        barManager->LoadState(lpszProfile, static_cast<int>(resourceId));
+}
+
+// The framework's own bars follow the dock state; the library's panes
+// follow what the bar manager loaded.
+void CVrxPFrameHelper::ApplyDockingState(CDockState&)
+{
+    if (barManager != nullptr)
+        barManager->ApplyState();
+}
+
+void CVrxPFrameHelper::TakeOverFrameMenu(CVrxPMenuBar* pMenuBar)
+{
+    menuBar = pMenuBar;
+    HWND hFrame = frameWindow != nullptr ? frameWindow->GetSafeHwnd() : NULL;
+    defaultMenu = hFrame != NULL ? ::GetMenu(hFrame) : NULL;
+    menuBar->OnDefaultMenuLoaded(defaultMenu);
+    menuBar->BuildFromMenu(defaultMenu, TRUE, FALSE);
+    if (hFrame != NULL)
+        ::SetMenu(hFrame, NULL);
+    menuBar->SetDefaultMenuId(resourceId);
+}
+
+BOOL CVrxPFrameHelper::HandleMenuKey(UINT vk)
+{
+    if (frameWindow != nullptr && frameWindow->GetSafeHwnd() != NULL && frameWindow->IsIconic())
+        return TRUE;
+    if (CVrxPToolBar::customizeMode)
+        return FALSE;
+    const BOOL bAltOnly = ::GetKeyState(VK_MENU) < 0 && ::GetKeyState(VK_CONTROL) >= 0 && ::GetKeyState(VK_SHIFT) >= 0;
+    return bAltOnly && RouteMnemonicKey(vk);
+}
+
+BOOL CVrxPFrameHelper::RouteMnemonicKey(UINT ch)
+{
+    return menuBar != nullptr && menuBar->GetSafeHwnd() != NULL && menuBar->IsWindowVisible() &&
+           menuBar->HandleMnemonicKey(ch);
+}
+
+void CVrxPFrameHelper::PrepareUserToolbars(LPCTSTR lpszProfile, UINT nFirstId, UINT nLastId)
+{
+    userToolbarProfile = lpszProfile != nullptr ? lpszProfile : "";
+    userToolbarFirstId = nFirstId;
+    userToolbarLastId = nLastId;
+}
+
+CVrxPToolBar* CVrxPFrameHelper::CreateBar(CRuntimeClass* pClass, UINT nID)
+{
+    CVrxPToolBar* pBar = dynamic_cast<CVrxPToolBar*>(pClass != nullptr ? pClass->CreateObject() : nullptr);
+    if (pBar == nullptr)
+        return nullptr;
+    if (!pBar->CreateWithDefaultStyle(frameWindow, userToolbarStyle, nID))
+    {
+        delete pBar;
+        return nullptr;
+    }
+    return pBar;
+}
+
+void CVrxPFrameHelper::DestroyBar(CVrxPToolBar* pBar)
+{
+    if (pBar->GetSafeHwnd() != NULL)
+        pBar->DestroyWindow();
+    delete pBar;
+}
+
+void CVrxPFrameHelper::RecreateUserToolbars()
+{
+    if (userToolbarFirstId == noUserToolbarId || userToolbarLastId == noUserToolbarId ||
+        userToolbarLastId < userToolbarFirstId || frameWindow == nullptr)
+        return;
+    LPCTSTR lpszProfile = userToolbarProfile.IsEmpty() ? nullptr : (LPCTSTR)userToolbarProfile;
+    for (UINT nID = userToolbarFirstId; nID <= userToolbarLastId; nID++)
+    {
+        CVrxPToolBar* pBar = CreateBar(userToolbarClass, nID);
+        if (pBar == nullptr)
+            continue;
+        if (!pBar->RestoreFromRegistry(lpszProfile, -1, static_cast<UINT>(-1)))
+        {
+            DestroyBar(pBar);
+            continue;
+        }
+        pBar->SetBarStyle(pBar->GetBarStyle() | userToolbarBarStyle);
+        pBar->EnableDocking(CBRS_ALIGN_ANY);
+        pBar->SetDocked(TRUE);
+        if (barManager != nullptr)
+            barManager->AddBar(pBar);
+        userToolbars.AddTail(pBar);
+    }
+    frameWindow->RecalcLayout();
+}
+
+BOOL CVrxPFrameHelper::IsOwnBar(CWnd* pBar, BOOL bThisFrameOnly) const
+{
+    return !bThisFrameOnly || pBar->GetTopLevelFrame() == frameWindow;
+}
+
+void CVrxPFrameHelper::StoreUserToolbars(BOOL bThisFrameOnly)
+{
+    LPCTSTR lpszProfile = userToolbarProfile.IsEmpty() ? nullptr : (LPCTSTR)userToolbarProfile;
+    for (POSITION pos = userToolbars.GetHeadPosition(); pos != NULL;)
+    {
+        CVrxPToolBar* pBar = static_cast<CVrxPToolBar*>(userToolbars.GetNext(pos));
+        if (IsOwnBar(pBar, bThisFrameOnly))
+            pBar->StoreToRegistry(lpszProfile, -1, static_cast<UINT>(-1));
+    }
+}
+
+void CVrxPFrameHelper::RememberTearOffBar(CVrxPToolBar* pBar)
+{
+    tearOffBars.AddTail(pBar);
+}
+
+CString CVrxPFrameHelper::TearOffSectionPath() const
+{
+    CVrxPWorkspace* pWorkspace = VrxPWorkspaceInstance();
+    return (pWorkspace != nullptr ? pWorkspace->BuildSectionPath() : CString()) + tearOffSection;
+}
+
+void CVrxPFrameHelper::RestoreTearOffBars()
+{
+    while (!tearOffBars.IsEmpty())
+    {
+        CVrxPToolBar* pBar = static_cast<CVrxPToolBar*>(tearOffBars.RemoveHead());
+        if (barManager != nullptr)
+            barManager->RemoveBarFromList(pBar);
+        DestroyBar(pBar);
+    }
+    if (frameWindow == nullptr)
+        return;
+    const CString section = TearOffSectionPath();
+    for (int n = 0;; n++)
+    {
+        CString key;
+        key.Format("%s-%d", (LPCTSTR)section, n);
+        CVrxPRegistryHolder holder;
+        CVrxPRegistry& registry = holder.Open(FALSE, TRUE);
+        int nID = 0;
+        CString name;
+        CObject* pObject = nullptr;
+        if (!registry.OpenKey(key) || !registry.ReadInt("ID", nID) || !registry.ReadString("Name", name) ||
+            !registry.ReadObject("State", pObject))
+            return;
+        CVrxPToolBar* pBar = dynamic_cast<CVrxPToolBar*>(pObject);
+        if (pBar == nullptr || !pBar->CreateWithDefaultStyle(frameWindow, userToolbarStyle, static_cast<UINT>(nID)))
+        {
+            delete pObject;
+            return;
+        }
+        pBar->SetWindowText(name);
+        pBar->SetBarStyle(pBar->GetBarStyle() | userToolbarBarStyle);
+        pBar->EnableDocking(CBRS_ALIGN_ANY);
+        tearOffBars.AddTail(pBar);
+        pBar->RestoreFromRegistry(section, n, static_cast<UINT>(-1));
+        pBar->SetDocked(TRUE);
+        if (barManager != nullptr)
+            barManager->AddBar(pBar);
+    }
+}
+
+void CVrxPFrameHelper::StoreTearOffBars(BOOL bThisFrameOnly)
+{
+    const CString section = TearOffSectionPath();
+    for (int n = 0;; n++)
+    {
+        CString key;
+        key.Format("%s-%d", (LPCTSTR)section, n);
+        CVrxPRegistryHolder holder;
+        if (!holder.Open(FALSE, FALSE).RemoveKey(key, FALSE))
+            break;
+    }
+    int n = 0;
+    for (POSITION pos = tearOffBars.GetHeadPosition(); pos != NULL;)
+    {
+        CVrxPToolBar* pBar = static_cast<CVrxPToolBar*>(tearOffBars.GetNext(pos));
+        if (pBar->GetSafeHwnd() == NULL || (pBar->GetStyle() & WS_VISIBLE) == 0 || !IsOwnBar(pBar, bThisFrameOnly))
+            continue;
+        CString key;
+        key.Format("%s-%d", (LPCTSTR)section, n);
+        CString name;
+        pBar->GetWindowText(name);
+        CVrxPRegistryHolder holder;
+        CVrxPRegistry& registry = holder.Open(FALSE, FALSE);
+        if (registry.MakeKey(key) && registry.WriteInt("ID", pBar->GetDlgCtrlID()) &&
+            registry.WriteString("Name", name) && registry.WriteObject("State", pBar))
+            pBar->StoreToRegistry(section, n, static_cast<UINT>(-1));
+        n++;
+    }
 }

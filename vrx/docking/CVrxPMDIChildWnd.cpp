@@ -1,3 +1,3 @@
 #include "docking/CVrxPMDIChildWnd.h"
 
-IMPLEMENT_DYNAMIC(CVrxPMDIChildWnd, CMDIChildWnd)
+IMPLEMENT_DYNCREATE(CVrxPMDIChildWnd, CMDIChildWnd)

@@ -7,5 +7,9 @@
 
 class CVrxPMDIChildWnd : public CMDIChildWnd
 {
-    DECLARE_DYNAMIC(CVrxPMDIChildWnd)
+    DECLARE_DYNCREATE(CVrxPMDIChildWnd)
+public:
+    // The windows-manager dialog lists the child, and may save it.
+    virtual BOOL ListedInWindowsDialog() const { return TRUE; }
+    virtual BOOL UnsavableInWindowsDialog() const { return FALSE; }
 };

@@ -1,24 +1,217 @@
 #include "docking/CVrxPMDIFrameWnd.h"
 
 #include "docking/CVrxPDockingControlBar.h"
+#include "docking/CVrxPWindowsDialog.h"
+#include "foundation/VrxPMessages.h"
+#include "toolbars/CVrxPMenuBar.h"
 
 IMPLEMENT_DYNAMIC(CVrxPMDIFrameWnd, CMDIFrameWnd)
 
-CVrxPMDIFrameWnd::CVrxPMDIFrameWnd() : m_dwDockingSides(0)
+BEGIN_MESSAGE_MAP(CVrxPMDIFrameWnd, CMDIFrameWnd)
+    ON_WM_CREATE()
+    ON_WM_CLOSE()
+    ON_WM_DESTROY()
+END_MESSAGE_MAP()
+
+CVrxPMDIFrameWnd::CVrxPMDIFrameWnd()
+    : m_helper(this), m_nViewMenuBarItem(0), m_bViewMenuToolbarsOnly(FALSE), m_nWindowsManagerCommand(0),
+      m_bWindowsManagerShowAlways(FALSE), m_bWindowsManagerHelp(FALSE), m_bAltAlone(FALSE)
 {
+}
+
+BOOL CVrxPMDIFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd, CCreateContext* pContext)
+{
+    m_helper.resourceId = nIDResource;
+    if (!CMDIFrameWnd::LoadFrame(nIDResource, dwDefaultStyle, pParentWnd, pContext))
+        return FALSE;
+    m_helper.RestoreStateAfterLoad();
+    if (m_helper.menuBar != nullptr)
+        m_helper.defaultMenu = m_hMenuDefault;
+    return TRUE;
+}
+
+BOOL CVrxPMDIFrameWnd::PreCreateWindow(CREATESTRUCT& cs)
+{
+    m_helper.frameWindow = this;
+    m_helper.barManager = &m_barManager;
+    m_barManager.Create(this);
+    return CMDIFrameWnd::PreCreateWindow(cs);
+}
+
+int CVrxPMDIFrameWnd::OnCreate(LPCREATESTRUCT lpCreateStruct)
+{
+    if (CMDIFrameWnd::OnCreate(lpCreateStruct) == -1)
+        return -1;
+    CVrxPFrameHelper::RegisterFrame(this);
+    return 0;
+}
+
+void CVrxPMDIFrameWnd::OnClose()
+{
+    m_helper.OnFrameClosing();
+    CMDIFrameWnd::OnClose();
+}
+
+void CVrxPMDIFrameWnd::OnDestroy()
+{
+    CVrxPFrameHelper::UnregisterFrame(this);
+    CMDIFrameWnd::OnDestroy();
 }
 
 void CVrxPMDIFrameWnd::AllowDockingSides(DWORD dwAlignment)
 {
-    m_dwDockingSides |= dwAlignment & CBRS_ALIGN_ANY;
+    m_barManager.EnableDocking(dwAlignment & CBRS_ALIGN_ANY);
+}
+
+BOOL CVrxPMDIFrameWnd::CreateAutoHideSites(DWORD dwAlignment)
+{
+    return m_barManager.EnableAutoHideBars(dwAlignment & CBRS_ALIGN_ANY);
 }
 
 BOOL CVrxPMDIFrameWnd::PlaceBarDocked(CWnd* pBar)
 {
-    CVrxPDockingControlBar* pPane = dynamic_cast<CVrxPDockingControlBar*>(pBar);
-    if (pPane == nullptr || (pPane->GetBarStyle() & m_dwDockingSides & CBRS_ALIGN_ANY) == 0)
+    const DWORD dwSides = m_barManager.GetDockSides();
+    if (CVrxPDockingControlBar* pPane = dynamic_cast<CVrxPDockingControlBar*>(pBar))
+    {
+        if ((pPane->GetBarStyle() & dwSides & CBRS_ALIGN_ANY) == 0)
+            return FALSE;
+        pPane->SetDocked(TRUE);
+    }
+    else if (CVrxPToolBar* pToolBar = dynamic_cast<CVrxPToolBar*>(pBar))
+    {
+        if ((pToolBar->GetBarStyle() & dwSides & CBRS_ALIGN_ANY) == 0)
+            return FALSE;
+        pToolBar->SetDocked(TRUE);
+    }
+    else
+    {
         return FALSE;
-    pPane->SetDocked(TRUE);
+    }
+    m_barManager.AddBar(pBar);
     RecalcLayout();
     return TRUE;
+}
+
+void CVrxPMDIFrameWnd::EnableBarListMenu(BOOL bEnable, UINT nCustomizeCommand, LPCTSTR lpszCustomizeLabel,
+                                         UINT nBarListItem, BOOL bToolbarsOnlyInContextMenu,
+                                         BOOL bToolbarsOnlyInItem)
+{
+    m_barManager.SetBarContextMenu(bEnable, nCustomizeCommand, lpszCustomizeLabel, bToolbarsOnlyInContextMenu);
+    m_helper.barListItem = nBarListItem;
+    m_helper.barListToolbarsOnly = bToolbarsOnlyInItem;
+}
+
+void CVrxPMDIFrameWnd::AddWindowsManagerMenuItem(UINT nCommand, UINT nTextId, BOOL bShowAlways, BOOL bHelpButton)
+{
+    m_nWindowsManagerCommand = nCommand;
+    m_strWindowsManagerText.LoadString(nTextId);
+    m_bWindowsManagerShowAlways = bShowAlways;
+    m_bWindowsManagerHelp = bHelpButton;
+}
+
+void CVrxPMDIFrameWnd::SetMDITabsOptions(BOOL bEnable, int nStyle, BOOL bTabsOnTop, BOOL bCloseButton,
+                                         int nLocation, BOOL bDocumentMenu)
+{
+    m_tabsOptions.enabled = bEnable;
+    m_tabsOptions.style = nStyle;
+    m_tabsOptions.tabsOnTop = bTabsOnTop;
+    m_tabsOptions.closeButton = bCloseButton;
+    m_tabsOptions.tabLocation = nLocation;
+    m_tabsOptions.documentMenu = bDocumentMenu;
+}
+
+BOOL CVrxPMDIFrameWnd::CreateClient(LPCREATESTRUCT lpCreateStruct, HMENU hWindowMenu)
+{
+    return CMDIFrameWnd::CreateClient(lpCreateStruct, hWindowMenu) && m_clientArea.SubclassWindow(m_hWndMDIClient);
+}
+
+BOOL CVrxPMDIFrameWnd::ApplyMenuToMenuBar(HMENU hMenu)
+{
+    CVrxPMenuBar* pMenuBar = m_helper.menuBar;
+    if (pMenuBar == nullptr || pMenuBar->GetSafeHwnd() == NULL)
+        return FALSE;
+    ::SetMenu(m_hWnd, NULL);
+    pMenuBar->BuildFromMenu(hMenu != NULL ? hMenu : m_helper.defaultMenu, FALSE, FALSE);
+    return TRUE;
+}
+
+// The window keeps no menu of its own while the menu bar shows it.
+void CVrxPMDIFrameWnd::OnUpdateFrameMenu(HMENU hMenuAlt)
+{
+    CMDIFrameWnd::OnUpdateFrameMenu(hMenuAlt);
+    CVrxPMenuBar* pMenuBar = m_helper.menuBar;
+    if (pMenuBar != nullptr && pMenuBar->GetSafeHwnd() != NULL && pMenuBar->IsWindowVisible())
+        ::SetMenu(m_hWnd, NULL);
+}
+
+BOOL CVrxPMDIFrameWnd::PreTranslateMessage(MSG* pMsg)
+{
+    switch (pMsg->message)
+    {
+    case WM_SYSKEYDOWN:
+        if (pMsg->wParam == VK_MENU)
+        {
+            if ((pMsg->lParam & 0x40000000) == 0)
+                m_bAltAlone = TRUE;
+            break;
+        }
+        m_bAltAlone = FALSE;
+        if (pMsg->wParam != VK_F10 && m_helper.HandleMenuKey(static_cast<UINT>(pMsg->wParam)))
+            return TRUE;
+        break;
+    case WM_KEYDOWN:
+        m_bAltAlone = FALSE;
+        break;
+    case WM_SYSKEYUP:
+    {
+        const BOOL bF10 = pMsg->wParam == VK_F10 && ::GetKeyState(VK_CONTROL) >= 0 && ::GetKeyState(VK_SHIFT) >= 0;
+        const BOOL bAlt = pMsg->wParam == VK_MENU && m_bAltAlone;
+        m_bAltAlone = FALSE;
+        CVrxPMenuBar* pMenuBar = m_helper.menuBar;
+        if ((bF10 || bAlt) && pMenuBar != nullptr && pMenuBar->GetSafeHwnd() != NULL && pMenuBar->IsWindowVisible())
+        {
+            if (::GetFocus() == pMenuBar->GetSafeHwnd())
+                SetFocus();
+            else
+                pMenuBar->EnterKeyboardMode();
+            return TRUE;
+        }
+        break;
+    }
+    default:
+        break;
+    }
+    return CMDIFrameWnd::PreTranslateMessage(pMsg);
+}
+
+void CVrxPMDIFrameWnd::OnWindowsManager()
+{
+    CVrxPWindowsDialog dialog(this, m_bWindowsManagerHelp);
+    dialog.DoModal();
+}
+
+void CVrxPMDIFrameWnd::OnChangeVisualManager()
+{
+    m_barManager.RefreshBarFrames();
+    RecalcLayout();
+}
+
+BOOL CVrxPMDIFrameWnd::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo)
+{
+    return CMDIFrameWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo) ||
+           m_barManager.OnBarMenuCommand(nID, nCode, pExtra, pHandlerInfo);
+}
+
+// The library's messages are registered at start, so they are compared at
+// run time.
+LRESULT CVrxPMDIFrameWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message != 0 && message == VrxTOOLBAR_POPUPMENU)
+        return 1;
+    if (message != 0 && message == VrxM_CHANGEVISUALMANAGER)
+    {
+        OnChangeVisualManager();
+        return 0;
+    }
+    return CMDIFrameWnd::WindowProc(message, wParam, lParam);
 }

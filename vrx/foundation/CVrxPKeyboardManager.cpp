@@ -1,6 +1,9 @@
 #include "foundation/CVrxPKeyboardManager.h"
 
+#include "app/CWinApp.h"
 #include "app/CWinThread.h"
+#include "app/ResourceChain.h"
+#include "docking/CVrxPMDIFrameWnd.h"
 #include "foundation/CVrxPAccelFormatter.h"
 #include "foundation/CVrxPRegistryHolder.h"
 #include "foundation/VrxPBuildRegistryPath.h"
@@ -9,6 +12,7 @@
 #include "frames/CFrameWnd.h"
 #include "frames/CMultiDocTemplate.h"
 #include "frames/CView.h"
+#include "toolbars/CVrxPToolBar.h"
 
 #include <cctype>
 #include <memory>
@@ -88,6 +92,8 @@ CString CVrxPKeyboardManager::TablePath(LPCTSTR lpszProfile, int nNumber) const
 
 BOOL CVrxPKeyboardManager::StoreState(LPCTSTR lpszProfile, CFrameWnd* pFrame)
 {
+    for (CMultiDocTemplate* pTemplate : TemplatesWithTables())
+        SaveTable(lpszProfile, static_cast<int>(pTemplate->m_nIDResource), pTemplate->m_hAccelTable);
     pFrame = FrameOrMainWindow(pFrame);
     if (pFrame != nullptr && pFrame->m_hAccelTable != NULL)
         SaveTable(lpszProfile, mainFrameTable, pFrame->m_hAccelTable);
@@ -96,6 +102,13 @@ BOOL CVrxPKeyboardManager::StoreState(LPCTSTR lpszProfile, CFrameWnd* pFrame)
 
 BOOL CVrxPKeyboardManager::RestoreState(LPCTSTR lpszProfile, CFrameWnd* pFrame)
 {
+    for (CMultiDocTemplate* pTemplate : TemplatesWithTables())
+    {
+        HACCEL hAccel = NULL;
+        if (LoadTable(lpszProfile, static_cast<int>(pTemplate->m_nIDResource), hAccel) &&
+            !SetAccelTable(pTemplate, hAccel, nullptr))
+            DestroyAcceleratorTable(hAccel);
+    }
     pFrame = FrameOrMainWindow(pFrame);
     if (pFrame != nullptr && pFrame->m_hAccelTable != NULL)
     {
@@ -104,6 +117,53 @@ BOOL CVrxPKeyboardManager::RestoreState(LPCTSTR lpszProfile, CFrameWnd* pFrame)
             DestroyAcceleratorTable(hAccel);
     }
     return TRUE;
+}
+
+void CVrxPKeyboardManager::RestoreDefaultAccelerators()
+{
+    for (CMultiDocTemplate* pTemplate : TemplatesWithTables())
+    {
+        HACCEL hAccel = LoadAcceleratorResource(pTemplate->m_nIDResource);
+        if (hAccel != NULL && !SetAccelTable(pTemplate, hAccel, nullptr))
+            DestroyAcceleratorTable(hAccel);
+    }
+    CFrameWnd* pFrame = FrameOrMainWindow(nullptr);
+    if (pFrame == nullptr || pFrame->m_hAccelTable == NULL)
+        return;
+    const UINT nMenuId = pFrame->IsKindOf(RUNTIME_CLASS(CVrxPMDIFrameWnd))
+                             ? static_cast<CVrxPMDIFrameWnd*>(pFrame)->GetDefaultMenuId()
+                             : 0;
+    HACCEL hAccel = LoadAcceleratorResource(nMenuId);
+    if (hAccel == NULL)
+        return;
+    DestroyAcceleratorTable(pFrame->m_hAccelTable);
+    pFrame->m_hAccelTable = hAccel;
+}
+
+std::vector<CMultiDocTemplate*> CVrxPKeyboardManager::TemplatesWithTables()
+{
+    std::vector<CMultiDocTemplate*> templates;
+    CWinApp* pApp = AfxGetApp();
+    if (pApp == nullptr)
+        return templates;
+    for (POSITION pos = pApp->GetFirstDocTemplatePosition(); pos != NULL;)
+    {
+        CDocTemplate* pTemplate = pApp->GetNextDocTemplate(pos);
+        if (!pTemplate->IsKindOf(RUNTIME_CLASS(CMultiDocTemplate)))
+            continue;
+        CMultiDocTemplate* pMulti = static_cast<CMultiDocTemplate*>(pTemplate);
+        if (pMulti->m_hAccelTable != NULL)
+            templates.push_back(pMulti);
+    }
+    return templates;
+}
+
+HACCEL CVrxPKeyboardManager::LoadAcceleratorResource(UINT nId)
+{
+    if (nId == 0)
+        return NULL;
+    const LPCTSTR lpszName = MAKEINTRESOURCE(nId);
+    return LoadAccelerators(AfxFindResourceHandle(lpszName, RT_ACCELERATOR), lpszName);
 }
 
 BOOL CVrxPKeyboardManager::SaveTable(LPCTSTR lpszPath, int nNumber, HACCEL hAccel)
@@ -132,11 +192,16 @@ BOOL CVrxPKeyboardManager::LoadTable(LPCTSTR lpszPath, int nNumber, HACCEL& hAcc
     if (!registry.ReadBinary(valueAccelerators, pData, nSize))
         return FALSE;
     std::unique_ptr<BYTE[]> data(pData);
+    // A value that ends inside an entry was not written by SaveTable.
     const int nCount = static_cast<int>(nSize / sizeof(ACCEL));
-    if (nCount == 0)
+    if (nCount == 0 || nSize % sizeof(ACCEL) != 0)
         return FALSE;
     std::vector<ACCEL> entries(static_cast<size_t>(nCount));
     memcpy(entries.data(), pData, entries.size() * sizeof(ACCEL));
+    const CList<UINT, UINT>& forbidden = CVrxPToolBar::ForbiddenCommands();
+    for (ACCEL& entry : entries)
+        if (forbidden.Find(entry.cmd) != NULL)
+            entry.cmd = 0;
     HACCEL hLoaded = CreateAcceleratorTable(entries.data(), nCount);
     if (hLoaded == NULL)
         return FALSE;

@@ -12,6 +12,8 @@
 #include "core/CObject.h"
 #include "strings/CString.h"
 
+#include <vector>
+
 class CFrameWnd;
 class CMultiDocTemplate;
 
@@ -28,17 +30,24 @@ public:
     // The manager, or NULL when none exists.
     static CVrxPKeyboardManager* Instance();
 
-    // pFrame NULL: the application's main window when it is a frame.
+    // The tables of the multi-document templates (numbered by their
+    // resource id), then the frame's. pFrame NULL: the application's main
+    // window when it is a frame.
     BOOL StoreState(LPCTSTR lpszProfile, CFrameWnd* pFrame);
     BOOL RestoreState(LPCTSTR lpszProfile, CFrameWnd* pFrame);
     // FALSE for an empty table or a key that cannot be made.
     BOOL SaveTable(LPCTSTR lpszPath, int nNumber, HACCEL hAccel);
+    // A forbidden command stays in the table as command 0. A value that is
+    // not whole entries is refused.
     BOOL LoadTable(LPCTSTR lpszPath, int nNumber, HACCEL& hAccel);
     BOOL InstallAccelTable(CMultiDocTemplate* pTemplate, const ACCEL* pEntries, int nCount, CFrameWnd* pFrame);
     // Installs the table for the template (and the frames of its documents
     // that used its old table) or for the frame, and destroys the old table.
     // FALSE, installing nothing, when there is neither.
     BOOL SetAccelTable(CMultiDocTemplate* pTemplate, HACCEL hAccel, CFrameWnd* pFrame);
+    // The templates' and the main frame's tables loaded anew from their
+    // resources (the main frame's: its default menu id).
+    void RestoreDefaultAccelerators();
 
     // Through a copy of the frame's default table, kept while the frame uses
     // the same table; bOtherCache picks the second of two copies.
@@ -52,5 +61,8 @@ public:
 
 private:
     static CFrameWnd* FrameOrMainWindow(CFrameWnd* pFrame);
+    static std::vector<CMultiDocTemplate*> TemplatesWithTables();
+    // NULL for id 0 or a resource that does not load.
+    static HACCEL LoadAcceleratorResource(UINT nId);
     CString TablePath(LPCTSTR lpszProfile, int nNumber) const;
 };

@@ -7,7 +7,10 @@
 #include "gdi/CPaintDC.h"
 #include "gdi/CPen.h"
 #include "gdi/CRgn.h"
+#include "foundation/CVrxPToolbarImageList.h"
 #include "themes/CVrxPVisualManager.h"
+#include "toolbars/CVrxPToolBar.h"
+#include "toolbars/CVrxPToolbarButton.h"
 
 #include <algorithm>
 
@@ -43,7 +46,66 @@ void CVrxPToolTipCtrl::SetParams(const CVrxPToolTipOptions* pOptions)
 
 void CVrxPToolTipCtrl::AssignDescription(const CString& description)
 {
+    FindHotButton();
     m_strDescription = WithoutTabs(description);
+}
+
+void CVrxPToolTipCtrl::FindHotButton()
+{
+    m_pHotButton = nullptr;
+    m_pHotImages = nullptr;
+    if (m_pOwnerToolbar == nullptr || m_pOwnerToolbar->GetSafeHwnd() == NULL)
+        return;
+    CPoint cursor;
+    ::GetCursorPos(&cursor);
+    m_pOwnerToolbar->ScreenToClient(&cursor);
+    const int nIndex = m_pOwnerToolbar->ButtonIndexAtPoint(cursor);
+    if (nIndex < 0)
+        return;
+    m_pHotButton = m_pOwnerToolbar->GetButton(nIndex);
+    if (m_pHotButton == nullptr)
+        return;
+    if (m_pOwnerToolbar->HasOwnImages())
+        m_pHotImages = m_pOwnerToolbar->OwnImages();
+    else if (m_pHotButton->userImage)
+        m_pHotImages = CVrxPToolBar::UserImageList();
+    else
+    {
+        m_pHotImages = CVrxPToolBar::SharedImages();
+        if (m_pHotImages == nullptr || m_pHotImages->GetCount() == 0)
+            m_pHotImages = CVrxPToolBar::SharedSecondImages();
+    }
+}
+
+CSize CVrxPToolTipCtrl::QueryIconSize()
+{
+    if (m_pHotButton == nullptr || m_pHotImages == nullptr || m_pHotButton->GetEffectiveImage() < 0)
+        return CSize(0, 0);
+    return m_pHotImages->GetImageSize();
+}
+
+CSize CVrxPToolTipCtrl::ShownIconSize()
+{
+    return m_options.drawIcon ? QueryIconSize() : CSize(0, 0);
+}
+
+BOOL CVrxPToolTipCtrl::PaintIcon(CDC* pDC, CRect rect)
+{
+    if (m_pHotButton == nullptr || m_pHotImages == nullptr)
+        return FALSE;
+    const UINT nStyle = m_pHotButton->style;
+    const BOOL bTextShown = m_pHotButton->textShown;
+    m_pHotButton->style &= ~(CVrxPToolbarButton::styleChecked | CVrxPToolbarButton::stylePressed |
+                             CVrxPToolbarButton::styleDisabled);
+    // Only the image: the label is the tip's own.
+    m_pHotButton->textShown = FALSE;
+    const int nSaved = pDC->SaveDC();
+    pDC->IntersectClipRect(&rect);
+    m_pHotButton->Draw(pDC, rect, m_pHotImages);
+    pDC->RestoreDC(nSaved);
+    m_pHotButton->textShown = bTextShown;
+    m_pHotButton->style = nStyle;
+    return TRUE;
 }
 
 BOOL CVrxPToolTipCtrl::ShowsDescription() const
@@ -62,6 +124,12 @@ int CVrxPToolTipCtrl::OnCreate(LPCREATESTRUCT lpCreateStruct)
 {
     if (CToolTipCtrl::OnCreate(lpCreateStruct) == -1)
         return -1;
+    // A popup's parent is the top-level window: the window it was made for
+    // is the one in the creation data.
+    CWnd* pParent = CWnd::FromHandlePermanent(lpCreateStruct->hwndParent);
+    m_pOwnerToolbar = pParent != nullptr && pParent->IsKindOf(RUNTIME_CLASS(CVrxPToolBar))
+                          ? static_cast<CVrxPToolBar*>(pParent)
+                          : nullptr;
     ModifyStyle(WS_BORDER, m_options.balloon ? TTS_BALLOON : 0);
     return 0;
 }
@@ -154,6 +222,8 @@ void CVrxPToolTipCtrl::OnShow(NMHDR*, LRESULT* pResult)
     m_nMarginX = m_options.roundedCorners ? roundedMarginX : marginX;
     m_nMarginY = m_options.roundedCorners ? roundedMarginY : marginY;
 
+    FindHotButton();
+    const CSize icon = ShownIconSize();
     CClientDC dc(this);
     CSize size = PaintLabel(&dc, CRect(0, 0, 0, 0), TRUE);
     if (ShowsDescription())
@@ -162,6 +232,9 @@ void CVrxPToolTipCtrl::OnShow(NMHDR*, LRESULT* pResult)
         size.cy += description.cy + 2 * m_nMarginY;
         size.cx = std::max(size.cx, description.cx);
     }
+    size.cy = std::max(size.cy, icon.cy);
+    if (icon.cx > 0)
+        size.cx += icon.cx + m_nMarginX;
     size.cx += 2 * m_nMarginX;
     size.cy += 2 * m_nMarginY;
 
@@ -231,6 +304,13 @@ void CVrxPToolTipCtrl::OnPaint()
     CPen pen(PS_SOLID, 1, colorFrame);
     CPen* pOldPen = dc.SelectObject(&pen);
     PaintFrame(&dc, client, colorFrame);
+
+    const CSize icon = ShownIconSize();
+    if (icon.cx > 0 && icon.cy > 0)
+    {
+        PaintIcon(&dc, CRect(text.TopLeft(), icon));
+        text.left += icon.cx + m_nMarginX;
+    }
 
     dc.SetBkMode(TRANSPARENT);
     dc.SetTextColor(colorText);

@@ -9,6 +9,12 @@
 #include "strings/CSize.h"
 #include "strings/CString.h"
 
+class CVrxPToolBar;
+class CVrxPToolbarButton;
+class CVrxPToolbarImageList;
+
+// The tip of a toolbar shows the image of the button under the cursor
+// before its label.
 class CVrxPToolTipCtrl : public CToolTipCtrl
 {
     DECLARE_DYNCREATE(CVrxPToolTipCtrl)
@@ -20,10 +26,14 @@ public:
 
     CVrxPToolTipCtrl();
 
-    // Every tab becomes four spaces.
+    // Finds the button under the cursor; every tab becomes four spaces.
     virtual void AssignDescription(const CString& description);
+    // The size of the hot button's image; 0 x 0 without one.
+    virtual CSize QueryIconSize();
     virtual void PaintBackground(CDC* pDC, CRect rect, COLORREF& colorText, COLORREF& colorFrame);
     virtual void PaintFrame(CDC* pDC, CRect rect, COLORREF colorFrame);
+    // The hot button's image at the rectangle; FALSE without one.
+    virtual BOOL PaintIcon(CDC* pDC, CRect rect);
     virtual CSize PaintLabel(CDC* pDC, CRect rect, BOOL bMeasure);
     virtual CSize PaintDescription(CDC* pDC, CRect rect, BOOL bMeasure);
     virtual void PaintSeparator(CDC* pDC, int x1, int x2, int y);
@@ -32,6 +42,7 @@ public:
     void SetParams(const CVrxPToolTipOptions* pOptions);
     const CVrxPToolTipOptions& GetParams() const { return m_options; }
     const CString& GetDescription() const { return m_strDescription; }
+    CVrxPToolbarButton* GetHotButton() const { return m_pHotButton; }
 
 protected:
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
@@ -44,6 +55,14 @@ protected:
 private:
     BOOL ShowsDescription() const;
     CString LabelText() const;
+    // The owner toolbar's button under the cursor and the list holding its
+    // image (NULL when there is none).
+    void FindHotButton();
+    CSize ShownIconSize();
+
+    CVrxPToolBar* m_pOwnerToolbar = nullptr;
+    CVrxPToolbarImageList* m_pHotImages = nullptr;
+    CVrxPToolbarButton* m_pHotButton = nullptr;
 
     CString m_strDescription;
     int m_nMarginX = marginX;

@@ -10,11 +10,14 @@
 #include "foundation/CVrxPRebarStateStore.h"
 #include "foundation/CVrxPRegistryHolder.h"
 #include "foundation/CVrxPToolTipFactory.h"
+#include "foundation/CVrxPToolbarImageList.h"
 #include "foundation/CVrxPUserToolsManager.h"
 #include "foundation/VrxPBuildRegistryPath.h"
 #include "foundation/VrxPLibrary.h"
 #include "foundation/VrxPSectionNames.h"
+#include "frames/CDockState.h"
 #include "frames/CFrameWnd.h"
+#include "toolbars/CVrxPToolBar.h"
 #include "toolbars/VrxPCollectStdImages.h"
 #include "windows/CWnd.h"
 
@@ -64,6 +67,11 @@ CString CVrxPWorkspace::BuildSectionPath(LPCTSTR lpszSection) const
     return path;
 }
 
+CString CVrxPWorkspace::DockStateProfile() const
+{
+    return m_strRegistryBase + VrxPSectionControlBarsSuffix;
+}
+
 int CVrxPWorkspace::PackVersion(int nMajor, int nMinor)
 {
     if (nMajor == -1 || nMinor == -1)
@@ -92,30 +100,97 @@ BOOL CVrxPWorkspace::RestoreAll(LPCTSTR lpszBase, CVrxPFrameHelper* pHelper)
             registry.ReadInt(VrxPValueMinor, storedMinor);
         }
     }
+    CVrxPToolBar::ReadGlobalOptions(path);
     CVrxPCommandManager::Get().RestoreState(path);
     if (resourceUpdate)
         VrxPCollectStdImages = FALSE;
     CFrameWnd* pFrame = pHelper != nullptr ? pHelper->frameWindow : nullptr;
-    if (pFrame != nullptr)
+    BOOL bOriginalsChanged = FALSE;
+    if (pHelper != nullptr)
     {
-        CVrxPRebarStateStore::RestoreRebars(path, pFrame);
-        if (applyPlacement)
+        if (pFrame != nullptr)
+            CVrxPRebarStateStore::RestoreRebars(path, pFrame);
+        const BOOL bWasLoading = VrxPLoadingState;
+        VrxPLoadingState = TRUE;
+        bOriginalsChanged = RestoreToolbars(path, pFrame);
+        if (recreateUserToolbars)
+        {
+            pHelper->RecreateUserToolbars();
+            pHelper->RestoreTearOffBars();
+        }
+        VrxPLoadingState = bWasLoading;
+        CDockState dockState;
+        const BOOL bDockStateLoaded = dockState.LoadState(DockStateProfile());
+        if (PackedStateVersion() != -1)
+        {
+            pHelper->RestoreDockingState(path);
+            if (bDockStateLoaded && pFrame != nullptr)
+                pFrame->SetDockState(dockState);
+            pHelper->ApplyDockingState(dockState);
+        }
+        if (applyPlacement && pFrame != nullptr)
             ApplyPlacement(pFrame);
     }
     if (CVrxPMouseManager* pMouse = CVrxPMouseManager::Instance())
         pMouse->RestoreState(path);
+    if (CVrxPContextMenuManager* pContextMenus = CVrxPContextMenuManager::Instance())
+        pContextMenus->RestoreFromRegistry(path);
     if (CVrxPKeyboardManager* pKeyboard = CVrxPKeyboardManager::Instance())
         pKeyboard->RestoreState(path, pFrame);
     if (CVrxPUserToolsManager* pTools = CVrxPUserToolsManager::Instance())
         pTools->RestoreState(path);
     if (resourceUpdate)
         VrxPCollectStdImages = TRUE;
+    if (refreshToolbars || (resourceUpdate && bOriginalsChanged))
+    {
+        for (POSITION pos = VrxPAllToolBars().GetHeadPosition(); pos != NULL;)
+        {
+            CVrxPToolBar* pBar = static_cast<CVrxPToolBar*>(VrxPAllToolBars().GetNext(pos));
+            if (::IsWindow(pBar->GetSafeHwnd()))
+                pBar->RefreshButtonImages();
+        }
+        if (pFrame != nullptr && pFrame->GetSafeHwnd() != NULL)
+            pFrame->RecalcLayout(TRUE);
+    }
     AfterLoadState();
     storedMajor = storedMajorVersion;
     storedMinor = storedMinorVersion;
     if (pFrame != nullptr && pFrame->GetSafeHwnd() != NULL && IsZoomed(pFrame->GetSafeHwnd()))
         RedrawWindow(pFrame->GetSafeHwnd(), NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     return TRUE;
+}
+
+BOOL CVrxPWorkspace::TakesPartInState(CVrxPToolBar* pBar, CFrameWnd* pFrame) const
+{
+    if (!::IsWindow(pBar->GetSafeHwnd()))
+        return FALSE;
+    return !thisFrameOnly || pBar->GetTopLevelFrame() == pFrame;
+}
+
+BOOL CVrxPWorkspace::RestoreToolbars(const CString& path, CFrameWnd* pFrame)
+{
+    BOOL bOriginalsChanged = FALSE;
+    for (POSITION pos = VrxPAllToolBars().GetHeadPosition(); pos != NULL;)
+    {
+        CVrxPToolBar* pBar = static_cast<CVrxPToolBar*>(VrxPAllToolBars().GetNext(pos));
+        // A floating bar comes back with its mini frame.
+        if (!TakesPartInState(pBar, pFrame) || pBar->IsFloatingInMiniFrame())
+            continue;
+        pBar->RestoreFromRegistry(path, -1, static_cast<UINT>(-1));
+        if (pBar->HasChangedOriginals())
+            bOriginalsChanged = TRUE;
+    }
+    return bOriginalsChanged;
+}
+
+void CVrxPWorkspace::StoreToolbars(const CString& path, CFrameWnd* pFrame)
+{
+    for (POSITION pos = VrxPAllToolBars().GetHeadPosition(); pos != NULL;)
+    {
+        CVrxPToolBar* pBar = static_cast<CVrxPToolBar*>(VrxPAllToolBars().GetNext(pos));
+        if (TakesPartInState(pBar, pFrame))
+            pBar->StoreToRegistry(path, -1, static_cast<UINT>(-1));
+    }
 }
 
 BOOL CVrxPWorkspace::ResetState(LPCTSTR lpszBase)
@@ -141,17 +216,37 @@ BOOL CVrxPWorkspace::StoreAll(LPCTSTR lpszBase, CVrxPFrameHelper* pHelper)
         {
             registry.WriteInt(VrxPValueMajor, storedMajorVersion);
             registry.WriteInt(VrxPValueMinor, storedMinorVersion);
+            // The archives stored next must be in the form the version key
+            // now names, even when nothing was restored before.
+            storedMajor = storedMajorVersion;
+            storedMinor = storedMinorVersion;
         }
     }
+    CVrxPToolBar::StoreGlobalOptions(path);
     CVrxPCommandManager::Get().StoreState(path);
     CFrameWnd* pFrame = pHelper != nullptr ? pHelper->frameWindow : nullptr;
-    if (pFrame != nullptr)
+    if (pHelper != nullptr)
     {
-        CVrxPRebarStateStore::StoreRebars(path, pFrame);
+        if (pFrame != nullptr)
+        {
+            CDockState dockState;
+            pFrame->GetDockState(dockState);
+            dockState.SaveState(DockStateProfile());
+        }
+        pHelper->StoreDockingState(path);
+        StoreToolbars(path, pFrame);
+        pHelper->StoreUserToolbars(thisFrameOnly);
+        pHelper->StoreTearOffBars(thisFrameOnly);
+        if (pFrame != nullptr)
+            CVrxPRebarStateStore::StoreRebars(path, pFrame);
         pHelper->StoreFramePlacement();
     }
+    if (CVrxPToolbarImageList* pUserImages = CVrxPToolBar::UserImageList())
+        pUserImages->SaveToFile();
     if (CVrxPMouseManager* pMouse = CVrxPMouseManager::Instance())
         pMouse->StoreState(path);
+    if (CVrxPContextMenuManager* pContextMenus = CVrxPContextMenuManager::Instance())
+        pContextMenus->StoreToRegistry(path);
     if (CVrxPKeyboardManager* pKeyboard = CVrxPKeyboardManager::Instance())
         pKeyboard->StoreState(path, pFrame);
     if (CVrxPUserToolsManager* pTools = CVrxPUserToolsManager::Instance())
@@ -178,6 +273,17 @@ BOOL CVrxPWorkspace::RunViewCommand(CWnd* pView, int nViewId)
     if (pTarget != nullptr && pTarget->GetSafeHwnd() != NULL)
         pTarget->SendMessage(WM_COMMAND, nCommand, 0);
     return TRUE;
+}
+
+BOOL CVrxPWorkspace::ShowContextMenu(UINT nMenuId, CPoint point, CWnd* pOwner)
+{
+    CVrxPContextMenuManager* pManager = CVrxPContextMenuManager::Instance();
+    return pManager != nullptr && pManager->PlacePopup(nMenuId, point.x, point.y, pOwner, FALSE, FALSE);
+}
+
+BOOL CVrxPWorkspace::OverridePopupLoop(CVrxPPopupMenu*)
+{
+    return FALSE;
 }
 
 void CVrxPWorkspace::ShowHelpContextMenu(CWnd* pWnd, DWORD_PTR dwData)

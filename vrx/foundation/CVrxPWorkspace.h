@@ -12,14 +12,20 @@
 //                           "ShowCmd" (REG_DWORD; maximised 3, else 1)
 //   P and its sections      the managers' values, and numbers of the
 //                           application's own (FetchInt, StoreInt)
+//   <base>\ControlBars      the frame's dock state, a profile section of
+//                           the application (CDockState)
 
 #include "core/Platform.h"
+#include "strings/CPoint.h"
 #include "strings/CRect.h"
 #include "strings/CString.h"
 
 class CVrxPContextMenuManager;
 class CVrxPFrameHelper;
 class CVrxPKeyboardManager;
+class CVrxPPopupMenu;
+class CFrameWnd;
+class CVrxPToolBar;
 class CVrxPToolTipFactory;
 class CWnd;
 
@@ -46,7 +52,13 @@ public:
     // Runs the command bound to a double click in the view (nothing bound:
     // a beep and FALSE).
     virtual BOOL RunViewCommand(CWnd* pView, int nViewId);
+    // The registered context menu at the point (screen), its command for
+    // the owner; FALSE without a context-menu manager.
+    virtual BOOL ShowContextMenu(UINT nMenuId, CPoint point, CWnd* pOwner);
     virtual void ShowHelpContextMenu(CWnd* pWnd, DWORD_PTR dwData);
+    // Asked before a tracked popup's own loop runs; TRUE: the application
+    // handled the popup.
+    virtual BOOL OverridePopupLoop(CVrxPPopupMenu* pPopup);
     virtual BOOL SaveOnFrameClose(CVrxPFrameHelper* pHelper);
     virtual void BeforeLoadState();
     virtual void AfterLoadState();
@@ -63,6 +75,9 @@ public:
     LPCTSTR GetRegistryBase() const { return m_strRegistryBase; }
     // P, plus the sub-section and a backslash when one is given.
     CString BuildSectionPath(LPCTSTR lpszSection = nullptr) const;
+    // The application profile section of the framework's dock state: the
+    // registry base followed by "\ControlBars".
+    CString DockStateProfile() const;
 
     int FetchInt(LPCTSTR lpszName, int nDefault);
     BOOL StoreInt(LPCTSTR lpszName, int nValue);
@@ -92,6 +107,13 @@ public:
     int storedMinor;
 
 private:
+    // A toolbar with a window, of this workspace's frame when only that
+    // frame's bars count.
+    BOOL TakesPartInState(CVrxPToolBar* pBar, CFrameWnd* pFrame) const;
+    // TRUE when a toolbar found its resource items changed.
+    BOOL RestoreToolbars(const CString& path, CFrameWnd* pFrame);
+    void StoreToolbars(const CString& path, CFrameWnd* pFrame);
+
     CString m_strRegistryBase;
     BOOL m_bKeyboardManagerCreatedHere;
     BOOL m_bContextMenuManagerCreatedHere;

@@ -1,9 +1,29 @@
 #include "themes/CVrxPVisualManager.h"
 
+#include "app/CWinThread.h"
+#include "docking/CVrxPDockingControlBar.h"
+#include "docking/CVrxPFrameBarManager.h"
+#include "docking/CVrxPFrameHelper.h"
 #include "docking/VrxPSmartDocking.h"
 #include "foundation/CVrxPGlobals.h"
+#include "foundation/CVrxPToolTipFactory.h"
+#include "foundation/VrxPLibrary.h"
+#include "foundation/VrxPMessages.h"
+#include "panes/CVrxPTabbedControlBar.h"
 
 IMPLEMENT_DYNCREATE(CVrxPVisualManager, CObject)
+
+namespace
+{
+const UINT kFrameRedraw = RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME;
+const UINT kBarRedraw = RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW;
+const UINT kLook2000Redraw = RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_ERASENOW | RDW_FRAME;
+
+BOOL IsPermanentWindow(CWnd* pWnd)
+{
+    return pWnd != nullptr && pWnd->GetSafeHwnd() != NULL && CWnd::FromHandlePermanent(pWnd->GetSafeHwnd()) == pWnd;
+}
+} // namespace
 
 namespace
 {
@@ -12,15 +32,86 @@ CRuntimeClass* s_pSelectedClass = nullptr;
 } // namespace
 
 CVrxPVisualManager::CVrxPVisualManager(BOOL bTemporary)
-    : shadeHotImages(FALSE), embossDisabled(TRUE), temporary(bTemporary),
-      plannerHighlightColor(basePlannerHighlightColor), plannerGridColor(basePlannerGridColor), autoDelete(FALSE)
+    : look2000(FALSE), menuShadeDepth(6), flatButtons(FALSE), shadeHotImages(FALSE), embossDisabled(TRUE),
+      fadeInactiveImages(FALSE), halftoneCheckedButtons(TRUE), markCheckedMenuImages(FALSE), temporary(bTemporary),
+      connectMenuToButton(FALSE), menuBorderSize(2), plannerHighlightColor(basePlannerHighlightColor),
+      plannerGridColor(basePlannerGridColor), autoDelete(FALSE)
 {
     if (temporary)
         return;
     if (s_pCurrent == nullptr)
         s_pCurrent = this;
     VrxPSmartDockingRebuild = 1;
+    CVrxPDockingControlBar::paneCaptionMenuButton = 0;
     VrxPGlobals().RefreshSysColors();
+}
+
+void CVrxPVisualManager::SelectClass(CRuntimeClass* pLookClass)
+{
+    if (pLookClass != nullptr && !pLookClass->IsDerivedFrom(RUNTIME_CLASS(CVrxPVisualManager)))
+        return;
+    s_pSelectedClass = pLookClass;
+    if (s_pCurrent != nullptr)
+    {
+        CVrxPVisualManager* pManager = s_pCurrent;
+        s_pCurrent = nullptr;
+        delete pManager;
+    }
+    VrxPGlobals().RefreshSysColors();
+    CVrxPFrameBarManager::SetGlobalDockStyle(CVrxPFrameBarManager::defaultDockStyle);
+    CVrxPTabbedControlBar::ApplyTabSettingsToAll();
+    NotifyFramesOfChange();
+    RedrawAllLibraryWindows();
+    if (CVrxPToolTipFactory* pFactory = CVrxPToolTipFactory::Instance())
+        pFactory->RefreshAllToolTips();
+}
+
+CRuntimeClass* CVrxPVisualManager::SelectedClass()
+{
+    return s_pSelectedClass;
+}
+
+void CVrxPVisualManager::NotifyFramesOfChange()
+{
+    const CPtrList& frames = CVrxPFrameHelper::AllFrames();
+    for (POSITION pos = frames.GetHeadPosition(); pos != NULL;)
+    {
+        CWnd* pFrame = static_cast<CWnd*>(frames.GetNext(pos));
+        if (IsPermanentWindow(pFrame))
+            pFrame->SendMessage(VrxM_CHANGEVISUALMANAGER, 0, 0);
+    }
+}
+
+void CVrxPVisualManager::RedrawAllLibraryWindows()
+{
+    CWinThread* pThread = AfxGetThread();
+    CWnd* pMainWnd = pThread != nullptr ? pThread->GetMainWnd() : nullptr;
+    const CPtrList& frames = CVrxPFrameHelper::AllFrames();
+    for (POSITION pos = frames.GetHeadPosition(); pos != NULL;)
+    {
+        CWnd* pFrame = static_cast<CWnd*>(frames.GetNext(pos));
+        if (IsPermanentWindow(pFrame))
+            pFrame->RedrawWindow(nullptr, nullptr, kFrameRedraw);
+    }
+    if (IsPermanentWindow(pMainWnd))
+        pMainWnd->RedrawWindow(nullptr, nullptr, kFrameRedraw);
+    CObList& toolbars = VrxPAllToolBars();
+    for (POSITION pos = toolbars.GetHeadPosition(); pos != NULL;)
+    {
+        CWnd* pBar = dynamic_cast<CWnd*>(toolbars.GetNext(pos));
+        if (IsPermanentWindow(pBar))
+            pBar->RedrawWindow(nullptr, nullptr, kBarRedraw);
+    }
+}
+
+void CVrxPVisualManager::ApplyLook2000Option(BOOL bOn)
+{
+    look2000 = bOn;
+    CWinThread* pThread = AfxGetThread();
+    CWnd* pMainWnd = pThread != nullptr ? pThread->GetMainWnd() : nullptr;
+    if (pMainWnd != nullptr && pMainWnd->GetSafeHwnd() != NULL)
+        pMainWnd->RedrawWindow(nullptr, nullptr, kLook2000Redraw);
+    RedrawAllLibraryWindows();
 }
 
 CVrxPVisualManager::~CVrxPVisualManager()

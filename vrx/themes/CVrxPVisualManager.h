@@ -5,10 +5,10 @@
 // current manager per process, created on first use by Instance from the
 // selected look class.
 
-#include "core/CObject.h"
 #include "foundation/CVrxPToolTipOptions.h"
+#include "themes/CVrxPThemeWrapper.h"
 
-class CVrxPVisualManager : public CObject
+class CVrxPVisualManager : public CVrxPThemeWrapper
 {
     DECLARE_DYNCREATE(CVrxPVisualManager)
 public:
@@ -26,6 +26,15 @@ public:
     // Deletes the current manager (only one the accessor created, when
     // bOnlyAutoDelete) and clears the current pointer.
     static void DestroyInstance(BOOL bOnlyAutoDelete = FALSE);
+    // Makes lookClass (null: the base look) the look: the current manager
+    // goes, the next use creates one of the new class, and every library
+    // frame hears of the change. A class that is no look changes nothing.
+    static void SelectClass(CRuntimeClass* pLookClass);
+    static CRuntimeClass* SelectedClass();
+    // "VrxM_CHANGEVISUALMANAGER" to every library frame.
+    static void NotifyFramesOfChange();
+    static void RedrawAllLibraryWindows();
+    void ApplyLook2000Option(BOOL bOn);
 
     virtual void ReloadPalette();
     // -1: no highlight colour; greyed disabled images stay unmixed.
@@ -37,11 +46,21 @@ public:
 
     // A hot image is drawn over its own shade: image lists build drop-shade
     // images for it.
+    // Single-line grippers and flat caption buttons.
+    BOOL look2000;
+    int menuShadeDepth;
+    BOOL flatButtons;
     BOOL shadeHotImages;
     // Disabled images are drawn embossed, in the light-edge colour one pixel
     // down and right first.
     BOOL embossDisabled;
+    BOOL fadeInactiveImages;
+    BOOL halftoneCheckedButtons;
+    BOOL markCheckedMenuImages;
     BOOL temporary;
+    // A top-level popup menu joins the button that opened it.
+    BOOL connectMenuToButton;
+    int menuBorderSize;
     COLORREF plannerHighlightColor;
     COLORREF plannerGridColor;
     // Set by the accessor for the manager it creates.

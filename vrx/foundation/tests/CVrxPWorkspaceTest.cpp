@@ -7,12 +7,17 @@
 #include "foundation/CVrxPRegistryHolder.h"
 #include "foundation/VrxPLibrary.h"
 #include "foundation/VrxPMakeWindowClass.h"
+#include "frames/CDockState.h"
+#include "toolbars/CVrxPToolBar.h"
+#include "toolbars/CVrxPToolbarButton.h"
 
 #include "TestFrame.h"
 
 #include <gtest/gtest.h>
 #include <shlwapi.h>
 
+#include <memory>
+#include <string>
 #include <vector>
 
 namespace
@@ -116,7 +121,10 @@ TEST_F(WorkspaceTest, FreshRegistryLoadsWithoutAVersion)
 
 TEST_F(WorkspaceTest, StoredVersionIsReadBack)
 {
+    ASSERT_EQ(-1, m_workspace.PackedStateVersion());
     ASSERT_TRUE(m_workspace.StoreAll(nullptr, nullptr));
+    // What was just stored is in the form of the version it was stored under.
+    EXPECT_EQ(0x90400, m_workspace.PackedStateVersion());
     EXPECT_EQ(9u, StoredDword(std::string(basePath) + "VrxControlBarVersion", "Major"));
     EXPECT_EQ(40u, StoredDword(std::string(basePath) + "VrxControlBarVersion", "Minor"));
     TestWorkspace other;
@@ -247,6 +255,236 @@ TEST_F(WorkspaceTest, KeyboardTableIsStoredUnderTheBase)
     CVrxPRegistry& registry = holder.Open(FALSE, TRUE);
     ASSERT_TRUE(registry.OpenKey((std::string(basePath) + "VrxKeyboard-0").c_str()));
     EXPECT_TRUE(registry.ValueExists("Accelerators"));
+    pFrame->DestroyWindow();
+    delete pFrame;
+}
+// A frame as the application makes it at start: with a bar shown and a bar
+// hidden.
+struct StartedFrame
+{
+    StartedFrame(const CRect& rect, BOOL bFirstBarShown)
+    {
+        pFrame = new CommandFrame;
+        if (!pFrame->Create(nullptr, "restart", WS_OVERLAPPEDWINDOW, rect))
+            return;
+        const LPCTSTR lpszClass = VrxPMakeWindowClass("VrxPTest");
+        first.CreateEx(0, lpszClass, "", WS_CHILD | (bFirstBarShown ? WS_VISIBLE : 0), CRect(0, 0, 10, 10), pFrame,
+                       firstBarId);
+        second.CreateEx(0, lpszClass, "", WS_CHILD | (bFirstBarShown ? 0 : WS_VISIBLE), CRect(0, 0, 10, 10), pFrame,
+                        secondBarId);
+        helper.frameWindow = pFrame;
+    }
+    ~StartedFrame()
+    {
+        first.DestroyWindow();
+        second.DestroyWindow();
+        pFrame->DestroyWindow();
+        delete pFrame;
+    }
+    WINDOWPLACEMENT Placement() const
+    {
+        WINDOWPLACEMENT placement = {};
+        placement.length = sizeof(placement);
+        GetWindowPlacement(pFrame->GetSafeHwnd(), &placement);
+        return placement;
+    }
+
+    static constexpr UINT firstBarId = 0xE810;
+    static constexpr UINT secondBarId = 0xE811;
+    CommandFrame* pFrame = nullptr;
+    CWnd first;
+    CWnd second;
+    CVrxPFrameHelper helper;
+};
+
+TEST_F(WorkspaceTest, PlacementAndBarsAreKeptAcrossARestart)
+{
+    for (const int nShowCmd : {SW_SHOWNORMAL, SW_SHOWMAXIMIZED})
+    {
+        WINDOWPLACEMENT stored;
+        {
+            TestWorkspace firstRun{TRUE};
+            firstRun.ChooseRegistryBase("Settings");
+            StartedFrame before(CRect(80, 90, 480, 390), FALSE);
+            before.pFrame->ShowWindow(nShowCmd);
+            stored = before.Placement();
+            ASSERT_TRUE(firstRun.StoreAll(nullptr, &before.helper));
+        }
+        TestWorkspace restarted{TRUE};
+        restarted.ChooseRegistryBase("Settings");
+        StartedFrame after(CRect(0, 0, 200, 150), TRUE);
+        ASSERT_TRUE(restarted.RestoreAll(nullptr, &after.helper));
+        const WINDOWPLACEMENT restored = after.Placement();
+        EXPECT_EQ(CRect(stored.rcNormalPosition), CRect(restored.rcNormalPosition)) << nShowCmd;
+        EXPECT_EQ(static_cast<UINT>(nShowCmd), restored.showCmd);
+        EXPECT_FALSE(after.first.GetStyle() & WS_VISIBLE) << nShowCmd;
+        EXPECT_TRUE(after.second.GetStyle() & WS_VISIBLE) << nShowCmd;
+    }
+}
+
+TEST_F(WorkspaceTest, DockStateIsKeptUnderTheBaseAndAppliedOnlyWithAStoredVersion)
+{
+    {
+        StartedFrame before(CRect(10, 10, 300, 200), FALSE);
+        ASSERT_TRUE(m_workspace.StoreAll(nullptr, &before.helper));
+    }
+    CDockState state;
+    ASSERT_TRUE(state.LoadState("Settings\\ControlBars"));
+    EXPECT_EQ(2, state.m_arrBarInfo.GetSize());
+
+    // Without the version key the stored bars are left as the frame made them.
+    CVrxPRegistryHolder holder;
+    ASSERT_TRUE(holder.Open(FALSE, FALSE).RemoveKey((std::string(basePath) + "VrxControlBarVersion").c_str(), FALSE));
+    TestWorkspace restarted{TRUE};
+    restarted.ChooseRegistryBase("Settings");
+    // Showing a window at a new place only slows the test down here.
+    restarted.applyPlacement = FALSE;
+    StartedFrame after(CRect(0, 0, 200, 150), TRUE);
+    ASSERT_TRUE(restarted.RestoreAll(nullptr, &after.helper));
+    EXPECT_TRUE(after.first.GetStyle() & WS_VISIBLE);
+    EXPECT_FALSE(after.second.GetStyle() & WS_VISIBLE);
+}
+
+TEST_F(WorkspaceTest, DamagedDockStateLeavesTheBars)
+{
+    {
+        StartedFrame before(CRect(10, 10, 300, 200), FALSE);
+        ASSERT_TRUE(m_workspace.StoreAll(nullptr, &before.helper));
+    }
+    const BYTE damaged[] = {1, 0, 2, 0, 0x10, 0xE8};
+    ASSERT_TRUE(m_app.WriteProfileBinary("Settings\\ControlBars", CDockState::valueName, const_cast<BYTE*>(damaged),
+                                         sizeof(damaged)));
+    TestWorkspace restarted{TRUE};
+    restarted.ChooseRegistryBase("Settings");
+    // Showing a window at a new place only slows the test down here.
+    restarted.applyPlacement = FALSE;
+    StartedFrame after(CRect(0, 0, 200, 150), TRUE);
+    ASSERT_TRUE(restarted.RestoreAll(nullptr, &after.helper));
+    EXPECT_TRUE(after.first.GetStyle() & WS_VISIBLE);
+    EXPECT_FALSE(after.second.GetStyle() & WS_VISIBLE);
+}
+bool KeyExists(const std::string& key)
+{
+    HKEY hKey;
+    if (RegOpenKeyEx(HKEY_CURRENT_USER, key.c_str(), 0, KEY_READ, &hKey) != ERROR_SUCCESS)
+        return false;
+    RegCloseKey(hKey);
+    return true;
+}
+
+TEST_F(WorkspaceTest, ToolbarsOfThisFrameAreStoredAndRestoredUnderTheBase)
+{
+    const DWORD barStyle = 0x50402808;
+    StartedFrame mine(CRect(10, 10, 300, 200), TRUE);
+    StartedFrame other(CRect(20, 20, 300, 200), TRUE);
+    CVrxPToolBar bar;
+    ASSERT_TRUE(bar.CreateWithDefaultStyle(mine.pFrame, barStyle, 0xE820));
+    bar.InsertButtonCopy(CVrxPToolbarButton(0x8001, 0));
+    bar.InsertButtonCopy(CVrxPToolbarButton(0x8002, 1));
+    CVrxPToolBar otherBar;
+    ASSERT_TRUE(otherBar.CreateWithDefaultStyle(other.pFrame, barStyle, 0xE821));
+    otherBar.InsertButtonCopy(CVrxPToolbarButton(0x8003, 2));
+
+    m_workspace.thisFrameOnly = TRUE;
+    m_workspace.applyPlacement = FALSE;
+    ASSERT_TRUE(m_workspace.StoreAll(nullptr, &mine.helper));
+    EXPECT_TRUE(KeyExists(std::string(basePath) + "VrxToolbarParameters"));
+    EXPECT_TRUE(KeyExists(std::string(basePath) + "VrxToolBar-59424"));
+    EXPECT_FALSE(KeyExists(std::string(basePath) + "VrxToolBar-59425"));
+
+    bar.DeleteAllButtons();
+    otherBar.DeleteAllButtons();
+    ASSERT_TRUE(m_workspace.RestoreAll(nullptr, &mine.helper));
+    ASSERT_EQ(2, bar.GetCount());
+    EXPECT_EQ(0x8002u, bar.GetButton(1)->commandId);
+    EXPECT_EQ(0, otherBar.GetCount());
+    bar.DestroyWindow();
+    otherBar.DestroyWindow();
+}
+std::vector<std::string>& Trace()
+{
+    static std::vector<std::string> trace;
+    return trace;
+}
+
+// Each of these notes the steps of a restore or a store it takes part in.
+class TracingWorkspace : public CVrxPWorkspace
+{
+public:
+    using CVrxPWorkspace::CVrxPWorkspace;
+    BOOL ApplyPlacement(CWnd*) override
+    {
+        Trace().push_back("apply placement");
+        return TRUE;
+    }
+    BOOL WritePlacement(const CRect& rect, UINT nFlags, UINT nShowCmd) override
+    {
+        Trace().push_back("write placement");
+        return CVrxPWorkspace::WritePlacement(rect, nFlags, nShowCmd);
+    }
+
+protected:
+    void BeforeLoadState() override { Trace().push_back("before load"); }
+    void AfterLoadState() override { Trace().push_back("after load"); }
+    void BeforeSaveState() override { Trace().push_back("before save"); }
+    void AfterSaveState() override { Trace().push_back("after save"); }
+};
+
+class TracingBar : public CVrxPToolBar
+{
+public:
+    BOOL RestoreFromRegistry(LPCTSTR lpszProfile, int nIndex, UINT nID) override
+    {
+        Trace().push_back("bar restore");
+        return CVrxPToolBar::RestoreFromRegistry(lpszProfile, nIndex, nID);
+    }
+    BOOL StoreToRegistry(LPCTSTR lpszProfile, int nIndex, UINT nID) override
+    {
+        Trace().push_back("bar store");
+        return CVrxPToolBar::StoreToRegistry(lpszProfile, nIndex, nID);
+    }
+    BOOL HasChangedOriginals() override
+    {
+        Trace().push_back("bar changed");
+        return TRUE;
+    }
+    void RefreshButtonImages() override { Trace().push_back("bar images"); }
+};
+
+class TracingFrame : public TestFrame
+{
+public:
+    void RecalcLayout(BOOL bNotify) override
+    {
+        Trace().push_back("layout");
+        TestFrame::RecalcLayout(bNotify);
+    }
+};
+
+TEST_F(WorkspaceTest, RestoreAndStoreGoInTheirFixedOrder)
+{
+    TracingFrame* pFrame = new TracingFrame;
+    ASSERT_TRUE(pFrame->Create(nullptr, "order", WS_OVERLAPPEDWINDOW, CRect(0, 0, 300, 200)));
+    CVrxPFrameHelper helper(pFrame);
+    TracingBar bar;
+    ASSERT_TRUE(bar.CreateWithDefaultStyle(pFrame, 0x50402808, 0xE830));
+    {
+        TracingWorkspace workspace{TRUE};
+        workspace.ChooseRegistryBase("Settings");
+        Trace().clear();
+        ASSERT_TRUE(workspace.StoreAll(nullptr, &helper));
+        EXPECT_EQ((std::vector<std::string>{"before save", "bar store", "write placement", "after save"}), Trace());
+
+        Trace().clear();
+        ASSERT_TRUE(workspace.RestoreAll(nullptr, &helper));
+        // The stored dock state is applied (a layout) before the placement;
+        // a bar whose resource items changed has every bar refresh its
+        // images, and the frame is laid out again.
+        EXPECT_EQ((std::vector<std::string>{"before load", "bar restore", "bar changed", "layout", "apply placement",
+                                            "bar images", "layout", "after load"}),
+                  Trace());
+    }
+    bar.DestroyWindow();
     pFrame->DestroyWindow();
     delete pFrame;
 }

@@ -1,0 +1,430 @@
+#include "docking/CVrxPFrameBarManager.h"
+
+#include "app/CCmdUI.h"
+#include "docking/CVrxPAutoHideDockBar.h"
+#include "docking/CVrxPDockingControlBar.h"
+#include "docking/CVrxPFrameHelper.h"
+#include "files/CArchive.h"
+#include "foundation/CVrxPRegistryHolder.h"
+#include "foundation/CVrxPWorkspace.h"
+#include "foundation/VrxPBuildRegistryPath.h"
+#include "frames/CFrameWnd.h"
+#include "toolbars/CVrxPPopupMenu.h"
+#include "toolbars/CVrxPToolBar.h"
+
+namespace
+{
+int s_nGlobalDockStyle = CVrxPFrameBarManager::defaultDockStyle;
+
+// Sides in the order their sites are made.
+const DWORD kSideOrder[] = {CBRS_ALIGN_TOP, CBRS_ALIGN_BOTTOM, CBRS_ALIGN_LEFT, CBRS_ALIGN_RIGHT};
+
+const int kPaneEntry = 1;
+
+CVrxPDockingControlBar* AsPane(CObject* pObject)
+{
+    return dynamic_cast<CVrxPDockingControlBar*>(pObject);
+}
+
+int ReadInt(CArchive& ar)
+{
+    int nValue = 0;
+    ar >> nValue;
+    return nValue;
+}
+
+// A count read from a damaged stream must not drive a huge loop.
+int ReadCount(CArchive& ar)
+{
+    int nCount = ReadInt(ar);
+    if (nCount < 0)
+        AfxThrowArchiveException(CArchiveException::badIndex);
+    return nCount;
+}
+} // namespace
+
+CVrxPFrameBarManager::CVrxPFrameBarManager()
+    : m_pOwnerFrame(nullptr), m_dwDockSides(0), m_dwAutoHideSides(0), m_bLoadFailed(FALSE),
+      m_bBarMenuEnabled(FALSE), m_bBarMenuShown(FALSE), m_bBarMenuToolbarsOnly(FALSE), m_nCustomizeCommand(0)
+{
+}
+
+CVrxPFrameBarManager::~CVrxPFrameBarManager()
+{
+    ForgetLoad();
+    while (!m_autoHideBars.IsEmpty())
+        delete m_autoHideBars.RemoveHead();
+}
+
+CVrxPAutoHideDockBar* CVrxPFrameBarManager::AutoHideBarFor(DWORD dwSide, BOOL bCreate)
+{
+    if ((m_dwAutoHideSides & dwSide) == 0)
+        return nullptr;
+    for (POSITION pos = m_autoHideBars.GetHeadPosition(); pos != NULL;)
+    {
+        CVrxPAutoHideDockBar* pStrip = static_cast<CVrxPAutoHideDockBar*>(m_autoHideBars.GetNext(pos));
+        if (pStrip->GetSide() == dwSide)
+            return pStrip;
+    }
+    if (!bCreate || m_pOwnerFrame == nullptr || m_pOwnerFrame->GetSafeHwnd() == NULL)
+        return nullptr;
+    CVrxPAutoHideDockBar* pStrip = new CVrxPAutoHideDockBar;
+    if (!pStrip->Create(m_pOwnerFrame, dwSide))
+    {
+        delete pStrip;
+        return nullptr;
+    }
+    m_autoHideBars.AddTail(pStrip);
+    return pStrip;
+}
+
+BOOL CVrxPFrameBarManager::Create(CFrameWnd* pFrame)
+{
+    m_pOwnerFrame = pFrame;
+    return TRUE;
+}
+
+BOOL CVrxPFrameBarManager::AddBar(CWnd* pBar, BOOL bAtTail)
+{
+    if (pBar == nullptr || m_bars.Find(pBar) != NULL)
+        return FALSE;
+    if (bAtTail)
+        m_bars.AddTail(pBar);
+    else
+        m_bars.AddHead(pBar);
+    return TRUE;
+}
+
+BOOL CVrxPFrameBarManager::RemoveBarFromList(CWnd* pBar)
+{
+    POSITION pos = m_bars.Find(pBar);
+    if (pos == NULL)
+        return FALSE;
+    m_bars.RemoveAt(pos);
+    if (POSITION loaded = m_loadedPanes.Find(pBar))
+        m_loadedPanes.RemoveAt(loaded);
+    return TRUE;
+}
+
+CWnd* CVrxPFrameBarManager::FindBarByID(UINT nID) const
+{
+    for (POSITION pos = m_bars.GetHeadPosition(); pos != NULL;)
+    {
+        CWnd* pBar = static_cast<CWnd*>(m_bars.GetNext(pos));
+        if (pBar->GetSafeHwnd() != NULL && static_cast<UINT>(pBar->GetDlgCtrlID()) == nID)
+            return pBar;
+    }
+    return nullptr;
+}
+
+BOOL CVrxPFrameBarManager::EnableDocking(DWORD dwSides)
+{
+    for (DWORD dwSide : kSideOrder)
+        if ((dwSides & dwSide) != 0)
+            m_dwDockSides |= dwSide;
+    if (m_pOwnerFrame != nullptr && m_pOwnerFrame->GetSafeHwnd() != NULL)
+        m_pOwnerFrame->RecalcLayout();
+    return TRUE;
+}
+
+BOOL CVrxPFrameBarManager::EnableAutoHideBars(DWORD dwSides)
+{
+    for (DWORD dwSide : kSideOrder)
+    {
+        if ((dwSides & dwSide) == 0)
+            continue;
+        if ((m_dwDockSides & dwSide) == 0 && !EnableDocking(dwSide))
+            return FALSE;
+        m_dwAutoHideSides |= dwSide;
+    }
+    return TRUE;
+}
+
+void CVrxPFrameBarManager::RefreshBarFrames()
+{
+    const UINT nFlags = SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED;
+    for (POSITION pos = m_bars.GetHeadPosition(); pos != NULL;)
+    {
+        CWnd* pBar = static_cast<CWnd*>(m_bars.GetNext(pos));
+        if (pBar->GetSafeHwnd() != NULL)
+            pBar->SetWindowPos(nullptr, 0, 0, 0, 0, nFlags);
+    }
+}
+
+void CVrxPFrameBarManager::SetBarContextMenu(BOOL bEnable, UINT nCustomizeCommand, LPCTSTR lpszCustomizeLabel,
+                                             BOOL bToolbarsOnly)
+{
+    m_bBarMenuEnabled = bEnable;
+    m_nCustomizeCommand = nCustomizeCommand;
+    m_strCustomizeLabel = lpszCustomizeLabel != nullptr ? lpszCustomizeLabel : "";
+    m_bBarMenuToolbarsOnly = bToolbarsOnly;
+}
+
+BOOL CVrxPFrameBarManager::IsBarVisible(CWnd* pBar)
+{
+    if (pBar->GetSafeHwnd() == NULL)
+        return FALSE;
+    if (CVrxPDockingControlBar* pPane = dynamic_cast<CVrxPDockingControlBar*>(pBar))
+        return pPane->IsPaneVisible();
+    return (pBar->GetStyle() & WS_VISIBLE) != 0;
+}
+
+void CVrxPFrameBarManager::SetBarShown(CWnd* pBar, BOOL bShow)
+{
+    if (CVrxPDockingControlBar* pPane = dynamic_cast<CVrxPDockingControlBar*>(pBar))
+    {
+        pPane->ShowPane(bShow);
+        return;
+    }
+    pBar->ShowWindow(bShow ? SW_SHOW : SW_HIDE);
+    CFrameWnd* pFrame = pBar->GetTopLevelFrame();
+    if (pFrame == nullptr)
+        pFrame = m_pOwnerFrame;
+    if (pFrame != nullptr && pFrame->GetSafeHwnd() != NULL)
+        pFrame->RecalcLayout();
+}
+
+void CVrxPFrameBarManager::BuildBarMenu(HMENU hMenu, BOOL bToolbarsOnly)
+{
+    m_barMenuItems.RemoveAll();
+    for (int nPass = 0; nPass < (bToolbarsOnly ? 1 : 2); nPass++)
+    {
+        BOOL bFirstOfPass = TRUE;
+        for (POSITION pos = m_bars.GetHeadPosition(); pos != NULL;)
+        {
+            CWnd* pBar = static_cast<CWnd*>(m_bars.GetNext(pos));
+            CVrxPToolBar* pToolBar = dynamic_cast<CVrxPToolBar*>(pBar);
+            const BOOL bListed = pToolBar != nullptr ? pToolBar->CanBeClosed()
+                                                     : dynamic_cast<CVrxPDockingControlBar*>(pBar) != nullptr;
+            if ((pToolBar != nullptr) != (nPass == 0) || !bListed || pBar->GetSafeHwnd() == NULL)
+                continue;
+            const UINT nID = static_cast<UINT>(pBar->GetDlgCtrlID());
+            CWnd* pListed = nullptr;
+            if (m_barMenuItems.Lookup(nID, pListed))
+                continue;
+            if (nPass == 1 && bFirstOfPass && ::GetMenuItemCount(hMenu) > 0)
+                ::AppendMenu(hMenu, MF_SEPARATOR, 0, nullptr);
+            bFirstOfPass = FALSE;
+            CString caption;
+            pBar->GetWindowText(caption);
+            ::AppendMenu(hMenu, MF_STRING, nID, caption);
+            m_barMenuItems.SetAt(nID, pBar);
+        }
+    }
+    if (m_nCustomizeCommand == 0)
+        return;
+    if (::GetMenuItemCount(hMenu) > 0)
+        ::AppendMenu(hMenu, MF_SEPARATOR, 0, nullptr);
+    ::AppendMenu(hMenu, MF_STRING, m_nCustomizeCommand, m_strCustomizeLabel);
+}
+
+BOOL CVrxPFrameBarManager::ShowBarListMenu(int x, int y)
+{
+    if (!m_bBarMenuEnabled)
+        return FALSE;
+    CFrameWnd* pOwner = VrxPTopLevelFrameOverride;
+    if (pOwner == nullptr && m_pOwnerFrame != nullptr)
+        pOwner = m_pOwnerFrame->GetTopLevelFrame();
+    if (pOwner == nullptr)
+        pOwner = m_pOwnerFrame;
+    if (pOwner == nullptr || pOwner->GetSafeHwnd() == NULL)
+        return FALSE;
+    HMENU hMenu = ::CreatePopupMenu();
+    BuildBarMenu(hMenu, m_bBarMenuToolbarsOnly);
+    CVrxPPopupMenu* pPopup = new CVrxPPopupMenu;
+    pPopup->destroyMenuHandle = FALSE;
+    m_bBarMenuShown = TRUE;
+    pPopup->CreatePopup(pOwner, x, y, hMenu, FALSE, FALSE);
+    m_bBarMenuShown = FALSE;
+    return ::DestroyMenu(hMenu);
+}
+
+BOOL CVrxPFrameBarManager::OnBarMenuCommand(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO*)
+{
+    if (!m_bBarMenuEnabled || m_barMenuItems.IsEmpty())
+        return FALSE;
+    if (nCode == CN_UPDATE_COMMAND_UI && !m_bBarMenuShown)
+        return FALSE;
+    CWnd* pBar = nullptr;
+    if (!m_barMenuItems.Lookup(nID, pBar))
+        return FALSE;
+    if (nCode == CN_UPDATE_COMMAND_UI)
+    {
+        if (pExtra == nullptr)
+            return FALSE;
+        static_cast<CCmdUI*>(pExtra)->SetCheck(IsBarVisible(pBar));
+        return TRUE;
+    }
+    if ((HIWORD(nCode) != WM_COMMAND && HIWORD(nCode) != 0) || pExtra != nullptr)
+        return TRUE;
+    SetBarShown(pBar, !IsBarVisible(pBar));
+    m_barMenuItems.RemoveAll();
+    return TRUE;
+}
+
+void CVrxPFrameBarManager::SetGlobalDockStyle(int nStyle)
+{
+    s_nGlobalDockStyle = nStyle == smartMarkersStyle ? smartMarkersStyle | 1 : nStyle;
+}
+
+int CVrxPFrameBarManager::GetGlobalDockStyle()
+{
+    return s_nGlobalDockStyle;
+}
+
+CString CVrxPFrameBarManager::BuildKeyPath(LPCTSTR lpszProfileName, int nIndex)
+{
+    CString key;
+    key.Format(dockManagerKeyFormat, (LPCTSTR)VrxPBuildRegistryPath(dockManagersSection, lpszProfileName), nIndex);
+    return key;
+}
+
+BOOL CVrxPFrameBarManager::SaveState(LPCTSTR lpszProfileName, int nIndex)
+{
+    for (POSITION pos = m_bars.GetHeadPosition(); pos != NULL;)
+        if (CVrxPDockingControlBar* pPane = AsPane(m_bars.GetNext(pos)))
+            pPane->StoreToRegistry(lpszProfileName, -1, -1);
+    CVrxPRegistryHolder holder;
+    CVrxPRegistry& registry = holder.Open(FALSE, FALSE);
+    if (!registry.MakeKey(BuildKeyPath(lpszProfileName, nIndex)))
+        return FALSE;
+    return registry.WriteArchived(dockStateValueName, *this);
+}
+
+BOOL CVrxPFrameBarManager::LoadState(LPCTSTR lpszProfileName, int nIndex)
+{
+    for (POSITION pos = m_bars.GetHeadPosition(); pos != NULL;)
+        if (CVrxPDockingControlBar* pPane = AsPane(m_bars.GetNext(pos)))
+            pPane->RestoreFromRegistry(lpszProfileName, -1, -1);
+    CVrxPRegistryHolder holder;
+    CVrxPRegistry& registry = holder.Open(FALSE, TRUE);
+    if (!registry.OpenKey(BuildKeyPath(lpszProfileName, nIndex)) || !registry.ValueExists(dockStateValueName))
+        return FALSE;
+    if (!registry.ReadArchived(dockStateValueName, *this))
+    {
+        for (POSITION pos = m_loadedPanes.GetHeadPosition(); pos != NULL;)
+            AsPane(m_loadedPanes.GetNext(pos))->SetStateRestored(FALSE);
+        ForgetLoad();
+        m_bLoadFailed = TRUE;
+        return FALSE;
+    }
+    m_bLoadFailed = FALSE;
+    return TRUE;
+}
+
+void CVrxPFrameBarManager::ApplyState()
+{
+    if (m_bLoadFailed)
+        return;
+    for (POSITION pos = m_loadedPanes.GetHeadPosition(); pos != NULL;)
+        AsPane(m_loadedPanes.GetNext(pos))->ApplyRestoredPlace();
+    m_loadedPanes.RemoveAll();
+    if (m_pOwnerFrame != nullptr && m_pOwnerFrame->GetSafeHwnd() != NULL)
+        m_pOwnerFrame->RecalcLayout();
+}
+
+void CVrxPFrameBarManager::Serialize(CArchive& ar)
+{
+    if (ar.IsStoring())
+    {
+        ar << 0;
+        StoreDockList(ar);
+        ar << 0;
+        StoreAutoHideRecords(ar);
+        ar << static_cast<int>(m_closedPaneIds.GetSize());
+        for (INT_PTR i = 0; i < m_closedPaneIds.GetSize(); i++)
+            ar << m_closedPaneIds[i];
+        return;
+    }
+    ForgetLoad();
+    // Tabbed bars and floating frames are not made by this form: a stream
+    // that names any cannot be followed and fails.
+    if (ReadCount(ar) != 0)
+        AfxThrowArchiveException(CArchiveException::badClass);
+    LoadDockList(ar);
+    if (ReadCount(ar) != 0)
+        AfxThrowArchiveException(CArchiveException::badClass);
+    LoadAutoHideRecords(ar);
+    CVrxPWorkspace* pWorkspace = VrxPWorkspaceInstance();
+    if (pWorkspace != nullptr && pWorkspace->PackedStateVersion() >= closedPanesVersion)
+        LoadClosedPanes(ar);
+}
+
+// Written from the tail, as the layout reads them back.
+void CVrxPFrameBarManager::StoreDockList(CArchive& ar)
+{
+    CObList panes;
+    for (POSITION pos = m_bars.GetTailPosition(); pos != NULL;)
+    {
+        CVrxPDockingControlBar* pPane = AsPane(m_bars.GetPrev(pos));
+        if (pPane != nullptr && pPane->CanFloat() && pPane->GetSafeHwnd() != NULL)
+            panes.AddTail(pPane);
+    }
+    ar << static_cast<int>(panes.GetCount());
+    for (POSITION pos = panes.GetHeadPosition(); pos != NULL;)
+        ar << kPaneEntry << static_cast<int>(AsPane(panes.GetNext(pos))->GetDlgCtrlID());
+}
+
+void CVrxPFrameBarManager::LoadDockList(CArchive& ar)
+{
+    const int nCount = ReadCount(ar);
+    for (int i = 0; i < nCount; i++)
+    {
+        if (ReadInt(ar) != kPaneEntry)
+            AfxThrowArchiveException(CArchiveException::badClass);
+        int nId = ReadInt(ar);
+        if (nId == -1)
+            AfxThrowArchiveException(CArchiveException::badClass);
+        CVrxPDockingControlBar* pPane = AsPane(FindBarByID(static_cast<UINT>(nId)));
+        if (pPane != nullptr && m_loadedPanes.Find(pPane) == NULL)
+            m_loadedPanes.AddHead(pPane);
+    }
+}
+
+void CVrxPFrameBarManager::StoreAutoHideRecords(CArchive& ar)
+{
+    ar << 0;
+}
+
+void CVrxPFrameBarManager::LoadAutoHideRecords(CArchive& ar)
+{
+    const int nCount = ReadCount(ar);
+    for (int i = 0; i < nCount; i++)
+    {
+        AutoHideRecord* pRecord = new AutoHideRecord;
+        m_autoHideRecords.Add(pRecord);
+        ar >> pRecord->id >> pRecord->alignment >> pRecord->visible;
+        const int nIds = ReadCount(ar);
+        for (int j = 0; j < nIds; j++)
+        {
+            int nId = ReadInt(ar);
+            if (nId != -1)
+                pRecord->ids.Add(nId);
+        }
+        LONG edges[4];
+        if (ar.Read(edges, sizeof(edges)) != sizeof(edges))
+            AfxThrowArchiveException(CArchiveException::endOfFile);
+        pRecord->rect.SetRect(edges[0], edges[1], edges[2], edges[3]);
+        ar >> pRecord->state[0] >> pRecord->state[1] >> pRecord->state[2];
+    }
+}
+
+void CVrxPFrameBarManager::LoadClosedPanes(CArchive& ar)
+{
+    const int nCount = ReadCount(ar);
+    for (int i = 0; i < nCount; i++)
+    {
+        int nId = ReadInt(ar);
+        if (nId != -1)
+            m_closedPaneIds.Add(nId);
+    }
+}
+
+void CVrxPFrameBarManager::ForgetLoad()
+{
+    m_loadedPanes.RemoveAll();
+    for (INT_PTR i = 0; i < m_autoHideRecords.GetSize(); i++)
+        delete m_autoHideRecords[i];
+    m_autoHideRecords.RemoveAll();
+    m_closedPaneIds.RemoveAll();
+}

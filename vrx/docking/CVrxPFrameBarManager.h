@@ -1,0 +1,151 @@
+#pragma once
+
+// The docking of one frame window, in its first form: the frame's bars in
+// layout order, the sides that accept docking and auto-hide, the bar
+// context-menu settings, the process-wide docking style, and the saved
+// docking layout (one archive stream in one binary registry value).
+//
+// Registry: VrxPBuildRegistryPath("VrxPDockManagers", profile) +
+// "VrxPDockManager-<frame index>", value "DockingCBAndSliders":
+//   int32 count of fixed tabbed bars (always 0 here)
+//   int32 count of docked entries, then per entry int32 kind 1, int32 id
+//   int32 count of mini frames (always 0 here)
+//   int32 count of auto-hide records, then each record
+//   int32 count of closed MDI-tab panes, then their int32 ids
+// Every bar writes its own place first under "VrxControlBars".
+
+#include "collections/CArray.h"
+#include "collections/CMap.h"
+#include "collections/CObList.h"
+#include "core/CObject.h"
+#include "strings/CRect.h"
+#include "strings/CString.h"
+
+class CArchive;
+class CCmdUI;
+class CVrxPAutoHideDockBar;
+class CFrameWnd;
+struct AFX_CMDHANDLERINFO;
+class CVrxPDockingControlBar;
+class CWnd;
+
+class CVrxPFrameBarManager : public CObject
+{
+public:
+    static constexpr const char dockManagersSection[] = "VrxPDockManagers";
+    static constexpr const char dockManagerKeyFormat[] = "%sVrxPDockManager-%d";
+    static constexpr const char dockStateValueName[] = "DockingCBAndSliders";
+    // Bit 1: a dragged bar moves at once; 2: an outline is dragged; 0x80:
+    // smart-docking markers.
+    static constexpr int defaultDockStyle = 2;
+    static constexpr int smartMarkersStyle = 0x80;
+    // Stored workspace versions from this one on carry the closed panes.
+    static constexpr int closedPanesVersion = 0x90200;
+
+    // One pane that was hidden at its frame's side, as stored.
+    struct AutoHideRecord
+    {
+        int id = -1;
+        int alignment = 0;
+        int visible = 0;
+        CArray<int, int> ids;
+        CRect rect;
+        int state[3] = {1, 1, 1};
+    };
+
+    CVrxPFrameBarManager();
+    ~CVrxPFrameBarManager() override;
+    CVrxPFrameBarManager(const CVrxPFrameBarManager&) = delete;
+    CVrxPFrameBarManager& operator=(const CVrxPFrameBarManager&) = delete;
+
+    BOOL Create(CFrameWnd* pFrame);
+    CFrameWnd* GetOwnerFrame() const { return m_pOwnerFrame; }
+
+    // FALSE when the bar is listed already.
+    BOOL AddBar(CWnd* pBar, BOOL bAtTail = TRUE);
+    BOOL RemoveBarFromList(CWnd* pBar);
+    const CObList& GetBarList() const { return m_bars; }
+    CWnd* FindBarByID(UINT nID) const;
+
+    // The sides that accept docking and auto-hide (CBRS_ALIGN_* bits); a side
+    // that hides panes also accepts docking.
+    BOOL EnableDocking(DWORD dwSides);
+    BOOL EnableAutoHideBars(DWORD dwSides);
+    DWORD GetDockSides() const { return m_dwDockSides; }
+    DWORD GetAutoHideSides() const { return m_dwAutoHideSides; }
+
+    // The strip of a side that hides panes (null when the side does not);
+    // made on first use when bCreate.
+    CVrxPAutoHideDockBar* AutoHideBarFor(DWORD dwSide, BOOL bCreate);
+
+    // The bars' frames are drawn again (after a change of look).
+    void RefreshBarFrames();
+
+    void SetBarContextMenu(BOOL bEnable, UINT nCustomizeCommand, LPCTSTR lpszCustomizeLabel, BOOL bToolbarsOnly);
+    BOOL IsBarMenuEnabled() const { return m_bBarMenuEnabled; }
+    UINT GetCustomizeCommand() const { return m_nCustomizeCommand; }
+    const CString& GetCustomizeLabel() const { return m_strCustomizeLabel; }
+    BOOL IsBarMenuToolbarsOnly() const { return m_bBarMenuToolbarsOnly; }
+
+    // The popup of the frame's bars by caption, checked while shown, then
+    // the customise command; choosing a bar shows or hides it. FALSE when
+    // the menu is off or there is no frame.
+    BOOL ShowBarListMenu(int x, int y);
+    // One item per bar that can be closed (toolbars first), then the
+    // customise item.
+    void BuildBarMenu(HMENU hMenu, BOOL bToolbarsOnly);
+    // The frame's routing ends here: a bar item's update and command.
+    BOOL OnBarMenuCommand(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo);
+    void OnBarMenuClosed() { m_bBarMenuShown = FALSE; }
+    static BOOL IsBarVisible(CWnd* pBar);
+    void SetBarShown(CWnd* pBar, BOOL bShow);
+
+    // TRUE when the registry value was written.
+    virtual BOOL SaveState(LPCTSTR lpszProfileName, int nIndex);
+    // TRUE when the value existed and the whole stream was read; a stream
+    // that cannot be read leaves nothing to apply.
+    virtual BOOL LoadState(LPCTSTR lpszProfileName, int nIndex);
+    // Puts the panes read by LoadState back in their places.
+    virtual void ApplyState();
+    void Serialize(CArchive& ar) override;
+
+    BOOL IsLoadFailed() const { return m_bLoadFailed; }
+    INT_PTR GetAutoHideRecordCount() const { return m_autoHideRecords.GetSize(); }
+    const AutoHideRecord& GetAutoHideRecord(INT_PTR nIndex) const { return *m_autoHideRecords[nIndex]; }
+    INT_PTR GetClosedPaneIdCount() const { return m_closedPaneIds.GetSize(); }
+    int GetClosedPaneId(INT_PTR nIndex) const { return m_closedPaneIds[nIndex]; }
+
+    // The docking style of bars without one of their own; a request for the
+    // markers alone also moves bars at once.
+    static void SetGlobalDockStyle(int nStyle);
+    static int GetGlobalDockStyle();
+
+    static CString BuildKeyPath(LPCTSTR lpszProfileName, int nIndex);
+
+private:
+    void StoreDockList(CArchive& ar);
+    void LoadDockList(CArchive& ar);
+    void StoreAutoHideRecords(CArchive& ar);
+    void LoadAutoHideRecords(CArchive& ar);
+    void LoadClosedPanes(CArchive& ar);
+    void ForgetLoad();
+
+    CFrameWnd* m_pOwnerFrame;
+    CObList m_bars;
+    // The auto-hide strips, owned.
+    CObList m_autoHideBars;
+    // Panes found by the last load, waiting for ApplyState.
+    CObList m_loadedPanes;
+    CArray<AutoHideRecord*, AutoHideRecord*> m_autoHideRecords;
+    CArray<int, int> m_closedPaneIds;
+    DWORD m_dwDockSides;
+    DWORD m_dwAutoHideSides;
+    BOOL m_bLoadFailed;
+    BOOL m_bBarMenuEnabled;
+    BOOL m_bBarMenuShown;
+    // Command id (the bar's control id) of each listed bar.
+    CMap<UINT, UINT, CWnd*, CWnd*> m_barMenuItems;
+    BOOL m_bBarMenuToolbarsOnly;
+    UINT m_nCustomizeCommand;
+    CString m_strCustomizeLabel;
+};

@@ -1,0 +1,61 @@
+#include "docking/CVrxPMiniFrameWnd.h"
+
+#include "docking/CVrxPDockingControlBar.h"
+
+IMPLEMENT_DYNCREATE(CVrxPMiniFrameWnd, CMiniFrameWnd)
+
+BEGIN_MESSAGE_MAP(CVrxPMiniFrameWnd, CMiniFrameWnd)
+    ON_WM_SIZE()
+    ON_WM_CLOSE()
+    ON_WM_NCLBUTTONDBLCLK()
+END_MESSAGE_MAP()
+
+CVrxPMiniFrameWnd::CVrxPMiniFrameWnd() : ownerFrame(NULL), m_pPane(nullptr)
+{
+}
+
+BOOL CVrxPMiniFrameWnd::CreateFor(CVrxPDockingControlBar* pPane, CWnd* pOwnerFrame, const CRect& rectScreen)
+{
+    m_pPane = pPane;
+    ownerFrame = pOwnerFrame != nullptr ? pOwnerFrame->GetSafeHwnd() : NULL;
+    CString caption;
+    pPane->GetWindowText(caption);
+    if (!Create(NULL, caption, WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME, rectScreen, pOwnerFrame, 0))
+        return FALSE;
+    ModifyStyleEx(0, WS_EX_TOOLWINDOW, SWP_FRAMECHANGED);
+    pPane->SetParent(this);
+    CRect rectClient;
+    GetClientRect(&rectClient);
+    pPane->SetWindowPos(nullptr, 0, 0, rectClient.Width(), rectClient.Height(),
+                        SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    return TRUE;
+}
+
+void CVrxPMiniFrameWnd::ReleaseHostedBar()
+{
+    m_pPane = nullptr;
+    DestroyWindow();
+}
+
+void CVrxPMiniFrameWnd::OnSize(UINT nType, int cx, int cy)
+{
+    CMiniFrameWnd::OnSize(nType, cx, cy);
+    if (m_pPane != nullptr && m_pPane->GetSafeHwnd() != NULL)
+        m_pPane->SetWindowPos(nullptr, 0, 0, cx, cy, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void CVrxPMiniFrameWnd::OnClose()
+{
+    if (m_pPane != nullptr)
+        m_pPane->ShowPane(FALSE);
+}
+
+void CVrxPMiniFrameWnd::OnNcLButtonDblClk(UINT nHitTest, CPoint point)
+{
+    if (nHitTest == HTCAPTION && m_pPane != nullptr)
+    {
+        m_pPane->DockPane();
+        return;
+    }
+    CMiniFrameWnd::OnNcLButtonDblClk(nHitTest, point);
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+// The small frame a floating docking pane lives in: a tool window owned by
+// the pane's frame, with the pane's caption as its title. A double click on
+// its caption docks the pane again; closing it hides the pane.
+
+#include "frames/CMiniFrameWnd.h"
+
+class CVrxPDockingControlBar;
+
+class CVrxPMiniFrameWnd : public CMiniFrameWnd
+{
+    DECLARE_DYNCREATE(CVrxPMiniFrameWnd)
+public:
+    CVrxPMiniFrameWnd();
+
+    // The frame window and its pane at rectScreen. FALSE on failure (the
+    // object has deleted itself then).
+    BOOL CreateFor(CVrxPDockingControlBar* pPane, CWnd* pOwnerFrame, const CRect& rectScreen);
+    // The pane that the floating frame hosts.
+    virtual CVrxPDockingControlBar* HostedBar() const { return m_pPane; }
+    // The pane leaves (it docks again): the frame goes.
+    void ReleaseHostedBar();
+
+    // The frame window that owns this floating frame.
+    HWND ownerFrame;
+
+protected:
+    afx_msg void OnSize(UINT nType, int cx, int cy);
+    afx_msg void OnClose();
+    afx_msg void OnNcLButtonDblClk(UINT nHitTest, CPoint point);
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    CVrxPDockingControlBar* m_pPane;
+};

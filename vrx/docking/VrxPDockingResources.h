@@ -1,0 +1,14 @@
+#pragma once
+
+// The docking library's resources.
+
+#define VrxPIdsWindowsDialog 16927
+#define VrxPIdcWindowsList 16923
+#define VrxPIdcActivate 16920
+#define VrxPIdcSave 16921
+#define VrxPIdcCloseWindows 16922
+#define VrxPIdcTileHorizontally 16924
+#define VrxPIdcMinimize 16925
+#define VrxPIdcCascade 16926
+#define VrxPIdcTileVertically 16928
+#define VrxPIdcWindowsHelp 57670

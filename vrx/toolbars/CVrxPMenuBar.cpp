@@ -1,0 +1,384 @@
+#include "toolbars/CVrxPMenuBar.h"
+
+#include "docking/CVrxPMDIFrameWnd.h"
+#include "files/CArchive.h"
+#include "frames/CFrameWnd.h"
+#include "toolbars/CVrxPToolbarMenuButton.h"
+
+IMPLEMENT_SERIAL(CVrxPMenuBar, CVrxPToolBar, 1)
+
+BEGIN_MESSAGE_MAP(CVrxPMenuBar, CVrxPToolBar)
+    ON_WM_CREATE()
+    ON_WM_LBUTTONDOWN()
+    ON_WM_KILLFOCUS()
+END_MESSAGE_MAP()
+
+BOOL CVrxPMenuBar::showAllMenus = FALSE;
+BOOL CVrxPMenuBar::recentlyUsedMenus = TRUE;
+
+namespace
+{
+// The bar whose popup is open: the menu's message filter reports to it.
+CVrxPMenuBar* s_pTrackingBar = nullptr;
+HHOOK s_hFilterHook = NULL;
+
+const UINT kPopupFlags = TPM_LEFTALIGN | TPM_TOPALIGN | TPM_LEFTBUTTON | TPM_RETURNCMD | TPM_VERTICAL;
+
+TCHAR UpperChar(TCHAR ch)
+{
+    TCHAR buffer[2] = {ch, '\0'};
+    ::CharUpperBuff(buffer, 1);
+    return buffer[0];
+}
+} // namespace
+
+CVrxPMenuBar::CVrxPMenuBar()
+    : m_pOwnerFrame(nullptr), m_hMenu(NULL), m_hDefaultMenu(NULL), m_nDefaultMenuId(0), m_bKeyboardMode(FALSE),
+      m_nTracking(-1), m_hSelectedMenu(NULL), m_nSelectedFlags(0), m_nNext(-1), m_bNextSelectFirst(FALSE)
+{
+}
+
+BOOL CVrxPMenuBar::CreateWithDefaultStyle(CWnd* pParent, DWORD dwStyle, UINT nID)
+{
+    m_pOwnerFrame = dynamic_cast<CFrameWnd*>(pParent);
+    return CVrxPToolBar::CreateWithDefaultStyle(pParent, dwStyle, nID);
+}
+
+int CVrxPMenuBar::OnCreate(LPCREATESTRUCT lpCreateStruct)
+{
+    if (CVrxPToolBar::OnCreate(lpCreateStruct) == -1)
+        return -1;
+    if (CVrxPMDIFrameWnd* pFrame = dynamic_cast<CVrxPMDIFrameWnd*>(m_pOwnerFrame))
+        pFrame->GetFrameHelper().TakeOverFrameMenu(this);
+    SetWindowText(windowText);
+    SetBarStyle(GetBarStyle() | CBRS_HIDE_INPLACE);
+    if (GetCount() == 0)
+        LayoutButtons();
+    return 0;
+}
+
+void CVrxPMenuBar::BuildFromMenu(HMENU hMenu, BOOL bDefault, BOOL bForce)
+{
+    if (m_hWnd != NULL && ::GetFocus() == m_hWnd && m_pOwnerFrame != nullptr)
+        m_pOwnerFrame->SetFocus();
+    if (hMenu == m_hMenu && !customizeMode && !bForce && GetCount() > 0)
+        return;
+    m_hMenu = hMenu;
+    if (bDefault)
+        m_hDefaultMenu = hMenu;
+    if (hMenu == NULL)
+        return;
+    DeleteAllButtons();
+    const int nItems = ::GetMenuItemCount(hMenu);
+    for (int i = 0; i < nItems; i++)
+    {
+        MENUITEMINFO info = {};
+        info.cbSize = sizeof(info);
+        info.fMask = MIIM_FTYPE;
+        // The maximised MDI child's icon and buttons are pictures, not items.
+        if (::GetMenuItemInfo(hMenu, static_cast<UINT>(i), TRUE, &info) && (info.fType & MFT_BITMAP) != 0)
+            continue;
+        char text[maxItemText] = "";
+        ::GetMenuString(hMenu, static_cast<UINT>(i), text, sizeof(text), MF_BYPOSITION);
+        const UINT nID = ::GetMenuItemID(hMenu, i);
+        if (nID == 0)
+        {
+            InsertSeparatorAt(-1);
+        }
+        else if (nID == static_cast<UINT>(-1))
+        {
+            CVrxPToolbarMenuButton button(0, ::GetSubMenu(hMenu, i), -1, text);
+            button.textShown = TRUE;
+            button.imageShown = FALSE;
+            InsertButtonCopy(button, -1);
+        }
+        else
+        {
+            CVrxPToolbarButton button(nID, -1, text);
+            button.textShown = TRUE;
+            button.imageShown = FALSE;
+            InsertButtonCopy(button, -1);
+        }
+    }
+    if (m_hWnd == NULL)
+        return;
+    const int nOldHeight = GetBarHeight();
+    LayoutButtons();
+    if (GetBarHeight() != nOldHeight && m_pOwnerFrame != nullptr && m_pOwnerFrame->GetSafeHwnd() != NULL)
+        m_pOwnerFrame->RecalcLayout();
+}
+
+BOOL CVrxPMenuBar::StoreToRegistry(LPCTSTR, int, UINT)
+{
+    return FALSE;
+}
+
+BOOL CVrxPMenuBar::RestoreFromRegistry(LPCTSTR, int, UINT)
+{
+    return FALSE;
+}
+
+TCHAR CVrxPMenuBar::MnemonicOf(LPCTSTR lpszText)
+{
+    for (LPCTSTR p = lpszText; p != nullptr && *p != '\0'; p++)
+    {
+        if (*p != '&')
+            continue;
+        if (p[1] == '&')
+        {
+            p++;
+            continue;
+        }
+        return UpperChar(p[1]);
+    }
+    return 0;
+}
+
+BOOL CVrxPMenuBar::FindMenuItemText(HMENU hMenu, UINT nID, CString& text)
+{
+    if (hMenu == NULL || nID == 0 || nID == static_cast<UINT>(-1))
+        return FALSE;
+    const int nItems = ::GetMenuItemCount(hMenu);
+    for (int i = 0; i < nItems; i++)
+    {
+        const UINT nItemID = ::GetMenuItemID(hMenu, i);
+        if (nItemID == nID)
+        {
+            char buffer[maxItemText] = "";
+            ::GetMenuString(hMenu, static_cast<UINT>(i), buffer, sizeof(buffer), MF_BYPOSITION);
+            text = buffer;
+            return TRUE;
+        }
+        if (nItemID == static_cast<UINT>(-1) && FindMenuItemText(::GetSubMenu(hMenu, i), nID, text))
+            return TRUE;
+    }
+    return FALSE;
+}
+
+int CVrxPMenuBar::NeighbourIndex(int nIndex, int nStep) const
+{
+    const int nCount = GetCount();
+    for (int i = 1; i <= nCount; i++)
+    {
+        const int nCandidate = ((nIndex + i * nStep) % nCount + nCount) % nCount;
+        const CVrxPToolbarButton* pButton = GetButton(nCandidate);
+        if (pButton->visible && !pButton->IsSeparator())
+            return nCandidate;
+    }
+    return -1;
+}
+
+BOOL CVrxPMenuBar::HandleMnemonicKey(UINT ch)
+{
+    const TCHAR key = UpperChar(static_cast<TCHAR>(ch));
+    for (int i = 0; i < GetCount(); i++)
+    {
+        const CVrxPToolbarButton* pButton = GetButton(i);
+        if (pButton->visible && !pButton->IsSeparator() && MnemonicOf(pButton->text) == key)
+        {
+            OpenItem(i, TRUE);
+            return TRUE;
+        }
+    }
+    return FALSE;
+}
+
+void CVrxPMenuBar::EnterKeyboardMode()
+{
+    const int nFirst = NeighbourIndex(-1, 1);
+    if (nFirst < 0)
+        return;
+    m_bKeyboardMode = TRUE;
+    SetFocus();
+    SetHotIndex(nFirst);
+}
+
+void CVrxPMenuBar::OnKillFocus(CWnd* pNewWnd)
+{
+    CWnd::OnKillFocus(pNewWnd);
+    if (m_nTracking >= 0)
+        return;
+    m_bKeyboardMode = FALSE;
+    SetHotIndex(-1);
+}
+
+void CVrxPMenuBar::OnLButtonDown(UINT nFlags, CPoint point)
+{
+    const int nIndex = ButtonIndexAtPoint(point);
+    if (nIndex >= 0 && dynamic_cast<CVrxPToolbarMenuButton*>(GetButton(nIndex)) != nullptr)
+    {
+        OpenItem(nIndex, FALSE);
+        return;
+    }
+    CVrxPToolBar::OnLButtonDown(nFlags, point);
+}
+
+void CVrxPMenuBar::OnClickButton(int nIndex)
+{
+    OpenItem(nIndex, FALSE);
+}
+
+void CVrxPMenuBar::OpenItem(int nIndex, BOOL bSelectFirst)
+{
+    CVrxPToolbarButton* pButton = GetButton(nIndex);
+    if (pButton == nullptr)
+        return;
+    if (dynamic_cast<CVrxPToolbarMenuButton*>(pButton) == nullptr)
+    {
+        if (m_bKeyboardMode && m_pOwnerFrame != nullptr)
+            m_pOwnerFrame->SetFocus();
+        CVrxPToolBar::OnClickButton(nIndex);
+        return;
+    }
+    while (nIndex >= 0)
+    {
+        const int nNext = TrackPopup(nIndex, bSelectFirst);
+        bSelectFirst = m_bNextSelectFirst;
+        nIndex = nNext;
+    }
+}
+
+int CVrxPMenuBar::TrackPopup(int nIndex, BOOL bSelectFirst)
+{
+    CVrxPToolbarMenuButton* pButton = dynamic_cast<CVrxPToolbarMenuButton*>(GetButton(nIndex));
+    if (pButton == nullptr || pButton->popupMenu == NULL)
+    {
+        OpenItem(nIndex, FALSE);
+        return -1;
+    }
+    CRect rect = pButton->rect;
+    ClientToScreen(&rect);
+    m_nTracking = nIndex;
+    m_nNext = -1;
+    m_bNextSelectFirst = FALSE;
+    m_hSelectedMenu = NULL;
+    m_nSelectedFlags = 0;
+    m_nPressed = nIndex;
+    pButton->popupOpen = TRUE;
+    SetHotIndex(nIndex);
+    Invalidate();
+    UpdateWindow();
+
+    s_pTrackingBar = this;
+    s_hFilterHook = ::SetWindowsHookEx(WH_MSGFILTER, MenuFilterHook, NULL, ::GetCurrentThreadId());
+    if (bSelectFirst)
+        PostMessage(WM_KEYDOWN, VK_DOWN, 0);
+    TPMPARAMS params = {sizeof(params), rect};
+    const UINT nCommand = static_cast<UINT>(
+        ::TrackPopupMenuEx(pButton->popupMenu, kPopupFlags, rect.left, rect.bottom, m_hWnd, &params));
+    if (s_hFilterHook != NULL)
+        ::UnhookWindowsHookEx(s_hFilterHook);
+    s_hFilterHook = NULL;
+    s_pTrackingBar = nullptr;
+
+    pButton->popupOpen = FALSE;
+    m_nTracking = -1;
+    m_nPressed = -1;
+    const int nNext = m_nNext;
+    if (nNext < 0)
+    {
+        CPoint cursor;
+        ::GetCursorPos(&cursor);
+        ScreenToClient(&cursor);
+        SetHotIndex(m_bKeyboardMode ? nIndex : ButtonIndexAtPoint(cursor));
+        if (m_bKeyboardMode && m_pOwnerFrame != nullptr)
+            m_pOwnerFrame->SetFocus();
+    }
+    Invalidate();
+    if (nCommand != 0)
+        if (CWnd* pTarget = GetCommandTarget())
+            pTarget->PostMessage(WM_COMMAND, nCommand, 0);
+    return nNext;
+}
+
+LRESULT CALLBACK CVrxPMenuBar::MenuFilterHook(int nCode, WPARAM wParam, LPARAM lParam)
+{
+    if (nCode == MSGF_MENU && s_pTrackingBar != nullptr)
+        s_pTrackingBar->OnMenuFilterMessage(*reinterpret_cast<MSG*>(lParam));
+    return ::CallNextHookEx(s_hFilterHook, nCode, wParam, lParam);
+}
+
+// The popup's own menu is the one whose items were last selected while no
+// submenu of it is open: Left and Right then leave for the neighbours.
+void CVrxPMenuBar::OnMenuFilterMessage(const MSG& msg)
+{
+    if (m_nNext >= 0)
+        return;
+    const CVrxPToolbarMenuButton* pTracked = static_cast<CVrxPToolbarMenuButton*>(GetButton(m_nTracking));
+    const BOOL bAtTop = m_hSelectedMenu == NULL || m_hSelectedMenu == pTracked->popupMenu;
+    if (msg.message == WM_MOUSEMOVE)
+    {
+        CPoint point = msg.pt;
+        ScreenToClient(&point);
+        const int nIndex = ButtonIndexAtPoint(point);
+        if (nIndex >= 0 && nIndex != m_nTracking &&
+            dynamic_cast<CVrxPToolbarMenuButton*>(GetButton(nIndex)) != nullptr)
+        {
+            m_nNext = nIndex;
+            m_bNextSelectFirst = FALSE;
+            ::EndMenu();
+        }
+    }
+    else if (msg.message == WM_KEYDOWN && bAtTop &&
+             (msg.wParam == VK_LEFT || (msg.wParam == VK_RIGHT && (m_nSelectedFlags & MF_POPUP) == 0)))
+    {
+        m_nNext = NeighbourIndex(m_nTracking, msg.wParam == VK_LEFT ? -1 : 1);
+        m_bNextSelectFirst = TRUE;
+        ::EndMenu();
+    }
+}
+
+LRESULT CVrxPMenuBar::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message)
+    {
+    case WM_MENUSELECT:
+        if (HIWORD(wParam) != 0xFFFF || lParam != 0)
+        {
+            m_hSelectedMenu = reinterpret_cast<HMENU>(lParam);
+            m_nSelectedFlags = HIWORD(wParam);
+        }
+        [[fallthrough]];
+    case WM_INITMENUPOPUP:
+    case WM_ENTERIDLE:
+        // The frame enables the items and shows their prompts.
+        if (m_pOwnerFrame != nullptr && m_pOwnerFrame->GetSafeHwnd() != NULL)
+            return m_pOwnerFrame->SendMessage(message, wParam, lParam);
+        break;
+    default:
+        break;
+    }
+    return CVrxPToolBar::WindowProc(message, wParam, lParam);
+}
+
+BOOL CVrxPMenuBar::PreTranslateMessage(MSG* pMsg)
+{
+    if (!m_bKeyboardMode || (pMsg->message != WM_KEYDOWN && pMsg->message != WM_SYSKEYDOWN))
+        return CVrxPToolBar::PreTranslateMessage(pMsg);
+    const int nHot = GetHotIndex();
+    UINT nKey = static_cast<UINT>(pMsg->wParam);
+    if (nKey == VK_TAB)
+        nKey = ::GetKeyState(VK_SHIFT) < 0 ? VK_LEFT : VK_RIGHT;
+    switch (nKey)
+    {
+    case VK_LEFT:
+    case VK_RIGHT:
+        SetHotIndex(NeighbourIndex(nHot, nKey == VK_LEFT ? -1 : 1));
+        return TRUE;
+    case VK_RETURN:
+        OpenItem(nHot, TRUE);
+        return TRUE;
+    case VK_DOWN:
+        if (dynamic_cast<CVrxPToolbarMenuButton*>(GetButton(nHot)) != nullptr)
+            OpenItem(nHot, TRUE);
+        return TRUE;
+    case VK_ESCAPE:
+    case VK_MENU:
+    case VK_F10:
+        if (m_pOwnerFrame != nullptr)
+            m_pOwnerFrame->SetFocus();
+        return TRUE;
+    default:
+        return HandleMnemonicKey(nKey) ? TRUE : CVrxPToolBar::PreTranslateMessage(pMsg);
+    }
+}

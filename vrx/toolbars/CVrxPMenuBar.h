@@ -1,0 +1,94 @@
+#pragma once
+
+// The frame's menu shown as a toolbar: one button per top-level item of the
+// frame's current menu. A popup item opens its popup under the button;
+// moving the mouse to another title, or Left and Right in the popup, opens
+// the neighbour's. Alt+mnemonic opens a menu from the keyboard; Alt or F10
+// alone gives the bar the keyboard (arrows, Enter, Down, Esc, mnemonics).
+
+#include "toolbars/CVrxPToolBar.h"
+
+class CFrameWnd;
+class CVrxPToolbarMenuButton;
+
+class CVrxPMenuBar : public CVrxPToolBar
+{
+    DECLARE_SERIAL(CVrxPMenuBar)
+public:
+    static constexpr const char windowText[] = "Menu Bar";
+    static constexpr UINT maxItemText = 1024;
+
+    CVrxPMenuBar();
+
+    // Records the parent as the owner frame, then creates the bar.
+    BOOL CreateWithDefaultStyle(CWnd* pParent, DWORD dwStyle, UINT nID) override;
+
+    // Shows the menu's items. A null menu leaves the bar as it is. With
+    // bDefault the menu is also the one shown while no document is active.
+    virtual void BuildFromMenu(HMENU hMenu, BOOL bDefault, BOOL bForce);
+    virtual void OnDefaultMenuLoaded(HMENU) {}
+    void SetDefaultMenuId(UINT nID) { m_nDefaultMenuId = nID; }
+    UINT GetDefaultMenuId() const { return m_nDefaultMenuId; }
+    HMENU GetCurrentMenu() const { return m_hMenu; }
+    HMENU GetDefaultMenu() const { return m_hDefaultMenu; }
+    CFrameWnd* GetOwnerFrame() const { return m_pOwnerFrame; }
+    // The user cannot hide the menu bar.
+    BOOL CanBeClosed() const override { return FALSE; }
+    // The menus cannot be customised yet, so there is nothing of the bar's
+    // own to keep: it always shows the frame's menus as they are. Both
+    // answer FALSE (nothing written, nothing read).
+    BOOL StoreToRegistry(LPCTSTR lpszProfile, int nIndex = -1, UINT nID = static_cast<UINT>(-1)) override;
+    BOOL RestoreFromRegistry(LPCTSTR lpszProfile, int nIndex = -1, UINT nID = static_cast<UINT>(-1)) override;
+
+    // The item whose mnemonic is ch opens (or runs); FALSE when none has it.
+    BOOL HandleMnemonicKey(UINT ch);
+    // Keyboard mode: the bar takes the focus with its first item hot.
+    void EnterKeyboardMode();
+    // Opens item nIndex's popup (with its first item selected when
+    // bSelectFirst); a plain command item runs its command.
+    void OpenItem(int nIndex, BOOL bSelectFirst);
+    // The item whose popup is open, or -1.
+    int GetOpenItem() const { return m_nTracking; }
+
+    // The upper-case mnemonic of a menu text ("&File" gives 'F', "a&&b" none).
+    static TCHAR MnemonicOf(LPCTSTR lpszText);
+    // Depth-first search of the menu for the command's item text.
+    static BOOL FindMenuItemText(HMENU hMenu, UINT nID, CString& text);
+    // The index Left (nStep -1) or Right (+1) moves to, wrapping; -1 when
+    // the bar has no item that can be chosen.
+    int NeighbourIndex(int nIndex, int nStep) const;
+
+    // Popup menus show all their items (no shortened menus here).
+    static BOOL showAllMenus;
+    static BOOL recentlyUsedMenus;
+
+protected:
+    void OnClickButton(int nIndex) override;
+    BOOL PreTranslateMessage(MSG* pMsg) override;
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+    afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
+    afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
+    afx_msg void OnKillFocus(CWnd* pNewWnd);
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    // Runs the modal popup of nIndex; returns the next item to open, or -1.
+    int TrackPopup(int nIndex, BOOL bSelectFirst);
+    static LRESULT CALLBACK MenuFilterHook(int nCode, WPARAM wParam, LPARAM lParam);
+    void OnMenuFilterMessage(const MSG& msg);
+
+    CFrameWnd* m_pOwnerFrame;
+    HMENU m_hMenu;
+    HMENU m_hDefaultMenu;
+    UINT m_nDefaultMenuId;
+    BOOL m_bKeyboardMode;
+    // While a popup is tracked: its item, the menu and item flags last
+    // selected in it, the neighbour to open next.
+    int m_nTracking;
+    HMENU m_hSelectedMenu;
+    UINT m_nSelectedFlags;
+    int m_nNext;
+    BOOL m_bNextSelectFirst;
+};

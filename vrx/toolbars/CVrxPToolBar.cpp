@@ -1,0 +1,556 @@
+#include "toolbars/CVrxPToolBar.h"
+
+#include "app/AfxRegisterWndClass.h"
+#include "docking/VrxPShowBarContextMenu.h"
+#include "files/CArchive.h"
+#include "foundation/CVrxPGlobals.h"
+#include "foundation/CVrxPRegistryHolder.h"
+#include "foundation/CVrxPToolbarImageList.h"
+#include "foundation/CVrxPWorkspace.h"
+#include "foundation/VrxPBuildRegistryPath.h"
+#include "foundation/VrxPLibrary.h"
+#include "frames/CFrameWnd.h"
+#include "gdi/CPaintDC.h"
+#include "themes/CVrxPVisualManager.h"
+#include "toolbars/CVrxPMenuBar.h"
+#include "toolbars/CVrxPMenuStore.h"
+#include "toolbars/CVrxPToolbarButton.h"
+#include "windows/FrameworkMessages.h"
+
+IMPLEMENT_SERIAL(CVrxPToolBar, CWnd, 1)
+
+BEGIN_MESSAGE_MAP(CVrxPToolBar, CWnd)
+    ON_WM_CREATE()
+    ON_WM_DESTROY()
+    ON_MESSAGE(WM_SIZEPARENT, OnSizeParent)
+    ON_WM_PAINT()
+    ON_WM_MOUSEMOVE()
+    ON_WM_MOUSELEAVE()
+    ON_WM_LBUTTONDOWN()
+    ON_WM_LBUTTONUP()
+    ON_WM_CONTEXTMENU()
+END_MESSAGE_MAP()
+
+BOOL CVrxPToolBar::AltDragEnabled = FALSE;
+BOOL CVrxPToolBar::customizeMode = FALSE;
+BOOL CVrxPToolBar::showTooltips = TRUE;
+BOOL CVrxPToolBar::showShortcutKeys = TRUE;
+BOOL CVrxPToolBar::largeIcons = FALSE;
+int CVrxPToolBar::menuAnimation = 0;
+BOOL CVrxPToolBar::menuShadows = TRUE;
+BOOL CVrxPToolBar::showAllMenusAfterDelay = TRUE;
+CVrxPToolbarImageList* CVrxPToolBar::userImages = nullptr;
+CVrxPToolbarImageList* CVrxPToolBar::sharedImages = nullptr;
+CVrxPToolbarImageList* CVrxPToolBar::sharedSecondImages = nullptr;
+
+namespace
+{
+CList<UINT, UINT>& BasicCommandList()
+{
+    static CList<UINT, UINT> commands;
+    return commands;
+}
+
+CVrxPToolbarButton* AsButton(CObject* pObject)
+{
+    return static_cast<CVrxPToolbarButton*>(pObject);
+}
+
+void DeleteButtons(CObList& list)
+{
+    while (!list.IsEmpty())
+        delete list.RemoveHead();
+}
+} // namespace
+
+CVrxPToolBar::CVrxPToolBar()
+    : m_dwBarStyle(0), m_dwDockingSides(0), m_bDocked(FALSE), m_bTextLabels(FALSE), m_bOriginalsChanged(FALSE),
+      m_nMruLength(32767), m_nBarHeight(0), m_nHot(-1), m_nPressed(-1), m_bTrackingLeave(FALSE),
+      m_pOwnImages(nullptr)
+{
+}
+
+void CVrxPToolBar::SetSharedImages(CVrxPToolbarImageList* pFirst, CVrxPToolbarImageList* pSecond)
+{
+    sharedImages = pFirst;
+    sharedSecondImages = pSecond;
+}
+
+CVrxPToolbarImageList* CVrxPToolBar::ImagesFor(const CVrxPToolbarButton& button) const
+{
+    if (m_pOwnImages != nullptr)
+        return m_pOwnImages;
+    if (button.userImage)
+        return userImages;
+    if (sharedImages != nullptr && sharedImages->GetCount() > 0)
+        return sharedImages;
+    return sharedSecondImages;
+}
+
+CVrxPToolBar::~CVrxPToolBar()
+{
+    DeleteButtons(m_buttons);
+    DeleteButtons(m_resetButtons);
+}
+
+BOOL CVrxPToolBar::CreateWithDefaultStyle(CWnd* pParent, DWORD dwStyle, UINT nID)
+{
+    m_dwBarStyle = dwStyle & ~(WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN) & 0xFFFF;
+    m_dwBarStyle |= dwStyle & CBRS_GRIPPER;
+    LPCTSTR lpszClass = AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursor(NULL, IDC_ARROW),
+                                            reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
+    const DWORD dwWindowStyle = (dwStyle & (WS_CHILD | WS_VISIBLE)) | WS_CHILD | WS_CLIPSIBLINGS;
+    return CreateEx(0, lpszClass, "", dwWindowStyle, CRect(0, 0, 0, 0), pParent, nID);
+}
+
+int CVrxPToolBar::OnCreate(LPCREATESTRUCT lpCreateStruct)
+{
+    if (CWnd::OnCreate(lpCreateStruct) == -1)
+        return -1;
+    VrxPAllToolBars().AddTail(this);
+    return 0;
+}
+
+void CVrxPToolBar::OnDestroy()
+{
+    CObList& all = VrxPAllToolBars();
+    if (POSITION pos = all.Find(this))
+        all.RemoveAt(pos);
+    CWnd::OnDestroy();
+}
+
+CVrxPToolbarButton* CVrxPToolBar::GetButton(int nIndex) const
+{
+    POSITION pos = nIndex < 0 ? NULL : m_buttons.FindIndex(nIndex);
+    return pos == NULL ? nullptr : AsButton(m_buttons.GetAt(pos));
+}
+
+int CVrxPToolBar::InsertButtonCopy(const CVrxPToolbarButton& button, int nIndex)
+{
+    CVrxPToolbarButton* pCopy = static_cast<CVrxPToolbarButton*>(button.GetRuntimeClass()->CreateObject());
+    pCopy->AssignFrom(button);
+    pCopy->parent = this;
+    POSITION pos = nIndex < 0 ? NULL : m_buttons.FindIndex(nIndex);
+    if (pos == NULL)
+    {
+        m_buttons.AddTail(pCopy);
+        return GetCount() - 1;
+    }
+    m_buttons.InsertBefore(pos, pCopy);
+    return nIndex;
+}
+
+int CVrxPToolBar::InsertSeparatorAt(int nIndex)
+{
+    CVrxPToolbarButton separator;
+    separator.style = CVrxPToolbarButton::styleSeparator;
+    separator.imageIndex = separatorWidth;
+    return InsertButtonCopy(separator, nIndex);
+}
+
+BOOL CVrxPToolBar::RemoveButtonAt(int nIndex)
+{
+    POSITION pos = nIndex < 0 ? NULL : m_buttons.FindIndex(nIndex);
+    if (pos == NULL)
+        return FALSE;
+    delete m_buttons.GetAt(pos);
+    m_buttons.RemoveAt(pos);
+    m_nHot = m_nPressed = -1;
+    return TRUE;
+}
+
+void CVrxPToolBar::DeleteAllButtons()
+{
+    DeleteButtons(m_buttons);
+    m_nHot = m_nPressed = -1;
+}
+
+int CVrxPToolBar::CommandToIndex(UINT nID, int nStart) const
+{
+    for (int i = nStart < 0 ? 0 : nStart; i < GetCount(); i++)
+        if (GetButton(i)->commandId == nID)
+            return i;
+    return -1;
+}
+
+int CVrxPToolBar::ButtonIndexAtPoint(CPoint point) const
+{
+    int nIndex = 0;
+    for (POSITION pos = m_buttons.GetHeadPosition(); pos != NULL; nIndex++)
+    {
+        const CVrxPToolbarButton* pButton = AsButton(m_buttons.GetNext(pos));
+        if (pButton->visible && !pButton->IsSeparator() && pButton->rect.PtInRect(point))
+            return nIndex;
+    }
+    return -1;
+}
+
+int CVrxPToolBar::LayoutRow(CVrxPToolbarButton* const* ppButtons, const CSize* pSizes, int nCount)
+{
+    int x = barMargin;
+    int nRowHeight = 0;
+    for (int i = 0; i < nCount; i++)
+        if (ppButtons[i]->visible && pSizes[i].cy > nRowHeight)
+            nRowHeight = pSizes[i].cy;
+    for (int i = 0; i < nCount; i++)
+    {
+        CVrxPToolbarButton* pButton = ppButtons[i];
+        if (!pButton->visible)
+        {
+            pButton->rect.SetRectEmpty();
+            continue;
+        }
+        pButton->rect.SetRect(x, barMargin, x + pSizes[i].cx, barMargin + nRowHeight);
+        x += pSizes[i].cx;
+    }
+    return nRowHeight + 2 * barMargin;
+}
+
+CSize CVrxPToolBar::MeasureButton(CDC& dc, const CVrxPToolbarButton& button) const
+{
+    if (button.IsSeparator())
+        return CSize(button.imageIndex > 0 ? button.imageIndex : separatorWidth, 0);
+    CRect rectText(0, 0, 0, 0);
+    ::DrawText(dc.GetSafeHdc(), button.text.IsEmpty() ? " " : (LPCTSTR)button.text, -1, &rectText,
+               DT_SINGLELINE | DT_CALCRECT);
+    CSize size(rectText.Width(), rectText.Height());
+    CVrxPToolbarImageList* pImages = ImagesFor(button);
+    const int nImage = button.GetEffectiveImage();
+    if (button.imageShown && pImages != nullptr && nImage >= 0 && nImage < pImages->GetCount())
+    {
+        const CSize sizeImage = pImages->GetImageSize();
+        size.cx = button.textShown ? size.cx + sizeImage.cx + CVrxPToolbarButton::imageTextGap : sizeImage.cx;
+        size.cy = sizeImage.cy > size.cy ? sizeImage.cy : size.cy;
+    }
+    return CSize(size.cx + 2 * buttonPaddingX, size.cy + 2 * buttonPaddingY);
+}
+
+void CVrxPToolBar::LayoutButtons()
+{
+    const int nCount = GetCount();
+    CVrxPToolbarButton** ppButtons = new CVrxPToolbarButton*[nCount > 0 ? nCount : 1];
+    CSize* pSizes = new CSize[nCount > 0 ? nCount : 1];
+    HDC hDC = ::GetDC(m_hWnd);
+    CDC* pDC = CDC::FromHandle(hDC);
+    HGDIOBJ hOldFont = ::SelectObject(hDC, VrxPGlobals().fontRegular.GetSafeHandle());
+    int i = 0;
+    for (POSITION pos = m_buttons.GetHeadPosition(); pos != NULL; i++)
+    {
+        ppButtons[i] = AsButton(m_buttons.GetNext(pos));
+        pSizes[i] = MeasureButton(*pDC, *ppButtons[i]);
+    }
+    ::SelectObject(hDC, hOldFont);
+    ::ReleaseDC(m_hWnd, hDC);
+    m_nBarHeight = LayoutRow(ppButtons, pSizes, nCount);
+    if (nCount == 0)
+    {
+        TEXTMETRIC tm;
+        hDC = ::GetDC(m_hWnd);
+        ::GetTextMetrics(hDC, &tm);
+        ::ReleaseDC(m_hWnd, hDC);
+        m_nBarHeight = tm.tmHeight + 2 * buttonPaddingY + 2 * barMargin;
+    }
+    delete[] ppButtons;
+    delete[] pSizes;
+    Invalidate();
+}
+
+LRESULT CVrxPToolBar::OnSizeParent(WPARAM, LPARAM lParam)
+{
+    if (!m_bDocked || (GetStyle() & WS_VISIBLE) == 0)
+        return 0;
+    AFX_SIZEPARENTPARAMS* pLayout = reinterpret_cast<AFX_SIZEPARENTPARAMS*>(lParam);
+    CRect rect = pLayout->rect;
+    if ((m_dwBarStyle & CBRS_ALIGN_BOTTOM) != 0 && (m_dwBarStyle & CBRS_ALIGN_TOP) == 0)
+    {
+        rect.top = rect.bottom - m_nBarHeight;
+        pLayout->rect.bottom = rect.top;
+    }
+    else
+    {
+        rect.bottom = rect.top + m_nBarHeight;
+        pLayout->rect.top = rect.bottom;
+    }
+    if (pLayout->hDWP != NULL)
+        pLayout->hDWP = ::DeferWindowPos(pLayout->hDWP, m_hWnd, NULL, rect.left, rect.top, rect.Width(),
+                                         rect.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
+    return 0;
+}
+
+void CVrxPToolBar::OnPaint()
+{
+    CPaintDC dc(this);
+    CRect rectClient;
+    GetClientRect(&rectClient);
+    dc.FillSolidRect(&rectClient, VrxPGlobals().colorBarFace);
+    HGDIOBJ hOldFont = ::SelectObject(dc.GetSafeHdc(), VrxPGlobals().fontRegular.GetSafeHandle());
+    dc.SetBkMode(TRANSPARENT);
+    for (int i = 0; i < GetCount(); i++)
+        DrawButton(dc, i, i == m_nHot, i == m_nPressed);
+    ::SelectObject(dc.GetSafeHdc(), hOldFont);
+}
+
+void CVrxPToolBar::DrawButton(CDC& dc, int nIndex, BOOL bHot, BOOL bPressed)
+{
+    const CVrxPToolbarButton* pButton = GetButton(nIndex);
+    if (!pButton->visible || pButton->rect.IsRectEmpty())
+        return;
+    CRect rect = pButton->rect;
+    if (pButton->IsSeparator())
+    {
+        rect.left += rect.Width() / 2 - 1;
+        dc.Draw3dRect(rect.left, rect.top + 2, 2, rect.Height() - 4, VrxPGlobals().colorBarShade,
+                      VrxPGlobals().colorBarLightEdge);
+        return;
+    }
+    if (bPressed || (pButton->style & CVrxPToolbarButton::styleChecked) != 0)
+        dc.Draw3dRect(&rect, VrxPGlobals().colorBarShade, VrxPGlobals().colorBarLightEdge);
+    else if (bHot)
+        dc.Draw3dRect(&rect, VrxPGlobals().colorBarLightEdge, VrxPGlobals().colorBarShade);
+    if (bPressed)
+        rect.OffsetRect(1, 1);
+    GetButton(nIndex)->Draw(&dc, rect, ImagesFor(*pButton));
+}
+
+void CVrxPToolBar::SetHotIndex(int nIndex)
+{
+    if (nIndex == m_nHot)
+        return;
+    m_nHot = nIndex;
+    Invalidate();
+}
+
+void CVrxPToolBar::OnMouseMove(UINT, CPoint point)
+{
+    if (!m_bTrackingLeave)
+    {
+        TRACKMOUSEEVENT track = {sizeof(track), TME_LEAVE, m_hWnd, 0};
+        m_bTrackingLeave = ::TrackMouseEvent(&track);
+    }
+    SetHotIndex(ButtonIndexAtPoint(point));
+}
+
+void CVrxPToolBar::OnMouseLeave()
+{
+    m_bTrackingLeave = FALSE;
+    if (m_nPressed < 0)
+        SetHotIndex(-1);
+}
+
+void CVrxPToolBar::OnLButtonDown(UINT, CPoint point)
+{
+    m_nPressed = ButtonIndexAtPoint(point);
+    if (m_nPressed < 0)
+        return;
+    SetCapture();
+    Invalidate();
+}
+
+void CVrxPToolBar::OnLButtonUp(UINT, CPoint point)
+{
+    const int nPressed = m_nPressed;
+    m_nPressed = -1;
+    if (nPressed < 0)
+        return;
+    ::ReleaseCapture();
+    Invalidate();
+    if (ButtonIndexAtPoint(point) == nPressed)
+        OnClickButton(nPressed);
+}
+
+void CVrxPToolBar::OnContextMenu(CWnd*, CPoint point)
+{
+    if (!customizeMode)
+        VrxPShowBarContextMenu(this, point);
+}
+
+CWnd* CVrxPToolBar::GetCommandTarget() const
+{
+    CWnd* pOwner = GetOwner();
+    if (pOwner == nullptr)
+        pOwner = GetParentFrame();
+    return pOwner;
+}
+
+void CVrxPToolBar::OnClickButton(int nIndex)
+{
+    const CVrxPToolbarButton* pButton = GetButton(nIndex);
+    if ((pButton->style & CVrxPToolbarButton::styleDisabled) != 0 || pButton->commandId == 0)
+        return;
+    if (CWnd* pTarget = GetCommandTarget())
+        pTarget->PostMessage(WM_COMMAND, pButton->commandId, 0);
+}
+
+void CVrxPToolBar::Serialize(CArchive& ar)
+{
+    CVrxPWorkspace* pWorkspace = VrxPWorkspaceInstance();
+    const BOOL bMruStored = CVrxPMenuStore::IsStoring() ||
+                            (pWorkspace != nullptr && pWorkspace->PackedStateVersion() >= mruLengthVersion);
+    if (ar.IsStoring())
+    {
+        ar << static_cast<int>(m_dwBarStyle & CBRS_ALIGN_ANY);
+        ar << static_cast<int>(m_hWnd != NULL && (GetStyle() & WS_VISIBLE) != 0);
+        CObList stored;
+        for (POSITION pos = m_buttons.GetHeadPosition(); pos != NULL;)
+        {
+            CVrxPToolbarButton* pButton = AsButton(m_buttons.GetNext(pos));
+            if (pButton->IsDraggable())
+                stored.AddTail(pButton);
+        }
+        stored.Serialize(ar);
+        ar << static_cast<int>(m_bTextLabels);
+        CString text;
+        if (m_hWnd != NULL)
+            GetWindowText(text);
+        ar << text << m_nMruLength;
+        return;
+    }
+    int nAlignment = 0, nVisible = 0, nTextLabels = 0;
+    ar >> nAlignment >> nVisible;
+    m_dwBarStyle |= static_cast<DWORD>(nAlignment) & CBRS_ALIGN_ANY;
+    CObList loaded;
+    try
+    {
+        loaded.Serialize(ar);
+    }
+    catch (CException*)
+    {
+        DeleteButtons(loaded);
+        throw;
+    }
+    DeleteAllButtons();
+    while (!loaded.IsEmpty())
+    {
+        CVrxPToolbarButton* pButton = dynamic_cast<CVrxPToolbarButton*>(loaded.RemoveHead());
+        if (pButton == nullptr)
+        {
+            DeleteButtons(loaded);
+            AfxThrowArchiveException(CArchiveException::badClass);
+        }
+        pButton->style &= ~(CVrxPToolbarButton::styleChecked | CVrxPToolbarButton::stylePressed);
+        pButton->parent = this;
+        m_buttons.AddTail(pButton);
+    }
+    ar >> nTextLabels;
+    m_bTextLabels = nTextLabels;
+    CString text;
+    ar >> text;
+    if (m_hWnd != NULL)
+        SetWindowText(text);
+    if (bMruStored)
+        ar >> m_nMruLength;
+}
+
+CString CVrxPToolBar::BuildKeyPath(LPCTSTR lpszProfile, int nIndex, UINT nID) const
+{
+    const CString path = VrxPBuildRegistryPath(toolBarsSection, lpszProfile);
+    const int nBarId = nIndex == -1 ? GetDlgCtrlID() : nIndex;
+    CString key;
+    if (nID == static_cast<UINT>(-1))
+        key.Format(toolBarKeyFormat, (LPCTSTR)path, nBarId);
+    else
+        key.Format(toolBarFrameKeyFormat, (LPCTSTR)path, nBarId, nID);
+    return key;
+}
+
+BOOL CVrxPToolBar::StoreToRegistry(LPCTSTR lpszProfile, int nIndex, UINT nID)
+{
+    CVrxPRegistryHolder holder;
+    CVrxPRegistry& registry = holder.Open(FALSE, FALSE);
+    if (!registry.MakeKey(BuildKeyPath(lpszProfile, nIndex, nID)))
+        return FALSE;
+    if (m_hWnd != NULL)
+    {
+        CString name;
+        GetWindowText(name);
+        if (!registry.WriteString("Name", name))
+            return FALSE;
+    }
+    return registry.WriteArchived("Buttons", *this);
+}
+
+// A damaged state leaves the bar empty rather than half loaded.
+BOOL CVrxPToolBar::RestoreFromRegistry(LPCTSTR lpszProfile, int nIndex, UINT nID)
+{
+    CVrxPRegistryHolder holder;
+    CVrxPRegistry& registry = holder.Open(FALSE, TRUE);
+    if (!registry.OpenKey(BuildKeyPath(lpszProfile, nIndex, nID)) || !registry.ValueExists("Buttons"))
+        return FALSE;
+    if (!registry.ReadArchived("Buttons", *this))
+    {
+        DeleteAllButtons();
+        return FALSE;
+    }
+    if (m_hWnd != NULL)
+        LayoutButtons();
+    return TRUE;
+}
+
+void CVrxPToolBar::RefreshButtonImages()
+{
+    if (m_hWnd != NULL && (GetStyle() & WS_VISIBLE) != 0)
+        LayoutButtons();
+}
+
+void CVrxPToolBar::ReplaceResetButtons(CObList& buttons)
+{
+    DeleteButtons(m_resetButtons);
+    m_resetButtons.AddTail(&buttons);
+    buttons.RemoveAll();
+}
+
+void CVrxPToolBar::ReplaceBasicCommands(const CList<UINT, UINT>& commands)
+{
+    CList<UINT, UINT>& basic = BasicCommandList();
+    basic.RemoveAll();
+    for (POSITION pos = commands.GetHeadPosition(); pos != NULL;)
+        basic.AddTail(commands.GetNext(pos));
+}
+
+CList<UINT, UINT>& CVrxPToolBar::ForbiddenCommands()
+{
+    static CList<UINT, UINT> commands;
+    return commands;
+}
+
+const CList<UINT, UINT>& CVrxPToolBar::BasicCommands()
+{
+    return BasicCommandList();
+}
+
+BOOL CVrxPToolBar::StoreGlobalOptions(LPCTSTR lpszProfile)
+{
+    CString key;
+    key.Format(parametersKeyFormat, (LPCTSTR)VrxPBuildRegistryPath(toolBarsSection, lpszProfile));
+    CVrxPRegistryHolder holder;
+    CVrxPRegistry& registry = holder.Open(FALSE, FALSE);
+    if (!registry.MakeKey(key))
+        return FALSE;
+    return registry.WriteInt("Tooltips", showTooltips) && registry.WriteInt("ShortcutKeys", showShortcutKeys) &&
+           registry.WriteInt("LargeIcons", largeIcons) && registry.WriteInt("MenuAnimation", menuAnimation) &&
+           registry.WriteInt("RecentlyUsedMenus", CVrxPMenuBar::recentlyUsedMenus) &&
+           registry.WriteInt("MenuShadows", menuShadows) &&
+           registry.WriteInt("ShowAllMenusAfterDelay", showAllMenusAfterDelay) &&
+           registry.WriteInt("Look2000", CVrxPVisualManager::Instance()->look2000);
+}
+
+BOOL CVrxPToolBar::ReadGlobalOptions(LPCTSTR lpszProfile)
+{
+    CString key;
+    key.Format(parametersKeyFormat, (LPCTSTR)VrxPBuildRegistryPath(toolBarsSection, lpszProfile));
+    CVrxPRegistryHolder holder;
+    CVrxPRegistry& registry = holder.Open(FALSE, TRUE);
+    if (!registry.OpenKey(key))
+        return FALSE;
+    int nAnimation = 0;
+    int nLook2000 = CVrxPVisualManager::Instance()->look2000;
+    registry.ReadInt("Tooltips", showTooltips) && registry.ReadInt("ShortcutKeys", showShortcutKeys) &&
+        registry.ReadInt("LargeIcons", largeIcons) && registry.ReadInt("MenuAnimation", nAnimation) &&
+        registry.ReadInt("RecentlyUsedMenus", CVrxPMenuBar::recentlyUsedMenus) &&
+        registry.ReadInt("MenuShadows", menuShadows) &&
+        registry.ReadInt("ShowAllMenusAfterDelay", showAllMenusAfterDelay) &&
+        registry.ReadInt("Look2000", nLook2000);
+    menuAnimation = nAnimation;
+    CVrxPVisualManager::Instance()->ApplyLook2000Option(nLook2000);
+    return TRUE;
+}

@@ -1,0 +1,95 @@
+#pragma once
+
+// The customise dialog, in its first form: a modeless window over one frame,
+// titled "Customize", that collects every command of the frame's menus into
+// categories (a menu's top-level popups) and lists them. While it is open the
+// library is in customise mode and the frame's other windows are disabled;
+// closing it gives them back their earlier state. It deletes itself when
+// its window is gone.
+
+#include "collections/CMapStringToOb.h"
+#include "collections/CObList.h"
+#include "collections/CStringList.h"
+#include "windows/CWnd.h"
+
+class CFrameWnd;
+class CMenu;
+class CVrxPToolbarButton;
+
+class CVrxPToolbarCustomize : public CWnd
+{
+    DECLARE_DYNAMIC(CVrxPToolbarCustomize)
+public:
+    static constexpr const char title[] = "Customize";
+    static constexpr const char allCommandsName[] = "All Commands";
+    static constexpr const char newMenuCategory[] = "New Menu";
+    static constexpr const char newMenuText[] = "New Menu";
+    static constexpr UINT optionMenuShadows = 0x0001;
+    static constexpr UINT optionTextLabels = 0x0002;
+    static constexpr UINT optionLook2000 = 0x0004;
+    static constexpr UINT optionMenuAnimations = 0x0008;
+    static constexpr UINT optionNoHelp = 0x0010;
+    static constexpr UINT optionContextHelp = 0x0020;
+    static constexpr UINT optionUnused = 0x0040;
+    static constexpr UINT optionNoToolsPage = 0x0080;
+    static constexpr UINT optionKeepMnemonics = 0x0100;
+    static constexpr UINT optionNoLargeIcons = 0x0200;
+    static constexpr UINT maxItemText = 1024;
+
+    // Construction alone changes nothing library-wide: the frame's menus
+    // are read (with bAutoFill) but customise mode starts with Create. This
+    // form has no pages, so extra pages are not shown.
+    CVrxPToolbarCustomize(CFrameWnd* pFrame, BOOL bAutoFill, UINT nFlags,
+                          const CList<CRuntimeClass*, CRuntimeClass*>* pExtraPages = nullptr);
+    ~CVrxPToolbarCustomize() override;
+
+    void AllowUserDefinedToolbars(BOOL bAllow) { m_bUserToolbars = bAllow; }
+    BOOL AreUserToolbarsAllowed() const { return m_bUserToolbars; }
+    // The modeless window; FALSE on failure (the caller still owns the
+    // object then).
+    virtual BOOL Create();
+
+    // A copy of the button goes under the category (and under all commands).
+    void RegisterCommand(LPCTSTR lpszCategory, const CVrxPToolbarButton& button);
+    void RegisterMenuCommands(HMENU hMenu, LPCTSTR lpszCategory, LPCTSTR lpszPath);
+    // The menus of the application's document templates, then the frame's.
+    void RegisterFrameMenus();
+
+    const CStringList& GetCategoryNames() const { return m_categoryNames; }
+    // The buttons of a category (all commands included), or null.
+    const CObList* GetCategory(LPCTSTR lpszCategory) const;
+    LPCTSTR CommandTextById(UINT nID) const;
+    static int CountCommandsNamed(LPCTSTR lpszText, const CObList& list);
+    UINT GetFlags() const { return m_nFlags; }
+
+    // Customise mode for the library and the frame.
+    void ToggleCustomizeMode(BOOL bOn);
+    // The sheet whose window is open, or null.
+    static CVrxPToolbarCustomize* ActiveSheet();
+
+protected:
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+    void PostNcDestroy() override;
+
+    afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
+    afx_msg void OnClose();
+    afx_msg void OnDestroy();
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    CString CleanText(const CString& text) const;
+    void ShowCategory(int nIndex);
+
+    CMapStringToOb m_categories;
+    CStringList m_categoryNames;
+    CFrameWnd* m_pFrame;
+    BOOL m_bAutoFill;
+    UINT m_nFlags;
+    BOOL m_bKeepMnemonics;
+    BOOL m_bUserToolbars;
+    HWND m_hCategories;
+    HWND m_hCommands;
+    // The frame's windows this sheet disabled, to enable again.
+    CList<HWND, HWND> m_disabled;
+};

@@ -1,0 +1,233 @@
+#include "toolbars/CVrxPToolBar.h"
+
+#include "files/CArchive.h"
+#include "files/CMemFile.h"
+#include "foundation/CVrxPRegistryHolder.h"
+#include "themes/CVrxPVisualManager.h"
+#include "toolbars/CVrxPMenuBar.h"
+#include "toolbars/CVrxPToolbarButton.h"
+#include "toolbars/CVrxPToolbarMenuButton.h"
+
+#include <gtest/gtest.h>
+#include <shlwapi.h>
+
+namespace
+{
+const char testRoot[] = "Software\\korvo vrx toolbar tests";
+const char profile[] = "Software\\korvo vrx toolbar tests\\";
+
+class RegistryTest : public ::testing::Test
+{
+protected:
+    void SetUp() override { ::SHDeleteKeyA(HKEY_CURRENT_USER, testRoot); }
+    void TearDown() override { ::SHDeleteKeyA(HKEY_CURRENT_USER, testRoot); }
+};
+
+TEST(ToolBarLayoutTest, PlacesButtonsInOneRowOfTheTallestHeight)
+{
+    CVrxPToolbarButton first(1, -1, "a");
+    CVrxPToolbarButton separator;
+    separator.style = CVrxPToolbarButton::styleSeparator;
+    CVrxPToolbarButton tall(2, -1, "b");
+    CVrxPToolbarButton hidden(3, -1, "c");
+    hidden.visible = FALSE;
+    CVrxPToolbarButton* buttons[] = {&first, &separator, &tall, &hidden};
+    const CSize sizes[] = {CSize(30, 20), CSize(8, 0), CSize(50, 24), CSize(40, 20)};
+    const int m = CVrxPToolBar::barMargin;
+
+    EXPECT_EQ(24 + 2 * m, CVrxPToolBar::LayoutRow(buttons, sizes, 4));
+    EXPECT_EQ(CRect(m, m, m + 30, m + 24), first.rect);
+    EXPECT_EQ(CRect(m + 30, m, m + 38, m + 24), separator.rect);
+    EXPECT_EQ(CRect(m + 38, m, m + 88, m + 24), tall.rect);
+    EXPECT_TRUE(hidden.rect.IsRectEmpty());
+}
+
+// Buttons of a bar without a window, as the workspace restores them.
+class BarButtonsTest : public RegistryTest
+{
+protected:
+    void Fill(CVrxPToolBar& bar)
+    {
+        CVrxPToolbarButton open(57601, 3, "&Open");
+        open.style = CVrxPToolbarButton::styleChecked | CVrxPToolbarButton::styleCheckBox;
+        bar.InsertButtonCopy(open);
+        bar.InsertSeparatorAt();
+        CVrxPToolbarButton user(57603, 7, "Save", TRUE);
+        bar.InsertButtonCopy(user);
+        CVrxPToolbarMenuButton menu(0, NULL, -1, "&Menu");
+        bar.InsertButtonCopy(menu);
+    }
+};
+
+TEST_F(BarButtonsTest, InsertsFindsAndRemovesButtons)
+{
+    CVrxPToolBar bar;
+    Fill(bar);
+    ASSERT_EQ(4, bar.GetCount());
+    EXPECT_TRUE(bar.GetButton(1)->IsSeparator());
+    EXPECT_EQ(2, bar.CommandToIndex(57603));
+    EXPECT_EQ(-1, bar.CommandToIndex(57601, 1));
+    EXPECT_EQ(0, bar.InsertButtonCopy(CVrxPToolbarButton(9, -1, "first"), 0));
+    EXPECT_EQ(9u, bar.GetButton(0)->commandId);
+    EXPECT_TRUE(bar.RemoveButtonAt(0));
+    EXPECT_FALSE(bar.RemoveButtonAt(4));
+    EXPECT_EQ(nullptr, bar.GetButton(4));
+}
+
+TEST_F(BarButtonsTest, StoresAndRestoresItsButtons)
+{
+    {
+        CVrxPToolBar bar;
+        bar.SetBarStyle(CBRS_ALIGN_TOP);
+        Fill(bar);
+        ASSERT_TRUE(bar.StoreToRegistry(profile, 59392));
+    }
+    CVrxPToolBar restored;
+    ASSERT_TRUE(restored.RestoreFromRegistry(profile, 59392));
+    ASSERT_EQ(3, restored.GetCount()) << "menu buttons are rebuilt from the menus, not stored";
+    const CVrxPToolbarButton* pOpen = restored.GetButton(0);
+    EXPECT_EQ(57601u, pOpen->commandId);
+    EXPECT_STREQ("&Open", (LPCTSTR)pOpen->text);
+    EXPECT_EQ(3, pOpen->imageIndex);
+    EXPECT_EQ(CVrxPToolbarButton::styleCheckBox, pOpen->style) << "checked and pressed are not restored";
+    EXPECT_TRUE(restored.GetButton(1)->IsSeparator());
+    const CVrxPToolbarButton* pUser = restored.GetButton(2);
+    EXPECT_TRUE(pUser->userImage);
+    EXPECT_EQ(7, pUser->userImageIndex);
+    EXPECT_EQ(-1, pUser->imageIndex);
+    EXPECT_EQ(static_cast<DWORD>(CBRS_ALIGN_TOP), restored.GetBarStyle() & CBRS_ALIGN_ANY);
+}
+
+TEST_F(BarButtonsTest, ADamagedOrMissingStateLeavesTheBarEmpty)
+{
+    CVrxPToolBar bar;
+    EXPECT_FALSE(bar.RestoreFromRegistry(profile, 59393));
+    {
+        CVrxPRegistryHolder holder;
+        CVrxPRegistry& registry = holder.Open(FALSE, FALSE);
+        ASSERT_TRUE(registry.MakeKey(CString(profile) + "VrxToolBar-59393"));
+        const BYTE damaged[] = {0x00, 0x20, 0x00, 0x00, 0x01, 0x00, 0x00};
+        ASSERT_TRUE(registry.WriteBinary("Buttons", damaged, sizeof(damaged)));
+    }
+    Fill(bar);
+    EXPECT_FALSE(bar.RestoreFromRegistry(profile, 59393));
+    EXPECT_EQ(0, bar.GetCount());
+}
+
+// A profile given is the path itself; without one the application's path
+// for "VrxToolBars" is used.
+TEST_F(BarButtonsTest, KeysCarryTheBarAndFrameIds)
+{
+    CVrxPToolBar bar;
+    EXPECT_STREQ("Software\\korvo vrx toolbar tests\\VrxToolBar-59392",
+                 (LPCTSTR)bar.BuildKeyPath(profile, 59392, static_cast<UINT>(-1)));
+    EXPECT_STREQ("Software\\korvo vrx toolbar tests\\VrxToolBar-59392ff",
+                 (LPCTSTR)bar.BuildKeyPath(profile, 59392, 255));
+}
+
+TEST(ToolbarButtonArchiveTest, WritesTheRecordInItsOrder)
+{
+    CVrxPToolbarButton button(0x1234, 5, "ab");
+    button.style = CVrxPToolbarButton::styleDisabled;
+    button.textShown = TRUE;
+    CMemFile file;
+    {
+        CArchive ar(&file, CArchive::store);
+        button.Serialize(ar);
+    }
+    // Seven 32-bit fields and a counted string of two characters; no
+    // visible flag without a stored workspace version.
+    ASSERT_EQ(static_cast<ULONGLONG>(7 * 4 + 1 + 2), file.GetLength());
+    file.SeekToBegin();
+    CVrxPToolbarButton copy;
+    {
+        CArchive ar(&file, CArchive::load);
+        copy.Serialize(ar);
+    }
+    EXPECT_EQ(0x1234u, copy.commandId);
+    EXPECT_EQ(CVrxPToolbarButton::styleDisabled, copy.style);
+    EXPECT_EQ(5, copy.imageIndex);
+    EXPECT_STREQ("ab", (LPCTSTR)copy.text);
+    EXPECT_TRUE(copy.textShown);
+    EXPECT_TRUE(copy.imageShown);
+}
+
+class GlobalOptionsTest : public RegistryTest
+{
+protected:
+    void TearDown() override
+    {
+        CVrxPToolBar::showTooltips = TRUE;
+        CVrxPToolBar::showShortcutKeys = TRUE;
+        CVrxPToolBar::largeIcons = FALSE;
+        CVrxPToolBar::menuAnimation = 0;
+        CVrxPToolBar::menuShadows = TRUE;
+        CVrxPToolBar::showAllMenusAfterDelay = TRUE;
+        CVrxPMenuBar::recentlyUsedMenus = TRUE;
+        CVrxPVisualManager::Instance()->look2000 = FALSE;
+        RegistryTest::TearDown();
+    }
+};
+
+TEST_F(GlobalOptionsTest, RoundTripEveryOption)
+{
+    CVrxPToolBar::showTooltips = FALSE;
+    CVrxPToolBar::largeIcons = TRUE;
+    CVrxPToolBar::menuAnimation = 3;
+    CVrxPMenuBar::recentlyUsedMenus = FALSE;
+    CVrxPToolBar::menuShadows = FALSE;
+    CVrxPVisualManager::Instance()->look2000 = TRUE;
+    ASSERT_TRUE(CVrxPToolBar::StoreGlobalOptions(profile));
+
+    CVrxPToolBar::showTooltips = TRUE;
+    CVrxPToolBar::largeIcons = FALSE;
+    CVrxPToolBar::menuAnimation = 0;
+    CVrxPMenuBar::recentlyUsedMenus = TRUE;
+    CVrxPToolBar::menuShadows = TRUE;
+    CVrxPVisualManager::Instance()->look2000 = FALSE;
+    ASSERT_TRUE(CVrxPToolBar::ReadGlobalOptions(profile));
+    EXPECT_FALSE(CVrxPToolBar::showTooltips);
+    EXPECT_TRUE(CVrxPToolBar::showShortcutKeys);
+    EXPECT_TRUE(CVrxPToolBar::largeIcons);
+    EXPECT_EQ(3, CVrxPToolBar::menuAnimation);
+    EXPECT_FALSE(CVrxPMenuBar::recentlyUsedMenus);
+    EXPECT_FALSE(CVrxPToolBar::menuShadows);
+    EXPECT_TRUE(CVrxPVisualManager::Instance()->look2000);
+}
+
+TEST_F(GlobalOptionsTest, ReadingStopsAtTheFirstMissingValue)
+{
+    EXPECT_FALSE(CVrxPToolBar::ReadGlobalOptions(profile));
+    {
+        CVrxPRegistryHolder holder;
+        CVrxPRegistry& registry = holder.Open(FALSE, FALSE);
+        ASSERT_TRUE(registry.MakeKey(CString(profile) + "VrxToolbarParameters"));
+        registry.WriteInt("Tooltips", 0);
+        registry.WriteInt("ShortcutKeys", 0);
+        registry.WriteInt("MenuAnimation", 2);
+        registry.WriteInt("MenuShadows", 0);
+    }
+    CVrxPToolBar::menuAnimation = 3;
+    ASSERT_TRUE(CVrxPToolBar::ReadGlobalOptions(profile));
+    EXPECT_FALSE(CVrxPToolBar::showTooltips);
+    EXPECT_FALSE(CVrxPToolBar::showShortcutKeys);
+    EXPECT_EQ(0, CVrxPToolBar::menuAnimation) << "LargeIcons is missing, so the animation was not read";
+    EXPECT_TRUE(CVrxPToolBar::menuShadows);
+}
+
+TEST(BasicCommandsTest, ReplacingKeepsTheGivenOrder)
+{
+    CList<UINT, UINT> first;
+    first.AddTail(3);
+    first.AddTail(1);
+    CVrxPToolBar::ReplaceBasicCommands(first);
+    CList<UINT, UINT> second;
+    second.AddTail(32770);
+    second.AddTail(32826);
+    CVrxPToolBar::ReplaceBasicCommands(second);
+    const CList<UINT, UINT>& basic = CVrxPToolBar::BasicCommands();
+    ASSERT_EQ(2, basic.GetCount());
+    EXPECT_EQ(32770u, basic.GetHead());
+    EXPECT_EQ(32826u, basic.GetTail());
+}
+} // namespace
