@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
   g++-mingw-w64-i686-posix mingw-w64-tools binutils-mingw-w64-i686
-  wine wine32:i386 wine64 fonts-wine fonts-liberation fonts-wqy-microhei
+  wine wine32:i386 wine64 fonts-wine fonts-liberation fonts-wqy-microhei locales
   xvfb xauth x11-utils xdotool socat imagemagick googletest cmake ninja-build
   libz-mingw-w64-dev lzma-dev python3 python3-xlrd python3-xlwt python3-olefile gzip xz-utils
 )
@@ -29,4 +29,14 @@ if [ -n "$todo" ]; then
   sudo_if_needed apt-get update -q
   # shellcheck disable=SC2086
   sudo_if_needed apt-get install -y -q --no-install-recommends $todo
+fi
+
+# korvo's Chinese texts need Wine's ANSI code page 936, which Wine takes from
+# the zh_CN.UTF-8 locale (tools/wine-session.sh sets LC_CTYPE to it).
+# Listed in /etc/locale.gen too, so that a later locale-gen keeps it.
+if ! grep -qx 'zh_CN.UTF-8 UTF-8' /etc/locale.gen 2>/dev/null; then
+  echo 'zh_CN.UTF-8 UTF-8' | sudo_if_needed tee -a /etc/locale.gen >/dev/null
+fi
+if ! locale -a 2>/dev/null | grep -qix 'zh_CN.utf-\?8'; then
+  sudo_if_needed localedef -i zh_CN -f UTF-8 zh_CN.UTF-8
 fi

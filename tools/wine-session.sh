@@ -4,8 +4,20 @@
 KORVO_ROOT=${KORVO_ROOT:-$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)}
 
 wine_session_env() {
-  export WINEPREFIX="$1/wineprefix" WINEARCH=win32 WINEDEBUG=${WINEDEBUG:--all}
+  # wineserver -p refuses a relative prefix path, and without a persistent
+  # server every test program starts the prefix's services itself.
+  local build
+  build=$(cd "$1" && pwd)
+  export WINEPREFIX="$build/wineprefix" WINEARCH=win32 WINEDEBUG=${WINEDEBUG:--all}
   export WINEDLLOVERRIDES="mscoree=;mshtml="
+  # korvo's texts are Chinese in the ANSI code page 936. Wine takes its ANSI
+  # code page from LC_CTYPE and its own language from LC_MESSAGES, which
+  # stays "C" (English buttons and formats). Without the zh_CN.UTF-8 locale
+  # (tools/setup.sh makes it) Wine keeps code page 1252.
+  if locale -a 2>/dev/null | grep -qix 'zh_CN.utf-\?8'; then
+    unset LC_ALL
+    export LC_CTYPE=zh_CN.UTF-8 LC_MESSAGES=C
+  fi
 }
 
 wine_prefix_create() {
@@ -14,6 +26,12 @@ wine_prefix_create() {
     # Without a window manager, hiding a managed top-level window waits 2 s
     # for an answer that never comes; Wine then draws the frames itself.
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 </dev/null
+    # The service manager that made the prefix keeps its database locked,
+    # so the COM service could never start and every out-of-process
+    # activation would wait for ever: the services are started afresh.
+    wineserver -k >/dev/null 2>&1 || true
+    wineserver -w >/dev/null 2>&1 || true
+    wineserver -p >/dev/null 2>&1 </dev/null
     touch "$WINEPREFIX/.korvo-ready"
   fi
   # The first Wine program starts the prefix's services, which inherit its
@@ -41,6 +59,11 @@ wine_session_start() {
   # Output to /dev/null: a wineserver holding our pipe would keep callers waiting.
   wineserver -p >/dev/null 2>&1 </dev/null
   wine_prefix_create
+  # Our stand-in automation server answers "Excel.Application" where no
+  # spreadsheet program is installed.
+  if [ -f "$1/dist/excel-standin.exe" ]; then
+    "$KORVO_ROOT/tools/excel/register.sh" "$1" >/dev/null 2>&1 </dev/null || true
+  fi
 }
 
 wine_session_stop() {

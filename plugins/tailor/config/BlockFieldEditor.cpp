@@ -105,7 +105,7 @@ FieldLoadResult BlockFieldEditor::load()
     }
     if (first + count > address.limit) {
       result.code = kTailorOutOfRange;
-      result.message = kFieldOutsideBlockMessage;
+      result.message = kFieldOutsideDataMessage;
       break;
     }
     field.control_id = kFieldValueIdBase + static_cast<int32_t>(i);

@@ -15,7 +15,7 @@ const std::size_t kMaxTextFieldBytes = 40;
 const uint32_t kMaxEditedValueBits = 32;
 
 const char kStringTooLongMessage[] = "String too long!";
-const char kFieldOutsideBlockMessage[] = "Field lies outside the block data!";
+const char kFieldOutsideDataMessage[] = "Field lies outside the block data!";
 
 // The description as a tip: every backslash-n pair becomes a line feed.
 std::string unescape_newlines(const std::string& text);

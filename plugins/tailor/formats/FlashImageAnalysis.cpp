@@ -54,7 +54,7 @@ FormatResult FlashImageAnalysis::analyse_file(const std::string& image_path, boo
 FormatResult FlashImageAnalysis::analyse(std::vector<uint8_t> image_bytes, const std::string& image_path,
                                          bool expert_mode)
 {
-  // The records copy every block's data twice.
+  // A large image may not find the memory it needs.
   try {
     return analyse_image(std::move(image_bytes), image_path, expert_mode);
   } catch (const std::bad_alloc&) {
@@ -187,11 +187,10 @@ bool FlashImageAnalysis::scan_dm_headers()
     }
   }
 
-  // Data are copied only once every table has been found good.
-  for (BlockRecord& record : table) {
-    const uint8_t* data = image.data() + record.header_position + record.entry.offset;
-    record.data.assign(data, data + record.entry.length);
-  }
+  // Once every table has been found good, each record's data are its run
+  // of the image, shared until a record or the image changes.
+  for (BlockRecord& record : table)
+    record.data = BlockData(image.share(), record.header_position + record.entry.offset, record.entry.length);
   records = std::move(table);
   record_copy = records;
   flash_size = last_flash_size;

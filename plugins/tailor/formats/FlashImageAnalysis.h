@@ -2,6 +2,7 @@
 #include "BlockRecord.h"
 #include "FlashBlockEntry.h"
 #include "FormatResult.h"
+#include "ImageBytes.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -63,7 +64,7 @@ public:
   std::size_t block_total() const;
   const FlashBlockEntry& block_entry(std::size_t block) const;
 
-  std::vector<uint8_t> image;
+  ImageBytes image;
   Form form = BankForm;
   uint32_t flash_size = 0;
   uint32_t image_length = 0;
@@ -72,7 +73,8 @@ public:
   uint32_t bank_header_position = 0;
   uint32_t config_length = 0;
   std::vector<FlashBlockEntry> bank_entries;
-  // DM form: the record table, and the copy the New Format dialog works on.
+  // DM form: the record table, and the copy the New Format dialog works on;
+  // both read their blocks' data from the image until they change them.
   std::vector<BlockRecord> records;
   std::vector<BlockRecord> record_copy;
   std::string software_version;

@@ -3,6 +3,7 @@
 #include <cinttypes>
 #include <cmath>
 #include <cstdio>
+#include <utility>
 
 namespace {
 
@@ -137,18 +138,18 @@ FormatResult build_preset_block(std::vector<BlockRecord>& records, const PresetT
   if (!packing.ok())
     return packing;
 
+  packed_length = packed.size();
   if (BlockRecord* preset = find_preset_record(records)) {
     preset->entry.length = static_cast<uint32_t>(packed.size());
-    preset->data = packed;
+    preset->data = std::move(packed);
   }
-  packed_length = packed.size();
   return FormatResult::success();
 }
 
 FormatResult read_preset_block(const BlockRecord& record, PresetPacker& packer, PresetSheet& sheet)
 {
   std::vector<uint8_t> block;
-  FormatResult unpacking = packer.unpack_preset(record.data, block);
+  FormatResult unpacking = packer.unpack_preset(record.data.bytes(), block);
   if (!unpacking.ok())
     return unpacking;
   if (!read_preset_data(block, sheet))

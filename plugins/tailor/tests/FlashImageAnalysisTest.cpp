@@ -74,8 +74,45 @@ TEST(DmForm, OneHeaderGivesRecordsWithDataRelativeToTheHeader)
 
   ASSERT_EQ(analysis.records.size(), analysis.record_copy.size());
   EXPECT_EQ(analysis.records[1].data, analysis.record_copy[1].data);
-  analysis.record_copy[1].data[0] ^= 0xFF;
-  EXPECT_NE(analysis.records[1].data[0], analysis.record_copy[1].data[0]) << "each table owns its data";
+}
+
+TEST(DmForm, RecordsReadTheirDataFromTheImageUntilOneOfThemChangesIt)
+{
+  const std::vector<uint8_t> image = one_header_image();
+  FlashImageAnalysis analysis = analysed(image);
+  ASSERT_EQ(3u, analysis.record_copy.size());
+  for (std::size_t k = 0; k < 3; ++k)
+    EXPECT_TRUE(analysis.record_copy[k].data.shares_bytes_with(analysis.records[k].data)) << "block " << k;
+  EXPECT_EQ(analysis.image.data() + 0x1200, analysis.records[0].data.data()) << "no copy of the block";
+
+  const std::vector<uint8_t> boot(image.begin() + 0x1200, image.begin() + 0x1240);
+  analysis.record_copy[0].data.edit()[0] ^= 0xFF;
+  EXPECT_FALSE(analysis.record_copy[0].data.shares_bytes_with(analysis.records[0].data));
+  EXPECT_EQ(boot, analysis.records[0].data) << "an edit in one table stays out of the other";
+  EXPECT_EQ(boot[0], analysis.image[0x1200]) << "and out of the image";
+  EXPECT_EQ(uint8_t(boot[0] ^ 0xFF), analysis.record_copy[0].data[0]);
+
+  analysis.image.edit()[0x1201] ^= 0xFF;
+  EXPECT_EQ(boot, analysis.records[0].data) << "a change to the image stays out of the records";
+}
+
+TEST(DmForm, ReplacingAndDroppingDataLeavesEveryOtherHoldersBytesInPlace)
+{
+  const std::vector<uint8_t> image = one_header_image();
+  FlashImageAnalysis analysis = analysed(image);
+  const uint8_t* preset_bytes = analysis.records[2].data.data();
+  const std::vector<uint8_t> preset(image.begin() + 0x1800, image.begin() + 0x1810);
+
+  // As the workbook import does: new data for the copy's preset block, then
+  // the copy goes, and so does the image; memory of the block's size is
+  // taken and overwritten again.
+  analysis.record_copy[2].data = std::vector<uint8_t>{ 7, 8, 9 };
+  analysis.record_copy.clear();
+  analysis.image = std::vector<uint8_t>(0x10, 0xEE);
+  std::vector<std::vector<uint8_t>> reuse(8, std::vector<uint8_t>(0x10, 0xEE));
+
+  EXPECT_EQ(preset_bytes, analysis.records[2].data.data());
+  EXPECT_EQ(preset, analysis.records[2].data);
 }
 
 TEST(DmForm, VersionBlockGivesVersionAndScriptPath)

@@ -277,7 +277,7 @@ TEST(PresetBlock, PacksThroughLzmaAndReadsBack)
   EXPECT_TRUE(without_preset[0].data.empty());
 
   BlockRecord damaged = records[1];
-  damaged.data.resize(damaged.data.size() / 2);
+  damaged.data.edit().resize(damaged.data.size() / 2);
   EXPECT_EQ(kPackOutputMissingMessage, read_preset_block(damaged, packer, sheet).message());
   std::filesystem::remove_all(host);
 }

@@ -48,16 +48,22 @@ protected:
   void SetUp() override
   {
     ASSERT_NE(nullptr, view_) << "korvo shows no Seedvaults child with its view";
+    // A row count that only the click can reset tells when it is handled.
+    type(IDC_LAST_ROW, "1");
     press(IDC_CLEAR);
-    settle();
+    ASSERT_TRUE(shows(IDC_LAST_ROW, "0"));
   }
 
   HWND control(int id) const { return ::GetDlgItem(view_, id); }
   void type(int id, const std::string& text) const { set_edit_text(view_, id, text); }
   void press(int id) const { press_button(view_, id); }
   std::string message_box() const { return answer_message_box(korvo_->process_id()); }
-  // Waits until the view has handled what was posted to it before.
-  void settle() const { ::SendMessageA(view_, WM_NULL, 0, 0); }
+  // Waits until the control shows the text: a posted click is handled after
+  // any message sent meanwhile, so only its effect tells that it is done.
+  bool shows(int id, const std::string& text) const
+  {
+    return wait_until([&] { return text_of(control(id)) == text; });
+  }
 
   // Presses the source's browse button and picks path in the open-file dialog.
   void browse_source(const std::string& path) const
@@ -124,8 +130,7 @@ TEST_F(SeedvaultsInKorvo, ABrowsedWorkbookGeneratesThePresetThatXlrdReads)
 {
   std::string workbook = program_folder() + kWorkbook;
   browse_source(workbook);
-  settle();
-  EXPECT_EQ(workbook, text_of(control(IDC_SOURCE_PATH)));
+  EXPECT_TRUE(shows(IDC_SOURCE_PATH, workbook));
   EXPECT_EQ("3", text_of(control(IDC_SHOWN_MINIMUM)));
   EXPECT_EQ("6", text_of(control(IDC_SHOWN_MAXIMUM)));
 
@@ -158,8 +163,7 @@ TEST_F(SeedvaultsInKorvo, AFileThatIsNoWorkbookIsRefusedAndCleared)
   browse_source(bad);
   EXPECT_EQ("Error input file! Unsupported raw data file!", message_box());
   EXPECT_EQ("Error input file! Please select other file as input data!", message_box());
-  settle();
-  EXPECT_EQ("", text_of(control(IDC_SOURCE_PATH)));
+  EXPECT_TRUE(shows(IDC_SOURCE_PATH, ""));
   EXPECT_EQ("0", text_of(control(IDC_SHOWN_MINIMUM)));
   EXPECT_EQ("0", text_of(control(IDC_SHOWN_MAXIMUM)));
 }
@@ -170,8 +174,7 @@ TEST_F(SeedvaultsInKorvo, ClearEmptiesTheFields)
   type(IDC_TARGET_PATH, "b.bin");
   type(IDC_LAST_ROW, "9");
   press(IDC_CLEAR);
-  settle();
-  EXPECT_EQ("", text_of(control(IDC_SOURCE_PATH)));
+  EXPECT_TRUE(shows(IDC_SOURCE_PATH, ""));
   EXPECT_EQ("", text_of(control(IDC_TARGET_PATH)));
   EXPECT_EQ("0", text_of(control(IDC_LAST_ROW)));
 }

@@ -189,7 +189,7 @@ TEST(BlockFieldEditor, DataAddresses)
   BlockFieldEditor edge(image.bytes, image.entries, aligned);
   FieldLoadResult outside = edge.load();
   EXPECT_EQ(kTailorOutOfRange, outside.code);
-  EXPECT_EQ(kFieldOutsideBlockMessage, outside.message);
+  EXPECT_EQ(kFieldOutsideDataMessage, outside.message);
   EXPECT_EQ(1u, outside.loaded);
   EXPECT_EQ(kTailorOutOfRange, edge.write_back({}));
 }
