@@ -3,6 +3,8 @@
 #include "HostSystem.h"
 #include "KorvoResources.h"
 #include "OutputComponent.h"
+#include "windows/FrameworkMessages.h"
+#include <algorithm>
 
 BEGIN_MESSAGE_MAP(CComEdit, CEdit)
   ON_WM_CREATE()
@@ -21,11 +23,44 @@ namespace {
 
 constexpr UINT kCtrlA = 1;
 constexpr UINT kCtrlC = 3;
+constexpr UINT kShowTimerId = 101;
+constexpr UINT kShortestShowDelay = 20;
+
+// Messages that neither read nor change the text: they leave gathered text
+// gathered.
+bool leaves_text_alone(UINT message)
+{
+  switch (message) {
+  case WM_CONSOLE_APPEND:
+  case WM_TIMER:
+  case WM_PAINT:
+  case WM_ERASEBKGND:
+  case WM_NCPAINT:
+  case WM_NCHITTEST:
+  case WM_SETCURSOR:
+  case WM_MOUSEMOVE:
+  case WM_NCMOUSEMOVE:
+  case WM_DESTROY:
+  case WM_NCDESTROY:
+  case WM_IDLEUPDATECMDUI:
+    return true;
+  default:
+    return false;
+  }
+}
 
 }  // namespace
 
-CComEdit::CComEdit() : output_(nullptr)
+CComEdit::CComEdit() : output_(nullptr), show_scheduled_(false), show_delay_(kShortestShowDelay)
 {
+}
+
+LRESULT CComEdit::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+  if (!gathered_.empty() && !leaves_text_alone(message)) {
+    show_gathered();
+  }
+  return CEdit::WindowProc(message, wParam, lParam);
 }
 
 int CComEdit::OnCreate(LPCREATESTRUCT lpCreateStruct)
@@ -48,26 +83,34 @@ LRESULT CComEdit::OnAppendText(WPARAM wParam, LPARAM lParam)
     return 0;
   }
   std::size_t count = static_cast<std::size_t>(lParam);
-  int length = GetWindowTextLength();
-  SendMessage(EM_SETSEL, length, length);
-  SendMessage(EM_SCROLLCARET, 0, 0);
   for (const ConsoleStep& step : text_.take(bytes, count)) {
     switch (step.kind) {
     case ConsoleStep::kBeep:
       ::MessageBeep(0xFFFFFFFF);
       break;
     case ConsoleStep::kDeleteLast:
-      delete_last_character();
+      if (gathered_.empty()) {
+        delete_last_character();
+      } else {
+        gathered_.pop_back();
+      }
       break;
     case ConsoleStep::kAppend:
-      append_at_end(step.text);
+      gathered_ += step.text;
       break;
     }
   }
   log_.write(bytes, count);
   output_->shown(bytes, count);
-  trim();
-  Invalidate(TRUE);
+  // Gathered text that the trimming would remove anyway is not kept: the
+  // console ends with the same text.
+  unsigned excess = ConsoleText::trim_count(static_cast<unsigned>(gathered_.size()));
+  if (excess > 0) {
+    gathered_.erase(0, excess - ConsoleText::trim_step());
+  }
+  if (!gathered_.empty()) {
+    schedule_show();
+  }
   return 0;
 }
 
@@ -90,17 +133,44 @@ void CComEdit::delete_last_character()
   SendMessage(EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(""));
 }
 
-void CComEdit::trim()
+void CComEdit::schedule_show()
 {
-  unsigned limit = static_cast<unsigned>(SendMessage(EM_GETLIMITTEXT, 0, 0));
-  unsigned count = ConsoleText::trim_count(static_cast<unsigned>(GetWindowTextLength()), limit);
-  if (count == 0) {
+  if (!show_scheduled_) {
+    SetTimer(kShowTimerId, show_delay_, nullptr);
+    show_scheduled_ = true;
+  }
+}
+
+void CComEdit::show_gathered()
+{
+  if (show_scheduled_) {
+    KillTimer(kShowTimerId);
+    show_scheduled_ = false;
+  }
+  if (gathered_.empty()) {
     return;
   }
-  SendMessage(EM_SETSEL, 0, count);
-  SendMessage(WM_CLEAR, 0, 0);
-  int length = GetWindowTextLength();
-  SendMessage(EM_SETSEL, length, length);
+  DWORD start = ::GetTickCount();
+  std::string text;
+  text.swap(gathered_);
+  unsigned limit = static_cast<unsigned>(SendMessage(EM_GETLIMITTEXT, 0, 0));
+  unsigned length = static_cast<unsigned>(GetWindowTextLength());
+  unsigned removed = ConsoleText::trim_count(length + static_cast<unsigned>(text.size()), limit);
+  if (removed >= length) {
+    text.erase(0, removed - length);
+    SetWindowText(text.c_str());
+    int end = GetWindowTextLength();
+    SendMessage(EM_SETSEL, end, end);
+    SendMessage(EM_SCROLLCARET, 0, 0);
+  } else {
+    if (removed > 0) {
+      SendMessage(EM_SETSEL, 0, removed);
+      SendMessage(WM_CLEAR, 0, 0);
+    }
+    append_at_end(text);
+  }
+  Invalidate(TRUE);
+  show_delay_ = std::max<UINT>(kShortestShowDelay, 3 * (::GetTickCount() - start));
 }
 
 LRESULT CComEdit::OnClearText(WPARAM, LPARAM)
@@ -111,6 +181,7 @@ LRESULT CComEdit::OnClearText(WPARAM, LPARAM)
 
 void CComEdit::clear_all()
 {
+  gathered_.clear();
   SendMessage(EM_SETSEL, 0, -1);
   SendMessage(EM_SCROLLCARET, 0, 0);
   SendMessage(WM_CLEAR, 0, 0);
@@ -121,7 +192,8 @@ BOOL CComEdit::PreTranslateMessage(MSG* pMsg)
   // The line end is shown at once; the carriage return still goes to the
   // target as the key's character.
   if (pMsg->message == WM_KEYDOWN && pMsg->wParam == VK_RETURN) {
-    append_at_end("\r\n");
+    gathered_ += "\r\n";
+    show_gathered();
   }
   return CEdit::PreTranslateMessage(pMsg);
 }
@@ -139,6 +211,10 @@ void CComEdit::OnChar(UINT nChar, UINT, UINT)
 
 void CComEdit::OnTimer(UINT_PTR nIDEvent)
 {
+  if (nIDEvent == kShowTimerId) {
+    show_gathered();
+    return;
+  }
   if (nIDEvent == kConsoleLogTimerId) {
     log_.tick();
   }
@@ -150,6 +226,7 @@ void CComEdit::OnDestroy()
   CEdit::OnDestroy();
   log_.close();
   KillTimer(kConsoleLogTimerId);
+  KillTimer(kShowTimerId);
 }
 
 void CComEdit::OnRButtonUp(UINT, CPoint point)

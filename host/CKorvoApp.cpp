@@ -9,6 +9,7 @@
 #include "app/AfxSocketInit.h"
 #include "app/AfxWinMain.h"
 #include "app/CCmdUI.h"
+#include "foundation/CVrxPContextMenuManager.h"
 #include "foundation/CVrxPToolTipCtrl.h"
 #include "foundation/CVrxPToolTipFactory.h"
 #include "foundation/CVrxPToolTipOptions.h"
@@ -105,6 +106,11 @@ BOOL CKorvoApp::InitInstance()
   frame->ShowWindow(m_nCmdShow);
   frame->UpdateWindow();
   return TRUE;
+}
+
+void CKorvoApp::BeforeLoadState()
+{
+  AcquireContextMenuManager()->RegisterMenu(kContextMenuName, IDR_CONTEXT_MENU);
 }
 
 int CKorvoApp::ExitInstance()

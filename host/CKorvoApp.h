@@ -5,6 +5,7 @@
 constexpr char kRegistryKey[] = "VrxP AppWizard-Generated Applications";
 constexpr char kRegistryBase[] = "Settings";
 constexpr char kInitializeFailedText[] = "Initialize system failed";
+constexpr char kContextMenuName[] = "My menu";
 
 // korvo's application: starts the platform services, the bus and the main
 // frame (which opens the plug-ins); at exit deletes the components, then
@@ -15,6 +16,8 @@ public:
 
   BOOL InitInstance() override;
   int ExitInstance() override;
+  // Before the saved user-interface state is read: the edit context menu.
+  void BeforeLoadState() override;
 
 protected:
   afx_msg void OnAppAbout();

@@ -8,10 +8,24 @@
 #include "OutputComponent.h"
 #include "app/CCmdUI.h"
 #include "app/ResourceChain.h"
+#include "collections/CList.h"
+#include "docking/CVrxPFrameBarManager.h"
+#include "foundation/VrxPMessages.h"
+#include "panes/CVrxPTabbedControlBar.h"
+#include "themes/CVrxPVisualManager.h"
+#include "themes/CVrxPVisualManager2003.h"
+#include "themes/CVrxPVisualManager2007.h"
+#include "themes/CVrxPVisualManagerVS2005.h"
+#include "themes/CVrxPVisualManagerXP.h"
+#include "themes/CVrxPWinXPVisualManager.h"
+#include "toolbars/CVrxPToolBar.h"
+#include "toolbars/CVrxPToolbarCustomize.h"
 
 BEGIN_MESSAGE_MAP(CMainFrame, CVrxPMDIFrameWnd)
   ON_WM_COPYDATA()
   ON_WM_CREATE()
+  ON_COMMAND(ID_WINDOWS_MANAGER, OnWindowsManager)
+  ON_COMMAND(ID_VIEW_CUSTOMIZE_KORVO, OnCustomize)
   ON_COMMAND_RANGE(ID_LOOK_BASE, ID_LOOK_2007, OnLook)
   ON_UPDATE_COMMAND_UI_RANGE(ID_LOOK_BASE, ID_LOOK_2007, OnUpdateLook)
   ON_WM_DESTROY()
@@ -19,10 +33,18 @@ END_MESSAGE_MAP()
 
 namespace {
 
+constexpr DWORD kMenuBarStyle = WS_CHILD | WS_VISIBLE | CBRS_GRIPPER | CBRS_ALIGN_TOP | CBRS_BORDER_BOTTOM |
+                                CBRS_HIDE_INPLACE;
 constexpr DWORD kOutputStyle = WS_CHILD | WS_VISIBLE | CBRS_ALIGN_BOTTOM | CBRS_BORDER_TOP;
 constexpr int kOutputSize = 150;
 constexpr DWORD kOutputTabbedStyle = 32;
 constexpr DWORD kOutputPaneFlags = 15;
+constexpr int kDockStyle = 128;
+constexpr UINT kCustomizeOptions = 0x2F;
+constexpr char kCustomizeLabel[] = "Customize...";
+// What every toolbar offers, whatever its resource holds, in this order.
+constexpr UINT kBasicCommands[] = {32771, 57600, 57665, 57635, 57637, 57643, 59650, 59649, 57664,
+                                   59392, 32770, 57651, 32826, 32827, 32828, 32831, 32830, 32829};
 
 }  // namespace
 
@@ -64,13 +86,26 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
     return -1;
   }
   OnLook(static_cast<UINT>(look_));
+  CVrxPToolBar::AltDragEnabled = TRUE;
+  CList<UINT, UINT> basic_commands;
+  for (UINT command : kBasicCommands) {
+    basic_commands.AddTail(command);
+  }
+  CVrxPToolBar::ReplaceBasicCommands(basic_commands);
 
+  if (!menu_bar_.CreateWithDefaultStyle(this, kMenuBarStyle, ID_MENU_BAR)) {
+    return -1;
+  }
+  menu_bar_.SetBarStyle(menu_bar_.GetBarStyle() | CBRS_SIZE_DYNAMIC);
   if (!output_.Create(kOutputCaption, this, CSize(kOutputSize, kOutputSize), TRUE, ID_OUTPUT_PANE, kOutputStyle,
                       kOutputTabbedStyle, kOutputPaneFlags)) {
     return -1;
   }
+  menu_bar_.EnableDocking(CBRS_ALIGN_ANY);
   output_.EnableDocking(CBRS_ALIGN_ANY);
   AllowDockingSides(CBRS_ALIGN_ANY);
+  CreateAutoHideSites(CBRS_ALIGN_ANY);
+  PlaceBarDocked(&menu_bar_);
   PlaceBarDocked(&output_);
 
   PluginList& plugins = PluginList::instance();
@@ -85,6 +120,9 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
   if (!opener.open_all()) {
     return -1;
   }
+  GetFrameHelper().PrepareUserToolbars(nullptr, ID_FIRST_USER_TOOLBAR, ID_LAST_USER_TOOLBAR);
+  AddWindowsManagerMenuItem(ID_WINDOWS_MANAGER, IDS_WINDOWS_MANAGER, TRUE, FALSE);
+  EnableBarListMenu(TRUE, ID_VIEW_CUSTOMIZE_KORVO, kCustomizeLabel, ID_VIEW_BAR_LIST, FALSE, FALSE);
 
   for (int i = 0; i < kHotKeyCount; ++i) {
     ::RegisterHotKey(m_hWnd, kFirstHotKeyId + i, MOD_CONTROL, '1' + i);
@@ -133,9 +171,59 @@ BOOL CMainFrame::OnCopyData(CWnd*, COPYDATASTRUCT* pCopyDataStruct)
   return static_cast<BOOL>(Default());
 }
 
+LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+  // Registered at start, so not known when the message map is built.
+  if (message == VrxTOOLBAR_RESETTOOLBAR || message == VrxTOOLBAR_CUSTOMIZEHELP) {
+    return 0;
+  }
+  return CVrxPMDIFrameWnd::WindowProc(message, wParam, lParam);
+}
+
+void CMainFrame::OnCustomize()
+{
+  CVrxPToolbarCustomize* sheet = new CVrxPToolbarCustomize(this, TRUE, kCustomizeOptions, nullptr);
+  sheet->AllowUserDefinedToolbars(TRUE);
+  // A sheet that has no window does not delete itself.
+  if (!sheet->Create()) {
+    delete sheet;
+  }
+}
+
 void CMainFrame::OnLook(UINT nID)
 {
+  CVrxPFrameBarManager::SetGlobalDockStyle(kDockStyle);
   look_ = static_cast<int>(nID);
+  CVrxPTabbedControlBar::SharedTabStyle = 0;
+  switch (nID) {
+  case ID_LOOK_BASE:
+    CVrxPVisualManager::SelectClass(RUNTIME_CLASS(CVrxPVisualManager));
+    break;
+  case ID_LOOK_XP:
+    CVrxPVisualManager::SelectClass(RUNTIME_CLASS(CVrxPVisualManagerXP));
+    break;
+  case ID_LOOK_2003:
+    CVrxPVisualManager::SelectClass(RUNTIME_CLASS(CVrxPVisualManager2003));
+    CVrxPFrameBarManager::SetGlobalDockStyle(kDockStyle);
+    break;
+  case ID_LOOK_WINXP:
+    CVrxPWinXPVisualManager::UseThemedTabs = TRUE;
+    CVrxPVisualManager::SelectClass(RUNTIME_CLASS(CVrxPWinXPVisualManager));
+    break;
+  case ID_LOOK_VS2005:
+    CVrxPVisualManager::SelectClass(RUNTIME_CLASS(CVrxPVisualManagerVS2005));
+    SetMDITabsOptions(TRUE, 1, TRUE, TRUE, 5, FALSE);
+    CVrxPFrameBarManager::SetGlobalDockStyle(kDockStyle);
+    break;
+  case ID_LOOK_2007:
+    CVrxPVisualManager::SelectClass(RUNTIME_CLASS(CVrxPVisualManager2007));
+    CVrxPFrameBarManager::SetGlobalDockStyle(kDockStyle);
+    break;
+  default:
+    break;
+  }
+  GetBarManager().RefreshBarFrames();
+  CVrxPTabbedControlBar::ApplyTabSettingsToAll();
   RecalcLayout();
   RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
   theApp.StoreInt(kApplicationLookName, look_);

@@ -2,6 +2,7 @@
 #include "OutputBar.h"
 #include "PluginOpener.h"
 #include "docking/CVrxPMDIFrameWnd.h"
+#include "toolbars/CVrxPMenuBar.h"
 
 constexpr char kMainFrameClassName[] = "KORVO::Mainframe";
 constexpr char kMainFrameTitle[] = "KORVO_Tarsel";
@@ -12,8 +13,9 @@ constexpr char kOutputCaption[] = "Output";
 constexpr int kFirstHotKeyId = 40961;
 constexpr int kHotKeyCount = 9;
 
-// korvo's main window: the console pane at the bottom, one child frame per
-// plug-in, the hot keys, and console text from other programs (WM_COPYDATA).
+// korvo's main window: the menu bar, the console pane at the bottom, one child
+// frame per plug-in, the hot keys, the looks, and console text from other
+// programs (WM_COPYDATA).
 class CMainFrame : public CVrxPMDIFrameWnd, public PluginFrameFactory {
 public:
   CMainFrame();
@@ -21,6 +23,7 @@ public:
 
   BOOL PreCreateWindow(CREATESTRUCT& cs) override;
   BOOL PreTranslateMessage(MSG* pMsg) override;
+  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
   CWnd* create_plugin_frame(const char* title) override;
 
   int look() const { return look_; }
@@ -29,6 +32,7 @@ protected:
   afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
   afx_msg BOOL OnCopyData(CWnd* pWnd, COPYDATASTRUCT* pCopyDataStruct);
   afx_msg void OnLook(UINT nID);
+  afx_msg void OnCustomize();
   afx_msg void OnUpdateLook(CCmdUI* pCmdUI);
   afx_msg void OnDestroy();
 
@@ -37,6 +41,7 @@ protected:
 private:
   void activate_plugin(int index);
 
+  CVrxPMenuBar menu_bar_;
   OutputBar output_;
   int look_;
   // Shared by every plug-in's child frame; the frame owns them.

@@ -5,13 +5,6 @@
 
 namespace {
 
-std::string exe_directory()
-{
-  char directory[kExeDirectoryCapacity];
-  get_exe_directory(directory);
-  return directory;
-}
-
 SYSTEMTIME local_time()
 {
   SYSTEMTIME now;
@@ -21,7 +14,7 @@ SYSTEMTIME local_time()
 
 }  // namespace
 
-ConsoleLog::ConsoleLog() : ConsoleLog(exe_directory(), &local_time)
+ConsoleLog::ConsoleLog() : ConsoleLog(get_exe_directory(), &local_time)
 {
 }
 

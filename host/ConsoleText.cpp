@@ -90,5 +90,13 @@ void ConsoleText::backspace(std::vector<ConsoleStep>& steps)
 
 unsigned ConsoleText::trim_count(unsigned length, unsigned limit)
 {
-  return length >= limit * 4 / 5 ? limit / 5 : 0;
+  unsigned threshold = limit * 4 / 5;
+  unsigned step = trim_step(limit);
+  if (length < threshold) {
+    return 0;
+  }
+  if (step == 0) {
+    return length;
+  }
+  return ((length - threshold) / step + 1) * step;
 }

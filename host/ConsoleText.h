@@ -31,8 +31,11 @@ public:
 
   std::vector<ConsoleStep> take(const char* bytes, std::size_t count);
 
-  // How many of the oldest characters to remove from a text of this length.
+  // How many of the oldest characters to remove from a text of this length:
+  // a fifth of the limit at a time until it is below four fifths of it.
   static unsigned trim_count(unsigned length, unsigned limit = kConsoleTextLimit);
+  // How much the trimming removes at a time.
+  static unsigned trim_step(unsigned limit = kConsoleTextLimit) { return limit / 5; }
 
 private:
   enum class Line { kUndecided, kShown, kDropped };

@@ -16,3 +16,10 @@ void get_exe_directory(char* buffer)
     buffer[0] = '\0';
   }
 }
+
+std::string get_exe_directory()
+{
+  char directory[kExeDirectoryCapacity];
+  get_exe_directory(directory);
+  return directory;
+}

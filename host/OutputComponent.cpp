@@ -42,7 +42,7 @@ void OutputComponent::append(const char* bytes, std::size_t count)
     count = kOutputRingSize;
   }
   HWND edit = edit_->m_hWnd;
-  // On the console's own thread the block is shown before the call returns.
+  // On the console's own thread the block is taken before the call returns.
   if (on_edit_thread()) {
     ::SendMessage(edit, WM_CONSOLE_APPEND, reinterpret_cast<WPARAM>(bytes), static_cast<LPARAM>(count));
     return;

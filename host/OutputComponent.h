@@ -28,7 +28,8 @@ public:
   // when the connector is not open (after telling the user) or busy.
   bool send_key(unsigned character);
 
-  // The console has shown a block that this component posted.
+  // The console has taken a block that this component posted: its place in
+  // the ring is free again.
   void shown(const void* bytes, std::size_t count);
 
   OutputRing& ring() { return ring_; }

@@ -42,7 +42,7 @@ korvo_test_plugin(korvo_test_quiet "quiet" 0 1)
 korvo_test_plugin(korvo_test_broken "broken" 1 0)
 
 add_executable(korvo_window_tests tests/KorvoDriver.cpp)
-target_link_libraries(korvo_window_tests PRIVATE windriver GTest::gtest)
+target_link_libraries(korvo_window_tests PRIVATE windriver shlwapi GTest::gtest)
 set_target_properties(korvo_window_tests PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${KORVO_TEST_BIN_DIR})
 add_dependencies(korvo_window_tests korvo korvo_runtime korvo_test_com korvo_test_zim korvo_test_seed
                  korvo_test_quiet korvo_test_broken)
@@ -50,3 +50,9 @@ add_test(NAME korvo_windows
   COMMAND sh ${PROJECT_SOURCE_DIR}/tools/run-desktop-driver.sh ${CMAKE_BINARY_DIR}/wine-run ${KORVO_TEST_BIN_DIR}
           ${CMAKE_BINARY_DIR}/artifacts korvo korvo_window_tests.exe)
 korvo_test_uses_display(korvo_windows)
+
+# Prints the console's figures against a running korvo.exe; not run by ctest.
+add_executable(korvo_console_benchmark benchmarks/ConsoleBenchmark.cpp)
+target_link_libraries(korvo_console_benchmark PRIVATE windriver)
+set_target_properties(korvo_console_benchmark PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${KORVO_TEST_BIN_DIR})
+add_dependencies(korvo_console_benchmark korvo korvo_runtime korvo_test_com korvo_test_zim korvo_test_seed)

@@ -7,6 +7,7 @@ wine_session_env() {
   # wineserver -p refuses a relative prefix path, and without a persistent
   # server every test program starts the prefix's services itself.
   local build
+  mkdir -p "$1"
   build=$(cd "$1" && pwd)
   export WINEPREFIX="$build/wineprefix" WINEARCH=win32 WINEDEBUG=${WINEDEBUG:--all}
   export WINEDLLOVERRIDES="mscoree=;mshtml="

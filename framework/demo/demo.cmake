@@ -26,7 +26,7 @@ add_dependencies(framework_demo framework_demo_forms korvo_runtime)
 
 add_executable(framework_demo_tests ${DEMO_DIR}/tests/DemoDriver.cpp)
 target_include_directories(framework_demo_tests PRIVATE ${DEMO_DIR} ${CMAKE_CURRENT_SOURCE_DIR})
-target_link_libraries(framework_demo_tests PRIVATE GTest::gtest)
+target_link_libraries(framework_demo_tests PRIVATE windriver GTest::gtest)
 set_target_properties(framework_demo_tests PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${KORVO_TEST_BIN_DIR})
 add_dependencies(framework_demo_tests framework_demo korvo_runtime)
 

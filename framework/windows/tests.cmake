@@ -10,7 +10,7 @@ korvo_add_test(framework_windows_tests
     ${CMAKE_CURRENT_SOURCE_DIR}/windows/tests/MessageRoutingTest.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/windows/tests/PreTranslateTest.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/windows/tests/WindowsTestResources.rc
-  LIBS framework)
+  LIBS framework windriver)
 target_include_directories(framework_windows_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/windows/tests)
 
 # Message dispatch figures: not a test, run by hand.

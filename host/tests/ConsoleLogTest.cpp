@@ -1,7 +1,7 @@
 #include "ConsoleLog.h"
 #include "ExeDirectory.h"
 #include "FileBytes.h"
-#include "MessageCapture.h"
+#include "MessageBoxAnswerer.h"
 #include "TemporaryDirectory.h"
 #include <gtest/gtest.h>
 #include <string>
@@ -113,7 +113,7 @@ TEST_F(ConsoleLogTest, NewDateStartsANewFileAtTheNextTick)
 
 TEST_F(ConsoleLogTest, LogThatCannotBeCreatedIsReportedAndSkipped)
 {
-  MessageCapture messages;
+  MessageBoxAnswerer messages;
   ConsoleLog log(directory.path() + "missing\\", [this] { return now; });
   EXPECT_EQ(0, log.open(owner));
   EXPECT_EQ(std::vector<std::string>{"Create KORVO Log File Fail."}, messages.texts());
@@ -133,6 +133,7 @@ TEST(ExeDirectory, IsTheProgramsFolderWithItsBackslash)
   std::string expected(program);
   expected.erase(expected.rfind('\\') + 1);
   EXPECT_EQ(expected, directory);
+  EXPECT_EQ(expected, get_exe_directory());
 }
 
 }  // namespace

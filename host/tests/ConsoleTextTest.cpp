@@ -75,12 +75,16 @@ TEST(ConsoleTextTest, ClearingTheFilterShowsEverythingAgain)
   EXPECT_EQ("NO\r\n", shown_after(text, {"NO\r\n"}));
 }
 
-TEST(ConsoleTextTest, TrimStartsAtFourFifthsOfTheLimitAndTakesAFifth)
+TEST(ConsoleTextTest, TrimStartsAtFourFifthsOfTheLimitAndTakesFifthsUntilBelow)
 {
   EXPECT_EQ(0u, ConsoleText::trim_count(239999));
   EXPECT_EQ(60000u, ConsoleText::trim_count(240000));
-  EXPECT_EQ(60000u, ConsoleText::trim_count(300000));
+  EXPECT_EQ(60000u, ConsoleText::trim_count(299999));
+  // More than the edit can hold at once: the newest text stays.
+  EXPECT_EQ(120000u, ConsoleText::trim_count(300000));
+  EXPECT_EQ(780000u, ConsoleText::trim_count(1000000));
   EXPECT_EQ(20u, ConsoleText::trim_count(80, 100));
+  EXPECT_EQ(4u, ConsoleText::trim_count(4, 4));
 }
 
 }  // namespace

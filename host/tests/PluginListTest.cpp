@@ -2,11 +2,12 @@
 #include "ComponentSystem.h"
 #include "FileBytes.h"
 #include "HostSystem.h"
-#include "MessageCapture.h"
+#include "MessageBoxAnswerer.h"
 #include "PluginList.h"
 #include "PluginOpener.h"
 #include "TemporaryDirectory.h"
 #include <gtest/gtest.h>
+#include <initializer_list>
 #include <map>
 #include <string>
 #include <vector>
@@ -48,8 +49,8 @@ private:
 };
 
 // A working directory holding copies of the test plug-in under the names the
-// test gives, and a list scanned from it. Every component the plug-ins put on
-// korvo's bus is deleted before their libraries are freed.
+// test gives, a list scanned from it and an opener over it. Every component
+// the plug-ins put on korvo's bus is deleted before their libraries are freed.
 class PluginListTest : public ::testing::Test {
 protected:
   ~PluginListTest() override
@@ -64,6 +65,15 @@ protected:
     ASSERT_TRUE(CopyFileA(source.c_str(), (directory.path() + name).c_str(), FALSE)) << source;
   }
 
+  // Copies of the complete plug-in under the names, scanned.
+  void load(std::initializer_list<const char*> names)
+  {
+    for (const char* name : names) {
+      ASSERT_NO_FATAL_FAILURE(add_plugin(name));
+    }
+    ASSERT_TRUE(list.load());
+  }
+
   PluginRecord& record_of(const std::string& file_name)
   {
     for (std::size_t i = 0; i < list.size(); ++i) {
@@ -75,32 +85,42 @@ protected:
     return list.item(list.size());
   }
 
+  template <typename Function>
+  Function plugin_export(const std::string& file_name, const char* name)
+  {
+    return test_export<Function>(record_of(file_name).module, name);
+  }
+
   void configure(const std::string& file_name, const char* title, int32_t gui, int32_t init_result)
   {
-    auto configure = test_export<void (*)(const char*, int32_t, int32_t)>(record_of(file_name).module,
-                                                                         "test_plugin_configure");
+    auto configure = plugin_export<void (*)(const char*, int32_t, int32_t)>(file_name, "test_plugin_configure");
     ASSERT_NE(nullptr, configure);
     configure(title, gui, init_result);
   }
 
   int32_t init_calls(const std::string& file_name)
   {
-    return test_export<int32_t (*)()>(record_of(file_name).module, "test_plugin_init_calls")();
+    return plugin_export<int32_t (*)()>(file_name, "test_plugin_init_calls")();
+  }
+
+  int32_t probes_alive(const std::string& file_name)
+  {
+    return plugin_export<int32_t (*)()>(file_name, "test_plugin_probes_alive")();
   }
 
   bool is_loaded(const std::string& file_name) { return GetModuleHandleA((directory.path() + file_name).c_str()) != nullptr; }
 
   TemporaryDirectory directory;
   PluginList list;
+  FakeFrames frames;
+  PluginOpener opener{list, frames};
 };
 
 TEST_F(PluginListTest, KeepsLibrariesWithAllFourEntryPoints)
 {
-  add_plugin("plugin_a.dll");
-  add_plugin("plugin_b.dll");
   add_plugin("partial.dll", false);
   write_file_bytes(directory.path() + "notes.dll", "not a library");
-  ASSERT_TRUE(list.load());
+  ASSERT_NO_FATAL_FAILURE(load({"plugin_a.dll", "plugin_b.dll"}));
 
   ASSERT_EQ(3u, list.size());
   std::map<std::string, int> names;
@@ -149,8 +169,7 @@ TEST_F(PluginListTest, DirectoryWithoutPlugInsYieldsAnEmptyList)
 
 TEST_F(PluginListTest, IndexesPastTheTerminatorYieldTheSentinel)
 {
-  add_plugin("plugin_a.dll");
-  ASSERT_TRUE(list.load());
+  ASSERT_NO_FATAL_FAILURE(load({"plugin_a.dll"}));
   PluginRecord& terminator = list.item(1);
   for (std::size_t index : {std::size_t(2), std::size_t(3), std::size_t(1000)}) {
     PluginRecord& past = list.item(index);
@@ -163,9 +182,7 @@ TEST_F(PluginListTest, IndexesPastTheTerminatorYieldTheSentinel)
 
 TEST_F(PluginListTest, FindsTheFirstValidRecordByExactTitle)
 {
-  add_plugin("plugin_a.dll");
-  add_plugin("plugin_b.dll");
-  ASSERT_TRUE(list.load());
+  ASSERT_NO_FATAL_FAILURE(load({"plugin_a.dll", "plugin_b.dll"}));
   configure("plugin_a.dll", "ZIM", 1, 1);
   configure("plugin_b.dll", "ZIM", 1, 1);
   EXPECT_EQ(&list.item(0), &list.find_by_title("ZIM"));
@@ -182,17 +199,13 @@ TEST_F(PluginListTest, FindsTheFirstValidRecordByExactTitle)
 
 TEST_F(PluginListTest, OpensGuiPlugInsInListOrder)
 {
-  MessageCapture messages;
-  add_plugin("plugin_a.dll");
-  add_plugin("plugin_b.dll");
-  ASSERT_TRUE(list.load());
+  MessageBoxAnswerer messages;
+  ASSERT_NO_FATAL_FAILURE(load({"plugin_a.dll", "plugin_b.dll"}));
   const std::string first = list.item(0).file_name;
   const std::string second = list.item(1).file_name;
   configure(first, "Seedvaults", 0, 1);
   configure(second, "COM connection", 1, 1);
 
-  FakeFrames frames;
-  PluginOpener opener(list, frames);
   ASSERT_TRUE(opener.open_all());
 
   EXPECT_EQ(std::vector<std::string>{"COM connection"}, frames.titles);
@@ -202,8 +215,8 @@ TEST_F(PluginListTest, OpensGuiPlugInsInListOrder)
   EXPECT_EQ(1, list.item(1).loaded);
   ASSERT_NE(nullptr, list.item(1).child);
   EXPECT_EQ(1, init_calls(second));
-  EXPECT_EQ(list.item(1).child, test_export<CWnd* (*)()>(list.item(1).module, "test_plugin_init_child")());
-  EXPECT_EQ(HostSystem::instance(), test_export<HostSystem* (*)()>(list.item(1).module, "test_plugin_init_system")());
+  EXPECT_EQ(list.item(1).child, plugin_export<CWnd* (*)()>(second, "test_plugin_init_child")());
+  EXPECT_EQ(HostSystem::instance(), plugin_export<HostSystem* (*)()>(second, "test_plugin_init_system")());
   EXPECT_EQ(list.item(1).child, opener.connection_window());
   EXPECT_TRUE(messages.texts().empty());
 
@@ -217,28 +230,21 @@ TEST_F(PluginListTest, OpensGuiPlugInsInListOrder)
 
 TEST_F(PluginListTest, OnlyTheExactConnectionTitleIsRemembered)
 {
-  add_plugin("plugin_a.dll");
-  ASSERT_TRUE(list.load());
+  ASSERT_NO_FATAL_FAILURE(load({"plugin_a.dll"}));
   configure("plugin_a.dll", "COM connection 2", 1, 1);
-  FakeFrames frames;
-  PluginOpener opener(list, frames);
   ASSERT_TRUE(opener.open_all());
   EXPECT_EQ(nullptr, opener.connection_window());
 }
 
 TEST_F(PluginListTest, FailedInitStopsTheOpening)
 {
-  MessageCapture messages;
-  add_plugin("plugin_a.dll");
-  add_plugin("plugin_b.dll");
-  ASSERT_TRUE(list.load());
+  MessageBoxAnswerer messages;
+  ASSERT_NO_FATAL_FAILURE(load({"plugin_a.dll", "plugin_b.dll"}));
   const std::string first = list.item(0).file_name;
   const std::string second = list.item(1).file_name;
   configure(first, "first", 1, 0);
   configure(second, "second", 1, 1);
 
-  FakeFrames frames;
-  PluginOpener opener(list, frames);
   EXPECT_FALSE(opener.open_all());
   EXPECT_EQ(std::vector<std::string>{"failed to load " + first}, messages.texts());
   EXPECT_EQ(0, list.item(0).loaded);
@@ -248,12 +254,9 @@ TEST_F(PluginListTest, FailedInitStopsTheOpening)
 
 TEST_F(PluginListTest, FrameThatCannotBeCreatedStopsTheOpening)
 {
-  MessageCapture messages;
-  add_plugin("plugin_a.dll");
-  ASSERT_TRUE(list.load());
-  FakeFrames frames;
+  MessageBoxAnswerer messages;
+  ASSERT_NO_FATAL_FAILURE(load({"plugin_a.dll"}));
   frames.refuse = true;
-  PluginOpener opener(list, frames);
   EXPECT_FALSE(opener.open_all());
   EXPECT_EQ(std::vector<std::string>{"failed to load plugin_a.dll"}, messages.texts());
   EXPECT_EQ(0, init_calls("plugin_a.dll"));
@@ -261,13 +264,9 @@ TEST_F(PluginListTest, FrameThatCannotBeCreatedStopsTheOpening)
 
 TEST_F(PluginListTest, PlugInComponentsLiveOnKorvosBus)
 {
-  add_plugin("plugin_a.dll");
-  ASSERT_TRUE(list.load());
+  ASSERT_NO_FATAL_FAILURE(load({"plugin_a.dll"}));
   configure("plugin_a.dll", "ZIM", 1, 1);
-  FakeFrames frames;
-  PluginOpener opener(list, frames);
   ASSERT_TRUE(opener.open_all());
-  HMODULE module = list.item(0).module;
 
   // The plug-in's own copy of the bus registered its component in korvo's map.
   Component* probe = HostSystem::instance()->acquire("probe:ZIM");
@@ -275,34 +274,27 @@ TEST_F(PluginListTest, PlugInComponentsLiveOnKorvosBus)
   char text[] = "hello";
   BusMessage message{BUS_TEXT, 5, text};
   HostSystem::instance()->broadcast(nullptr, &message);
-  EXPECT_STREQ("hello", test_export<const char* (*)()>(module, "test_plugin_probe_text")());
+  EXPECT_STREQ("hello", plugin_export<const char* (*)()>("plugin_a.dll", "test_plugin_probe_text")());
 
   // korvo's exit deletes the plug-in's component while its library is loaded.
-  EXPECT_EQ(1, test_export<int32_t (*)()>(module, "test_plugin_probes_alive")());
+  EXPECT_EQ(1, probes_alive("plugin_a.dll"));
   HostSystem::instance()->deinit();
-  EXPECT_EQ(0, test_export<int32_t (*)()>(module, "test_plugin_probes_alive")());
+  EXPECT_EQ(0, probes_alive("plugin_a.dll"));
 }
 
 TEST_F(PluginListTest, RefusedPlugInComponentIsDeletedWithTheOthers)
 {
-  add_plugin("plugin_a.dll");
-  add_plugin("plugin_b.dll");
-  ASSERT_TRUE(list.load());
+  ASSERT_NO_FATAL_FAILURE(load({"plugin_a.dll", "plugin_b.dll"}));
   configure("plugin_a.dll", "ZIM", 1, 1);
   configure("plugin_b.dll", "ZIM", 1, 1);
-  FakeFrames frames;
-  PluginOpener opener(list, frames);
   ASSERT_TRUE(opener.open_all());
 
   // Both libraries made a "probe:ZIM"; korvo's map holds the first only.
-  auto alive = [this](const std::string& file_name) {
-    return test_export<int32_t (*)()>(record_of(file_name).module, "test_plugin_probes_alive")();
-  };
-  EXPECT_EQ(1, alive("plugin_a.dll"));
-  EXPECT_EQ(1, alive("plugin_b.dll"));
+  EXPECT_EQ(1, probes_alive("plugin_a.dll"));
+  EXPECT_EQ(1, probes_alive("plugin_b.dll"));
   HostSystem::instance()->deinit();
-  EXPECT_EQ(0, alive("plugin_a.dll"));
-  EXPECT_EQ(0, alive("plugin_b.dll"));
+  EXPECT_EQ(0, probes_alive("plugin_a.dll"));
+  EXPECT_EQ(0, probes_alive("plugin_b.dll"));
 }
 
 }  // namespace

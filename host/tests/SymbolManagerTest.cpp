@@ -1,6 +1,6 @@
 #include "ComponentSystem.h"
 #include "FileBytes.h"
-#include "MessageCapture.h"
+#include "MessageBoxAnswerer.h"
 #include "SymbolManager.h"
 #include "TemporaryDirectory.h"
 #include <gtest/gtest.h>
@@ -90,7 +90,7 @@ TEST(SymbolManager, ReadsEveryMapFileOfTheWorkingDirectory)
   write_file_bytes("second.map", symbol_line("0x00002000", "start") + "\n");
   write_file_bytes("other.txt", symbol_line("0x00003000", "ignored") + "\n");
   CreateDirectoryA("folder.map", nullptr);
-  MessageCapture messages;
+  MessageBoxAnswerer messages;
   ComponentSystem system;
   SymbolManager* symbols = new SymbolManager(&system);
   EXPECT_EQ(symbols, system.acquire("symbole manager"));
@@ -110,7 +110,7 @@ TEST(SymbolManager, MapThatCannotBeOpenedIsReported)
   HANDLE lock = CreateFileA("locked.map", GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
   ASSERT_NE(INVALID_HANDLE_VALUE, lock);
   write_file_bytes("open.map", symbol_line("0x00002000", "shown") + "\n");
-  MessageCapture messages;
+  MessageBoxAnswerer messages;
   ComponentSystem system;
   SymbolManager* symbols = new SymbolManager(&system);
   CloseHandle(lock);

@@ -6,77 +6,19 @@
 #include <windows.h>
 
 #include "DemoIds.h"
+#include "ScreenPicture.h"
+#include "WindowDriver.h"
 #include "frames/FrameIds.h"
 
 #include <gtest/gtest.h>
 
-#include <cstring>
-#include <fstream>
-#include <functional>
 #include <string>
 
 namespace
 {
-const DWORD kWaitLimit = 20000;
-const DWORD kPollInterval = 50;
+using namespace windriver;
 
 std::string g_strShotPath = "framework_demo.bmp";
-
-HWND WaitFor(const std::function<HWND()>& find)
-{
-    for (DWORD dwWaited = 0; dwWaited < kWaitLimit; dwWaited += kPollInterval)
-    {
-        if (HWND hWnd = find())
-            return hWnd;
-        ::Sleep(kPollInterval);
-    }
-    return NULL;
-}
-
-std::string TextOf(HWND hWnd)
-{
-    char szText[256] = "";
-    ::SendMessage(hWnd, WM_GETTEXT, sizeof(szText), reinterpret_cast<LPARAM>(szText));
-    return szText;
-}
-
-// Saves the screen as a 24-bit bottom-up BMP.
-bool SaveScreen(const std::string& strPath)
-{
-    int cx = ::GetSystemMetrics(SM_CXSCREEN);
-    int cy = ::GetSystemMetrics(SM_CYSCREEN);
-    HDC hScreen = ::GetDC(NULL);
-    HDC hMemory = ::CreateCompatibleDC(hScreen);
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = cx;
-    info.bmiHeader.biHeight = cy;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 24;
-    void* pBits = nullptr;
-    HBITMAP hBitmap = ::CreateDIBSection(hScreen, &info, DIB_RGB_COLORS, &pBits, NULL, 0);
-    HGDIOBJ hOld = ::SelectObject(hMemory, hBitmap);
-    ::BitBlt(hMemory, 0, 0, cx, cy, hScreen, 0, 0, SRCCOPY);
-    ::GdiFlush();
-
-    DWORD dwRowBytes = ((cx * 3) + 3) & ~3u;
-    DWORD dwImageBytes = dwRowBytes * static_cast<DWORD>(cy);
-    BITMAPFILEHEADER file = {};
-    file.bfType = 0x4D42;
-    file.bfOffBits = sizeof(file) + sizeof(info.bmiHeader);
-    file.bfSize = file.bfOffBits + dwImageBytes;
-    std::ofstream out(strPath, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(&file), sizeof(file));
-    out.write(reinterpret_cast<const char*>(&info.bmiHeader), sizeof(info.bmiHeader));
-    out.write(static_cast<const char*>(pBits), dwImageBytes);
-    bool bWritten = out.good();
-
-    ::SelectObject(hMemory, hOld);
-    ::DeleteObject(hBitmap);
-    ::DeleteDC(hMemory);
-    ::ReleaseDC(NULL, hScreen);
-    return bWritten;
-}
 
 class DemoTest : public ::testing::Test
 {
@@ -88,7 +30,8 @@ protected:
         char szCommand[] = "framework_demo.exe";
         if (!::CreateProcess(NULL, szCommand, NULL, NULL, FALSE, 0, NULL, NULL, &startup, &s_process))
             return;
-        s_hWndMain = WaitFor([] { return ::FindWindow(DEMO_MAINFRAME_CLASS, NULL); });
+        DWORD dwProcessId = s_process.dwProcessId;
+        s_hWndMain = wait_for([dwProcessId] { return find_top_window(dwProcessId, DEMO_MAINFRAME_CLASS); });
     }
 
     static void TearDownTestSuite()
@@ -115,7 +58,7 @@ protected:
     {
         for (HWND hWnd = ::GetWindow(m_hWndClient, GW_CHILD); hWnd != NULL; hWnd = ::GetWindow(hWnd, GW_HWNDNEXT))
         {
-            if (TextOf(hWnd) == pszTitle)
+            if (text_of(hWnd) == pszTitle)
                 return hWnd;
         }
         return NULL;
@@ -147,7 +90,7 @@ HWND DemoTest::s_hWndMain = NULL;
 
 TEST_F(DemoTest, TheMainWindowCarriesTheTitleAndTwoChildren)
 {
-    EXPECT_EQ(0u, TextOf(s_hWndMain).find("Framework Demo"));
+    EXPECT_EQ(0u, text_of(s_hWndMain).find("Framework Demo"));
     EXPECT_NE(nullptr, ChildTitled("Form"));
     EXPECT_NE(nullptr, ChildTitled("Drawing"));
 }
@@ -182,11 +125,11 @@ TEST_F(DemoTest, AMenuCommandReachesTheActiveChildsForm)
 
     Activate(ChildTitled("Drawing"));
     ::SendMessage(s_hWndMain, WM_COMMAND, ID_FORM_FILL, 0);
-    EXPECT_EQ("typed", TextOf(hWndName));
+    EXPECT_EQ("typed", text_of(hWndName));
 
     Activate(ChildTitled("Form"));
     ::SendMessage(s_hWndMain, WM_COMMAND, ID_FORM_FILL, 0);
-    EXPECT_EQ("Filled by command", TextOf(hWndName));
+    EXPECT_EQ("Filled by command", text_of(hWndName));
 }
 
 TEST_F(DemoTest, ApplyReadsTheBoundControlsBack)
@@ -196,7 +139,7 @@ TEST_F(DemoTest, ApplyReadsTheBoundControlsBack)
     HWND hWndApply = FormControl(IDC_DEMO_APPLY);
     ::SendMessage(::GetParent(hWndApply), WM_COMMAND, MAKEWPARAM(IDC_DEMO_APPLY, BN_CLICKED),
                   reinterpret_cast<LPARAM>(hWndApply));
-    EXPECT_EQ("Hello Wine x7", TextOf(FormControl(IDC_DEMO_RESULT)));
+    EXPECT_EQ("Hello Wine x7", text_of(FormControl(IDC_DEMO_RESULT)));
     // The template's initial items.
     EXPECT_EQ(3, ::SendMessage(FormControl(IDC_DEMO_COLOUR), CB_GETCOUNT, 0, 0));
 }
@@ -204,17 +147,18 @@ TEST_F(DemoTest, ApplyReadsTheBoundControlsBack)
 TEST_F(DemoTest, TheModalDialogDisablesTheFrameAndHandsItsTextBack)
 {
     ::PostMessage(s_hWndMain, WM_COMMAND, ID_DEMO_DIALOG, 0);
-    HWND hWndDialog = WaitFor([] { return ::FindWindow("#32770", "Demo Dialog"); });
+    DWORD dwProcessId = s_process.dwProcessId;
+    HWND hWndDialog = wait_for([dwProcessId] { return find_dialog(dwProcessId, "Demo Dialog"); });
     ASSERT_NE(nullptr, hWndDialog);
     EXPECT_FALSE(::IsWindowEnabled(s_hWndMain));
-    EXPECT_EQ("hello", TextOf(::GetDlgItem(hWndDialog, IDC_DIALOG_TEXT)));
+    EXPECT_EQ("hello", text_of(::GetDlgItem(hWndDialog, IDC_DIALOG_TEXT)));
 
     ::SendMessage(::GetDlgItem(hWndDialog, IDC_DIALOG_TEXT), WM_SETTEXT, 0,
                   reinterpret_cast<LPARAM>("from the test"));
     ::PostMessage(hWndDialog, WM_COMMAND, IDOK, 0);
-    EXPECT_NE(nullptr, WaitFor([hWndDialog] { return ::IsWindow(hWndDialog) ? NULL : hWndDialog; }));
+    EXPECT_TRUE(wait_until([hWndDialog] { return !::IsWindow(hWndDialog); }));
     EXPECT_TRUE(::IsWindowEnabled(s_hWndMain));
-    EXPECT_EQ("Dialog said: from the test", TextOf(::GetDlgItem(s_hWndMain, AFX_IDW_STATUS_BAR)));
+    EXPECT_EQ("Dialog said: from the test", text_of(::GetDlgItem(s_hWndMain, AFX_IDW_STATUS_BAR)));
 }
 
 TEST_F(DemoTest, APictureOfTheScreenWithTheViewMenuOpen)
@@ -226,7 +170,7 @@ TEST_F(DemoTest, APictureOfTheScreenWithTheViewMenuOpen)
     ::SetForegroundWindow(s_hWndMain);
     ::PostMessage(s_hWndMain, WM_SYSCOMMAND, SC_KEYMENU, 'v');
     ::Sleep(1500);
-    EXPECT_TRUE(SaveScreen(g_strShotPath));
+    EXPECT_TRUE(save_screen(g_strShotPath));
     ::PostMessage(s_hWndMain, WM_CANCELMODE, 0, 0);
     ::PostMessage(s_hWndMain, WM_KEYDOWN, VK_ESCAPE, 0);
     ::Sleep(300);
@@ -246,10 +190,6 @@ TEST_F(DemoTest, ClosingTheMainWindowEndsTheProgram)
 int main(int argc, char** argv)
 {
     ::testing::InitGoogleTest(&argc, argv);
-    for (int i = 1; i < argc; ++i)
-    {
-        if (std::strncmp(argv[i], "--shot=", 7) == 0)
-            g_strShotPath = argv[i] + 7;
-    }
+    g_strShotPath = shot_path(argc, argv, g_strShotPath);
     return RUN_ALL_TESTS();
 }

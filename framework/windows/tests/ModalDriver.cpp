@@ -1,22 +1,10 @@
 #include "ModalDriver.h"
 
+#include "WindowDriver.h"
+
 namespace
 {
 ModalDriver* g_pActiveDriver = nullptr;
-// The text control of a message box.
-const int kMessageBoxTextId = 0xFFFF;
-
-BOOL CALLBACK FindBoxWindow(HWND hWnd, LPARAM lParam)
-{
-    char szClass[32];
-    if (::IsWindowVisible(hWnd) && ::GetClassNameA(hWnd, szClass, sizeof(szClass)) > 0 &&
-        lstrcmpA(szClass, "#32770") == 0 && ::GetDlgItem(hWnd, kMessageBoxTextId) != NULL)
-    {
-        *reinterpret_cast<HWND*>(lParam) = hWnd;
-        return FALSE;
-    }
-    return TRUE;
-}
 } // namespace
 
 ModalDriver::ModalDriver(std::vector<Step> steps) : m_steps(std::move(steps))
@@ -46,20 +34,15 @@ void CALLBACK ModalDriver::OnTimer(HWND, UINT, UINT_PTR, DWORD)
 
 HWND FindMessageBox()
 {
-    HWND hWndBox = NULL;
-    ::EnumThreadWindows(::GetCurrentThreadId(), FindBoxWindow, reinterpret_cast<LPARAM>(&hWndBox));
-    return hWndBox;
+    return windriver::find_message_box(0);
 }
 
 CString MessageBoxText(HWND hWndBox)
 {
-    char szText[512] = "";
-    ::GetDlgItemTextA(hWndBox, kMessageBoxTextId, szText, sizeof(szText));
-    return szText;
+    return windriver::message_box_text(hWndBox).c_str();
 }
 
 void PressButton(HWND hWndDialog, int nID)
 {
-    ::PostMessage(hWndDialog, WM_COMMAND, MAKEWPARAM(nID, BN_CLICKED),
-                  reinterpret_cast<LPARAM>(::GetDlgItem(hWndDialog, nID)));
+    windriver::press_button(hWndDialog, nID);
 }

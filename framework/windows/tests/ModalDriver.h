@@ -29,7 +29,7 @@ private:
     UINT_PTR m_nTimer = 0;
 };
 
-// A visible message box of this thread, or NULL.
+// A visible message box of this process, or NULL.
 HWND FindMessageBox();
 // The text a message box shows.
 CString MessageBoxText(HWND hWndBox);

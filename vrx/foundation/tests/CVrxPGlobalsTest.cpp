@@ -115,10 +115,17 @@ TEST(CVrxPGlobals, SmallFontIsTwoThirdsOfTheMenuFont)
 
 TEST(CVrxPGlobals, AnsiMenuFontBecomesTahomaWhereInstalled)
 {
+    NONCLIENTMETRICS metrics = {};
+    metrics.cbSize = sizeof(metrics);
+    ASSERT_TRUE(SystemParametersInfo(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0));
+    const BYTE menuCharSet = metrics.lfMenuFont.lfCharSet;
+    const bool bWestern = menuCharSet == ANSI_CHARSET || menuCharSet == DEFAULT_CHARSET ||
+                          menuCharSet == SYMBOL_CHARSET;
     LOGFONT regular = {};
     ASSERT_NE(0, VrxPGlobals().fontRegular.GetLogFont(&regular));
-    // The test prefix carries Wine's own Tahoma.
-    EXPECT_STREQ("Tahoma", regular.lfFaceName);
+    // The test prefix carries Wine's own Tahoma; a menu font of another
+    // character set (code page 936 gives GB2312) keeps its own face.
+    EXPECT_STREQ(bWestern ? "Tahoma" : metrics.lfMenuFont.lfFaceName, regular.lfFaceName);
     LOGFONT symbol = {};
     ASSERT_NE(0, VrxPGlobals().fontSymbol.GetLogFont(&symbol));
     EXPECT_STREQ("Marlett", symbol.lfFaceName);
