@@ -37,9 +37,6 @@ constexpr int kPacketTries = 10;
 constexpr int kBurnCommandCalls = 3;
 constexpr int kReadCommandCalls = 3;
 
-constexpr int kStatusClientUpload = 2;
-constexpr int kStatusTransfer = 4;
-constexpr int kStatusBurn = 5;
 constexpr uint32_t kPercent = 100;
 
 std::vector<uint8_t> inform_payload(std::size_t count, const ZimBlockEntry* entries, bool whole)
@@ -92,7 +89,7 @@ void UpgradeLink::reserve_data(uint32_t size)
 
 std::size_t UpgradeLink::send_client_image(bool dump)
 {
-  view_->show_status(kStatusClientUpload, 0, kPercent);
+  view_->show_status(kZimStatusSync, 0, kPercent);
   std::size_t header = dump ? 0 : kClientHeaderSize;
   std::size_t size = 0;
   if (!load_client(client_directory_ + (dump ? kDumpClientFile : kUpgradeClientFile), header, size)) {
@@ -274,7 +271,7 @@ bool UpgradeLink::download_data(bool zipped, std::size_t index)
     }
     sent += size;
     sequence = next_sequence(sequence);
-    view_->show_status(kStatusTransfer, sent, count);
+    view_->show_status(kZimStatusTransfer, sent, count);
   }
   channel_.print("\nEnd downloading!");
   return receive_end_of_transfer();
@@ -367,11 +364,11 @@ bool UpgradeLink::burn_flash()
     if (status == kBurnProgress) {
       uint8_t percent = 0;
       if (channel_.read_bytes(&percent, 1, kBurnPercentTimeoutMs)) {
-        view_->show_status(kStatusBurn, percent, kPercent);
+        view_->show_status(kZimStatusBurn, percent, kPercent);
       }
     } else if (status == kBurnDone) {
       channel_.print("\nBurning flash OK!\n\n");
-      view_->show_status(kStatusBurn, kPercent, kPercent);
+      view_->show_status(kZimStatusBurn, kPercent, kPercent);
       return true;
     } else if (status == kReplyError) {
       channel_.print("\nburning flash error!");
@@ -434,7 +431,7 @@ bool UpgradeLink::read_block(std::size_t index)
       continue;
     }
     done += size;
-    view_->show_status(kStatusTransfer, done, length);
+    view_->show_status(kZimStatusTransfer, done, length);
   }
   return true;
 }
@@ -444,7 +441,7 @@ bool UpgradeLink::dump_flash(uint32_t address, uint32_t length)
   if (length == 0) {
     return true;
   }
-  view_->show_status(kStatusTransfer, 0, length);
+  view_->show_status(kZimStatusTransfer, 0, length);
   channel_.flush_queue();
   if (!channel_.pause(kSettleMs)) {
     return false;
@@ -473,7 +470,7 @@ bool UpgradeLink::dump_flash(uint32_t address, uint32_t length)
       continue;
     }
     done += size;
-    view_->show_status(kStatusTransfer, done, length);
+    view_->show_status(kZimStatusTransfer, done, length);
   }
   return true;
 }

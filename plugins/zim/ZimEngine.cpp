@@ -20,7 +20,6 @@ constexpr int kBusyPolls = 1000;
 constexpr uint32_t kClientStartMs = 1000;
 constexpr int kClientStartWaits = 3;
 constexpr uint32_t kDumpStartMs = 1000;
-constexpr int kStatusBlockTable = 3;
 
 }  // namespace
 
@@ -404,9 +403,11 @@ void ZimEngine::run_client_running(ZimView& view)
     }
     print("start dumping ....\n");
     if (link_.dump_flash(kFlashMapAddress, dump_size_)) {
-      view.write_dump_file(link_.data(), dump_size_);
+      bool written = view.write_dump_file(link_.data(), dump_size_);
       view.OnCancelDump();
-      print("dumping completes successfully!\n");
+      if (written) {
+        print("dumping completes successfully!\n");
+      }
     }
     advance(kZimClientRunning, kZimIdle);
     return;
@@ -433,7 +434,7 @@ void ZimEngine::run_link_tested(ZimView& view)
     link_.clear_table();
     if (link_.collect_info()) {
       view.enable_block_upgrade();
-      view.show_status(kStatusBlockTable, 0, 0);
+      view.show_status(kZimStatusBlockTable, 0, 0);
     }
     advance(kZimLinkTested, kZimIdle);
     return;
@@ -458,8 +459,7 @@ void ZimEngine::run_blocks_chosen(ZimView& view)
   if (view.is_read_mode()) {
     for (std::size_t i = 0; i < count && running(); ++i) {
       print("\nstart dumping ....\n");
-      if (link_.read_block(i)) {
-        view.write_block_file(link_.data(), static_cast<unsigned>(i));
+      if (link_.read_block(i) && view.write_block_file(link_.data(), static_cast<unsigned>(i))) {
         print("dumping completes successfully!\n");
       }
     }

@@ -1,6 +1,14 @@
 #pragma once
 #include <cstdint>
 
+// Status types the engine reports through show_status.
+constexpr int kZimStatusIdle = 0;
+constexpr int kZimStatusReset = 1;
+constexpr int kZimStatusSync = 2;
+constexpr int kZimStatusBlockTable = 3;
+constexpr int kZimStatusTransfer = 4;
+constexpr int kZimStatusBurn = 5;
+
 // What the upgrade engine asks of zim's dialog about the operation it runs,
 // and how it reports. Every call comes from the engine's worker thread (the
 // operation flag also from the connector's thread): an implementation reads
@@ -20,11 +28,12 @@ public:
   // supply them (after telling the user).
   virtual bool read_zipped_image(uint8_t* buffer, uint32_t size) = 0;
   virtual bool read_block_file(uint8_t* buffer, uint32_t size, unsigned index) = 0;
-  virtual void write_dump_file(const uint8_t* buffer, uint32_t size) = 0;
-  virtual void write_block_file(const uint8_t* buffer, unsigned index) = 0;
+  // False when the file was not written whole (after telling the user).
+  virtual bool write_dump_file(const uint8_t* buffer, uint32_t size) = 0;
+  virtual bool write_block_file(const uint8_t* buffer, unsigned index) = 0;
 
-  // type 2: client upload starts; 3: block table collected; 4: bytes moved;
-  // 5: burn progress in percent.
+  // Sync: client upload starts; block table collected; transfer: bytes
+  // moved; burn: progress in percent.
   virtual void show_status(int type, uint32_t done, uint32_t total) = 0;
   virtual void enable_block_upgrade() = 0;
 

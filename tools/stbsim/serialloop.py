@@ -1,6 +1,13 @@
-"""Serial and control-socket I/O around a SetTopBox: one thread, one select loop."""
+"""Serial and control-socket I/O around a SetTopBox: one thread, one select loop.
+
+Paced to a line rate, the loop writes the target's bytes no faster than the
+line carries them, and reads the host's no faster either: the rest stays in
+the pty, so the host's writes back up as on a real line.
+"""
+import array
 import contextlib
 import errno
+import fcntl
 import os
 import select
 import socket
@@ -9,14 +16,27 @@ import time
 import tty
 
 from controlcommands import ControlCommands
+from linepacer import LinePacer
 
 READ_SIZE = 4096
 # The longest the loop sleeps: half-received requests are given up on time.
 MAX_WAIT = 0.2
 
 
+def bytes_waiting(port):
+    """How many received bytes the port holds unread."""
+    count = array.array("i", [0])
+    try:
+        fcntl.ioctl(port, termios.FIONREAD, count)
+    except OSError:
+        return 0  # a line that went: the next read reports it
+    return count[0]
+
+
 class SerialLoop:
-    def __init__(self, box, port_path, log, save_flash, control_path=None, control_port=None, host_end=None):
+    # pace: the line rate in baud, or None for a line as fast as the pty.
+    def __init__(self, box, port_path, log, save_flash, control_path=None, control_port=None, host_end=None,
+                 pace=None, clock=time.monotonic):
         self.box = box
         self.port_path = port_path
         self.log = log
@@ -26,6 +46,11 @@ class SerialLoop:
         self.running = False
         self._outgoing = bytearray()
         self._clients = {}
+        self.clock = clock
+        self._sending = LinePacer(pace) if pace else None
+        self._receiving = LinePacer(pace) if pace else None
+        # Bytes seen waiting in the port while the received side is paced.
+        self._incoming = 0
 
     def stop(self):
         self.running = False
@@ -42,7 +67,7 @@ class SerialLoop:
         self.log.write("serving %s" % self.port_path)
         try:
             while self.running:
-                self._loop_once(port, servers)
+                self.turn(port, servers)
         finally:
             for client in list(self._clients):
                 client.close()
@@ -53,30 +78,32 @@ class SerialLoop:
                     os.unlink(self.control_path)
             os.close(port)
 
-    def _loop_once(self, port, servers):
-        now = time.monotonic()
-        self._queue(self.box.poll(now))
+    def turn(self, port, servers):
+        """One pass of the loop: wait for the port, the sockets or the next
+        due time, then serve what is ready."""
+        now = self.clock()
+        self._queue(self.box.poll(now), now)
         due = self.box.next_time()
         wait = MAX_WAIT if due is None else min(MAX_WAIT, max(0.0, due - now))
-        readers = [port] + servers + list(self._clients)
-        writers = [port] if self._outgoing else []
+        readers = servers + list(self._clients)
+        if self._incoming == 0:
+            readers.append(port)
+        writers = []
+        if self._outgoing:
+            if self._sending is None or self._sending.due(now, len(self._outgoing)) > 0:
+                writers.append(port)
+            else:
+                wait = min(wait, self._sending.wait(now, len(self._outgoing)))
+        if self._incoming:
+            wait = min(wait, self._receiving.wait(now, self._incoming))
         readable, writable, _ = select.select(readers, writers, [], wait)
-        now = time.monotonic()
-        if port in readable:
-            try:
-                data = os.read(port, READ_SIZE)
-            except OSError as failure:
-                if failure.errno != errno.EIO:
-                    raise
-                data = b""
-            if not data:
-                self.log.write("the serial line closed")
-                self.running = False
+        now = self.clock()
+        if port in readable or self._incoming:
+            self._read(port, now)
+            if not self.running:
                 return
-            self.log.traffic("rx", data)
-            self._queue(self.box.feed(data, now))
         if port in writable:
-            self._write(port)
+            self._write(port, now)
         if self.box.hung_up and not self._outgoing:
             self.log.write("the target hangs up the line")
             self.running = False
@@ -87,14 +114,49 @@ class SerialLoop:
         for client in [c for c in readable if c in self._clients]:
             self._control_input(client, now)
 
-    def _queue(self, data):
+    def _read(self, port, now):
+        count = READ_SIZE
+        if self._receiving is not None:
+            if self._incoming == 0:
+                self._incoming = bytes_waiting(port)
+                self._receiving.start(now)
+            if self._incoming:
+                count = self._receiving.due(now, self._incoming)
+                if count == 0:
+                    return
+            else:
+                # Readable with nothing waiting: the read sees the hang-up, or
+                # at most one byte that came just now.
+                count = 1
+        try:
+            data = os.read(port, count)
+        except OSError as failure:
+            if failure.errno != errno.EIO:
+                raise
+            data = b""
+        if not data:
+            self.log.write("the serial line closed")
+            self.running = False
+            return
+        if self._receiving is not None:
+            self._receiving.take(len(data))
+            self._incoming = bytes_waiting(port)
+        self.log.traffic("rx", data)
+        self._queue(self.box.feed(data, now), now)
+
+    def _queue(self, data, now):
         if data:
             self.log.traffic("tx", data)
+            if self._sending is not None and not self._outgoing:
+                self._sending.start(now)
             self._outgoing += data
 
-    def _write(self, port):
+    def _write(self, port, now):
+        count = len(self._outgoing)
+        if self._sending is not None:
+            count = self._sending.due(now, count)
         try:
-            written = os.write(port, self._outgoing)
+            written = os.write(port, self._outgoing[:count])
         except BlockingIOError:
             return
         except OSError as failure:
@@ -104,6 +166,8 @@ class SerialLoop:
             self.running = False
             return
         del self._outgoing[:written]
+        if self._sending is not None:
+            self._sending.take(written)
 
     def _open_control(self):
         if not self.control_path:
@@ -137,5 +201,5 @@ class SerialLoop:
             pending[:] = rest
             self.log.write("control: %s" % line.decode(errors="replace"))
             reply, serial = self.commands.execute(line.decode(errors="replace"), now)
-            self._queue(serial)
+            self._queue(serial, now)
             client.sendall(reply.encode() + b"\n")

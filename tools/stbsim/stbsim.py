@@ -2,7 +2,7 @@
 """Plays a set-top box on the far end of a serial line (see README.md).
 
     stbsim.py --port /dev/pts/N [--flash image.bin] [--flash-out out.bin] [--log log.txt]
-              [--control /tmp/stb.sock] [--boot] [--big-endian]
+              [--control /tmp/stb.sock] [--boot] [--big-endian] [--pace BAUD]
     stbsim.py --control /tmp/stb.sock --command "reset"
 """
 import argparse
@@ -38,10 +38,14 @@ def parse_arguments(argv):
     parser.add_argument("--big-endian", action="store_true", help="'#' frames carry big-endian words")
     parser.add_argument("--sync-window", type=float, default=2.0, help="seconds the boot code offers the sync byte")
     parser.add_argument("--sync-interval", type=float, default=0.25, help="seconds between sync bytes")
+    parser.add_argument("--pace", type=int, metavar="BAUD",
+                        help="pace the target's side of the line to this rate, 10 bits a byte, both ways")
     parser.add_argument("--burn-step", type=float, default=0.02, help="seconds between burn progress reports")
     arguments = parser.parse_args(argv)
     if not arguments.command and not arguments.port:
         parser.error("--port is required")
+    if arguments.pace is not None and arguments.pace <= 0:
+        parser.error("--pace needs a positive rate")
     if arguments.command and not arguments.control:
         parser.error("--command needs --control")
     return arguments
@@ -82,7 +86,7 @@ def serve(arguments):
                     on_flash_written=save_after_burn, sync_window=arguments.sync_window,
                     sync_interval=arguments.sync_interval, burn_step=arguments.burn_step)
     loop = SerialLoop(box, arguments.port, log, save_flash, arguments.control, arguments.control_port,
-                      arguments.host_end)
+                      arguments.host_end, arguments.pace)
     for signal_number in (signal.SIGTERM, signal.SIGINT, signal.SIGHUP):
         signal.signal(signal_number, lambda number, frame: loop.stop())
     if arguments.boot:

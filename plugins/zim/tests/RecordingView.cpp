@@ -25,17 +25,25 @@ bool RecordingView::read_block_file(uint8_t* buffer, uint32_t size, unsigned ind
   return true;
 }
 
-void RecordingView::write_dump_file(const uint8_t* buffer, uint32_t size)
+bool RecordingView::write_dump_file(const uint8_t* buffer, uint32_t size)
 {
   std::lock_guard<std::mutex> lock(mutex_);
+  if (writes_fail) {
+    return false;
+  }
   dump_file_.assign(buffer, buffer + size);
+  return true;
 }
 
-void RecordingView::write_block_file(const uint8_t* buffer, unsigned index)
+bool RecordingView::write_block_file(const uint8_t* buffer, unsigned index)
 {
   uint32_t size = block_size ? block_size(index) : 0;
   std::lock_guard<std::mutex> lock(mutex_);
+  if (writes_fail) {
+    return false;
+  }
   written_blocks_[index].assign(buffer, buffer + size);
+  return true;
 }
 
 void RecordingView::show_status(int type, uint32_t done, uint32_t total)

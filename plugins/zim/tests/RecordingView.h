@@ -25,8 +25,8 @@ public:
 
   bool read_zipped_image(uint8_t* buffer, uint32_t size) override;
   bool read_block_file(uint8_t* buffer, uint32_t size, unsigned index) override;
-  void write_dump_file(const uint8_t* buffer, uint32_t size) override;
-  void write_block_file(const uint8_t* buffer, unsigned index) override;
+  bool write_dump_file(const uint8_t* buffer, uint32_t size) override;
+  bool write_block_file(const uint8_t* buffer, unsigned index) override;
 
   void show_status(int type, uint32_t done, uint32_t total) override;
   void enable_block_upgrade() override;
@@ -44,6 +44,8 @@ public:
   uint32_t uncompressed_size = 0;
   std::vector<uint8_t> zipped_image;
   std::map<unsigned, std::vector<uint8_t>> block_files;
+  // The dump and block files cannot be written.
+  std::atomic<bool> writes_fail{false};
   // Answers to "retry or not?", in order; Cancel when none is left.
   std::deque<bool> retry_answers;
   // Sizes of the blocks written back, by index (the engine's entries hold them).

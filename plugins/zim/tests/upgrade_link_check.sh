@@ -9,7 +9,7 @@ set -euo pipefail
 root=$1
 build=$2
 check=$3
-number=8
+number=4
 
 # shellcheck source=/dev/null
 . "$root/tools/wine-session.sh"

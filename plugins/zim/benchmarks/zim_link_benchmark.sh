@@ -1,0 +1,54 @@
+#!/usr/bin/env bash
+# Measures zim's whole-image upgrade and flash dump of 1 MB against the
+# simulated set-top box pacing its side of the line to 115,200 baud, 10 bits
+# a byte: serves COM10 in a Wine prefix of its own and runs
+# zim_link_benchmark.exe there. Not a test: it prints figures (each transfer
+# takes about a minute and a half).
+#
+#   zim_link_benchmark.sh BUILD
+set -euo pipefail
+root=$(cd "$(dirname "$0")/../../.." && pwd)
+build=$(cd "$1" && pwd)
+number=10
+baud=115200
+size=$((0x100000))
+
+# shellcheck source=/dev/null
+. "$root/tools/wine-session.sh"
+session="$build/zim-link-bench"
+mkdir -p "$session"
+wine_session_env "$session"
+work="$WINEPREFIX/zim-link-bench"
+flash_out="$work/flash-out.bin"
+image="$work/image.bin"
+
+stop_all() {
+  wine_stop_com_port "$number"
+  wine_session_stop
+  wineserver -w >/dev/null 2>&1 || true
+}
+trap stop_all EXIT
+
+# Leftovers of an interrupted run, in this prefix only.
+wine_stop_com_port "$number"
+wineserver -k >/dev/null 2>&1 || true
+wineserver -w >/dev/null 2>&1 || true
+mkdir -p "$work"
+rm -f "$flash_out" "$image" "$image.gz" "$work/dump.bin"
+# Random bytes: gzip cannot shrink them, so the upgrade moves a full 1 MB.
+head -c "$size" /dev/urandom >"$image"
+gzip -kf "$image"
+wine_serve_com_port "$number" --pace "$baud" --flash-size "$size" --flash-out "$flash_out"
+wine_session_start "$session"
+
+to_windows() { printf 'Z:%s' "$1" | sed 's|/|\\|g'; }
+status=0
+WINEPATH="$(to_windows "$build/dist")" timeout 900 wine "$build/test-bin/zim_link_benchmark.exe" "COM$number" \
+  "$baud" "$(to_windows "$image")" "$(to_windows "$image.gz")" "$(to_windows "$work/dump.bin")" || status=$?
+if [ $status -eq 0 ]; then
+  cmp "$image" "$flash_out" || { echo "the simulator's flash differs from the image"; status=1; }
+fi
+if [ $status -ne 0 ]; then
+  tail -n 40 "$WINEPREFIX/stbsim/com$number/stbsim.log" || true
+fi
+exit $status
