@@ -103,3 +103,34 @@ wine_serve_com_port() {
 wine_stop_com_port() {
   "$KORVO_ROOT/tools/stbsim/serial-pair.sh" stop "$1" >/dev/null 2>&1 || true
 }
+
+# The Windows path Wine gives a Unix path (drive Z: is the root).
+windows_path() { printf 'Z:%s' "$1" | sed 's|/|\\|g'; }
+
+# A Wine session of a check's own in SESSION, whose COM<n> is answered by the
+# simulated set-top box (extra arguments go to it). Leftovers of an
+# interrupted run in this prefix are ended first, and everything ends when
+# the calling script exits. SESSION/wine-run runs a program of BUILD there.
+wine_serving_session_start() {  # BUILD SESSION NUMBER [stbsim options]
+  local build=$1 session=$2
+  KORVO_SERVED_PORT=$3
+  shift 3
+  wine_session_env "$session"
+  trap wine_serving_session_stop EXIT
+  wine_serving_session_stop
+  wine_serve_com_port "$KORVO_SERVED_PORT" "$@"
+  wine_session_start "$session"
+  cat >"$session/wine-run" <<RUNNER
+#!/bin/sh
+export WINEPREFIX='$WINEPREFIX' WINEARCH=win32 WINEDEBUG='$WINEDEBUG' WINEDLLOVERRIDES='$WINEDLLOVERRIDES'
+export WINEPATH='$(windows_path "$build/dist")'
+exec wine "\$@"
+RUNNER
+  chmod +x "$session/wine-run"
+}
+
+wine_serving_session_stop() {
+  wine_stop_com_port "$KORVO_SERVED_PORT"
+  wine_session_stop
+  wineserver -w >/dev/null 2>&1 || true
+}

@@ -13,21 +13,7 @@ number=6
 # shellcheck source=/dev/null
 . "$root/tools/wine-session.sh"
 session="$build/portlink-korvo-bench"
-wine_session_env "$session"
-
-stop_all() {
-  wine_stop_com_port "$number"
-  wine_session_stop
-  wineserver -w >/dev/null 2>&1 || true
-}
-trap stop_all EXIT
-
-wine_stop_com_port "$number"
-wineserver -k >/dev/null 2>&1 || true
-wineserver -w >/dev/null 2>&1 || true
-wine_serve_com_port "$number"
-wine_session_start "$session"
+wine_serving_session_start "$build" "$session" "$number"
 
 cd "$build/test-bin"
-WINEPATH="Z:$(printf '%s' "$build/dist" | sed 's|/|\\|g')" KORVO_TEST_PORT="COM$number" \
-  timeout 900 wine portlink_korvo_benchmark.exe "$bytes"
+KORVO_TEST_PORT="COM$number" timeout 900 "$session/wine-run" portlink_korvo_benchmark.exe "$bytes"

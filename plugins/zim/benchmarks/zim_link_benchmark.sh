@@ -16,35 +16,21 @@ size=$((0x100000))
 # shellcheck source=/dev/null
 . "$root/tools/wine-session.sh"
 session="$build/zim-link-bench"
-mkdir -p "$session"
 wine_session_env "$session"
 work="$WINEPREFIX/zim-link-bench"
 flash_out="$work/flash-out.bin"
 image="$work/image.bin"
 
-stop_all() {
-  wine_stop_com_port "$number"
-  wine_session_stop
-  wineserver -w >/dev/null 2>&1 || true
-}
-trap stop_all EXIT
-
-# Leftovers of an interrupted run, in this prefix only.
-wine_stop_com_port "$number"
-wineserver -k >/dev/null 2>&1 || true
-wineserver -w >/dev/null 2>&1 || true
 mkdir -p "$work"
 rm -f "$flash_out" "$image" "$image.gz" "$work/dump.bin"
 # Random bytes: gzip cannot shrink them, so the upgrade moves a full 1 MB.
 head -c "$size" /dev/urandom >"$image"
 gzip -kf "$image"
-wine_serve_com_port "$number" --pace "$baud" --flash-size "$size" --flash-out "$flash_out"
-wine_session_start "$session"
+wine_serving_session_start "$build" "$session" "$number" --pace "$baud" --flash-size "$size" --flash-out "$flash_out"
 
-to_windows() { printf 'Z:%s' "$1" | sed 's|/|\\|g'; }
 status=0
-WINEPATH="$(to_windows "$build/dist")" timeout 900 wine "$build/test-bin/zim_link_benchmark.exe" "COM$number" \
-  "$baud" "$(to_windows "$image")" "$(to_windows "$image.gz")" "$(to_windows "$work/dump.bin")" || status=$?
+timeout 900 "$session/wine-run" "$build/test-bin/zim_link_benchmark.exe" "COM$number" \
+  "$baud" "$(windows_path "$image")" "$(windows_path "$image.gz")" "$(windows_path "$work/dump.bin")" || status=$?
 if [ $status -eq 0 ]; then
   cmp "$image" "$flash_out" || { echo "the simulator's flash differs from the image"; status=1; }
 fi

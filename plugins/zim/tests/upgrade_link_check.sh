@@ -33,10 +33,9 @@ wine_serve_com_port "$number" --flash-out "$flash_out"
 wineserver -p >/dev/null 2>&1 </dev/null
 wine_prefix_create
 
-to_windows() { printf 'Z:%s' "$1" | sed 's|/|\\|g'; }
 run_check() {  # run_check FILTER
-  WINEPATH="$(to_windows "$build/dist")" KORVO_TEST_PORT="COM$number" KORVO_TEST_DUMP="$(to_windows "$dump")" \
-    KORVO_TEST_IMAGE="$(to_windows "$image")" KORVO_TEST_IMAGE_GZ="$(to_windows "$image.gz")" \
+  WINEPATH="$(windows_path "$build/dist")" KORVO_TEST_PORT="COM$number" KORVO_TEST_DUMP="$(windows_path "$dump")" \
+    KORVO_TEST_IMAGE="$(windows_path "$image")" KORVO_TEST_IMAGE_GZ="$(windows_path "$image.gz")" \
     timeout 270 wine "$check" --gtest_filter="$1"
 }
 

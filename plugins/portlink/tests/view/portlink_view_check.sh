@@ -15,32 +15,8 @@ number=8
 # shellcheck source=/dev/null
 . "$root/tools/wine-session.sh"
 session="$build/portlink-view-check"
-wine_session_env "$session"
+wine_serving_session_start "$build" "$session" "$number"
 state="$WINEPREFIX/stbsim/com$number"
-
-stop_all() {
-  wine_stop_com_port "$number"
-  wine_session_stop
-  wineserver -w >/dev/null 2>&1 || true
-}
-trap stop_all EXIT
-
-# Leftovers of an interrupted run of this check, in this prefix only.
-wine_stop_com_port "$number"
-wineserver -k >/dev/null 2>&1 || true
-wineserver -w >/dev/null 2>&1 || true
-wine_serve_com_port "$number"
-wine_session_start "$session"
-
-windows_path() { printf 'Z:%s' "$1" | sed 's|/|\\|g'; }
-# The desktop runner takes a script that runs Wine in the right prefix.
-cat >"$session/wine-run" <<EOF
-#!/bin/sh
-export WINEPREFIX='$WINEPREFIX' WINEARCH=win32 WINEDEBUG='$WINEDEBUG' WINEDLLOVERRIDES='$WINEDLLOVERRIDES'
-export WINEPATH='$(windows_path "$build/dist")'
-exec wine "\$@"
-EOF
-chmod +x "$session/wine-run"
 
 bin=$(dirname "$check")
 export KORVO_TEST_PORT="COM$number" KORVO_TEST_SIM_LOG="$(windows_path "$state/stbsim.log")"

@@ -17,32 +17,17 @@ control_port=47005
 # shellcheck source=/dev/null
 . "$root/tools/wine-session.sh"
 session="$build/zim-view-check"
-wine_session_env "$session"
 work="$session/work"
 results="$session/results"
+wine_serving_session_start "$build" "$session" "$number" --control-port "$control_port" --burn-step 0.002
 
-stop_all() {
-  wine_stop_com_port "$number"
-  wine_session_stop
-  wineserver -w >/dev/null 2>&1 || true
-}
-trap stop_all EXIT
-
-# Leftovers of an interrupted run of this check, in this prefix only.
-wine_stop_com_port "$number"
-wineserver -k >/dev/null 2>&1 || true
-wineserver -w >/dev/null 2>&1 || true
-wine_serve_com_port "$number" --control-port "$control_port" --burn-step 0.002
-wine_session_start "$session"
-
-windows_path() { printf 'Z:%s' "$1" | sed 's|/|\\|g'; }
 rm -rf "$results" "$work"
 mkdir -p "$results" "$work" "$build/artifacts"
 status=0
 xml="$results/zim.xml"
-WINEPATH="$(windows_path "$build/dist")" KORVO_TEST_PORT="COM$number" KORVO_TEST_CONTROL="$control_port" \
+KORVO_TEST_PORT="COM$number" KORVO_TEST_CONTROL="$control_port" \
   KORVO_TEST_WORK="$(windows_path "$work")" KORVO_TEST_WORK_UNIX="$work" \
-  timeout 900 wine explorer /desktop=zimview,1024x768 "$driver" --gtest_filter="$filter" \
+  timeout 900 "$session/wine-run" explorer /desktop=zimview,1024x768 "$driver" --gtest_filter="$filter" \
     --shot="$(windows_path "$results/zim.bmp")" --gtest_output="xml:$(windows_path "$xml")" \
     >/dev/null 2>&1 || true
 if [ ! -f "$xml" ]; then
