@@ -107,15 +107,22 @@ TEST_F(BarListMenuTest, ABarItemShowsAndHidesItsBar)
     EXPECT_FALSE(frame.OnCmdMsg(paneId, CN_COMMAND, nullptr, nullptr)) << "the items end with the command";
 }
 
+// One key a tick once the menu shows, the first tick left to the menu's loop
+// to start: keys posted all at once were seen lost under load.
 void CALLBACK ChooseSecondBar(HWND, UINT, UINT_PTR nTimer, DWORD)
 {
-    HWND hMenu = ::FindWindowEx(NULL, NULL, "#32768", nullptr);
-    if (hMenu == NULL || !::IsWindowVisible(hMenu))
+    static const WPARAM s_keys[] = {0, VK_DOWN, VK_DOWN, VK_RETURN};
+    static size_t s_nStep = 0;
+    HWND hMenuWnd = ::FindWindowEx(NULL, NULL, "#32768", nullptr);
+    if (hMenuWnd == NULL || !::IsWindowVisible(hMenuWnd))
         return;
-    ::KillTimer(NULL, nTimer);
-    ::PostMessage(hMenu, WM_KEYDOWN, VK_DOWN, 0);
-    ::PostMessage(hMenu, WM_KEYDOWN, VK_DOWN, 0);
-    ::PostMessage(hMenu, WM_KEYDOWN, VK_RETURN, 0);
+    if (s_keys[s_nStep] != 0)
+        ::PostMessage(hMenuWnd, WM_KEYDOWN, s_keys[s_nStep], 0);
+    if (++s_nStep == sizeof(s_keys) / sizeof(s_keys[0]))
+    {
+        s_nStep = 0;
+        ::KillTimer(NULL, nTimer);
+    }
 }
 
 TEST_F(BarListMenuTest, ARightClickOnTheToolbarOffersTheBars)
@@ -123,7 +130,7 @@ TEST_F(BarListMenuTest, ARightClickOnTheToolbarOffersTheBars)
     ::SetForegroundWindow(frame.GetSafeHwnd());
     CRect rect;
     toolBar.GetWindowRect(&rect);
-    const UINT_PTR nTimer = ::SetTimer(NULL, 0, 200, ChooseSecondBar);
+    const UINT_PTR nTimer = ::SetTimer(NULL, 0, 100, ChooseSecondBar);
     toolBar.SendMessage(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(toolBar.GetSafeHwnd()),
                         MAKELPARAM(rect.left + 5, rect.top + 5));
     ::KillTimer(NULL, nTimer);
