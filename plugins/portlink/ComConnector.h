@@ -26,7 +26,8 @@ class ComConnector : public Component {
 public:
   // The largest single send, its frame header included.
   static constexpr uint32_t kSendBufferSize = 0xA00000;
-  static constexpr uint32_t kReceiveSize = 1024;
+  // Reads take whatever has come, so a flood arrives in large pieces.
+  static constexpr uint32_t kReceiveSize = 0x10000;
   // Small sends (typed keys) go out in small pieces with pauses.
   static constexpr uint32_t kSmallSendLimit = 100;
   static constexpr uint32_t kSmallPiece = 7;

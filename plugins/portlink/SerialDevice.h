@@ -14,8 +14,9 @@ public:
 
   // Bytes written; fewer than asked on a time-out, an error or a closed port.
   virtual uint32_t write(const uint8_t* bytes, uint32_t count, int32_t timeout_ms) = 0;
-  // Bytes read; 0 on a time-out, a cancel, an error or a closed port (which
-  // first waits the time-out, 100 ms for kNoTimeLimit).
+  // Waits for the first byte, then takes it and what else has come, up to
+  // size. 0 on a time-out, a cancel, an error or a closed port (which first
+  // waits the time-out, 100 ms for kNoTimeLimit).
   virtual uint32_t read(uint8_t* buffer, uint32_t size, int32_t timeout_ms) = 0;
   // Breaks a waiting read; a cancel that comes before the read starts still
   // breaks it.

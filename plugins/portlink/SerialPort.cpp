@@ -1,6 +1,7 @@
 #include "SerialPort.h"
 #include "app/AfxMessageBox.h"
 #include <setupapi.h>
+#include <algorithm>
 #include <cstddef>
 #include <string>
 
@@ -115,32 +116,65 @@ uint32_t SerialPort::read(uint8_t* buffer, uint32_t size, int32_t timeout_ms)
     SectionGuard guard(read_lock_);
     HANDLE handle = handle_;
     if (handle != nullptr) {
-      ResetEvent(read_overlapped_.hEvent);
-      DWORD got = 0;
-      if (ReadFile(handle, buffer, size, &got, &read_overlapped_)) {
-        return got;
-      }
-      if (GetLastError() != ERROR_IO_PENDING) {
-        rest_after_failed_read(timeout_ms);
+      if (size == 0) {
         return 0;
       }
-      HANDLE events[] = {read_overlapped_.hEvent, cancel_event_, closing_event_};
-      DWORD woken = WaitForMultipleObjects(3, events, FALSE, wait_time(timeout_ms));
-      if (woken == WAIT_OBJECT_0) {
-        if (GetOverlappedResult(handle, &read_overlapped_, &got, FALSE)) {
-          return got;
+      // What has come already is taken at once; otherwise the first byte is
+      // awaited and what came with it taken too. A read that waits for the
+      // line to go quiet would add that wait to every reply.
+      uint32_t got = read_waiting(handle, buffer, size);
+      if (got == 0) {
+        got = overlapped_read(handle, buffer, 1, timeout_ms);
+        if (got == 1) {
+          got += read_waiting(handle, buffer + 1, size - 1);
         }
-        rest_after_failed_read(timeout_ms);
-        return 0;
       }
-      if (woken == WAIT_OBJECT_0 + 1) {
+      if (got > 0) {
+        // The worker looks at its state after every read that brought bytes.
         ResetEvent(cancel_event_);
       }
-      return cancel_operation(handle, read_overlapped_);
+      return got;
     }
   }
   wait_on_closed_port(timeout_ms);
   return 0;
+}
+
+uint32_t SerialPort::read_waiting(HANDLE handle, uint8_t* buffer, uint32_t size)
+{
+  DWORD errors = 0;
+  COMSTAT status = {};
+  if (size == 0 || !ClearCommError(handle, &errors, &status) || status.cbInQue == 0) {
+    return 0;
+  }
+  // The bytes are there: the read ends at once, so no time-out is needed.
+  return overlapped_read(handle, buffer, std::min<uint32_t>(size, status.cbInQue), kNoTimeLimit);
+}
+
+uint32_t SerialPort::overlapped_read(HANDLE handle, uint8_t* buffer, uint32_t count, int32_t timeout_ms)
+{
+  ResetEvent(read_overlapped_.hEvent);
+  DWORD got = 0;
+  if (ReadFile(handle, buffer, count, &got, &read_overlapped_)) {
+    return got;
+  }
+  if (GetLastError() != ERROR_IO_PENDING) {
+    rest_after_failed_read(timeout_ms);
+    return 0;
+  }
+  HANDLE events[] = {read_overlapped_.hEvent, cancel_event_, closing_event_};
+  DWORD woken = WaitForMultipleObjects(3, events, FALSE, wait_time(timeout_ms));
+  if (woken == WAIT_OBJECT_0) {
+    if (GetOverlappedResult(handle, &read_overlapped_, &got, FALSE)) {
+      return got;
+    }
+    rest_after_failed_read(timeout_ms);
+    return 0;
+  }
+  if (woken == WAIT_OBJECT_0 + 1) {
+    ResetEvent(cancel_event_);
+  }
+  return cancel_operation(handle, read_overlapped_);
 }
 
 void SerialPort::rest_after_failed_read(int32_t timeout_ms)
@@ -315,7 +349,8 @@ bool SerialPort::configure(HANDLE handle, const PortInfo& port)
   if (!SetCommState(handle, &settings)) {
     return false;
   }
-  // A read waits for the first byte, then returns once the line is quiet for 1 ms.
+  // Reads ask for one byte or for bytes that have come, so the interval
+  // time-out never holds one back.
   COMMTIMEOUTS timeouts = {};
   timeouts.ReadIntervalTimeout = 1;
   return SetCommTimeouts(handle, &timeouts) && SetupComm(handle, kInputQueueSize, kOutputQueueSize) &&

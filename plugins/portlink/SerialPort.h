@@ -7,7 +7,7 @@
 constexpr char kSetupDevicesFailedText[] = "SetupDiGetClassDevs failed.";
 
 // A Windows COM port with overlapped I/O: 8 data bits, no parity, one stop
-// bit, and reads that return once the line has been quiet for 1 ms.
+// bit, and reads that return as soon as bytes have come.
 class SerialPort : public SerialDevice {
 public:
   static constexpr DWORD kInputQueueSize = 2048;
@@ -38,6 +38,11 @@ private:
   bool configure(HANDLE handle, const PortInfo& port);
   // The entry of the open (or last opened) port, null when there is none.
   const PortInfo* current_port() const;
+  // Takes up to size of the bytes that have come already; 0 when none has.
+  uint32_t read_waiting(HANDLE handle, uint8_t* buffer, uint32_t size);
+  // One overlapped read of count bytes, broken off by a cancel, the closing
+  // or the time-out.
+  uint32_t overlapped_read(HANDLE handle, uint8_t* buffer, uint32_t count, int32_t timeout_ms);
   // After a read that failed (a device that hung up fails every read at
   // once): waits as on a closed port, unless a cancel or the closing comes.
   void rest_after_failed_read(int32_t timeout_ms);

@@ -14,6 +14,7 @@
 #include <cstdlib>
 #include <string>
 #include <thread>
+#include <vector>
 
 namespace {
 
@@ -90,6 +91,25 @@ TEST(SerialPortOnALine, CancelBreaksAWaitingReadEvenWhenItCameFirst)
   port.cancel();
   uint8_t buffer[16];
   EXPECT_EQ(0u, port.read(buffer, sizeof buffer, kNoTimeLimit));
+  port.close();
+}
+
+TEST(SerialPortOnALine, AReadTakesEverythingThatHasCome)
+{
+  SerialPort port;
+  int index = index_of(port, environment("KORVO_TEST_PORT"));
+  ASSERT_GE(index, 0);
+  ASSERT_TRUE(port.open(static_cast<uint8_t>(index)));
+  const std::string typed = "flood 3000\r";
+  port.write(reinterpret_cast<const uint8_t*>(typed.data()), static_cast<uint32_t>(typed.size()), 1000);
+  std::vector<uint8_t> buffer(0x10000);
+  uint32_t first = port.read(buffer.data(), 1, 2000);
+  ASSERT_EQ(1u, first);
+  Sleep(1000);
+  uint32_t got = port.read(buffer.data() + 1, static_cast<uint32_t>(buffer.size() - 1), 1000);
+  std::string received(buffer.begin(), buffer.begin() + 1 + got);
+  EXPECT_NE(std::string::npos, received.find("flood done\r\nstb> ")) << got << " bytes in the second read";
+  EXPECT_EQ(0u, port.read(buffer.data(), static_cast<uint32_t>(buffer.size()), 100));
   port.close();
 }
 
