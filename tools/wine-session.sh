@@ -21,8 +21,28 @@ wine_session_env() {
   fi
 }
 
+# An X display for Wine: the one given, or an Xvfb of the session's own
+# (always with KORVO_OWN_DISPLAY). Making a prefix needs one too: without it
+# the prefix's set-up waits for ever.
+wine_display_start() {
+  if [ -n "${KORVO_XVFB_PID:-}" ]; then
+    return
+  fi
+  if [ -z "${DISPLAY:-}" ] || [ -n "${KORVO_OWN_DISPLAY:-}" ]; then
+    local fd_file
+    fd_file=$(mktemp)
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fd_file" >/dev/null 2>&1 &
+    KORVO_XVFB_PID=$!
+    local tries=0
+    while [ ! -s "$fd_file" ] && [ $tries -lt 100 ]; do sleep 0.1; tries=$((tries + 1)); done
+    export DISPLAY=":$(cat "$fd_file")"
+    rm -f "$fd_file"
+  fi
+}
+
 wine_prefix_create() {
   if [ ! -f "$WINEPREFIX/.korvo-ready" ]; then
+    wine_display_start
     wineboot -i >/dev/null 2>&1 </dev/null
     # Without a window manager, hiding a managed top-level window waits 2 s
     # for an answer that never comes; Wine then draws the frames itself.
@@ -45,17 +65,7 @@ wine_prefix_create() {
 
 wine_session_start() {
   wine_session_env "$1"
-  KORVO_XVFB_PID=
-  if [ -z "${DISPLAY:-}" ] || [ -n "${KORVO_OWN_DISPLAY:-}" ]; then
-    local fd_file
-    fd_file=$(mktemp)
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fd_file" >/dev/null 2>&1 &
-    KORVO_XVFB_PID=$!
-    local tries=0
-    while [ ! -s "$fd_file" ] && [ $tries -lt 100 ]; do sleep 0.1; tries=$((tries + 1)); done
-    export DISPLAY=":$(cat "$fd_file")"
-    rm -f "$fd_file"
-  fi
+  wine_display_start
   mkdir -p "$WINEPREFIX"
   # Output to /dev/null: a wineserver holding our pipe would keep callers waiting.
   wineserver -p >/dev/null 2>&1 </dev/null
@@ -71,6 +81,8 @@ wine_session_stop() {
   wineserver -k >/dev/null 2>&1 || true
   if [ -n "${KORVO_XVFB_PID:-}" ]; then
     kill "$KORVO_XVFB_PID" 2>/dev/null || true
+    KORVO_XVFB_PID=
+    unset DISPLAY
   fi
 }
 
