@@ -2,18 +2,15 @@
 // templates join the framework's resource chain while it is loaded.
 #include "CPortlink.h"
 #include "HostSystem.h"
-#include "PluginInterface.h"
+#include "PluginExports.h"
+#include "PluginView.h"
 #include "app/ExtensionDllMain.h"
 #include "frames/CView.h"
-#include "frames/FrameIds.h"
 #include "windows/FrameworkMessages.h"
-#include <type_traits>
 
 namespace {
 
 constexpr char kPortlinkTitle[] = "COM connection";
-// The style korvo gives every plug-in's view: WS_CHILD, WS_VISIBLE, WS_BORDER.
-constexpr DWORD kViewStyle = 0x50800000;
 
 AFX_EXTENSION_MODULE extensionModule;
 bool viewCreated = false;
@@ -25,14 +22,13 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE hInstance, DWORD dwReason, LPVOID)
   return AfxExtensionDllMain(extensionModule, hInstance, dwReason);
 }
 
-extern "C" __declspec(dllexport) int32_t dll_init(CWnd* child, HostSystem* system)
+int32_t dll_init(CWnd* child, HostSystem* system)
 {
   if (viewCreated) {
     return 1;
   }
-  // A view that cannot be created has deleted itself.
-  CPortlink* view = new CPortlink(system);
-  if (!view->Create(NULL, NULL, kViewStyle, CRect(0, 0, 0, 0), child, AFX_IDW_PANE_FIRST, NULL)) {
+  CPortlink* view = create_plugin_view<CPortlink>(child, system);
+  if (view == nullptr) {
     return 0;
   }
   viewCreated = true;
@@ -42,21 +38,17 @@ extern "C" __declspec(dllexport) int32_t dll_init(CWnd* child, HostSystem* syste
   return 1;
 }
 
-extern "C" __declspec(dllexport) void dll_deinit()
+void dll_deinit()
 {
 }
 
-extern "C" __declspec(dllexport) const char* dll_get_title()
+const char* dll_get_title()
 {
   return kPortlinkTitle;
 }
 
-extern "C" __declspec(dllexport) int32_t dll_is_gui()
+int32_t dll_is_gui()
 {
   return 1;
 }
 
-static_assert(std::is_same_v<decltype(&dll_init), DllInitFunction>);
-static_assert(std::is_same_v<decltype(&dll_deinit), DllDeinitFunction>);
-static_assert(std::is_same_v<decltype(&dll_get_title), DllGetTitleFunction>);
-static_assert(std::is_same_v<decltype(&dll_is_gui), DllIsGuiFunction>);
