@@ -52,6 +52,17 @@ bool TooltipWnd::create(CWnd* owner)
   return true;
 }
 
+bool TooltipWnd::create_for_controls(CWnd* dialog, const ControlTip* tips, std::size_t count)
+{
+  if (!create(dialog))
+    return false;
+  set_tip_width(kControlTipWidth);
+  set_back_color(kControlTipBackColor);
+  for (std::size_t i = 0; i < count; ++i)
+    add_tool(dialog->GetDlgItem(tips[i].id), tips[i].text, nullptr, 0);
+  return true;
+}
+
 bool TooltipWnd::get_status_font(LOGFONT& font)
 {
   NONCLIENTMETRICSA metrics = {};

@@ -1,6 +1,7 @@
 #pragma once
 #include "TooltipLayout.h"
 #include "windows/CWnd.h"
+#include <cstddef>
 #include <memory>
 #include <string>
 #include <vector>
@@ -9,6 +10,15 @@
 constexpr COLORREF kTooltipSystemColor = 0xFF000000;
 // The DrawText flags of the tip's text.
 constexpr UINT kTooltipTextFormat = DT_NOPREFIX | DT_EXTERNALLEADING | DT_EXPANDTABS | DT_WORDBREAK;
+// The plug-in dialogs' tips: 200 pixels wide, on light green.
+constexpr int kControlTipWidth = 200;
+constexpr COLORREF kControlTipBackColor = 0xACF7BB;
+
+// A dialog control and the text of its tip.
+struct ControlTip {
+  int id;
+  const char* text;
+};
 
 // The balloon tip of the plug-ins' dialogs: a topmost pop-up that shows the
 // text of the control under the cursor after a delay, next to the cursor, and
@@ -27,6 +37,9 @@ public:
   ~TooltipWnd() override;
 
   bool create(CWnd* owner);
+  // Creates the tip over a dialog in the plug-ins' look, with a tool for
+  // each of the controls.
+  bool create_for_controls(CWnd* dialog, const ControlTip* tips, std::size_t count);
   // text: the tool's text, or LPSTR_TEXTCALLBACK to ask the owner
   // (TTN_NEEDTEXT). rect: in the control's client coordinates, or null for
   // the control's whole window.

@@ -24,8 +24,6 @@ enum Request { kRequestCancelDump, kRequestConnect, kRequestExit, kRequestEnable
 constexpr uint32_t kDumpSizes[] = {0x80000, 0x100000, 0x200000, 0x400000, 0x800000, 0x1000000, 0x2000000};
 const char* const kDumpSizeNames[] = {"512K", "1M", "2M", "4M", "8M", "16M", "32M"};
 constexpr char kAllFilesFilter[] = "All Files (*.*)\0*.*\0";
-constexpr int kTooltipWidth = 200;
-constexpr COLORREF kTooltipBackColor = 0xACF7BB;
 constexpr int kQueueDrops = 100;
 constexpr UINT kWorkerBoxFlags = MB_TOPMOST | MB_SETFOREGROUND;
 
@@ -35,11 +33,7 @@ const int kWholeGroup[] = {IDC_UPGRADE_GROUP, IDC_IMAGE_PATH_LABEL, IDC_IMAGE_PA
                            IDC_START, IDC_EXIT, IDC_BROWSE_IMAGE};
 const int kBlockGroup[] = {IDC_BLOCK_GROUP, IDC_CONNECT, IDC_UPGRADE_BLOCK, IDC_READ_BLOCK};
 
-struct Tip {
-  int id;
-  const char* text;
-};
-const Tip kTips[] = {
+const ControlTip kTips[] = {
     {IDC_IMAGE_PATH, "Select a flash binary file..."},
     {IDC_START, "Press start to prepare for an upgrade transfer."},
     {IDC_EXIT, "Press exit to stop this transfer."},
@@ -175,14 +169,7 @@ void CZimDialog::apply_function_list()
 
 void CZimDialog::add_tooltips()
 {
-  if (!m_tooltip.create(this)) {
-    return;
-  }
-  m_tooltip.set_tip_width(kTooltipWidth);
-  m_tooltip.set_back_color(kTooltipBackColor);
-  for (const Tip& tip : kTips) {
-    m_tooltip.add_tool(GetDlgItem(tip.id), tip.text, nullptr, 0);
-  }
+  m_tooltip.create_for_controls(this, kTips, std::size(kTips));
 }
 
 BOOL CZimDialog::PreTranslateMessage(MSG* pMsg)

@@ -23,15 +23,8 @@ END_MESSAGE_MAP()
 
 namespace {
 
-constexpr COLORREF kTipBackColor = 0xACF7BB;
-constexpr int kTipWidth = 200;
 constexpr char kSourceFilter[] = "xls files (*.xls)\0*.xls\0All Files (*.*)\0*.*\0";
 constexpr char kTargetFilter[] = "BIN files(*.bin)|*.bin|All   files   (*.*)|*.*||";
-
-struct ControlTip {
-  int id;
-  const char* text;
-};
 
 constexpr ControlTip kControlTips[] = {
   {IDC_BROWSE_SOURCE, "Please select source .xls file you wanna generate into preset."},
@@ -97,13 +90,7 @@ void CPresetDialog::fill_projects()
 void CPresetDialog::add_tooltips()
 {
   EnableToolTips(TRUE);
-  if (!tooltip_.create(this))
-    return;
-  tooltip_.set_enabled(true);
-  tooltip_.set_tip_width(kTipWidth);
-  tooltip_.set_back_color(kTipBackColor);
-  for (const ControlTip& tip : kControlTips)
-    tooltip_.add_tool(GetDlgItem(tip.id), tip.text, nullptr, 0);
+  tooltip_.create_for_controls(this, kControlTips, std::size(kControlTips));
 }
 
 BOOL CPresetDialog::PreTranslateMessage(MSG* message)

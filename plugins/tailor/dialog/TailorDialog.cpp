@@ -27,17 +27,10 @@ END_MESSAGE_MAP()
 
 namespace {
 
-const COLORREF kTipBackColor = 0xACF7BB;
-const int kTipWidth = 200;
 const char kImageFilter[] = "bin files (*.bin)\0*.bin\0All Files (*.*)\0*.*\0";
 const char kScriptFilter[] = "cfg files (*.cfg)\0*.cfg\0All Files (*.*)\0*.*\0";
 const char kExportFilter[] = "cfg bin files (*.bin)|*.bin|All Files (*.*)|*.*||";
 const int kGridCellStyle = WS_CHILD | WS_VISIBLE | SS_SUNKEN | SS_CENTER;
-
-struct ControlTip {
-  int id;
-  const char* text;
-};
 
 const ControlTip kControlTips[] = {
   { IDC_IMAGE_PATH, "Select a flash binary file for edit." },
@@ -98,13 +91,7 @@ BOOL TailorDialog::Create(LPCTSTR class_name, LPCTSTR window_name, DWORD style, 
 void TailorDialog::add_tooltips()
 {
   EnableToolTips(TRUE);
-  if (!tooltip_.create(this))
-    return;
-  tooltip_.set_enabled(true);
-  tooltip_.set_tip_width(kTipWidth);
-  tooltip_.set_back_color(kTipBackColor);
-  for (const ControlTip& tip : kControlTips)
-    tooltip_.add_tool(GetDlgItem(tip.id), tip.text, nullptr, 0);
+  tooltip_.create_for_controls(this, kControlTips, std::size(kControlTips));
 }
 
 void TailorDialog::read_internal_tool_flag()
