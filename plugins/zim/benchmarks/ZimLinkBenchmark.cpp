@@ -16,6 +16,7 @@
 #include "ComponentSystem.h"
 #include "ErrorManager.h"
 #include "FakeOutput.h"
+#include "LinkRunSupport.h"
 #include "LinkFrames.h"
 #include "TemporaryDirectory.h"
 #include "TimedView.h"
@@ -25,9 +26,6 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
-#include <functional>
-#include <iterator>
 #include <string>
 #include <thread>
 #include <vector>
@@ -52,37 +50,6 @@ double send_pauses(std::size_t request)
   }
   std::size_t pieces = (request + ComConnector::kSmallPiece - 1) / ComConnector::kSmallPiece;
   return (pieces - 1) * ComConnector::kSmallPiecePause / 1000.0;
-}
-
-Bytes read_file(const std::string& path)
-{
-  std::ifstream file(path, std::ios::binary);
-  return Bytes(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-}
-
-bool write_file(const std::string& path, const Bytes& content)
-{
-  std::ofstream file(path, std::ios::binary);
-  file.write(reinterpret_cast<const char*>(content.data()), static_cast<std::streamsize>(content.size()));
-  return static_cast<bool>(file);
-}
-
-bool eventually(const std::function<bool()>& condition, std::chrono::seconds limit)
-{
-  auto give_up = std::chrono::steady_clock::now() + limit;
-  while (!condition()) {
-    if (std::chrono::steady_clock::now() > give_up) {
-      return false;
-    }
-    std::this_thread::sleep_for(std::chrono::milliseconds(20));
-  }
-  return true;
-}
-
-bool called(const RecordingView& view, const std::string& name)
-{
-  std::vector<std::string> calls = view.calls();
-  return std::find(calls.begin(), calls.end(), name) != calls.end();
 }
 
 class Bench {
@@ -159,7 +126,7 @@ private:
       connector_->request(&typed);
       started = eventually([this] { return engine_->state() != kZimIdle; }, std::chrono::seconds(5));
     }
-    return started && eventually([&] { return called(view_, ending); }, kOperationLimit) &&
+    return started && eventually([&] { return view_.was_called(ending); }, kOperationLimit) &&
            view_.messages().empty();
   }
 

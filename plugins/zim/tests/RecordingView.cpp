@@ -118,6 +118,12 @@ std::vector<std::string> RecordingView::calls() const
   return calls_;
 }
 
+bool RecordingView::was_called(const std::string& name) const
+{
+  std::lock_guard<std::mutex> lock(mutex_);
+  return std::find(calls_.begin(), calls_.end(), name) != calls_.end();
+}
+
 std::vector<uint8_t> RecordingView::dump_file() const
 {
   std::lock_guard<std::mutex> lock(mutex_);

@@ -55,6 +55,7 @@ public:
   std::vector<Status> statuses() const;
   std::vector<std::string> messages() const;
   std::vector<std::string> calls() const;
+  bool was_called(const std::string& name) const;
   std::vector<uint8_t> dump_file() const;
   std::map<unsigned, std::vector<uint8_t>> written_blocks() const;
 

@@ -9,6 +9,7 @@
 #include "ComponentSystem.h"
 #include "ErrorManager.h"
 #include "FakeOutput.h"
+#include "LinkRunSupport.h"
 #include "FakeTarget.h"
 #include "RecordingView.h"
 #include "TemporaryDirectory.h"
@@ -18,9 +19,6 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdlib>
-#include <fstream>
-#include <functional>
-#include <iterator>
 #include <string>
 #include <thread>
 
@@ -33,36 +31,6 @@ std::string environment(const char* name)
 {
   const char* value = std::getenv(name);
   return value != nullptr ? value : "";
-}
-
-Bytes read_file(const std::string& path)
-{
-  std::ifstream file(path, std::ios::binary);
-  return Bytes(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-}
-
-void write_file(const std::string& path, const Bytes& content)
-{
-  std::ofstream file(path, std::ios::binary);
-  file.write(reinterpret_cast<const char*>(content.data()), static_cast<std::streamsize>(content.size()));
-}
-
-bool called(const RecordingView& view, const std::string& name)
-{
-  std::vector<std::string> calls = view.calls();
-  return std::find(calls.begin(), calls.end(), name) != calls.end();
-}
-
-bool eventually(const std::function<bool()>& condition, std::chrono::seconds limit)
-{
-  auto give_up = std::chrono::steady_clock::now() + limit;
-  while (!condition()) {
-    if (std::chrono::steady_clock::now() > give_up) {
-      return false;
-    }
-    std::this_thread::sleep_for(std::chrono::milliseconds(20));
-  }
-  return true;
 }
 
 class UpgradeOnALine : public ::testing::Test {
@@ -130,7 +98,7 @@ TEST_F(UpgradeOnALine, BlockUpgradeThenDumpOfTheWholeFlash)
 
   view.block_mode = true;
   ASSERT_TRUE(start_operation()) << output->text();
-  ASSERT_TRUE(eventually([this] { return called(view, "enable_block_upgrade"); }, std::chrono::seconds(60)))
+  ASSERT_TRUE(eventually([this] { return view.was_called("enable_block_upgrade"); }, std::chrono::seconds(60)))
       << output->text();
   std::vector<FlashBlockEntry> blocks = engine->link().collected_blocks();
   ASSERT_GE(blocks.size(), 2u);
@@ -147,14 +115,14 @@ TEST_F(UpgradeOnALine, BlockUpgradeThenDumpOfTheWholeFlash)
   view.block_files[0] = content;
   engine->link().set_block_count(1);
   engine->resume_worker();
-  ASSERT_TRUE(eventually([this] { return called(view, "OnConnect"); }, std::chrono::seconds(120))) << output->text();
+  ASSERT_TRUE(eventually([this] { return view.was_called("OnConnect"); }, std::chrono::seconds(120))) << output->text();
   EXPECT_NE(std::string::npos, output->text().find("\nBurning flash OK!\n\n")) << output->text();
 
   view.block_mode = false;
   view.dump_mode = true;
   engine->reserve_buffer(kDumpSize);
   ASSERT_TRUE(start_operation()) << output->text();
-  ASSERT_TRUE(eventually([this] { return called(view, "OnCancelDump"); }, std::chrono::seconds(240)))
+  ASSERT_TRUE(eventually([this] { return view.was_called("OnCancelDump"); }, std::chrono::seconds(240)))
       << output->text();
   Bytes dump = view.dump_file();
   ASSERT_EQ(kDumpSize, dump.size());
@@ -173,7 +141,7 @@ TEST_F(UpgradeOnALine, WholeImageUpgrade)
   ASSERT_TRUE(open_port()) << "port " << environment("KORVO_TEST_PORT") << " cannot be opened";
 
   ASSERT_TRUE(start_operation()) << output->text();
-  ASSERT_TRUE(eventually([this] { return called(view, "OnExit"); }, std::chrono::seconds(240))) << output->text();
+  ASSERT_TRUE(eventually([this] { return view.was_called("OnExit"); }, std::chrono::seconds(240))) << output->text();
   EXPECT_NE(std::string::npos, output->text().find("\nBurning flash OK!\n\n")) << output->text();
   const uint32_t sent = static_cast<uint32_t>(view.zipped_image.size());
   std::vector<RecordingView::Status> statuses = view.statuses();
