@@ -4,6 +4,9 @@
 # module boundaries), so the runtime is always linked dynamically.
 add_compile_options(
   -Wall -Wextra -Wno-unused-parameter
+  # A 64-bit value (a size, a pointer-sized handle or parameter) cut to 32
+  # bits shows only on the 64-bit build: every narrowing is spelled out.
+  -Wconversion -Wno-sign-conversion
   # g++ passes class objects through "..." by hidden reference: a CString
   # handed to Format() that way would print garbage.
   $<$<COMPILE_LANGUAGE:CXX>:-Werror=conditionally-supported>

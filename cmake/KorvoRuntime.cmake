@@ -1,6 +1,13 @@
 # Copies the C++ runtime DLLs that every module links against into dist/.
+# The compiler support library is named after its unwinder: DWARF-2 frames
+# on 32-bit Windows, table-based (SEH) unwinding on 64-bit.
+if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+  set(KORVO_GCC_RUNTIME_DLL libgcc_s_seh-1.dll)
+else()
+  set(KORVO_GCC_RUNTIME_DLL libgcc_s_dw2-1.dll)
+endif()
 set(KORVO_RUNTIME_DLLS)
-foreach(dll libstdc++-6.dll libgcc_s_dw2-1.dll libwinpthread-1.dll)
+foreach(dll libstdc++-6.dll ${KORVO_GCC_RUNTIME_DLL} libwinpthread-1.dll)
   execute_process(
     COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${dll}
     OUTPUT_VARIABLE path OUTPUT_STRIP_TRAILING_WHITESPACE)

@@ -25,3 +25,12 @@ endfunction()
 function(korvo_test_uses_display)
   set_property(TEST ${ARGN} APPEND PROPERTY RESOURCE_LOCK display)
 endfunction()
+
+# korvo_add_exports_test(<name> <dll target> <export...>): the DLL exports each
+# name exactly as written, undecorated, as a caller's GetProcAddress asks.
+function(korvo_add_exports_test name target)
+  list(JOIN ARGN "," exports)
+  add_test(NAME ${name}
+    COMMAND ${CMAKE_COMMAND} -DOBJDUMP=${CMAKE_OBJDUMP} -DDLL=$<TARGET_FILE:${target}>
+            -DEXPORTS=${exports} -P ${PROJECT_SOURCE_DIR}/cmake/CheckExports.cmake)
+endfunction()

@@ -1,14 +1,4 @@
-# Cross-build for 32-bit Windows with the MinGW-w64 posix-thread compilers.
-set(CMAKE_SYSTEM_NAME Windows)
+# Cross-build for 32-bit Windows: the shipped deliverable.
 set(CMAKE_SYSTEM_PROCESSOR i686)
-
 set(KORVO_MINGW_TRIPLE i686-w64-mingw32)
-set(CMAKE_C_COMPILER ${KORVO_MINGW_TRIPLE}-gcc-posix)
-set(CMAKE_CXX_COMPILER ${KORVO_MINGW_TRIPLE}-g++-posix)
-set(CMAKE_RC_COMPILER ${KORVO_MINGW_TRIPLE}-windres)
-set(CMAKE_OBJDUMP ${KORVO_MINGW_TRIPLE}-objdump)
-
-set(CMAKE_FIND_ROOT_PATH /usr/${KORVO_MINGW_TRIPLE})
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+include(${CMAKE_CURRENT_LIST_DIR}/MingwToolchain.cmake)

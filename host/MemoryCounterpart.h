@@ -16,7 +16,11 @@ struct MemoryRequest {
   uint32_t length;
   void* destination;
 };
-static_assert(sizeof(MemoryRequest) == 12, "the request record is three 32-bit words");
+// At most the first kMemoryRequestSentBytes go to the target: the address, the length and
+// the destination's low word, where a 32-bit build puts them too.
+inline constexpr std::size_t kMemoryRequestSentBytes = 12;
+static_assert(offsetof(MemoryRequest, length) == 4 && offsetof(MemoryRequest, destination) == 8,
+              "the words sent to the target lie where the 32-bit record has them");
 
 // "memcopy": passes memory reads and OS-state queries on to the connector,
 // collects the reply that the transport broadcasts in pieces, checks memory

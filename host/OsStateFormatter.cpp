@@ -82,6 +82,12 @@ int as_int(uint32_t value)
   return static_cast<int>(value);
 }
 
+// A record's index as the target's %d shows it.
+int as_int(std::size_t index)
+{
+  return static_cast<int>(index);
+}
+
 void format_task_list(TextBuilder& text, const BlockReader& block, std::size_t count)
 {
   text.add("\nap_id  name    used    full    in    out   depth   msg_pool_cur");

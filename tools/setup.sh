@@ -3,7 +3,8 @@
 set -euo pipefail
 
 packages=(
-  g++-mingw-w64-i686-posix mingw-w64-tools binutils-mingw-w64-i686
+  g++-mingw-w64-i686-posix binutils-mingw-w64-i686 g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+  mingw-w64-tools
   wine wine32:i386 wine64 fonts-wine fonts-liberation fonts-wqy-microhei locales
   xvfb xauth x11-utils xdotool socat imagemagick googletest cmake ninja-build
   libz-mingw-w64-dev lzma-dev python3 python3-xlrd python3-xlwt python3-olefile gzip xz-utils

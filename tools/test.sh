@@ -1,12 +1,32 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds korvo and its tests, and runs every test under Wine.
+# Installs what is missing, builds korvo and its tests for both architectures,
+# and runs every test under Wine: on the 64-bit build always, and on the
+# 32-bit build (the shipped one) where this machine runs 32-bit programs.
+# Extra arguments go to ctest.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-build=${KORVO_BUILD_DIR:-$root/build}
+builds=${KORVO_BUILD_DIR:-$root/build}
 "$root/tools/setup.sh"
-"$root/tools/build.sh" "$build"
+# The 32-bit deliverable is always built, so it never stops compiling.
+"$root/tools/build.sh" i686 "$builds/i686"
+"$root/tools/build.sh" x86_64 "$builds/x86_64"
 # shellcheck source=tools/wine-session.sh
 . "$root/tools/wine-session.sh"
-wine_session_start "$build"
-trap wine_session_stop EXIT
-ctest --test-dir "$build" --output-on-failure -j"$(nproc)" "$@"
+
+architectures=(x86_64)
+if wine_win32_runs; then
+  architectures+=(i686)
+else
+  echo "This machine does not run 32-bit programs: the tests run on the 64-bit build only."
+fi
+
+status=0
+for arch in "${architectures[@]}"; do
+  echo "Tests on the $arch build ($builds/$arch):"
+  (
+    wine_session_start "$builds/$arch"
+    trap wine_session_stop EXIT
+    ctest --test-dir "$builds/$arch" --output-on-failure -j"$(nproc)" "$@"
+  ) || status=$?
+done
+exit $status

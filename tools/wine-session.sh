@@ -2,14 +2,19 @@
 # display and a persistent wineserver, all stopped again by wine_session_stop.
 
 KORVO_ROOT=${KORVO_ROOT:-$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)}
+# shellcheck source=tools/wine-arch.sh
+. "$KORVO_ROOT/tools/wine-arch.sh"
 
+# FOLDER is a build folder or a folder inside one, whose architecture the
+# prefix and the Wine loader ($KORVO_WINE) take.
 wine_session_env() {
   # wineserver -p refuses a relative prefix path, and without a persistent
   # server every test program starts the prefix's services itself.
   local build
   mkdir -p "$1"
   build=$(cd "$1" && pwd)
-  export WINEPREFIX="$build/wineprefix" WINEARCH=win32 WINEDEBUG=${WINEDEBUG:--all}
+  wine_arch_select "$(wine_arch_of "$build")"
+  export WINEPREFIX="$build/wineprefix" WINEDEBUG=${WINEDEBUG:--all}
   export WINEDLLOVERRIDES="mscoree=;mshtml="
   # korvo's texts are Chinese in the ANSI code page 936. Wine takes its ANSI
   # code page from LC_CTYPE and its own language from LC_MESSAGES, which
@@ -43,10 +48,10 @@ wine_display_start() {
 wine_prefix_create() {
   if [ ! -f "$WINEPREFIX/.korvo-ready" ]; then
     wine_display_start
-    wineboot -i >/dev/null 2>&1 </dev/null
+    "$KORVO_WINE" wineboot -i >/dev/null 2>&1 </dev/null
     # Without a window manager, hiding a managed top-level window waits 2 s
     # for an answer that never comes; Wine then draws the frames itself.
-    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 </dev/null
+    "$KORVO_WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 </dev/null
     # The service manager that made the prefix keeps its database locked,
     # so the COM service could never start and every out-of-process
     # activation would wait for ever: the services are started afresh.
@@ -57,7 +62,7 @@ wine_prefix_create() {
   fi
   # The first Wine program starts the prefix's services, which inherit its
   # standard handles: start them here, detached, so no caller's pipe stays open.
-  wine cmd /c exit 0 </dev/null >/dev/null 2>&1
+  "$KORVO_WINE" cmd /c exit 0 </dev/null >/dev/null 2>&1
   # Debian's Wine does not find its own fonts (Marlett, Tahoma) without this.
   mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
   cp -n /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
@@ -97,7 +102,7 @@ wine_list_com_port() {
     mkdir -p "$WINEPREFIX"
     wineserver -p >/dev/null 2>&1 </dev/null
     wine_prefix_create
-    wine reg add 'HKLM\Software\Wine\Ports' /v "COM$number" /t REG_SZ /d "$device" /f >/dev/null 2>&1 </dev/null
+    "$KORVO_WINE" reg add 'HKLM\Software\Wine\Ports' /v "COM$number" /t REG_SZ /d "$device" /f >/dev/null 2>&1 </dev/null
     wineserver -k >/dev/null 2>&1 || true
     wineserver -w >/dev/null 2>&1 || true
     printf '%s' "$device" >"$marker"
@@ -134,9 +139,11 @@ wine_serving_session_start() {  # BUILD SESSION NUMBER [stbsim options]
   wine_session_start "$session"
   cat >"$session/wine-run" <<RUNNER
 #!/bin/sh
-export WINEPREFIX='$WINEPREFIX' WINEARCH=win32 WINEDEBUG='$WINEDEBUG' WINEDLLOVERRIDES='$WINEDLLOVERRIDES'
+export WINEPREFIX='$WINEPREFIX' WINEDEBUG='$WINEDEBUG' WINEDLLOVERRIDES='$WINEDLLOVERRIDES'
 export WINEPATH='$(windows_path "$build/dist")'
-exec wine "\$@"
+. '$KORVO_ROOT/tools/wine-arch.sh'
+wine_arch_select $WINEARCH
+exec "\$KORVO_WINE" "\$@"
 RUNNER
   chmod +x "$session/wine-run"
 }

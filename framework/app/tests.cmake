@@ -32,7 +32,5 @@ endforeach()
 target_sources(app_first_probe PRIVATE ${APP_TESTS_DIR}/ExtensionProbeClass.cpp)
 target_compile_definitions(app_second_probe PRIVATE SECOND_PROBE)
 
-add_test(NAME framework_app_exports
-  COMMAND ${CMAKE_COMMAND} -DOBJDUMP=${CMAKE_OBJDUMP} -DDLL=$<TARGET_FILE:app_first_probe>
-          -DEXPORTS=probe_leave_chain -P ${APP_TESTS_DIR}/CheckExports.cmake)
+korvo_add_exports_test(framework_app_exports app_first_probe probe_leave_chain)
 korvo_test_uses_display(framework_app_tests)

@@ -97,10 +97,10 @@ bool run(std::size_t block_size, const std::string& text)
   // The log is in text mode: each line feed is stored as CR LF.
   unsigned long long received_logged = logged >= line_feeds(text) ? logged - line_feeds(text) : 0;
   double megabyte = 1024.0 * 1024.0;
-  std::printf("blocks of %6zu bytes: %.1f MB in %.2f s\n", block_size, text.size() / megabyte, seconds);
-  std::printf("  shown:  %8.2f MB/s (console holds %zu characters at the end)\n", text.size() / megabyte / seconds,
+  std::printf("blocks of %6zu bytes: %.1f MB in %.2f s\n", block_size, static_cast<double>(text.size()) / megabyte, seconds);
+  std::printf("  shown:  %8.2f MB/s (console holds %zu characters at the end)\n", static_cast<double>(text.size()) / megabyte / seconds,
               tail.size());
-  std::printf("  logged: %8.2f MB/s (%llu of %zu received bytes in the log file)\n", received_logged / megabyte / seconds,
+  std::printf("  logged: %8.2f MB/s (%llu of %zu received bytes in the log file)\n", static_cast<double>(received_logged) / megabyte / seconds,
               received_logged, text.size());
   if (!closed) {
     std::printf("  korvo had to be ended\n");

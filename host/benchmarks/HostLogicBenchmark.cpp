@@ -132,7 +132,7 @@ void measure_symbol_map()
   Clock::time_point start = Clock::now();
   symbols->read_map(text);
   double elapsed = seconds_since(start);
-  std::printf("symbol map of %d lines (%.1f MB): %.1f ms, %zu symbols\n", lines, map.size() / 1e6, elapsed * 1e3,
+  std::printf("symbol map of %d lines (%.1f MB): %.1f ms, %zu symbols\n", lines, static_cast<double>(map.size()) / 1e6, elapsed * 1e3,
               symbols->symbols().size());
   system.deinit();
 }

@@ -11,12 +11,14 @@
 #include <shellapi.h>
 
 #include <algorithm>
+#include <cstddef>
 #include <cstdlib>
 #include <vector>
 
 namespace
 {
-// DTTOPTS of the visual-styles library: 64 bytes.
+// DTTOPTS of the visual-styles library: 56 bytes, then a callback and its
+// argument (64 bytes in a 32-bit process, 72 in a 64-bit one).
 struct ThemeTextOptions
 {
     DWORD dwSize;
@@ -35,7 +37,9 @@ struct ThemeTextOptions
     void* pfnDrawTextCallback;
     LPARAM lParam;
 };
-static_assert(sizeof(ThemeTextOptions) == 64, "the theme text options record is 64 bytes");
+static_assert(offsetof(ThemeTextOptions, pfnDrawTextCallback) == 56 &&
+                  sizeof(ThemeTextOptions) == 56 + 2 * sizeof(void*),
+              "the theme text options record is laid out as the visual-styles library reads it");
 
 const DWORD textColorOption = 0x0001;
 const DWORD glowSizeOption = 0x0800;

@@ -6,14 +6,70 @@
 
 #include <commctrl.h>
 
+#include <cstdint>
+#include <cstring>
 #include <memory>
 #include <vector>
-
-static_assert(sizeof(REBARBANDINFOA) == 80, "stored band records are 80 bytes");
 
 namespace
 {
 const UINT queriedMask = 0xB71;
+
+// A band as stored: REBARBANDINFO as a 32-bit process lays it out, so both
+// builds read and write the same bytes. Handles, texts and the band's
+// parameter are not stored and stay zero.
+struct StoredBand
+{
+    uint32_t cbSize, fMask, fStyle, clrFore, clrBack, lpText, cch;
+    int32_t iImage;
+    uint32_t hwndChild, cxMinChild, cyMinChild, cx, hbmBack, wID, cyChild, cyMaxChild, cyIntegral, cxIdeal,
+        lParam, cxHeader;
+};
+static_assert(sizeof(StoredBand) == 80, "stored band records are 80 bytes");
+
+StoredBand ToStored(const REBARBANDINFOA& band)
+{
+    StoredBand stored = {};
+    stored.cbSize = sizeof(StoredBand);
+    stored.fMask = band.fMask;
+    stored.fStyle = band.fStyle;
+    stored.clrFore = band.clrFore;
+    stored.clrBack = band.clrBack;
+    stored.cch = band.cch;
+    stored.iImage = band.iImage;
+    stored.cxMinChild = band.cxMinChild;
+    stored.cyMinChild = band.cyMinChild;
+    stored.cx = band.cx;
+    stored.wID = band.wID;
+    stored.cyChild = band.cyChild;
+    stored.cyMaxChild = band.cyMaxChild;
+    stored.cyIntegral = band.cyIntegral;
+    stored.cxIdeal = band.cxIdeal;
+    stored.cxHeader = band.cxHeader;
+    return stored;
+}
+
+REBARBANDINFOA FromStored(const StoredBand& stored)
+{
+    REBARBANDINFOA band = {};
+    band.cbSize = sizeof(band);
+    band.fMask = stored.fMask;
+    band.fStyle = stored.fStyle;
+    band.clrFore = stored.clrFore;
+    band.clrBack = stored.clrBack;
+    band.cch = stored.cch;
+    band.iImage = stored.iImage;
+    band.cxMinChild = stored.cxMinChild;
+    band.cyMinChild = stored.cyMinChild;
+    band.cx = stored.cx;
+    band.wID = stored.wID;
+    band.cyChild = stored.cyChild;
+    band.cyMaxChild = stored.cyMaxChild;
+    band.cyIntegral = stored.cyIntegral;
+    band.cxIdeal = stored.cxIdeal;
+    band.cxHeader = stored.cxHeader;
+    return band;
+}
 
 struct Enumeration
 {
@@ -48,22 +104,22 @@ BOOL StoreRebar(const CString& profile, HWND hRebar)
     const UINT nBands = static_cast<UINT>(SendMessage(hRebar, RB_GETBANDCOUNT, 0, 0));
     if (nBands == 0)
         return TRUE;
-    std::vector<REBARBANDINFOA> bands(nBands);
+    std::vector<StoredBand> bands(nBands);
     std::vector<DWORD> ids(nBands);
     for (UINT i = 0; i < nBands; i++)
     {
-        REBARBANDINFOA& band = bands[i];
+        REBARBANDINFOA band = {};
         band.cbSize = sizeof(band);
         band.fMask = queriedMask;
         SendMessage(hRebar, RB_GETBANDINFOA, i, reinterpret_cast<LPARAM>(&band));
         if (band.fStyle & RBBS_FIXEDSIZE)
             band.cxMinChild += CVrxPRebarStateStore::fixedSizeAllowance;
         ids[i] = band.hwndChild != NULL ? static_cast<DWORD>(GetWindowLongPtr(band.hwndChild, GWL_ID)) : 0;
-        band.hwndChild = NULL;
         band.fMask = CVrxPRebarStateStore::storedMask;
+        bands[i] = ToStored(band);
     }
     registry.WriteBinary(VrxPValueRebarBands, reinterpret_cast<const BYTE*>(bands.data()),
-                         nBands * sizeof(REBARBANDINFOA));
+                         nBands * sizeof(StoredBand));
     registry.WriteBinary(VrxPValueRebarIds, reinterpret_cast<const BYTE*>(ids.data()), nBands * sizeof(DWORD));
     return TRUE;
 }
@@ -89,10 +145,11 @@ BOOL RestoreRebar(const CString& profile, HWND hRebar)
         return TRUE;
     std::unique_ptr<BYTE[]> idData(pIds);
     const UINT nBands = nIdBytes / sizeof(DWORD);
-    if (nBands == 0 || nBandBytes != nBands * sizeof(REBARBANDINFOA) ||
+    if (nBands == 0 || nBandBytes != nBands * sizeof(StoredBand) ||
         static_cast<UINT>(SendMessage(hRebar, RB_GETBANDCOUNT, 0, 0)) != nBands)
         return TRUE;
-    const REBARBANDINFOA* pStored = reinterpret_cast<const REBARBANDINFOA*>(pBands);
+    std::vector<StoredBand> stored(nBands);
+    std::memcpy(stored.data(), pBands, nBandBytes);
     const DWORD* pStoredIds = reinterpret_cast<const DWORD*>(pIds);
     for (UINT j = 0; j < nBands; j++)
     {
@@ -102,10 +159,8 @@ BOOL RestoreRebar(const CString& profile, HWND hRebar)
                 continue;
             if (i != j)
                 SendMessage(hRebar, RB_MOVEBAND, i, j);
-            REBARBANDINFOA band = pStored[j];
-            band.cbSize = sizeof(band);
+            REBARBANDINFOA band = FromStored(stored[j]);
             band.fMask &= CVrxPRebarStateStore::storedMask;
-            band.hwndChild = NULL;
             if (band.fStyle & RBBS_FIXEDSIZE)
                 band.cxMinChild -= CVrxPRebarStateStore::fixedSizeAllowance;
             SendMessage(hRebar, RB_SETBANDINFOA, j, reinterpret_cast<LPARAM>(&band));

@@ -2,7 +2,8 @@
 
 // The band layout (order, sizes, styles) of every library rebar of a frame.
 // For each rebar, under "<profile>VrxRebar-<control id>":
-//   "RBI"  one 80-byte REBARBANDINFO per band, in band order (child window 0)
+//   "RBI"  one 80-byte REBARBANDINFO per band, in band order, laid out as in a
+//          32-bit process on every build (handles and texts zero)
 //   "IDs"  the control id (32 bits) of each band's child window
 
 #include "core/Platform.h"

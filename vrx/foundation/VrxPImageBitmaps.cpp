@@ -190,7 +190,7 @@ BYTE* VrxPBitmapToDib(HBITMAP hBitmap, DWORD dwCompression, DWORD* pdwSize)
     header.biPlanes = 1;
     header.biBitCount = nBitCount;
     header.biCompression = dwCompression;
-    const DWORD nHeaderBytes = sizeof(BITMAPINFOHEADER) + nColors * sizeof(RGBQUAD);
+    const DWORD nHeaderBytes = sizeof(BITMAPINFOHEADER) + nColors * DWORD{sizeof(RGBQUAD)};
 
     HDC hScreen = GetDC(NULL);
     HPALETTE hOldPalette = SelectPalette(hScreen, static_cast<HPALETTE>(GetStockObject(DEFAULT_PALETTE)), FALSE);
@@ -247,7 +247,7 @@ BOOL VrxPWriteDibFile(const BYTE* pDib, DWORD dwSize, LPCTSTR lpszPath)
     BITMAPFILEHEADER file = {};
     file.bfType = 0x4D42;
     file.bfSize = dwSize + sizeof(BITMAPFILEHEADER);
-    file.bfOffBits = sizeof(BITMAPFILEHEADER) + pHeader->biSize + nColors * sizeof(RGBQUAD);
+    file.bfOffBits = DWORD{sizeof(BITMAPFILEHEADER)} + pHeader->biSize + nColors * DWORD{sizeof(RGBQUAD)};
     HANDLE hFile = CreateFile(lpszPath, GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, NULL);
     if (hFile == INVALID_HANDLE_VALUE)
         return FALSE;

@@ -42,7 +42,7 @@ void DeleteList(CObList* pList)
 HWND MakeControl(HWND hParent, LPCTSTR lpszClass, LPCTSTR lpszText, DWORD dwStyle, int x, int y, int cx, int cy,
                  UINT nID)
 {
-    HWND hWnd = ::CreateWindowEx(lpszClass == WC_LISTBOX ? WS_EX_CLIENTEDGE : 0, lpszClass, lpszText,
+    HWND hWnd = ::CreateWindowEx(lstrcmp(lpszClass, WC_LISTBOX) == 0 ? WS_EX_CLIENTEDGE : 0, lpszClass, lpszText,
                                  WS_CHILD | WS_VISIBLE | dwStyle, x, y, cx, cy, hParent,
                                  reinterpret_cast<HMENU>(static_cast<UINT_PTR>(nID)), ::GetModuleHandle(NULL),
                                  NULL);

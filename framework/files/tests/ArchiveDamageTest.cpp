@@ -120,7 +120,7 @@ TEST(ArchiveDamageTest, ChangedBytesLoadOrRaiseAnArchiveException)
     const ByteVector bytes = RealisticArchive();
     for (size_t nOffset = 0; nOffset < bytes.size(); ++nOffset)
     {
-        for (BYTE mask : {0x01, 0x80, 0xFF})
+        for (BYTE mask : {BYTE{0x01}, BYTE{0x80}, BYTE{0xFF}})
         {
             SCOPED_TRACE(testing::Message() << "offset " << nOffset << " mask " << int(mask));
             ByteVector damaged = bytes;

@@ -135,7 +135,7 @@ bool connector_alone(const std::string& port, unsigned bytes)
   double seconds = seconds_since(start);
   connector->close();
   std::printf("  connector alone, to the bus: %.2f s, %.0f B/s (%lld bytes of text broadcast)\n", seconds,
-              counter->bytes / seconds, counter->bytes.load());
+              static_cast<double>(counter->bytes.load()) / seconds, counter->bytes.load());
   system.deinit();
   return ended;
 }

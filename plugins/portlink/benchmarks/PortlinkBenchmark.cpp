@@ -63,7 +63,7 @@ void parser_throughput()
   }
   double elapsed = seconds_since(start);
   std::printf("reply parser: %.1f MB in %.3f s, %.1f MB/s (text %lld bytes, reply data %lld bytes)\n",
-              stream.size() / 1e6, elapsed, stream.size() / 1e6 / elapsed, listener.text_bytes, listener.reply_bytes);
+              static_cast<double>(stream.size()) / 1e6, elapsed, static_cast<double>(stream.size()) / 1e6 / elapsed, listener.text_bytes, listener.reply_bytes);
 }
 
 void connector_send(uint32_t size)

@@ -37,7 +37,7 @@ python3 "$root/tools/stbsim/stbsim.py" --control "$control" --command "poke 0x80
 dist_windows="Z:$(printf '%s' "$build/dist" | sed 's|/|\\|g')"
 status=0
 WINEPATH="$dist_windows" KORVO_TEST_PORT="COM$number" KORVO_TEST_RAM_HEX="$ram_hex" \
-  timeout 300 wine "$check" || status=$?
+  timeout 300 "$KORVO_WINE" "$check" || status=$?
 
 # What the target saw of the handshake and the high-speed switch.
 grep -q "handshake type 1 for 17 bytes" "$log" || { echo "no handshake header in $log"; status=1; }

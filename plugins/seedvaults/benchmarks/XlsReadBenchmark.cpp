@@ -29,7 +29,7 @@ int main(int argc, char** argv)
   GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof(counters));
   std::printf("ours_seconds %.4f\n", seconds);
   std::printf("ours_cells %llu\n", cells);
-  std::printf("ours_peak_working_set_mb %.1f\n", counters.PeakWorkingSetSize / 1048576.0);
-  std::printf("ours_peak_pagefile_mb %.1f\n", counters.PeakPagefileUsage / 1048576.0);
+  std::printf("ours_peak_working_set_mb %.1f\n", static_cast<double>(counters.PeakWorkingSetSize) / 1048576.0);
+  std::printf("ours_peak_pagefile_mb %.1f\n", static_cast<double>(counters.PeakPagefileUsage) / 1048576.0);
   return 0;
 }

@@ -251,7 +251,7 @@ bool ExcelWorkbookExchange::write_program_sheet(COleDispatchDriver& worksheet, l
   columns = long(sheet.columns);
   COleDispatchDriver cells = object_of(worksheet, kDispidCells);
   for (const PresetSheetCell& cell : sheet.cells)
-    put_wide_text(cells, cell.row, cell.column, cell.text);
+    put_wide_text(cells, static_cast<unsigned long>(cell.row), static_cast<unsigned long>(cell.column), cell.text);
   for (std::size_t row : sheet.marked_rows)
     colour_row(long(row), columns, kMarkedRowColourIndex, worksheet);
   return true;
@@ -265,7 +265,7 @@ void ExcelWorkbookExchange::write_script_sheet(COleDispatchDriver& worksheet, co
     colour_columns = std::max<long>(kFirstColumn, long(sheet.columns.size()));
   COleDispatchDriver cells = object_of(worksheet, kDispidCells);
   for (std::size_t i = 0; i < sheet.columns.size(); ++i)
-    put_text(cells, kFirstRow, kFirstColumn + i, sheet.columns[i]);
+    put_text(cells, kFirstRow, static_cast<unsigned long>(kFirstColumn + i), sheet.columns[i]);
   bool colour_blocks = name_of(worksheet) != kWorkbookSheetNames[3];
   unsigned long row = kFirstRow;
   for (const SheetBlock& block : sheet.blocks) {

@@ -137,7 +137,7 @@ void compare_analysis_with_a_plain_read(const std::vector<uint8_t>& image)
   std::printf("  analysis of the file (read, scan, block records)   %10.2f ms\n", analysis.milliseconds());
   std::printf("  analysis / read                                    %10.2f\n", analysis.milliseconds() / read.milliseconds());
   std::printf("  of it: the search for DM headers in 64 MB          %10.2f ms\n", scan.milliseconds());
-  std::printf("  and %.1f MB of block data, read where they lie in the image\n", block_bytes / 1048576.0);
+  std::printf("  and %.1f MB of block data, read where they lie in the image\n", static_cast<double>(block_bytes) / 1048576.0);
 }
 
 std::string large_script()

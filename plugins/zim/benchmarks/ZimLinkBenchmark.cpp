@@ -49,7 +49,7 @@ double send_pauses(std::size_t request)
     return 0.0;
   }
   std::size_t pieces = (request + ComConnector::kSmallPiece - 1) / ComConnector::kSmallPiece;
-  return (pieces - 1) * ComConnector::kSmallPiecePause / 1000.0;
+  return static_cast<double>((pieces - 1) * ComConnector::kSmallPiecePause) / 1000.0;
 }
 
 class Bench {
@@ -153,7 +153,7 @@ private:
                 " framing allows %6.0f B/s at %u baud: %5.1f %%\n",
                 name, payload, count, piece, seconds, rate, allowed, baud_, 100.0 * rate / allowed);
     if (pauses > 0.0) {
-      double paced = payload / (framed / line + count * pauses);
+      double paced = payload / (framed / line + static_cast<double>(count) * pauses);
       std::printf("%-20s with the connector's %.0f ms of pauses per %zu-byte request it allows %6.0f B/s: %5.1f %%\n",
                   "", 1000.0 * pauses, request, paced, 100.0 * rate / paced);
     }
@@ -166,7 +166,7 @@ private:
     if (!full.empty()) {
       std::sort(full.begin(), full.end());
       double median = full[full.size() / 2];
-      double line_time = (piece + framing) / line + pauses;
+      double line_time = static_cast<double>(piece + framing) / line + pauses;
       std::printf("%-20s full pieces: median %6.1f ms, 90th %6.1f ms, slowest %6.1f ms, for %6.1f ms of line time%s:"
                   " %5.1f %%\n",
                   "", 1000.0 * median, 1000.0 * full[full.size() * 9 / 10], 1000.0 * full.back(), 1000.0 * line_time,

@@ -36,7 +36,7 @@ wine_prefix_create
 run_check() {  # run_check FILTER
   WINEPATH="$(windows_path "$build/dist")" KORVO_TEST_PORT="COM$number" KORVO_TEST_DUMP="$(windows_path "$dump")" \
     KORVO_TEST_IMAGE="$(windows_path "$image")" KORVO_TEST_IMAGE_GZ="$(windows_path "$image.gz")" \
-    timeout 270 wine "$check" --gtest_filter="$1"
+    timeout 270 "$KORVO_WINE" "$check" --gtest_filter="$1"
 }
 
 status=0

@@ -5,11 +5,11 @@
 // KORVO_TEST_PORT (the COM port), KORVO_TEST_CONTROL (the simulator's TCP
 // command port), KORVO_TEST_WORK (a folder for files, Windows form) and
 // KORVO_TEST_WORK_UNIX (the same folder as the simulator sees it).
+#include <winsock2.h>  // before windows.h
 #include "KorvoProcess.h"
 #include "ScreenPicture.h"
 #include "WindowDriver.h"
 #include "ZimResources.h"
-#include <winsock2.h>
 #include <gtest/gtest.h>
 #include <cstdlib>
 #include <fstream>

@@ -1,6 +1,6 @@
 # Fails unless DLL exports every name of EXPORTS exactly as written, and no
 # exported name carries a decoration ('@' and the argument size).
-#   cmake -DOBJDUMP=<objdump> -DDLL=<dll> -DEXPORTS=<name;name> -P CheckExports.cmake
+#   cmake -DOBJDUMP=<objdump> -DDLL=<dll> -DEXPORTS=<name,name> -P CheckExports.cmake
 execute_process(COMMAND ${OBJDUMP} -p ${DLL} OUTPUT_VARIABLE dump RESULT_VARIABLE result)
 if(NOT result EQUAL 0)
   message(FATAL_ERROR "${OBJDUMP} -p ${DLL} failed")
@@ -27,6 +27,7 @@ foreach(name ${names})
     message(FATAL_ERROR "${DLL} exports the decorated name ${name}")
   endif()
 endforeach()
+string(REPLACE "," ";" EXPORTS "${EXPORTS}")
 foreach(expected ${EXPORTS})
   list(FIND names ${expected} index)
   if(index EQUAL -1)
