@@ -74,10 +74,11 @@ protected:
         s_folder = make_plugin_folder("korvo-run",
                                       {"korvo_test_com", "korvo_test_zim", "korvo_test_seed", "korvo_test_quiet"});
         s_korvo = new KorvoProcess;
-        if (s_korvo->start(kKorvoExe, s_folder))
-            s_korvo->wait_for_main_window();
-        // Let the start-up finish: the connection window is activated last.
-        ::Sleep(500);
+        if (s_korvo->start(kKorvoExe, s_folder) && s_korvo->wait_for_main_window() != NULL)
+        {
+            // The start-up ends by activating the connection window.
+            windriver::wait_until([] { return s_korvo->active_child_title() == "COM connection"; });
+        }
     }
 
     static void TearDownTestSuite()

@@ -133,7 +133,9 @@ HWND find_message_box(DWORD process_id)
 {
     for (HWND window : top_windows(process_id))
     {
-        if (class_of(window) == "#32770" && ::GetDlgItem(window, kMessageTextId) != NULL)
+        // A box is shown once its texts are set: found earlier, it reads empty.
+        if (class_of(window) == "#32770" && ::GetDlgItem(window, kMessageTextId) != NULL &&
+            ::IsWindowVisible(window))
             return window;
     }
     return NULL;

@@ -3,6 +3,14 @@
 #include "app/ResourceChain.h"
 #include "core/CException.h"
 
+namespace
+{
+unsigned long long HandleBits(const void* handle)
+{
+    return reinterpret_cast<UINT_PTR>(handle);
+}
+} // namespace
+
 CString VrxPMakeWindowClass(LPCTSTR lpszPrefix)
 {
     const HINSTANCE hInstance = AfxGetInstanceHandle();
@@ -10,8 +18,10 @@ CString VrxPMakeWindowClass(LPCTSTR lpszPrefix)
     const HCURSOR hCursor = LoadCursor(NULL, IDC_ARROW);
     const HBRUSH hBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
     CString name;
-    name.Format("%s:%x:%x:%x:%x", lpszPrefix, reinterpret_cast<UINT_PTR>(hInstance), nStyle,
-                reinterpret_cast<UINT_PTR>(hCursor), reinterpret_cast<UINT_PTR>(hBackground));
+    // Handles whole: a 64-bit handle cut to its low word could name another
+    // module's class. A 32-bit build gives the same names as before.
+    name.Format("%s:%llx:%x:%llx:%llx", lpszPrefix, HandleBits(hInstance), nStyle, HandleBits(hCursor),
+                HandleBits(hBackground));
     WNDCLASS windowClass = {};
     if (GetClassInfo(hInstance, name, &windowClass))
         return name;

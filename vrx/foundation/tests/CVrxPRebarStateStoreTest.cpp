@@ -16,6 +16,12 @@ const char testProfile[] = "Software\\korvo vrx rebar tests\\";
 const char testRoot[] = "Software\\korvo vrx rebar tests";
 const UINT rebarId = 500;
 
+// The little-endian 32-bit word at offset of a stored record.
+UINT StoredWord(const std::vector<BYTE>& bytes, size_t offset)
+{
+    return bytes[offset] | bytes[offset + 1] << 8 | bytes[offset + 2] << 16 | static_cast<UINT>(bytes[offset + 3]) << 24;
+}
+
 class RebarTest : public ::testing::Test
 {
 protected:
@@ -117,17 +123,17 @@ TEST_F(RebarTest, FixedSizeBandIsStoredFourWiderWithoutGrowing)
 {
     AddBand(100, RBBS_FIXEDSIZE, 30);
     ASSERT_TRUE(CVrxPRebarStateStore::StoreRebars(testProfile, &m_frame));
+    // The record as a 32-bit process lays it out, whatever this build is.
     const std::vector<BYTE> first = Stored("RBI");
     ASSERT_EQ(80u, first.size());
-    REBARBANDINFOA stored;
-    memcpy(&stored, first.data(), sizeof(stored));
-    EXPECT_EQ(34u, stored.cxMinChild);
-    EXPECT_EQ(CVrxPRebarStateStore::storedMask, stored.fMask);
-    EXPECT_EQ(nullptr, stored.hwndChild);
+    EXPECT_EQ(80u, StoredWord(first, 0));
+    EXPECT_EQ(CVrxPRebarStateStore::storedMask, StoredWord(first, 4));
+    EXPECT_EQ(RBBS_FIXEDSIZE, StoredWord(first, 8) & RBBS_FIXEDSIZE);
+    EXPECT_EQ(0u, StoredWord(first, 32)); // the child window
+    EXPECT_EQ(34u, StoredWord(first, 36));
     CVrxPRebarStateStore::RestoreRebars(testProfile, &m_frame);
     ASSERT_TRUE(CVrxPRebarStateStore::StoreRebars(testProfile, &m_frame));
-    memcpy(&stored, Stored("RBI").data(), sizeof(stored));
-    EXPECT_EQ(34u, stored.cxMinChild);
+    EXPECT_EQ(34u, StoredWord(Stored("RBI"), 36));
 }
 
 TEST_F(RebarTest, RecordsThatDoNotMatchTheIdsAreIgnored)

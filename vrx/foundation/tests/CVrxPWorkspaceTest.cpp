@@ -267,10 +267,10 @@ struct StartedFrame
         pFrame = new CommandFrame;
         if (!pFrame->Create(nullptr, "restart", WS_OVERLAPPEDWINDOW, rect))
             return;
-        const LPCTSTR lpszClass = VrxPMakeWindowClass("VrxPTest");
-        first.CreateEx(0, lpszClass, "", WS_CHILD | (bFirstBarShown ? WS_VISIBLE : 0), CRect(0, 0, 10, 10), pFrame,
+        const CString className = VrxPMakeWindowClass("VrxPTest");
+        first.CreateEx(0, className, "", WS_CHILD | (bFirstBarShown ? WS_VISIBLE : 0), CRect(0, 0, 10, 10), pFrame,
                        firstBarId);
-        second.CreateEx(0, lpszClass, "", WS_CHILD | (bFirstBarShown ? 0 : WS_VISIBLE), CRect(0, 0, 10, 10), pFrame,
+        second.CreateEx(0, className, "", WS_CHILD | (bFirstBarShown ? 0 : WS_VISIBLE), CRect(0, 0, 10, 10), pFrame,
                         secondBarId);
         helper.frameWindow = pFrame;
     }
