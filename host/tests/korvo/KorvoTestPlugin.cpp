@@ -2,6 +2,7 @@
 // and what dll_init answers are fixed when it is built. It keeps a marker
 // file "<title>.events" in the working directory with one line per entry
 // point call, so a test can read the order of start and shut-down.
+#include "BusMessage.h"
 #include "Component.h"
 #include "HostSystem.h"
 #include "PluginInterface.h"
@@ -11,6 +12,7 @@
 #include "KorvoTestPluginIds.h"
 #include <cstdio>
 #include <string>
+#include <thread>
 
 namespace {
 
@@ -25,9 +27,44 @@ void record_event(const char* event)
   }
 }
 
+HostSystem* host_system = nullptr;
+
+void send_console(Component* sender, int32_t type, const std::string& text)
+{
+  BusMessage message = {type, static_cast<int32_t>(text.size()), const_cast<char*>(text.data())};
+  host_system->broadcast(sender, &message);
+}
+
 class TestForm : public CFormView {
 public:
-  TestForm() : CFormView(IDD_TEST_PLUGIN_FORM) {}
+  explicit TestForm(Component* probe) : CFormView(IDD_TEST_PLUGIN_FORM), probe_(probe) {}
+
+protected:
+  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+  {
+    if (message != WM_TEST_PLUGIN_SPEAK) {
+      return CFormView::WindowProc(message, wParam, lParam);
+    }
+    if (wParam == 1) {
+      for (LPARAM block = 0; block < lParam; ++block) {
+        std::string text;
+        while (text.size() < 600000 - 20) {
+          text += std::string(79, 'u') + "\n";
+        }
+        text += "block " + std::to_string(block) + "\n";
+        send_console(probe_, BUS_TEXT, text);
+      }
+      return 0;
+    }
+    std::thread worker([this] { send_console(probe_, BUS_TEXT, "from the worker\n"); });
+    worker.join();
+    send_console(probe_, BUS_CLEAR_TEXT, "");
+    send_console(probe_, BUS_TEXT, "after the clear\n");
+    return 0;
+  }
+
+private:
+  Component* probe_;
 };
 
 // Tells the marker file when the host deletes the plug-in's components.
@@ -57,7 +94,8 @@ extern "C" {
 __declspec(dllexport) int32_t dll_init(CWnd* child, HostSystem* system)
 {
   record_event("dll_init");
-  new Probe(system);
+  host_system = system;
+  Component* probe = new Probe(system);
   if (PLUGIN_INIT_RESULT == 0) {
     return 0;
   }
@@ -65,7 +103,7 @@ __declspec(dllexport) int32_t dll_init(CWnd* child, HostSystem* system)
     return 1;
   }
   // The form deletes itself with its window.
-  TestForm* form = new TestForm;
+  TestForm* form = new TestForm(probe);
   view_created = form->Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE | WS_BORDER, CRect(0, 0, 0, 0), child,
                               AFX_IDW_PANE_FIRST, nullptr) != FALSE;
   return view_created ? 1 : 0;
