@@ -31,6 +31,7 @@ const int kAboutTextId = 1043;
 const int kAboutLinkId = 1041;
 const int kWindowsManagerCommand = 32825;
 const int kCustomizeCommand = 32770;
+const int kExitCommand = 32843;
 const int kWindowsListId = 16923;
 const int kCloseWindowsId = 16922;
 
@@ -528,6 +529,27 @@ TEST(KorvoAlone, AChildClosedInTheWindowsManagerIsForgottenByItsHotKey)
     press_hot_key(korvo, scan_index(folder, other_library));
     EXPECT_EQ(other, korvo.active_child_title());
     EXPECT_TRUE(korvo.close());
+}
+TEST(KorvoAlone, ExitDuringAConsoleFloodEndsKorvoAsItsCloseBoxDoes)
+{
+    const std::string folder = make_plugin_folder("korvo-exit", {"korvo_test_com", "korvo_test_zim"});
+    const std::string placement = std::string(kSettingsKey) + "\\WindowPlacement";
+    ::SHDeleteKeyA(HKEY_CURRENT_USER, placement.c_str());
+    KorvoProcess korvo;
+    ASSERT_TRUE(korvo.start(kKorvoExe, folder));
+    ASSERT_NE(nullptr, korvo.wait_for_main_window());
+    ASSERT_TRUE(wait_until([&korvo] { return korvo.child_titled("ZIM") != NULL; }));
+    // A worker thread sends far more text than the console ring holds, so
+    // it waits for room as korvo is asked to end.
+    ASSERT_TRUE(plugin_speaks(korvo, 2, 0));
+    ASSERT_TRUE(wait_until([&korvo] { return korvo.console_text().find("flooding the console") != std::string::npos; }));
+    ::Sleep(500);
+    ::PostMessage(korvo.main_window(), WM_COMMAND, kExitCommand, 0);
+    ASSERT_TRUE(korvo.ends_within_limit()) << "korvo did not end after File > Exit";
+    EXPECT_TRUE(has_value(placement, "MainWindowRect"));
+    const std::string lifetime = "dll_init\ndll_deinit\ncomponent deleted\nlibrary freed\n";
+    for (const char* title : {"COM connection", "ZIM"})
+        EXPECT_EQ(lifetime, read_file(folder + title + ".events")) << title;
 }
 } // namespace
 

@@ -11,6 +11,7 @@
 #include "frames/FrameIds.h"
 #include "KorvoTestPluginIds.h"
 #include <cstdio>
+#include <atomic>
 #include <string>
 #include <thread>
 
@@ -27,6 +28,46 @@ void record_event(const char* event)
   }
 }
 
+// Tells the marker file when the host deletes the plug-in's components; ends
+// its console flood first, as a connector ends its worker.
+class Probe : public Component {
+public:
+  explicit Probe(ComponentSystem* system) : Component(std::string("probe:") + PLUGIN_TITLE, system) {}
+  ~Probe() override
+  {
+    flooding_ = false;
+    if (flood_.joinable()) {
+      flood_.join();
+    }
+    record_event("component deleted");
+  }
+
+  void start_flood(ComponentSystem* system)
+  {
+    if (flood_.joinable()) {
+      return;
+    }
+    flooding_ = true;
+    flood_ = std::thread([this, system] {
+      std::string text;
+      while (text.size() < 64000) {
+        text += "flooding the console from a worker thread\n";
+      }
+      BusMessage message = {BUS_TEXT, static_cast<int32_t>(text.size()), const_cast<char*>(text.data())};
+      while (flooding_) {
+        system->broadcast(this, &message);
+      }
+    });
+  }
+
+  bool shareable() const override { return true; }
+  std::string type_name() const override { return "test probe"; }
+
+private:
+  std::atomic<bool> flooding_{false};
+  std::thread flood_;
+};
+
 HostSystem* host_system = nullptr;
 
 void send_console(Component* sender, int32_t type, const std::string& text)
@@ -37,13 +78,17 @@ void send_console(Component* sender, int32_t type, const std::string& text)
 
 class TestForm : public CFormView {
 public:
-  explicit TestForm(Component* probe) : CFormView(IDD_TEST_PLUGIN_FORM), probe_(probe) {}
+  explicit TestForm(Probe* probe) : CFormView(IDD_TEST_PLUGIN_FORM), probe_(probe) {}
 
 protected:
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
   {
     if (message != WM_TEST_PLUGIN_SPEAK) {
       return CFormView::WindowProc(message, wParam, lParam);
+    }
+    if (wParam == 2) {
+      probe_->start_flood(host_system);
+      return 0;
     }
     if (wParam == 1) {
       for (LPARAM block = 0; block < lParam; ++block) {
@@ -64,18 +109,9 @@ protected:
   }
 
 private:
-  Component* probe_;
+  Probe* probe_;
 };
 
-// Tells the marker file when the host deletes the plug-in's components.
-class Probe : public Component {
-public:
-  explicit Probe(ComponentSystem* system) : Component(std::string("probe:") + PLUGIN_TITLE, system) {}
-  ~Probe() override { record_event("component deleted"); }
-
-  bool shareable() const override { return true; }
-  std::string type_name() const override { return "test probe"; }
-};
 
 bool view_created = false;
 
@@ -95,7 +131,7 @@ __declspec(dllexport) int32_t dll_init(CWnd* child, HostSystem* system)
 {
   record_event("dll_init");
   host_system = system;
-  Component* probe = new Probe(system);
+  Probe* probe = new Probe(system);
   if (PLUGIN_INIT_RESULT == 0) {
     return 0;
   }
