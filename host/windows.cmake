@@ -58,3 +58,7 @@ target_link_libraries(korvo_console_benchmark PRIVATE windriver)
 set_target_properties(korvo_console_benchmark PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${KORVO_TEST_BIN_DIR})
 add_dependencies(korvo_console_benchmark korvo korvo_runtime korvo_test_com korvo_test_zim korvo_test_seed)
 
+# The bare Win32 program that korvo's start-up is measured against
+# (benchmarks/startup_benchmark.py); not run by ctest.
+korvo_add_gui_exe(bare_window_bench benchmarks/BareWindow.cpp)
+set_target_properties(bare_window_bench PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${KORVO_TEST_BIN_DIR})
