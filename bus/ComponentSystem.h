@@ -37,6 +37,7 @@ public:
   uint8_t little_endian() const { return little_endian_; }
   // From now on broadcasts deliver nothing.
   void stop() { running_ = 0; }
+  bool running() const { return running_ == 1; }
   Logger* logger() const { return logger_; }
 
 private:

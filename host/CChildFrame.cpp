@@ -35,6 +35,7 @@ void CChildFrame::OnCloseChild()
 void CChildFrame::OnDestroy()
 {
   CVrxPMDIChildWnd::OnDestroy();
+  PluginList::instance().forget_child(this);
   CString title;
   GetWindowText(title);
   PluginRecord& record = PluginList::instance().find_by_title(title);

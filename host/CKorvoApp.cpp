@@ -26,6 +26,7 @@ int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR lpCmdLine
 
 BEGIN_MESSAGE_MAP(CKorvoApp, CWinApp)
   ON_COMMAND(ID_APP_ABOUT_KORVO, OnAppAbout)
+  // Closes the main window, as its close box does.
   ON_COMMAND(ID_APP_EXIT_KORVO, OnAppExit)
   ON_COMMAND(ID_TOGGLE_BYTE_ORDER, OnToggleByteOrder)
   ON_UPDATE_COMMAND_UI(ID_TOGGLE_BYTE_ORDER, OnUpdateToggleByteOrder)
@@ -125,11 +126,6 @@ void CKorvoApp::OnAppAbout()
 {
   AboutDialog dialog;
   dialog.DoModal();
-}
-
-void CKorvoApp::OnAppExit()
-{
-  ::PostQuitMessage(0);
 }
 
 void CKorvoApp::OnToggleByteOrder()

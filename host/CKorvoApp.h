@@ -21,7 +21,6 @@ public:
 
 protected:
   afx_msg void OnAppAbout();
-  afx_msg void OnAppExit();
   afx_msg void OnToggleByteOrder();
   afx_msg void OnUpdateToggleByteOrder(CCmdUI* pCmdUI);
 

@@ -22,16 +22,14 @@ OutputComponent::~OutputComponent() = default;
 
 int32_t OutputComponent::notify(BusMessage* message)
 {
+  // Both are posted, whatever the thread: text and a clear reach the console
+  // in the order they were sent.
   if (message->type == BUS_TEXT) {
     if (message->len > 0 && message->data != nullptr) {
       append(static_cast<const char*>(message->data), static_cast<std::size_t>(message->len));
     }
   } else if (message->type == BUS_CLEAR_TEXT) {
-    if (on_edit_thread()) {
-      ::SendMessage(edit_->m_hWnd, WM_CONSOLE_CLEAR, 0, 0);
-    } else {
-      ::PostMessage(edit_->m_hWnd, WM_CONSOLE_CLEAR, 0, 0);
-    }
+    ::PostMessage(edit_->m_hWnd, WM_CONSOLE_CLEAR, 0, 0);
   }
   return 0;
 }
@@ -42,22 +40,45 @@ void OutputComponent::append(const char* bytes, std::size_t count)
     count = kOutputRingSize;
   }
   HWND edit = edit_->m_hWnd;
-  // On the console's own thread the block is taken before the call returns.
-  if (on_edit_thread()) {
-    ::SendMessage(edit, WM_CONSOLE_APPEND, reinterpret_cast<WPARAM>(bytes), static_cast<LPARAM>(count));
-    return;
-  }
   long offset;
-  while ((offset = ring_.place(bytes, count)) < 0) {
-    if (!::IsWindow(edit)) {
+  while ((offset = place(bytes, count)) < 0) {
+    // A stopped system shows nothing more; waiting would hold the sender up
+    // while korvo ends.
+    if (!::IsWindow(edit) || !system_->running()) {
       return;
     }
-    ::Sleep(kRingWaitMilliseconds);
+    if (!on_edit_thread()) {
+      ::Sleep(kRingWaitMilliseconds);
+    } else if (!show_posted_text(edit)) {
+      // Nothing posted is waiting, so nothing will free the ring: the block
+      // is shown at once.
+      ::SendMessage(edit, WM_CONSOLE_APPEND, reinterpret_cast<WPARAM>(bytes), static_cast<LPARAM>(count));
+      return;
+    }
   }
   const char* block = ring_.data() + offset;
   if (!::PostMessage(edit, WM_CONSOLE_APPEND, reinterpret_cast<WPARAM>(block), static_cast<LPARAM>(count))) {
     ring_.shown(static_cast<std::size_t>(offset), count);
   }
+}
+
+long OutputComponent::place(const char* bytes, std::size_t count)
+{
+  std::lock_guard<std::mutex> lock(placing_);
+  return ring_.place(bytes, count);
+}
+
+bool OutputComponent::show_posted_text(HWND edit)
+{
+  // The console's own thread is the one that frees the ring: it takes the
+  // text posted before this block, in order, and so makes room.
+  bool shown_any = false;
+  MSG message;
+  while (::PeekMessage(&message, edit, WM_CONSOLE_APPEND, WM_CONSOLE_CLEAR, PM_REMOVE)) {
+    ::DispatchMessage(&message);
+    shown_any = true;
+  }
+  return shown_any;
 }
 
 bool OutputComponent::on_edit_thread() const

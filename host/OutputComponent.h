@@ -2,6 +2,7 @@
 #include "Component.h"
 #include "OutputRing.h"
 #include <windows.h>
+#include <mutex>
 #include <string>
 
 class CComEdit;
@@ -36,11 +37,17 @@ public:
 
 private:
   void append(const char* bytes, std::size_t count);
+  // The ring's place for the block; the broadcasting thread and the
+  // console's own both place text.
+  long place(const char* bytes, std::size_t count);
+  // Shows the console text posted and not yet shown; false when there was none.
+  static bool show_posted_text(HWND edit);
   bool on_edit_thread() const;
 
   CComEdit* edit_;
   HostSystem* system_;
   OutputRing ring_;
+  std::mutex placing_;
 };
 
 // False, after telling the user, when the connector is not open; false when

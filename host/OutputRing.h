@@ -9,7 +9,7 @@ constexpr std::size_t kOutputRingSize = 0x100000;
 // thread to the console. A block goes to the write offset, or to the start
 // when it would pass the end. A block stays in the ring until the console
 // says it was shown: a place still holding text not yet shown is not given
-// out again. One thread places, one thread shows.
+// out again. One thread at a time places, one thread shows.
 class OutputRing {
 public:
   OutputRing();

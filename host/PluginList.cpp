@@ -90,6 +90,15 @@ PluginRecord& PluginList::find_by_title(const char* title)
   return sentinel_;
 }
 
+void PluginList::forget_child(const CWnd* child)
+{
+  for (PluginRecord& record : records_) {
+    if (record.child == child) {
+      record.child = nullptr;
+    }
+  }
+}
+
 void PluginList::free_all()
 {
   for (PluginRecord& record : records_) {

@@ -22,6 +22,9 @@ public:
   PluginRecord& item(std::size_t index);
   // The first valid record whose title is exactly this one, or the sentinel.
   PluginRecord& find_by_title(const char* title);
+  // A child frame being destroyed: every record that holds it lets it go,
+  // so that no later hot key reaches the freed frame.
+  void forget_child(const CWnd* child);
   // Frees the library of every valid record; the records stay.
   void free_all();
 

@@ -137,7 +137,19 @@ void CDialog::EndDialog(int nResult)
 LRESULT CDialog::HandleInitDialog(WPARAM, LPARAM)
 {
     PreInitDialog();
-    return OnInitDialog();
+    CRect rcBefore;
+    GetWindowRect(&rcBefore);
+    LRESULT result = OnInitDialog();
+    // A dialog that its initialisation did not place opens centred on its
+    // owner; a child dialog stays where its parent put it.
+    CRect rcAfter;
+    if (::IsWindow(m_hWnd) && (GetStyle() & WS_CHILD) == 0)
+    {
+        GetWindowRect(&rcAfter);
+        if (rcAfter.TopLeft() == rcBefore.TopLeft())
+            CenterWindow();
+    }
+    return result;
 }
 
 void CDialog::PreInitDialog()

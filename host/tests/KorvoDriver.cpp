@@ -5,6 +5,7 @@
 // keeps a picture of the screen.
 
 #include "KorvoProcess.h"
+#include "KorvoTestPluginIds.h"
 #include "ScreenPicture.h"
 #include "WindowDriver.h"
 
@@ -13,6 +14,8 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -28,6 +31,9 @@ const int kAboutTextId = 1043;
 const int kAboutLinkId = 1041;
 const int kWindowsManagerCommand = 32825;
 const int kCustomizeCommand = 32770;
+const int kExitCommand = 32843;
+const int kWindowsListId = 16923;
+const int kCloseWindowsId = 16922;
 
 std::string g_shot_path = "korvo.bmp";
 
@@ -62,6 +68,49 @@ bool has_value(const std::string& key_path, const char* name)
     LONG result = ::RegQueryValueEx(key, name, NULL, NULL, NULL, NULL);
     ::RegCloseKey(key);
     return result == ERROR_SUCCESS;
+}
+
+// The title each test plug-in gives, by its library's name; empty for the
+// one without a window.
+std::string title_of_plugin(const std::string& library)
+{
+    const std::map<std::string, std::string> titles = {{"korvo_test_com.dll", "COM connection"},
+                                                       {"korvo_test_zim.dll", "ZIM"},
+                                                       {"korvo_test_seed.dll", "Seedvaults"},
+                                                       {"korvo_test_quiet.dll", ""}};
+    auto found = titles.find(library);
+    return found != titles.end() ? found->second : "";
+}
+
+// The libraries of the folder in the order korvo's scan meets them: the
+// file system's.
+std::vector<std::string> scan_order(const std::string& folder)
+{
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA found;
+    HANDLE search = ::FindFirstFileA((folder + "*.dll").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return names;
+    do
+        names.push_back(found.cFileName);
+    while (::FindNextFileA(search, &found));
+    ::FindClose(search);
+    return names;
+}
+
+std::size_t scan_index(const std::string& folder, const std::string& library)
+{
+    const std::vector<std::string> order = scan_order(folder);
+    return static_cast<std::size_t>(std::find(order.begin(), order.end(), library) - order.begin());
+}
+
+// Ctrl+digit for the list index, as the system delivers a registered hot
+// key, and time for korvo to answer it.
+void press_hot_key(const KorvoProcess& korvo, std::size_t index)
+{
+    const int digit = static_cast<int>(index) + 1;
+    ::PostMessage(korvo.main_window(), WM_HOTKEY, static_cast<WPARAM>(40960 + digit), MAKELPARAM(MOD_CONTROL, '0' + digit));
+    ::Sleep(400);
 }
 
 class KorvoWithPlugins : public ::testing::Test
@@ -133,27 +182,22 @@ TEST_F(KorvoWithPlugins, AFirstStartStoresTheDefaultLook)
 
 TEST_F(KorvoWithPlugins, CtrlDigitActivatesThePluginAtThatListIndex)
 {
-    // The scan order is the file system's: the first three indexes reach
-    // three different windows, or two when the non-window plug-in is among
-    // them; the terminator's index and those past the list change nothing.
-    std::vector<std::string> reached;
-    for (int index = 0; index < 3; ++index)
+    // Ctrl+n reaches the record at index n-1 of the scan; the window-less
+    // plug-in's key, the terminator's and those past the list change nothing.
+    const std::vector<std::string> order = scan_order(s_folder);
+    ASSERT_EQ(4u, order.size());
+    for (std::size_t index = 0; index < 7; ++index)
     {
-        ::PostMessage(s_korvo->main_window(), WM_HOTKEY, 40961 + index, MAKELPARAM(MOD_CONTROL, '1' + index));
-        ::Sleep(300);
-        reached.push_back(s_korvo->active_child_title());
+        const std::string title = index < order.size() ? title_of_plugin(order[index]) : "";
+        // Another window is active first, so that reaching this one shows.
+        const std::string other = title == "ZIM" ? "Seedvaults" : "ZIM";
+        ::SendMessage(s_korvo->mdi_client(), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(s_korvo->child_titled(other)),
+                      0);
+        ASSERT_EQ(other, s_korvo->active_child_title());
+        const std::string expected = title.empty() ? other : title;
+        press_hot_key(*s_korvo, index);
+        EXPECT_EQ(expected, s_korvo->active_child_title()) << "Ctrl+" << index + 1 << " (" << title << ")";
     }
-    std::sort(reached.begin(), reached.end());
-    reached.erase(std::unique(reached.begin(), reached.end()), reached.end());
-    EXPECT_GE(reached.size(), 2u);
-    for (const std::string& title : reached)
-        EXPECT_NE(nullptr, s_korvo->child_titled(title)) << title;
-
-    std::string before = s_korvo->active_child_title();
-    ::PostMessage(s_korvo->main_window(), WM_HOTKEY, 40961 + 4, MAKELPARAM(MOD_CONTROL, '5'));
-    ::PostMessage(s_korvo->main_window(), WM_HOTKEY, 40961 + 6, MAKELPARAM(MOD_CONTROL, '7'));
-    ::Sleep(300);
-    EXPECT_EQ(before, s_korvo->active_child_title());
 }
 
 TEST_F(KorvoWithPlugins, CopyDataTextArrivesInTheConsole)
@@ -164,6 +208,36 @@ TEST_F(KorvoWithPlugins, CopyDataTextArrivesInTheConsole)
     s_korvo->copy_data("");
     s_korvo->copy_data("gh\b");
     EXPECT_EQ("ab\r\ncdefg", text_of(m_console));
+}
+
+// Has the ZIM test plug-in send console text (see KorvoTestPluginIds.h).
+bool plugin_speaks(const KorvoProcess& korvo, WPARAM how, LPARAM blocks)
+{
+    HWND form = ::GetDlgItem(korvo.child_titled("ZIM"), 0xE900);
+    DWORD_PTR result = 0;
+    return ::SendMessageTimeoutA(form, WM_TEST_PLUGIN_SPEAK, how, blocks, SMTO_NORMAL, 10000, &result) != 0;
+}
+
+TEST_F(KorvoWithPlugins, TextAndAClearReachTheConsoleInTheOrderSent)
+{
+    ::SendMessage(m_console, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(""));
+    // A worker thread's text, then a clear and text from the user-interface
+    // thread: the clear removes the worker's text.
+    ASSERT_TRUE(plugin_speaks(*s_korvo, 0, 0));
+    ::Sleep(500);
+    EXPECT_EQ("after the clear\r\n", text_of(m_console));
+
+    // More text from the user-interface thread than the ring holds arrives
+    // whole, its newest block last.
+    ::SendMessage(m_console, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(""));
+    ASSERT_TRUE(plugin_speaks(*s_korvo, 1, 3));
+    ASSERT_TRUE(wait_until([this] {
+        const std::string text = text_of(m_console);
+        return text.size() >= 9 && text.compare(text.size() - 9, 9, "block 2\r\n") == 0;
+    })) << text_of(m_console).size();
+    const std::string text = text_of(m_console);
+    EXPECT_EQ(std::string::npos, text.find("block 0")) << "the console keeps its newest text only";
+    ::SendMessage(m_console, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(""));
 }
 
 TEST_F(KorvoWithPlugins, ConsoleTextIsTrimmedAtFourFifthsOfItsLimit)
@@ -287,6 +361,17 @@ TEST_F(KorvoWithPlugins, CtrlASelectsAllAndSendsTheKey)
     EXPECT_EQ(9, HIWORD(selection));
 }
 
+// A dialog opens centred on its owner.
+void expect_centred_on(HWND owner, HWND dialog)
+{
+    RECT outer;
+    RECT inner;
+    ::GetWindowRect(owner, &outer);
+    ::GetWindowRect(dialog, &inner);
+    EXPECT_LE(std::abs((outer.left + outer.right) - (inner.left + inner.right)), 2) << text_of(dialog);
+    EXPECT_LE(std::abs((outer.top + outer.bottom) - (inner.top + inner.bottom)), 2) << text_of(dialog);
+}
+
 TEST_F(KorvoWithPlugins, TheAboutBoxNamesTheProductAndVersion)
 {
     ::PostMessage(s_korvo->main_window(), WM_COMMAND, kAboutCommand, 0);
@@ -295,6 +380,7 @@ TEST_F(KorvoWithPlugins, TheAboutBoxNamesTheProductAndVersion)
     ASSERT_NE(nullptr, about);
     EXPECT_EQ("KORVO_Tarsel  V4.70", text_of(::GetDlgItem(about, kAboutTextId)));
     EXPECT_TRUE(::IsWindowVisible(::GetDlgItem(about, kAboutLinkId)));
+    expect_centred_on(s_korvo->main_window(), about);
     press_button(about, IDOK);
     EXPECT_TRUE(wait_until([about] { return !::IsWindow(about); }));
 }
@@ -308,6 +394,7 @@ TEST_F(KorvoWithPlugins, TheWindowsManagerListsThePluginWindows)
     HWND list = ::FindWindowExA(manager, NULL, "ListBox", NULL);
     ASSERT_NE(nullptr, list);
     EXPECT_EQ(3, ::SendMessage(list, LB_GETCOUNT, 0, 0));
+    expect_centred_on(s_korvo->main_window(), manager);
     press_button(manager, IDOK);
     EXPECT_TRUE(wait_until([manager] { return !::IsWindow(manager); }));
 }
@@ -406,6 +493,64 @@ TEST(KorvoAlone, TheStoredLookIsKeptAtTheNextStart)
     ASSERT_NE(nullptr, korvo.wait_for_main_window());
     EXPECT_EQ(32828, stored_look());
     EXPECT_TRUE(korvo.close());
+}
+
+TEST(KorvoAlone, AChildClosedInTheWindowsManagerIsForgottenByItsHotKey)
+{
+    const std::string folder =
+        make_plugin_folder("korvo-closed", {"korvo_test_com", "korvo_test_zim", "korvo_test_seed"});
+    KorvoProcess korvo;
+    ASSERT_TRUE(korvo.start(kKorvoExe, folder));
+    ASSERT_NE(nullptr, korvo.wait_for_main_window());
+    ASSERT_TRUE(wait_until([&korvo] { return korvo.active_child_title() == "COM connection"; }));
+
+    ::PostMessage(korvo.main_window(), WM_COMMAND, kWindowsManagerCommand, 0);
+    DWORD id = korvo.process_id();
+    HWND manager = wait_for([id] { return find_dialog(id, "Windows"); });
+    ASSERT_NE(nullptr, manager);
+    HWND list = ::GetDlgItem(manager, kWindowsListId);
+    LRESULT zim = ::SendMessage(list, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>("ZIM"));
+    ASSERT_NE(LB_ERR, zim);
+    ::SendMessage(list, LB_SETSEL, FALSE, -1);
+    ::SendMessage(list, LB_SETSEL, TRUE, zim);
+    ::SendMessage(manager, WM_COMMAND, MAKEWPARAM(kWindowsListId, LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
+    press_button(manager, kCloseWindowsId);
+    EXPECT_TRUE(wait_until([&korvo] { return korvo.child_titled("ZIM") == NULL; }));
+    press_button(manager, IDOK);
+    ASSERT_TRUE(wait_until([manager] { return !::IsWindow(manager); }));
+    EXPECT_EQ("dll_init\ndll_deinit\n", read_file(folder + "ZIM.events"));
+
+    // The closed window's key does nothing; the others still work.
+    const std::string active = korvo.active_child_title();
+    press_hot_key(korvo, scan_index(folder, "korvo_test_zim.dll"));
+    ASSERT_TRUE(::IsWindow(korvo.main_window())) << "korvo ended on the closed window's hot key";
+    EXPECT_EQ(active, korvo.active_child_title());
+    const std::string other = active == "Seedvaults" ? "COM connection" : "Seedvaults";
+    const std::string other_library = other == "Seedvaults" ? "korvo_test_seed.dll" : "korvo_test_com.dll";
+    press_hot_key(korvo, scan_index(folder, other_library));
+    EXPECT_EQ(other, korvo.active_child_title());
+    EXPECT_TRUE(korvo.close());
+}
+TEST(KorvoAlone, ExitDuringAConsoleFloodEndsKorvoAsItsCloseBoxDoes)
+{
+    const std::string folder = make_plugin_folder("korvo-exit", {"korvo_test_com", "korvo_test_zim"});
+    const std::string placement = std::string(kSettingsKey) + "\\WindowPlacement";
+    ::SHDeleteKeyA(HKEY_CURRENT_USER, placement.c_str());
+    KorvoProcess korvo;
+    ASSERT_TRUE(korvo.start(kKorvoExe, folder));
+    ASSERT_NE(nullptr, korvo.wait_for_main_window());
+    ASSERT_TRUE(wait_until([&korvo] { return korvo.child_titled("ZIM") != NULL; }));
+    // A worker thread sends far more text than the console ring holds, so
+    // it waits for room as korvo is asked to end.
+    ASSERT_TRUE(plugin_speaks(korvo, 2, 0));
+    ASSERT_TRUE(wait_until([&korvo] { return korvo.console_text().find("flooding the console") != std::string::npos; }));
+    ::Sleep(500);
+    ::PostMessage(korvo.main_window(), WM_COMMAND, kExitCommand, 0);
+    ASSERT_TRUE(korvo.ends_within_limit()) << "korvo did not end after File > Exit";
+    EXPECT_TRUE(has_value(placement, "MainWindowRect"));
+    const std::string lifetime = "dll_init\ndll_deinit\ncomponent deleted\nlibrary freed\n";
+    for (const char* title : {"COM connection", "ZIM"})
+        EXPECT_EQ(lifetime, read_file(folder + title + ".events")) << title;
 }
 } // namespace
 

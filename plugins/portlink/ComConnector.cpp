@@ -57,7 +57,7 @@ ComConnector::ComConnector(const std::string& name, ComponentSystem* system, std
       static_cast<ErrorManager*>(errors)->add(this, kConnectorAlreadyConnected, kConnectorAlreadyConnectedText);
     }
   }
-  send_buffer_.assign(kSendBufferSize, 0);
+  send_buffer_.reset(new uint8_t[kSendBufferSize]);
   if (worker_ != nullptr) {
     ResumeThread(worker_);
   }
@@ -226,7 +226,7 @@ uint32_t ComConnector::take_send(const BusMessage& message)
 {
   pending_type_ = message.type;
   pending_len_ = message.len;
-  return transport_->build_frame(message.type, send_buffer_.data(), static_cast<const uint8_t*>(message.data),
+  return transport_->build_frame(message.type, send_buffer_.get(), static_cast<const uint8_t*>(message.data),
                                  static_cast<uint32_t>(message.len));
 }
 
@@ -300,7 +300,7 @@ void ComConnector::send_pending()
       break;
     }
     uint32_t count = std::min(remaining, piece);
-    uint32_t written = port_->write(send_buffer_.data() + sent, count, kWriteTimeout);
+    uint32_t written = port_->write(send_buffer_.get() + sent, count, kWriteTimeout);
     if (written < count) {
       AfxMessageBox(kSendDataFailText, MB_OK);
       abort_ = true;

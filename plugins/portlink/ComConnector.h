@@ -85,7 +85,9 @@ private:
   TransportProtocol* transport_;
   uint8_t open_;
   std::atomic<int32_t> state_;
-  std::vector<uint8_t> send_buffer_;
+  // Left unfilled: the pages of the large buffer cost memory only once a
+  // frame that long is sent.
+  std::unique_ptr<uint8_t[]> send_buffer_;
   uint32_t bytes_to_send_;
   // The type and length of the send in progress; TRANSPORT_IDLE when none.
   std::atomic<int32_t> pending_type_;

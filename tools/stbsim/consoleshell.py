@@ -40,7 +40,10 @@ class ConsoleShell:
                 continue
             self._after_cr = byte == 0x0D
             if byte in ENTER:
-                out += NEWLINE
+                # Echoed as it came: the host starts the new line itself
+                # when Enter is pressed, and shows a carriage return as nothing.
+                if self.echo:
+                    out.append(byte)
                 out += self._run(self._line.decode("latin-1").strip(), now)
                 self._line.clear()
             elif byte in ERASE:

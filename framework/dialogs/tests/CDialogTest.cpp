@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -229,6 +230,47 @@ TEST(CDialogModeless, LivesFromCreateUntilDestroyWindow)
     EXPECT_EQ((std::vector<std::string>{"init", "cancel", "gone"}), dialog.m_events);
     EXPECT_EQ(NULL, dialog.m_hWnd);
     EXPECT_FALSE(::IsWindow(hWnd));
+}
+
+// Puts itself at a place of its own while it initialises.
+class PlacedDialog : public CDialog
+{
+protected:
+    BOOL OnInitDialog() override
+    {
+        CDialog::OnInitDialog();
+        SetWindowPos(nullptr, 10, 20, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        return TRUE;
+    }
+};
+
+CPoint CentreOf(HWND hWnd)
+{
+    CRect rect;
+    ::GetWindowRect(hWnd, &rect);
+    return CPoint((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+}
+
+TEST(CDialogModeless, OpensCentredOnItsOwnerUnlessItPlacesItself)
+{
+    CWnd owner;
+    ASSERT_TRUE(owner.CreateEx(0, NULL, "owner", WS_POPUP | WS_VISIBLE, 300, 200, 400, 300, NULL, NULL));
+    CDialog centred;
+    ASSERT_TRUE(centred.Create(IDD_VALUE, &owner));
+    const CPoint expected = CentreOf(owner.m_hWnd);
+    const CPoint centre = CentreOf(centred.m_hWnd);
+    EXPECT_LE(std::abs(centre.x - expected.x), 1) << centre.x << " against " << expected.x;
+    EXPECT_LE(std::abs(centre.y - expected.y), 1) << centre.y << " against " << expected.y;
+    centred.DestroyWindow();
+
+    PlacedDialog placed;
+    ASSERT_TRUE(placed.Create(IDD_VALUE, &owner));
+    CRect rect;
+    placed.GetWindowRect(&rect);
+    EXPECT_EQ(10, rect.left);
+    EXPECT_EQ(20, rect.top);
+    placed.DestroyWindow();
+    owner.DestroyWindow();
 }
 
 // Routes what it does not handle itself to its owner.

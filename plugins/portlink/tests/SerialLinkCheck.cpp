@@ -68,7 +68,7 @@ TEST(SerialPortOnALine, EnumeratesOpensAndTalks)
   const std::string typed = "echo line check\r";
   EXPECT_EQ(typed.size(), port.write(reinterpret_cast<const uint8_t*>(typed.data()),
                                      static_cast<uint32_t>(typed.size()), 1000));
-  EXPECT_NE(std::string::npos, read_until(port, "\r\nline check\r\n").find("\r\nline check\r\n"));
+  EXPECT_NE(std::string::npos, read_until(port, "\rline check\r\n").find("\rline check\r\n"));
   port.close();
 }
 
@@ -177,7 +177,7 @@ TEST_F(ConnectorOnALine, TypedKeysReachTheTargetAndItsOutputTheBus)
   EXPECT_EQ(1, request(BUS_QUERY_OPEN, 0));
   ASSERT_EQ(1, request(BUS_SEND_RAW, std::string("echo through the connector\r")));
   EXPECT_TRUE(recorder->wait_until([](const std::vector<BusEventRecorder::Event>& events) {
-    return BusEventRecorder::bytes_of(events, BUS_TEXT).find("\r\nthrough the connector\r\nstb> ") != std::string::npos;
+    return BusEventRecorder::bytes_of(events, BUS_TEXT).find("\rthrough the connector\r\nstb> ") != std::string::npos;
   })) << BusEventRecorder::bytes_of(recorder->events(), BUS_TEXT);
   EXPECT_EQ(0, request(BUS_QUERY_BUSY, 0));
 }
@@ -235,7 +235,7 @@ TEST_F(ConnectorOnALine, HighSpeedSwitchAndBack)
   // Still talking at the normal rate.
   ASSERT_EQ(1, request(BUS_SEND_RAW, std::string("echo back to normal\r")));
   EXPECT_TRUE(recorder->wait_until([](const std::vector<BusEventRecorder::Event>& events) {
-    return BusEventRecorder::bytes_of(events, BUS_TEXT).find("\r\nback to normal\r\n") != std::string::npos;
+    return BusEventRecorder::bytes_of(events, BUS_TEXT).find("\rback to normal\r\n") != std::string::npos;
   }));
   connector->close();
   EXPECT_EQ(0, request(BUS_QUERY_OPEN, 0));

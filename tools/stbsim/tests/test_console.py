@@ -21,7 +21,16 @@ class ConsoleTest(unittest.TestCase):
     def test_enter_runs_the_line(self):
         box, _ = new_box()
         out = box.feed(b"echo hello\r\n", 1.0)
-        self.assertEqual(out, b"echo hello\r\nhello\r\nstb> ")
+        self.assertEqual(out, b"echo hello\rhello\r\nstb> ")
+
+    def test_enter_is_echoed_as_typed_without_a_line_feed(self):
+        # The host shows the line end of Enter itself: a line feed in the
+        # echo would give an empty line after every command.
+        for enter, echoed in ((b"\r", b"\r"), (b"\n", b"\n"), (b"\r\n", b"\r")):
+            with self.subTest(enter=enter):
+                box, _ = new_box()
+                self.assertEqual(box.feed(b"version" + enter, 1.0),
+                                 b"version" + echoed + b"stbsim target application 1.0\r\nstb> ")
 
     def test_unknown_command_is_named(self):
         box, _ = new_box()
@@ -100,14 +109,14 @@ class ConsoleSwitchesTest(unittest.TestCase):
         box, _ = new_box()
         box.shell.echo = False
         self.assertEqual(box.feed(b"ab\x08", 1.0), b"")
-        self.assertEqual(box.feed(b"\r", 1.1), b"\r\nunknown command: a\r\nstb> ")
+        self.assertEqual(box.feed(b"\r", 1.1), b"unknown command: a\r\nstb> ")
 
     def test_flood_prints_exactly_the_asked_bytes_then_its_end(self):
         box, _ = new_box()
         for count in (0, 10, 70, 1000):
             with self.subTest(count=count):
                 out = box.feed(b"flood %d\r" % count, 1.0)
-                text = out[len(b"flood %d\r\n" % count):]
+                text = out[len(b"flood %d\r" % count):]
                 self.assertEqual(text[count:], b"flood done\r\nstb> ")
                 self.assertNotIn(b"flood done", text[:count])
 
