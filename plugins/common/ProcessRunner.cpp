@@ -7,6 +7,29 @@ namespace {
 // How long a notify window may take to answer before the runner goes on.
 constexpr UINT kNotifyTimeoutMs = 1000;
 constexpr DWORD kTerminateWaitMs = 1000;
+// stop() waits this long for the waiter, and for each reader to see its pipe
+// break; all of stop stays within about 2.5 seconds.
+constexpr DWORD kWaiterWaitMs = 1000;
+constexpr DWORD kReaderWaitMs = 200;
+constexpr DWORD kCancelledReadWaitMs = 100;
+
+// Ends a thread that did not end within wait_ms: a read it is blocked in is
+// cancelled (systems before Vista lack that call) and, when even that does
+// not end it, the thread is terminated. A program that left a process of its
+// own holding the pipes keeps a reader waiting until then.
+void end_thread(HANDLE thread, DWORD wait_ms)
+{
+  if (thread == nullptr || WaitForSingleObject(thread, wait_ms) != WAIT_TIMEOUT)
+    return;
+  using CancelSynchronousIoCall = BOOL(WINAPI*)(HANDLE);
+  auto cancel = reinterpret_cast<CancelSynchronousIoCall>(
+      reinterpret_cast<void (*)()>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "CancelSynchronousIo")));
+  if (cancel != nullptr && cancel(thread) &&
+      WaitForSingleObject(thread, kCancelledReadWaitMs) != WAIT_TIMEOUT)
+    return;
+  TerminateThread(thread, 1);
+  WaitForSingleObject(thread, kCancelledReadWaitMs);
+}
 
 bool make_pipe(HANDLE& read_end, HANDLE& write_end)
 {
@@ -102,7 +125,7 @@ void ProcessRunner::stop()
   if (process_ == nullptr)
     return;
   SetEvent(stop_event_);
-  WaitForSingleObject(waiter_thread_, INFINITE);
+  end_thread(waiter_thread_, kWaiterWaitMs);
   // A program reading its input sees it end; one that does not is ended.
   close_handle(input_);
   if (WaitForSingleObject(process_, 0) == WAIT_TIMEOUT) {
@@ -110,8 +133,8 @@ void ProcessRunner::stop()
     WaitForSingleObject(process_, kTerminateWaitMs);
   }
   // The program's end breaks both pipes, which ends the readers.
-  WaitForSingleObject(output_thread_, INFINITE);
-  WaitForSingleObject(error_thread_, INFINITE);
+  end_thread(output_thread_, kReaderWaitMs);
+  end_thread(error_thread_, kReaderWaitMs);
   close_handle(output_thread_);
   close_handle(error_thread_);
   close_handle(waiter_thread_);

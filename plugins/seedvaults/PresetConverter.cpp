@@ -97,16 +97,6 @@ int PresetConverter::refuse(std::vector<uint8_t>& output, const std::string& rea
   return kConvertFailed;
 }
 
-bool PresetConverter::count_fits(int count, int limit, const char* what)
-{
-  if (count <= limit)
-    return true;
-  char text[200];
-  std::snprintf(text, sizeof text, kMessageTooManyRecords, count, what, limit);
-  failure_ = text;
-  return false;
-}
-
 void PresetConverter::put_i32(std::vector<uint8_t>& record, std::size_t offset, int32_t value)
 {
   store_u32(&record[offset], uint32_t(value));

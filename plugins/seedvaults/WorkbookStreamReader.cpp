@@ -101,6 +101,7 @@ bool WorkbookStreamReader::read()
 {
   if (next_code() != kCodeBof)
     return true;
+  bool globals_read = false;
   while (next_code() == kCodeBof) {
     std::size_t start = position_;
     BofRecord bof;
@@ -110,6 +111,11 @@ bool WorkbookStreamReader::read()
       break;
     position_ = start;
     if (bof.type == kSubstreamGlobals) {
+      // The cells read so far show the strings of the first globals' table;
+      // a second globals substream would replace that table under them.
+      if (globals_read)
+        return fail("a workbook stream holds a second globals substream");
+      globals_read = true;
       if (!read_substream(globals_.bof, globals_.eof, [this](uint16_t code) { return read_globals_record(code); }))
         return false;
     } else if (bof.type == kSubstreamWorksheet) {

@@ -9,9 +9,9 @@
 // Turns a "Workbook" stream of BIFF8 records into the globals and one
 // WorksheetStream per worksheet substream. A stream that does not begin with
 // a BIFF8 BOF gives no sheets; reading stops at the first substream that is
-// neither globals nor a worksheet. A record whose size runs past the stream,
-// a record too short for its fields, and a substream without its EOF make
-// read() fail with a reason in error().
+// neither globals nor a worksheet. A second globals substream, a record
+// whose size runs past the stream, a record too short for its fields, and a
+// substream without its EOF make read() fail with a reason in error().
 //
 // Cell records go to the sink when one is given, otherwise into their row
 // blocks.

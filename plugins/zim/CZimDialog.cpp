@@ -294,8 +294,14 @@ bool CZimDialog::compress_image()
   char command[MAX_PATH + 32];
   std::snprintf(command, sizeof command, kGzipCommand, temp.c_str());
   if (m_pRunner->start(command, false)) {
-    while (m_pRunner->is_running()) {
+    for (DWORD waited = 0; m_pRunner->is_running() && waited < kGzipTimeLimitMs; waited += kGzipPollMs) {
       Sleep(kGzipPollMs);
+    }
+    if (m_pRunner->is_running()) {
+      m_pRunner->stop();
+      std::remove(zipped.c_str());
+      AfxMessageBox(kGzipHungMessage);
+      return false;
     }
     if (m_pRunner->exit_code() != 0) {
       std::remove(zipped.c_str());

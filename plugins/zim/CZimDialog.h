@@ -20,6 +20,10 @@ constexpr uint32_t kDefaultDumpSize = 0x80000;
 constexpr char kFlashTempName[] = "flashtmp";
 constexpr char kGzipCommand[] = "gzip.exe -f \"%s\"";
 constexpr DWORD kGzipPollMs = 100;
+// A gzip.exe that has not ended by then is stopped: the wait holds the
+// user-interface thread.
+constexpr DWORD kGzipTimeLimitMs = 60000;
+constexpr char kGzipHungMessage[] = "gzip.exe did not end within 60 seconds and was stopped!";
 constexpr char kConnectText[] = "Connect";
 constexpr char kDisconnectText[] = "Disconnect";
 

@@ -36,6 +36,10 @@ constexpr int kCollectTries = 10;
 constexpr int kPacketTries = 10;
 constexpr int kBurnCommandCalls = 3;
 constexpr int kReadCommandCalls = 3;
+// A piece that comes back damaged this many times in a row ends the read or
+// dump: a target that keeps sending bad pieces would otherwise hold the link
+// until the user cancels.
+constexpr int kPieceAttempts = 3;
 
 constexpr uint32_t kPercent = 100;
 
@@ -413,6 +417,7 @@ bool UpgradeLink::read_block(std::size_t index)
     return false;
   }
   uint32_t done = 0;
+  int bad_pieces = 0;
   while (done < length) {
     uint32_t size = std::min<uint32_t>(kMaxReadPiece, length - done);
     uint8_t payload[9] = {entry.id};
@@ -428,8 +433,13 @@ bool UpgradeLink::read_block(std::size_t index)
     }
     if (!read_piece(&data_[done], size, 0, kReadPieceTimeoutMs)) {
       channel_.flush_queue();
+      if (++bad_pieces == kPieceAttempts) {
+        channel_.print("\nRead: piece check fail!");
+        return false;
+      }
       continue;
     }
+    bad_pieces = 0;
     done += size;
     view_->show_status(kZimStatusTransfer, done, length);
   }
@@ -448,6 +458,7 @@ bool UpgradeLink::dump_flash(uint32_t address, uint32_t length)
   }
   reserve_data(length);
   uint32_t done = 0;
+  int bad_pieces = 0;
   while (done < length) {
     uint32_t size = std::min<uint32_t>(kMaxDumpPiece, length - done);
     if (!operation_goes_on()) {
@@ -467,8 +478,13 @@ bool UpgradeLink::dump_flash(uint32_t address, uint32_t length)
     }
     if (!good) {
       channel_.flush_queue();
+      if (++bad_pieces == kPieceAttempts) {
+        channel_.print("\nDump: piece check fail!");
+        return false;
+      }
       continue;
     }
+    bad_pieces = 0;
     done += size;
     view_->show_status(kZimStatusTransfer, done, length);
   }

@@ -4,6 +4,7 @@
 #include "TestWorkbooks.h"
 #include <gtest/gtest.h>
 #include <functional>
+#include <memory>
 #include <windows.h>
 
 namespace {
@@ -228,23 +229,31 @@ TEST(SatTpProg48Converter, WideNamesAreStoredInTheAnsiCodePage)
     GTEST_SKIP() << "no expected bytes for code page " << GetACP();
 }
 
-TEST(PresetConverter, CountsThatDoNotFitTheHeaderAreRefused)
+TEST(PresetConverter, HeaderHoldsTheLowBitsOfEveryCount)
 {
+  // Each program row is a transponder record as well, so channel lists of
+  // more than 255 programs pass byte 1 and are written all the same.
   struct Case {
     const char* name;
+    bool with_programs;
     int satellites;
     int programs;
-    bool fits;
+    std::vector<uint8_t> header;
   };
   const Case cases[] = {
-    {"255 satellites", 255, 0, true},
-    {"300 satellites", 300, 0, false},
-    {"255 programs", 1, 254, true},
-    {"258 programs", 1, 258, false},
+    {"255 satellites", true, 255, 0, {0xFF, 0, 0, 0}},
+    {"300 satellites", true, 300, 0, {44, 0, 0, 0}},
+    {"255 programs", true, 1, 255, {1, 0xFF, 0x00, 0xFF}},
+    {"258 programs", true, 1, 258, {1, 2, 0x01, 0x02}},
+    {"300 transponders without programs", false, 2, 300, {2, 44, 0, 0}},
   };
   for (const Case& test : cases) {
-    SatTpProg48Converter converter;
-    load_sheet(converter, [&](XlsSheet& sheet) {
+    std::unique_ptr<PresetConverter> converter;
+    if (test.with_programs)
+      converter = std::make_unique<SatTpProg48Converter>();
+    else
+      converter = std::make_unique<SatTp52Converter>();
+    load_sheet(*converter, [&](XlsSheet& sheet) {
       unsigned row = kFirstDataRow;
       for (int i = 0; i < test.satellites; ++i)
         text(sheet, row++, 0, "*S");
@@ -255,18 +264,15 @@ TEST(PresetConverter, CountsThatDoNotFitTheHeaderAreRefused)
     });
     std::vector<uint8_t> output;
     int rows = test.satellites + test.programs;
-    int result = converter.convert(output, rows + 2);
-    std::string message = message_of(converter);
-    if (test.fits) {
-      EXPECT_EQ(int(output.size()), result) << test.name;
-      EXPECT_EQ(uint8_t(test.satellites), output[0]) << test.name;
-      EXPECT_EQ(uint8_t(test.programs), output[3]) << test.name;
-      EXPECT_EQ(0u, message.find("Preset Data generated!")) << test.name;
-    } else {
-      EXPECT_EQ(kConvertFailed, result) << test.name;
-      EXPECT_TRUE(output.empty()) << test.name;
-      EXPECT_NE(std::string::npos, message.find("do not fit")) << test.name << ": " << message;
-    }
+    int result = converter->convert(output, rows + 2);
+    std::size_t satellite_size = test.with_programs ? 48 : 52;
+    std::size_t program_size = test.with_programs ? 16 + 48 : 16;
+    ASSERT_EQ(4 + satellite_size * std::size_t(test.satellites) + program_size * std::size_t(test.programs),
+              output.size())
+      << test.name;
+    EXPECT_EQ(int(output.size()), result) << test.name;
+    EXPECT_EQ(test.header, std::vector<uint8_t>(output.begin(), output.begin() + 4)) << test.name;
+    EXPECT_EQ(0u, message_of(*converter).find("Preset Data generated!")) << test.name;
   }
 }
 

@@ -30,7 +30,7 @@ std::vector<uint8_t> sample_stream()
 
 void mutate(std::vector<uint8_t>& bytes, std::mt19937& random)
 {
-  std::uniform_int_distribution<int> kind(0, 3);
+  std::uniform_int_distribution<int> kind(0, 4);
   int edits = std::uniform_int_distribution<int>(1, 8)(random);
   for (int i = 0; i < edits && !bytes.empty(); ++i) {
     std::size_t at = std::uniform_int_distribution<std::size_t>(0, bytes.size() - 1)(random);
@@ -46,14 +46,35 @@ void mutate(std::vector<uint8_t>& bytes, std::mt19937& random)
       for (std::size_t k = at; k < bytes.size() && k < at + 4; ++k)
         bytes[k] = (random() & 1) ? 0xFF : 0x00;
       break;
-    default:
+    case 3:
       bytes.resize(at);
       break;
+    default: {
+      // A copy of a stretch of the bytes elsewhere: a record or a whole
+      // substream read twice, or in a place it was not written for.
+      std::size_t from = std::uniform_int_distribution<std::size_t>(0, bytes.size() - 1)(random);
+      std::size_t length = std::uniform_int_distribution<std::size_t>(1, bytes.size() - from)(random);
+      std::vector<uint8_t> stretch(bytes.begin() + std::ptrdiff_t(from), bytes.begin() + std::ptrdiff_t(from + length));
+      bytes.insert(bytes.begin() + std::ptrdiff_t(at), stretch.begin(), stretch.end());
+      break;
+    }
     }
   }
 }
 
-// Reads everything a loaded workbook offers; the sheet's counts stay within the format.
+// Reads each of a text's units and its terminator, where the cell says the
+// text ends (a text of the file may hold zero units of its own).
+template <typename Unit> void read_whole_text(const Unit* text, int length)
+{
+  ASSERT_GE(length, 0);
+  unsigned sum = 0;
+  for (int i = 0; i < length; ++i)
+    sum += unsigned(text[i]);
+  EXPECT_EQ(Unit(0), text[length]) << sum;
+}
+
+// Reads everything a loaded workbook offers, every text to its end; the
+// sheet's counts stay within the format.
 void walk(XlsWorkbook& workbook)
 {
   for (int i = 0; i < workbook.sheet_count(); ++i) {
@@ -61,8 +82,16 @@ void walk(XlsWorkbook& workbook)
     ASSERT_LE(sheet->row_count(), kMaxSheetRows);
     ASSERT_LE(sheet->column_count(), kMaxSheetColumns);
     for (unsigned row = 0; row < sheet->placed_rows().size(); ++row)
-      for (unsigned column = 0; column < sheet->placed_rows()[row].size(); ++column)
-        sheet->find_cell(row, column).integer_value();
+      for (unsigned column = 0; column < sheet->placed_rows()[row].size(); ++column) {
+        const XlsCell& cell = sheet->find_cell(row, column);
+        cell.integer_value();
+        if (const char* narrow = cell.narrow_text())
+          read_whole_text(narrow, cell.text_length());
+        else if (const char16_t* wide = cell.wide_text())
+          read_whole_text(wide, cell.text_length());
+        else
+          ASSERT_EQ(-1, cell.text_length());
+      }
   }
   workbook.find_worksheet("Sheet1");
 }

@@ -161,6 +161,27 @@ TEST(XlsWorkbook, TextIndexPastTheStringTableIsRefusedAndLeavesTheWorkbook)
   EXPECT_EQ(nullptr, workbook.find_worksheet("Data"));
 }
 
+TEST(XlsWorkbook, SecondGlobalsSubstreamIsRefusedAndLeavesTheWorkbook)
+{
+  // The first sheet's text cell shows a string of the first globals' table;
+  // the second globals substream would put another table in its place.
+  StreamBuilder stream = globals_stream({"First", "Second"}, {"kept"});
+  stream.bof(0x10).dimensions(1, 1).row(0).label_sst(0, 0, 0).dbcell().eof();
+  const StreamBuilder second = globals_stream({"Other"}, {"replaced", "strings"});
+  std::vector<uint8_t> bytes = stream.bytes();
+  bytes.insert(bytes.end(), second.bytes().begin(), second.bytes().end());
+  StreamBuilder after;
+  after.bof(0x10).dimensions(1, 1).row(0).label_sst(0, 0, 1).dbcell().eof();
+  bytes.insert(bytes.end(), after.bytes().begin(), after.bytes().end());
+
+  XlsWorkbook workbook;
+  workbook.reset_to_new(1);
+  EXPECT_FALSE(workbook.load_bytes(compound_file_with_workbook(bytes)));
+  EXPECT_NE(std::string::npos, workbook.error().find("second globals substream")) << workbook.error();
+  EXPECT_NE(nullptr, workbook.find_worksheet("Sheet1"));
+  EXPECT_EQ(nullptr, workbook.find_worksheet("First"));
+}
+
 TEST(XlsWorkbook, FilesThatCannotBeLoadedLeaveTheWorkbookAsItWas)
 {
   XlsWorkbook workbook;

@@ -53,6 +53,12 @@ std::string unescape_newlines(const std::string& text)
   return tip;
 }
 
+std::string too_many_choices_message(const std::string& field_name, uint64_t count)
+{
+  return "Too many choices in field \"" + field_name + "\": " + std::to_string(count) + ", at most " +
+         std::to_string(kMaxChoiceEntries) + " can be listed!";
+}
+
 BlockFieldEditor::DataAddress BlockFieldEditor::data_address() const
 {
   DataAddress address;
@@ -101,6 +107,11 @@ FieldLoadResult BlockFieldEditor::load()
     if (field.type == ScriptField::Text && count > kMaxTextFieldBytes) {
       result.code = kTailorOutOfRange;
       result.message = kStringTooLongMessage;
+      break;
+    }
+    if (field.type == ScriptField::Choice && choice_count(field) > kMaxChoiceEntries) {
+      result.code = kTailorOutOfRange;
+      result.message = too_many_choices_message(field.name, choice_count(field));
       break;
     }
     if (first + count > address.limit) {

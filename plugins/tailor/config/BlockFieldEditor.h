@@ -11,11 +11,16 @@
 const int32_t kFieldLabelIdBase = 30000;
 const int32_t kFieldValueIdBase = 31000;
 const std::size_t kMaxTextFieldBytes = 40;
+// The most entries a choice field's list is given: a range wider than this
+// would take the list minutes and the memory of a million texts.
+const uint64_t kMaxChoiceEntries = 4096;
 // Number and choice fields carry a 32-bit value.
 const uint32_t kMaxEditedValueBits = 32;
 
 const char kStringTooLongMessage[] = "String too long!";
 const char kFieldOutsideDataMessage[] = "Field lies outside the block data!";
+// "Too many choices in field "NAME": COUNT, at most 4096 can be listed!"
+std::string too_many_choices_message(const std::string& field_name, uint64_t count);
 
 // The description as a tip: every backslash-n pair becomes a line feed.
 std::string unescape_newlines(const std::string& text);

@@ -86,7 +86,7 @@ void TailorNewButtonDialog::build_controls()
       CComboBox* combo = create_field_combo(this, kFieldValueIdBase + index, value_rect);
       if (combo != nullptr) {
         const uint64_t count = BlockFieldEditor::choice_count(field);
-        for (uint64_t k = 0; k < count && k <= UINT32_MAX; ++k)
+        for (uint64_t k = 0; k < count; ++k)
           combo->AddString(std::to_string(BlockFieldEditor::choice_value(field, uint32_t(k))).c_str());
         combo->SetCurSel(static_cast<int>(BlockFieldEditor::choice_index(field)));
       }

@@ -470,6 +470,40 @@ TEST_F(UpgradeLinkTest, ReadFailsWhenTheCommandFailsThreeTimes)
   EXPECT_EQ("\nRead: send command fail!", channel.printed);
 }
 
+TEST_F(UpgradeLinkTest, PiecesDamagedThreeTimesInARowEndTheReadAndTheDump)
+{
+  // Two bad replies to a piece and then a good one still read it; three in
+  // a row end the operation with a message, whatever the target does next.
+  struct Case {
+    bool dump;
+    int bad_pieces;
+    bool read;
+    const char* printed;
+  };
+  const Case cases[] = {
+      {false, 2, true, ""},
+      {false, 3, false, "\nRead: piece check fail!"},
+      {false, 1000, false, "\nRead: piece check fail!"},
+      {true, 2, true, ""},
+      {true, 3, false, "\nDump: piece check fail!"},
+      {true, 1000, false, "\nDump: piece check fail!"},
+  };
+  for (const Case& c : cases) {
+    FakeTarget target;
+    ScriptedChannel channel{target};
+    RecordingView view;
+    UpgradeLink link{channel, ""};
+    link.set_view(&view);
+    target.flash = counting_bytes(0x1000);
+    target.bad_piece_checks = c.bad_pieces;
+    link.entries()[0].byte_count = 100;
+    EXPECT_EQ(c.read, c.dump ? link.dump_flash(0x08000000, 100) : link.read_block(0)) << c.bad_pieces;
+    EXPECT_EQ(c.printed, channel.printed) << c.bad_pieces;
+    const std::size_t asked = c.dump ? target.dump_addresses.size() : target.commands.size();
+    EXPECT_EQ(std::size_t(std::min(c.bad_pieces, 2) + 1), asked) << c.bad_pieces;
+  }
+}
+
 // Dump
 
 TEST_F(UpgradeLinkTest, DumpReadsTheFlashInPiecesOf4096Bytes)

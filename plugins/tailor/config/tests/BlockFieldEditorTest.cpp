@@ -114,6 +114,38 @@ TEST(BlockFieldEditor, ChoiceLists)
   EXPECT_EQ(0xFFFFFFFFu, BlockFieldEditor::choice_value(choice(0, 0, 0xFFFFFFFF, 1), 0xFFFFFFFF));
 }
 
+TEST(BlockFieldEditor, ChoiceListsLongerThanTheLimitStopTheLoading)
+{
+  struct Case {
+    ScriptField wide;
+    bool loads;
+  };
+  const Case cases[] = {
+      {choice(4, 0, uint32_t(kMaxChoiceEntries - 1), 1), true},
+      {choice(4, 0, uint32_t(kMaxChoiceEntries), 1), false},
+      {choice(4, 0, 0xFFFFFFFF, 1), false},
+      // A wide range with a wide step is a short list.
+      {choice(4, 0, 0xFFFFFFFF, 0x10000000), true},
+  };
+  for (const Case& c : cases) {
+    Editing e;
+    ScriptField wide = c.wide;
+    wide.name = "channel";
+    e.block.fields = {choice(0, 1, 9, 2), wide, field(ScriptField::Number, 8, 8)};
+    FieldLoadResult load = e.editor.load();
+    if (c.loads) {
+      EXPECT_EQ(kTailorDone, load.code);
+      EXPECT_EQ(3u, load.loaded);
+    } else {
+      EXPECT_EQ(kTailorOutOfRange, load.code);
+      EXPECT_EQ(1u, load.loaded);
+      EXPECT_EQ(too_many_choices_message("channel", BlockFieldEditor::choice_count(wide)), load.message);
+    }
+  }
+  EXPECT_EQ("Too many choices in field \"channel\": 4294967296, at most 4096 can be listed!",
+            too_many_choices_message("channel", uint64_t(1) << 32));
+}
+
 TEST(BlockFieldEditor, TextFieldAtAndOverItsLimit)
 {
   Editing e;

@@ -178,7 +178,7 @@ protected:
     // The read-back button stays hidden in the form: it is pressed as its
     // click would arrive.
     press_button(form_, read ? IDC_READ_BLOCK : IDC_UPGRADE_BLOCK);
-    return wait_for([&] { return find_dialog(pid(), "ZIM"); });
+    return wait_for([&] { return find_dialog(pid(), "Block information"); });
   }
 
   std::string work(const std::string& name) const { return environment("KORVO_TEST_WORK") + "\\" + name; }
