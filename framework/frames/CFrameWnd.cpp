@@ -19,6 +19,7 @@ BEGIN_MESSAGE_MAP(CFrameWnd, CWnd)
     ON_WM_SETFOCUS()
     ON_WM_INITMENUPOPUP()
     ON_WM_MENUSELECT()
+    ON_WM_SETTINGCHANGE()
     ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUI)
     ON_MESSAGE(WM_SETMESSAGESTRING, OnSetMessageString)
 END_MESSAGE_MAP()
@@ -419,6 +420,15 @@ void CFrameWnd::OnInitMenuPopup(CMenu* pPopupMenu, UINT nIndex, BOOL bSysMenu)
     CWnd::OnInitMenuPopup(pPopupMenu, nIndex, bSysMenu);
     if (!bSysMenu)
         pPopupMenu->UpdateCommandUI(this, m_bAutoMenuEnable);
+}
+
+// The system tells only top-level windows; the bars and views inside a frame
+// cache fonts and metrics too.
+void CFrameWnd::OnSettingChange(UINT uFlags, LPCTSTR lpszSection)
+{
+    CWnd::OnSettingChange(uFlags, lpszSection);
+    if ((GetStyle() & WS_CHILD) == 0)
+        SendMessageToDescendants(WM_SETTINGCHANGE, uFlags, reinterpret_cast<LPARAM>(lpszSection), TRUE, TRUE);
 }
 
 LRESULT CFrameWnd::OnIdleUpdateCmdUI(WPARAM, LPARAM)

@@ -2,9 +2,11 @@
 
 #include "docking/CVrxPDockingControlBar.h"
 
+IMPLEMENT_DYNCREATE(CVrxPAutoHideButton, CObject)
+
 int CVrxPAutoHideButton::labelsHidden = 0;
 
-CVrxPAutoHideButton::CVrxPAutoHideButton(CVrxPDockingControlBar* pPane) : m_pPane(pPane)
+CVrxPAutoHideButton::CVrxPAutoHideButton() : m_pPane(nullptr)
 {
 }
 

@@ -4,6 +4,8 @@
 #include "docking/CVrxPAutoHideButton.h"
 #include "docking/CVrxPDockingControlBar.h"
 #include "foundation/CVrxPGlobals.h"
+#include "foundation/CVrxPInplaceToolTipCtrl.h"
+#include "foundation/VrxPLibrary.h"
 #include "frames/CFrameWnd.h"
 #include "gdi/CPaintDC.h"
 #include "windows/FrameworkMessages.h"
@@ -69,7 +71,15 @@ CVrxPAutoHideButton* CVrxPAutoHideDockBar::GetButton(int nIndex) const
 
 void CVrxPAutoHideDockBar::AddPane(CVrxPDockingControlBar* pPane)
 {
-    m_buttons.AddTail(new CVrxPAutoHideButton(pPane));
+    CObject* pObject = VrxPAutoHideButtonClass->CreateObject();
+    CVrxPAutoHideButton* pButton = dynamic_cast<CVrxPAutoHideButton*>(pObject);
+    if (pButton == nullptr)
+    {
+        delete pObject;
+        pButton = new CVrxPAutoHideButton;
+    }
+    pButton->SetPane(pPane);
+    m_buttons.AddTail(pButton);
     ShowWindow(SW_SHOW);
     LayoutButtons();
     RelayoutFrame();
@@ -264,6 +274,22 @@ void CVrxPAutoHideDockBar::OnTimer(UINT_PTR nIDEvent)
     HWND hFocus = ::GetFocus();
     const BOOL bFocusInside = hFocus != NULL && (hFocus == m_pShown->GetSafeHwnd() ||
                                                  ::IsChild(m_pShown->GetSafeHwnd(), hFocus));
-    if (!rectPane.PtInRect(cursor) && !rectStrip.PtInRect(cursor) && !bFocusInside)
+    if (!rectPane.PtInRect(cursor) && !rectStrip.PtInRect(cursor) && !bFocusInside &&
+        !IsPartOfPane(::WindowFromPoint(cursor), m_pShown))
         ShowPane(m_pShown, FALSE);
+}
+
+// A window counts when it or one of its ancestors is the pane or an
+// in-place tip.
+BOOL CVrxPAutoHideDockBar::IsPartOfPane(HWND hWnd, CVrxPDockingControlBar* pPane)
+{
+    for (; hWnd != NULL; hWnd = ::GetParent(hWnd))
+    {
+        if (hWnd == pPane->GetSafeHwnd())
+            return TRUE;
+        CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
+        if (pWnd != nullptr && pWnd->IsKindOf(RUNTIME_CLASS(CVrxPInplaceToolTipCtrl)))
+            return TRUE;
+    }
+    return FALSE;
 }

@@ -51,6 +51,7 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    static BOOL IsPartOfPane(HWND hWnd, CVrxPDockingControlBar* pPane);
     void RelayoutFrame();
     int TextHeight() const;
 

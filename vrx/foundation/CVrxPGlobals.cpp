@@ -3,9 +3,11 @@
 #include "docking/VrxPSmartDocking.h"
 #include "foundation/CVrxPMenuGlyphs.h"
 #include "foundation/VrxPEntryPoint.h"
+#include "foundation/VrxPLibrary.h"
 #include "foundation/VrxPSectionNames.h"
 #include "gdi/CBitmap.h"
 #include "gdi/CRgn.h"
+#include "toolbars/CVrxPToolBar.h"
 #include "windows/CWnd.h"
 
 #include <shellapi.h>
@@ -346,6 +348,14 @@ void CVrxPGlobals::RefreshFonts()
     }
 
     ComputeTextMetrics();
+
+    CObList& toolbars = VrxPAllToolBars();
+    for (POSITION pos = toolbars.GetHeadPosition(); pos != NULL;)
+    {
+        CVrxPToolBar* pBar = static_cast<CVrxPToolBar*>(toolbars.GetNext(pos));
+        if (CWnd::FromHandlePermanent(pBar->GetSafeHwnd()) != nullptr)
+            pBar->RefreshButtonFonts();
+    }
 }
 
 void CVrxPGlobals::ComputeTextMetrics()

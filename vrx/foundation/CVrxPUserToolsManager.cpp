@@ -3,7 +3,9 @@
 #include "foundation/CVrxPRegistryHolder.h"
 #include "foundation/CVrxPUserTool.h"
 #include "foundation/VrxPBuildRegistryPath.h"
+#include "foundation/VrxPLibrary.h"
 #include "foundation/VrxPSectionNames.h"
+#include "toolbars/CVrxPToolBar.h"
 
 namespace
 {
@@ -65,9 +67,25 @@ BOOL CVrxPUserToolsManager::DeleteTool(CVrxPUserTool* pTool)
     POSITION pos = m_tools.Find(pTool);
     if (pos == NULL)
         return FALSE;
+    const UINT nCommand = pTool->commandId;
     m_tools.RemoveAt(pos);
     delete pTool;
+    RemoveToolButtons(nCommand);
     return TRUE;
+}
+
+void CVrxPUserToolsManager::RemoveToolButtons(UINT nCommand)
+{
+    CObList& toolbars = VrxPAllToolBars();
+    for (POSITION pos = toolbars.GetHeadPosition(); pos != NULL;)
+    {
+        CVrxPToolBar* pBar = static_cast<CVrxPToolBar*>(toolbars.GetNext(pos));
+        BOOL bRemoved = FALSE;
+        for (int nIndex = pBar->CommandToIndex(nCommand); nIndex >= 0; nIndex = pBar->CommandToIndex(nCommand, nIndex))
+            bRemoved = pBar->RemoveButtonAt(nIndex) || bRemoved;
+        if (bRemoved)
+            pBar->LayoutButtons();
+    }
 }
 
 BOOL CVrxPUserToolsManager::ShiftToolUp(CVrxPUserTool* pTool)

@@ -26,6 +26,7 @@ public:
     BOOL IsToolCommandId(UINT nId) const;
     // A new tool with the lowest free id, or NULL when every id is taken.
     CVrxPUserTool* AppendTool();
+    // The tool's buttons leave every toolbar too.
     BOOL DeleteTool(CVrxPUserTool* pTool);
     BOOL ShiftToolUp(CVrxPUserTool* pTool);
     BOOL ShiftToolDown(CVrxPUserTool* pTool);
@@ -50,6 +51,7 @@ public:
 
 private:
     void DeleteAllTools();
+    void RemoveToolButtons(UINT nCommand);
 
     CObList m_tools;
 };

@@ -269,7 +269,9 @@ BOOL CVrxPWorkspace::RunViewCommand(CWnd* pView, int nViewId)
     CVrxPUserToolsManager* pTools = CVrxPUserToolsManager::Instance();
     if (pTools != nullptr && pTools->LaunchTool(nCommand))
         return TRUE;
-    CWnd* pTarget = pView != nullptr ? pView->GetTopLevelFrame() : AfxGetMainWnd();
+    CWnd* pTarget = AfxGetMainWnd();
+    if (pView != nullptr)
+        pTarget = VrxPTopLevelFrameOverride != nullptr ? VrxPTopLevelFrameOverride : pView->GetTopLevelFrame();
     if (pTarget != nullptr && pTarget->GetSafeHwnd() != NULL)
         pTarget->SendMessage(WM_COMMAND, nCommand, 0);
     return TRUE;

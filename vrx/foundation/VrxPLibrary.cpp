@@ -1,5 +1,6 @@
 #include "foundation/VrxPLibrary.h"
 
+#include "docking/CVrxPAutoHideButton.h"
 #include "foundation/CVrxPCommandManager.h"
 #include "foundation/CVrxPGlobals.h"
 #include "foundation/CVrxPKeyboardManager.h"
@@ -9,6 +10,11 @@
 
 #include <cstdlib>
 #include <memory>
+
+int VrxPDragThresholdX = 0;
+int VrxPDragThresholdY = 0;
+// Constant-initialised: valid before any constructor runs.
+CRuntimeClass* VrxPAutoHideButtonClass = &CVrxPAutoHideButton::classCVrxPAutoHideButton;
 
 namespace
 {
@@ -54,6 +60,8 @@ void VrxPStartLibrary()
         return;
     s_library.state = LibraryState::starting;
     VrxPRegisterMessages(&RegisterWindowMessageA);
+    VrxPDragThresholdX = GetSystemMetrics(SM_CXDRAG);
+    VrxPDragThresholdY = GetSystemMetrics(SM_CYDRAG);
     s_library.allToolBars.reset(new CObList(allToolBarsBlockSize));
     s_library.sharedImagesInUse = TRUE;
     s_library.globals.reset(new CVrxPGlobals);

@@ -11,7 +11,8 @@
 // workspace's constructor (run while the host's application object is
 // constructed, before WinMain) calls VrxPStartLibrary, which builds
 // everything once, in a fixed order:
-//   1. the registered window messages, in the order of VrxPMessages.h;
+//   1. the registered window messages, in the order of VrxPMessages.h, then
+//      the drag thresholds below;
 //   2. the list of all toolbars;
 //   3. the image lists' shared drawing resources (released at exit);
 //   4. the global record (CVrxPGlobals);
@@ -24,6 +25,7 @@
 // runs without a workspace (tests, tools) gets the same order.
 
 #include "collections/CObList.h"
+#include "core/CRuntimeClass.h"
 
 void VrxPStartLibrary();
 BOOL VrxPLibraryStarted();
@@ -31,3 +33,14 @@ BOOL VrxPLibraryStarted();
 // Every CVrxPToolBar adds itself on creation and removes itself on
 // destruction.
 CObList& VrxPAllToolBars();
+
+// How far the mouse must move with a button held before a drag begins: the
+// system's SM_CXDRAG and SM_CYDRAG, read once at start.
+extern int VrxPDragThresholdX;
+extern int VrxPDragThresholdY;
+
+// The classes the library makes some of its objects of. An application may
+// put a class derived from the default in a variable before it creates its
+// windows; the creating code reads the variable each time.
+// Auto-hide strips make their buttons of it (default CVrxPAutoHideButton).
+extern CRuntimeClass* VrxPAutoHideButtonClass;

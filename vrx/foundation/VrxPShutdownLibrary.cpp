@@ -4,13 +4,15 @@
 #include "foundation/CVrxPGlobals.h"
 #include "foundation/CVrxPKeyboardManager.h"
 #include "foundation/CVrxPMenuGlyphs.h"
-#include "foundation/CVrxPToolbarImageList.h"
 #include "themes/CVrxPVisualManager.h"
+#include "toolbars/CVrxPMenuStore.h"
+#include "toolbars/CVrxPToolBar.h"
 
 void VrxPShutdownLibrary()
 {
     VrxPGlobals().ReleaseResources();
-    CVrxPToolbarImageList::ReleaseShared();
+    CVrxPMenuStore::Global().CloseAll();
+    CVrxPToolBar::ReleaseSharedImages();
     CVrxPMenuGlyphs::ReleaseAll();
     CVrxPCommandManager::Get().Clear();
     CVrxPKeyboardManager::ReleaseTables();

@@ -4,6 +4,7 @@
 #include "docking/VrxPShowBarContextMenu.h"
 #include "files/CArchive.h"
 #include "foundation/CVrxPGlobals.h"
+#include "foundation/CVrxPMenuGlyphs.h"
 #include "foundation/CVrxPRegistryHolder.h"
 #include "foundation/CVrxPToolbarImageList.h"
 #include "foundation/CVrxPWorkspace.h"
@@ -29,6 +30,7 @@ BEGIN_MESSAGE_MAP(CVrxPToolBar, CWnd)
     ON_WM_LBUTTONDOWN()
     ON_WM_LBUTTONUP()
     ON_WM_CONTEXTMENU()
+    ON_WM_SETTINGCHANGE()
 END_MESSAGE_MAP()
 
 BOOL CVrxPToolBar::AltDragEnabled = FALSE;
@@ -490,6 +492,35 @@ void CVrxPToolBar::RefreshButtonImages()
 {
     if (m_hWnd != NULL && (GetStyle() & WS_VISIBLE) != 0)
         LayoutButtons();
+}
+
+void CVrxPToolBar::RefreshButtonFonts()
+{
+    if (m_hWnd != NULL)
+        LayoutButtons();
+}
+
+void CVrxPToolBar::ReleaseSharedImages()
+{
+    for (CVrxPToolbarImageList* pImages : {sharedImages, sharedSecondImages})
+        if (pImages != nullptr)
+            pImages->RemoveAllImages();
+    CVrxPToolbarImageList::ReleaseShared();
+    CVrxPMenuGlyphs::ReleaseAll();
+}
+
+// A new menu font changes every bar's button sizes, so the frame places its
+// bars again.
+void CVrxPToolBar::OnSettingChange(UINT uFlags, LPCTSTR lpszSection)
+{
+    CWnd::OnSettingChange(uFlags, lpszSection);
+    VrxPGlobals().RefreshShellSettings();
+    if (uFlags != SPI_SETNONCLIENTMETRICS)
+        return;
+    VrxPGlobals().RefreshFonts();
+    LayoutButtons();
+    if (CFrameWnd* pFrame = GetParentFrame())
+        pFrame->RecalcLayout();
 }
 
 void CVrxPToolBar::ReplaceResetButtons(CObList& buttons)

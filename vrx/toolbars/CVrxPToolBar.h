@@ -87,6 +87,11 @@ public:
     // Bars never float in this form.
     virtual BOOL IsFloatingInMiniFrame() { return FALSE; }
     virtual void RefreshButtonImages();
+    // Measures and places the buttons again in the library's current fonts.
+    virtual void RefreshButtonFonts();
+    // At library shutdown: the shared lists lose their images, and the image
+    // lists' drawing resources and the menu glyphs are freed.
+    static void ReleaseSharedImages();
     const CObList& ResetButtons() const { return m_resetButtons; }
     // The bar takes the buttons over; the list is left empty.
     void ReplaceResetButtons(CObList& buttons);
@@ -141,6 +146,7 @@ protected:
     afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
     afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
     afx_msg void OnContextMenu(CWnd* pWnd, CPoint point);
+    afx_msg void OnSettingChange(UINT uFlags, LPCTSTR lpszSection);
 
     DECLARE_MESSAGE_MAP()
 

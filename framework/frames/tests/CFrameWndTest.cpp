@@ -9,6 +9,8 @@
 
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace
 {
@@ -23,8 +25,14 @@ public:
     int m_nLayouts = 0;
     BOOL m_bSawGuard = FALSE;
     BOOL m_bReenter = FALSE;
+    // The settings changes it was told of: flags and section.
+    std::vector<std::pair<UINT, std::string>> m_settings;
 
 protected:
+    afx_msg void OnSettingChange(UINT uFlags, LPCTSTR lpszSection)
+    {
+        m_settings.emplace_back(uFlags, lpszSection != nullptr ? lpszSection : "");
+    }
     afx_msg LRESULT OnSizeParent(WPARAM, LPARAM lParam)
     {
         ++m_nLayouts;
@@ -47,6 +55,7 @@ protected:
 
 BEGIN_MESSAGE_MAP(TopBar, CWnd)
     ON_MESSAGE(WM_SIZEPARENT, OnSizeParent)
+    ON_WM_SETTINGCHANGE()
 END_MESSAGE_MAP()
 
 CRect ChildRectInParent(HWND hWnd)
@@ -161,6 +170,24 @@ TEST_F(FrameTest, RecalcLayoutGivesThePaneWhatTheBarsLeave)
     pFrame->GetClientRect(&rectClient);
     EXPECT_EQ(CRect(0, 0, rectClient.right, kBarHeight), ChildRectInParent(m_bar->m_hWnd));
     EXPECT_EQ(CRect(0, kBarHeight, rectClient.right, rectClient.bottom), ChildRectInParent(m_pane->m_hWnd));
+}
+
+// The system tells only top-level windows; the frame passes the change to
+// every window inside it that has an object, however deep.
+TEST_F(FrameTest, ASettingChangeReachesTheWindowsInsideTheFrame)
+{
+    TestFrame* pFrame = LoadTestFrame(IDR_PLAIN_FRAME, WS_OVERLAPPEDWINDOW);
+    ASSERT_NE(nullptr, pFrame);
+    AddPaneAndBar(pFrame);
+    TopBar inner;
+    ASSERT_TRUE(inner.Create(NULL, "inner", WS_CHILD | WS_VISIBLE, CRect(0, 0, 1, 1), m_bar.get(), 1));
+    pFrame->SendMessage(WM_SETTINGCHANGE, SPI_SETNONCLIENTMETRICS, reinterpret_cast<LPARAM>("WindowMetrics"));
+
+    const std::vector<std::pair<UINT, std::string>> expected = {{SPI_SETNONCLIENTMETRICS, "WindowMetrics"}};
+    EXPECT_EQ(expected, m_bar->m_settings);
+    EXPECT_EQ(expected, inner.m_settings);
+
+    inner.DestroyWindow();
 }
 
 TEST_F(FrameTest, ANestedRecalcLayoutReturnsAtOnce)

@@ -4,8 +4,18 @@
 #include "docking/CVrxPAutoHideDockBar.h"
 #include "docking/CVrxPMDIFrameWnd.h"
 #include "docking/CVrxPMiniFrameWnd.h"
+#include "foundation/CVrxPInplaceToolTipCtrl.h"
+#include "foundation/VrxPLibrary.h"
+#include "foundation/VrxPMakeWindowClass.h"
 
 #include <gtest/gtest.h>
+
+// An auto-hide button class an application put in place of the library's.
+class MarkedAutoHideButton : public CVrxPAutoHideButton
+{
+    DECLARE_DYNCREATE(MarkedAutoHideButton)
+};
+IMPLEMENT_DYNCREATE(MarkedAutoHideButton, CVrxPAutoHideButton)
 
 namespace
 {
@@ -192,5 +202,78 @@ TEST_F(PaneInFrameTest, NoAutoHideWithoutASiteAtItsSide)
     EXPECT_FALSE(pane.SwitchAutoHide(TRUE));
     EXPECT_FALSE(pane.IsAutoHideMode());
     EXPECT_TRUE(pane.IsWindowVisible());
+}
+// Runs the thread's messages for a while, so that timers fire.
+void PumpFor(DWORD dwMilliseconds)
+{
+    const DWORD dwEnd = ::GetTickCount() + dwMilliseconds;
+    while (static_cast<LONG>(dwEnd - ::GetTickCount()) > 0)
+    {
+        MSG msg;
+        while (::PeekMessage(&msg, NULL, 0, 0, PM_REMOVE))
+            ::DispatchMessage(&msg);
+        ::Sleep(10);
+    }
+}
+
+class SlidInPaneTest : public PaneInFrameTest
+{
+protected:
+    void SetUp() override
+    {
+        PaneInFrameTest::SetUp();
+        frame.CreateAutoHideSites(CBRS_ALIGN_ANY);
+        AddPane(CBRS_ALIGN_BOTTOM, 120);
+        ASSERT_TRUE(pane.SwitchAutoHide(TRUE));
+        pStrip = frame.GetBarManager().AutoHideBarFor(CBRS_ALIGN_BOTTOM, FALSE);
+        ASSERT_NE(nullptr, pStrip);
+    }
+    void SlideIn()
+    {
+        const CPoint button = pStrip->GetButton(0)->rect.CenterPoint();
+        pStrip->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(button.x, button.y));
+        ASSERT_TRUE(pane.IsWindowVisible());
+    }
+
+    CVrxPAutoHideDockBar* pStrip = nullptr;
+};
+
+// A tip shown over the frame's top, away from the pane and its strip, with
+// the cursor resting on it: the pane stays; once the tip goes, it slides out.
+TEST_F(SlidInPaneTest, AnInPlaceTipUnderTheCursorKeepsThePaneOpen)
+{
+    SlideIn();
+    CRect rectTip(0, 0, 80, 20);
+    frame.ClientToScreen(&rectTip);
+    rectTip.OffsetRect(40, 40);
+    CVrxPInplaceToolTipCtrl tip;
+    ASSERT_TRUE(tip.CreateEx(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, VrxPMakeWindowClass("VrxPTest"), "clipped text",
+                             WS_POPUP | WS_VISIBLE, rectTip, &frame, 0));
+    ::SetCursorPos(rectTip.CenterPoint().x, rectTip.CenterPoint().y);
+    ASSERT_EQ(tip.GetSafeHwnd(), ::WindowFromPoint(rectTip.CenterPoint()));
+
+    PumpFor(3 * CVrxPAutoHideDockBar::checkInterval);
+    EXPECT_TRUE(pane.IsWindowVisible());
+    EXPECT_EQ(&pane, pStrip->GetShownPane());
+
+    tip.DestroyWindow();
+    PumpFor(3 * CVrxPAutoHideDockBar::checkInterval);
+    EXPECT_FALSE(pane.IsWindowVisible());
+}
+
+TEST_F(SlidInPaneTest, TheStripMakesItsButtonsOfTheReplaceableClass)
+{
+    EXPECT_TRUE(pStrip->GetButton(0)->IsKindOf(RUNTIME_CLASS(CVrxPAutoHideButton)));
+    EXPECT_FALSE(pStrip->GetButton(0)->IsKindOf(RUNTIME_CLASS(MarkedAutoHideButton)));
+    ASSERT_TRUE(pane.SwitchAutoHide(FALSE));
+
+    CRuntimeClass* pDefault = VrxPAutoHideButtonClass;
+    VrxPAutoHideButtonClass = RUNTIME_CLASS(MarkedAutoHideButton);
+    ASSERT_TRUE(pane.SwitchAutoHide(TRUE));
+    VrxPAutoHideButtonClass = pDefault;
+    ASSERT_EQ(1, pStrip->GetButtonCount());
+    EXPECT_TRUE(pStrip->GetButton(0)->IsKindOf(RUNTIME_CLASS(MarkedAutoHideButton)));
+    EXPECT_EQ(&pane, pStrip->GetButton(0)->GetPane());
+    SlideIn();
 }
 } // namespace

@@ -193,4 +193,17 @@ TEST(VrxPStartLibrary, StartsOnceAndRegistersTheMessages)
     EXPECT_EQ(0, VrxPAllToolBars().GetCount());
     EXPECT_EQ(RegisterWindowMessageA("VrxM_UPDATETOOLTIPS"), VrxM_UPDATETOOLTIPS);
 }
+// A later change of the system's drag width does not move them.
+TEST(VrxPStartLibrary, ReadsTheDragThresholdsOnce)
+{
+    VrxPStartLibrary();
+    const int nWidth = GetSystemMetrics(SM_CXDRAG);
+    EXPECT_EQ(nWidth, VrxPDragThresholdX);
+    EXPECT_EQ(GetSystemMetrics(SM_CYDRAG), VrxPDragThresholdY);
+    ASSERT_TRUE(SystemParametersInfo(SPI_SETDRAGWIDTH, static_cast<UINT>(nWidth + 7), nullptr, 0));
+    const int nChanged = GetSystemMetrics(SM_CXDRAG);
+    SystemParametersInfo(SPI_SETDRAGWIDTH, static_cast<UINT>(nWidth), nullptr, 0);
+    ASSERT_EQ(nWidth + 7, nChanged);
+    EXPECT_EQ(nWidth, VrxPDragThresholdX);
+}
 } // namespace

@@ -4,6 +4,10 @@
 #include "foundation/CVrxPMouseManager.h"
 #include "foundation/CVrxPRegistryHolder.h"
 #include "foundation/CVrxPUserTool.h"
+#include "toolbars/CVrxPToolBar.h"
+#include "toolbars/CVrxPToolbarButton.h"
+
+#include "TestFrame.h"
 
 #include <gtest/gtest.h>
 #include <shlwapi.h>
@@ -37,6 +41,42 @@ TEST_F(UserToolsTest, NewToolTakesTheLowestFreeId)
     EXPECT_EQ(firstId + 1, pNew->commandId);
     EXPECT_EQ(pNew, m_manager.LookupTool(firstId + 1));
     EXPECT_EQ(nullptr, m_manager.LookupTool(firstId + 20));
+}
+
+// Two bars of a frame, each with the tool's command between others: one of
+// them twice.
+TEST_F(UserToolsTest, DeletingAToolTakesItsButtonsOffEveryToolbar)
+{
+    CVrxPUserTool* pTool = m_manager.AppendTool();
+    CVrxPUserTool* pKept = m_manager.AppendTool();
+    ASSERT_NE(nullptr, pKept);
+    const UINT nTool = pTool->commandId;
+    TestFrame frame;
+    ASSERT_TRUE(frame.Create(nullptr, "tools", WS_OVERLAPPEDWINDOW, CRect(10, 10, 410, 210)));
+    CVrxPToolBar bars[2];
+    for (UINT i = 0; i < 2; i++)
+    {
+        ASSERT_TRUE(bars[i].CreateWithDefaultStyle(&frame, WS_CHILD | WS_VISIBLE, 0xE820 + i));
+        bars[i].InsertButtonCopy(CVrxPToolbarButton(100, -1, "Before"));
+        bars[i].InsertButtonCopy(CVrxPToolbarButton(nTool, -1, "Tool"));
+        bars[i].InsertButtonCopy(CVrxPToolbarButton(pKept->commandId, -1, "Kept"));
+    }
+    bars[1].InsertButtonCopy(CVrxPToolbarButton(nTool, -1, "Tool again"));
+    for (CVrxPToolBar& bar : bars)
+        bar.LayoutButtons();
+    const CRect rectToolOnFirst = bars[0].GetButton(1)->rect;
+
+    ASSERT_TRUE(m_manager.DeleteTool(pTool));
+
+    for (CVrxPToolBar& bar : bars)
+    {
+        ASSERT_EQ(2, bar.GetCount());
+        EXPECT_EQ(100u, bar.GetButton(0)->commandId);
+        EXPECT_EQ(pKept->commandId, bar.GetButton(1)->commandId);
+        EXPECT_EQ(-1, bar.CommandToIndex(nTool));
+    }
+    EXPECT_EQ(rectToolOnFirst.left, bars[0].GetButton(1)->rect.left) << "the bar is laid out again";
+    frame.DestroyWindow();
 }
 
 TEST_F(UserToolsTest, FullRangeGivesNoTool)

@@ -229,6 +229,34 @@ TEST_F(WorkspaceTest, ViewDoubleClickRunsTheBoundCommand)
     delete pFrame;
 }
 
+// While an in-place frame stands in for the top-level frames, a view's
+// command goes to it.
+TEST_F(WorkspaceTest, ViewCommandGoesToTheTopLevelFrameOverride)
+{
+    CommandFrame* pOwner = new CommandFrame;
+    CommandFrame* pOverride = new CommandFrame;
+    ASSERT_TRUE(pOwner->Create(nullptr, "view owner"));
+    ASSERT_TRUE(pOverride->Create(nullptr, "in place"));
+    CWnd view;
+    ASSERT_TRUE(view.CreateEx(0, VrxPMakeWindowClass("VrxPTest"), "", WS_CHILD, CRect(0, 0, 10, 10), pOwner, 1));
+    {
+        CVrxPMouseManager mouse;
+        mouse.SetDoubleClickCommand(7, 0x8124);
+        VrxPTopLevelFrameOverride = pOverride;
+        EXPECT_TRUE(m_workspace.RunViewCommand(&view, 7));
+        VrxPTopLevelFrameOverride = nullptr;
+        EXPECT_TRUE(m_workspace.RunViewCommand(&view, 7));
+    }
+    EXPECT_EQ((std::vector<UINT>{0x8124}), pOverride->commands);
+    EXPECT_EQ((std::vector<UINT>{0x8124}), pOwner->commands) << "without an override the view's own frame";
+    view.DestroyWindow();
+    for (CommandFrame* pFrame : {pOwner, pOverride})
+    {
+        pFrame->DestroyWindow();
+        delete pFrame;
+    }
+}
+
 TEST_F(WorkspaceTest, ManagersCreatedHereGoWithTheWorkspace)
 {
     {

@@ -2,14 +2,19 @@
 
 #include "files/CArchive.h"
 #include "files/CMemFile.h"
+#include "foundation/CVrxPGlobals.h"
 #include "foundation/CVrxPRegistryHolder.h"
 #include "themes/CVrxPVisualManager.h"
 #include "toolbars/CVrxPMenuBar.h"
 #include "toolbars/CVrxPToolbarButton.h"
 #include "toolbars/CVrxPToolbarMenuButton.h"
 
+#include "TestMdiFrame.h"
+
 #include <gtest/gtest.h>
 #include <shlwapi.h>
+
+#include <cstdlib>
 
 namespace
 {
@@ -229,5 +234,124 @@ TEST(BasicCommandsTest, ReplacingKeepsTheGivenOrder)
     ASSERT_EQ(2, basic.GetCount());
     EXPECT_EQ(32770u, basic.GetHead());
     EXPECT_EQ(32826u, basic.GetTail());
+}
+// While it lives, the system's menu font has another height (for this
+// session only); then the font it had comes back.
+class MenuFontHeight
+{
+public:
+    explicit MenuFontHeight(LONG lfHeight)
+    {
+        m_saved.cbSize = sizeof(m_saved);
+        ::SystemParametersInfo(SPI_GETNONCLIENTMETRICS, sizeof(m_saved), &m_saved, 0);
+        NONCLIENTMETRICS metrics = m_saved;
+        metrics.lfMenuFont.lfHeight = lfHeight;
+        ::SystemParametersInfo(SPI_SETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
+    }
+    ~MenuFontHeight() { ::SystemParametersInfo(SPI_SETNONCLIENTMETRICS, sizeof(m_saved), &m_saved, 0); }
+    static LONG Current()
+    {
+        NONCLIENTMETRICS metrics = {};
+        metrics.cbSize = sizeof(metrics);
+        ::SystemParametersInfo(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
+        return metrics.lfMenuFont.lfHeight;
+    }
+
+private:
+    NONCLIENTMETRICS m_saved;
+};
+
+// Two toolbars docked at the top of a frame, each with one text button.
+class ToolBarFontTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(frame.Create(nullptr, "fonts", WS_OVERLAPPEDWINDOW, CRect(20, 20, 620, 320)));
+        frame.AllowDockingSides(CBRS_ALIGN_ANY);
+        for (UINT i = 0; i < 2; i++)
+        {
+            ASSERT_TRUE(bars[i].CreateWithDefaultStyle(&frame, 0x50402808, 0xE820 + i));
+            bars[i].InsertButtonCopy(CVrxPToolbarButton(100 + i, -1, i == 0 ? "Settings" : "Wg"));
+            bars[i].EnableDocking(CBRS_ALIGN_ANY);
+            ASSERT_TRUE(frame.PlaceBarDocked(&bars[i]));
+            bars[i].LayoutButtons();
+        }
+        frame.RecalcLayout();
+        frame.ShowWindow(SW_SHOW);
+        PumpMessages();
+    }
+    void TearDown() override
+    {
+        if (frame.GetSafeHwnd() != NULL)
+            frame.DestroyWindow();
+        VrxPGlobals().RefreshFonts();
+    }
+
+    // The size a button with the text takes in the library's regular font.
+    CSize ButtonSizeFor(LPCTSTR lpszText)
+    {
+        HDC hDC = ::GetDC(NULL);
+        HGDIOBJ hOld = ::SelectObject(hDC, VrxPGlobals().fontRegular.GetSafeHandle());
+        CRect rect(0, 0, 0, 0);
+        ::DrawText(hDC, lpszText, -1, &rect, DT_SINGLELINE | DT_CALCRECT);
+        ::SelectObject(hDC, hOld);
+        ::ReleaseDC(NULL, hDC);
+        return CSize(rect.Width() + 2 * CVrxPToolBar::buttonPaddingX, rect.Height() + 2 * CVrxPToolBar::buttonPaddingY);
+    }
+    LONG RegularFontHeight()
+    {
+        LOGFONT font = {};
+        VrxPGlobals().fontRegular.GetLogFont(&font);
+        return font.lfHeight;
+    }
+    int WindowHeight(CWnd& wnd)
+    {
+        CRect rect;
+        wnd.GetWindowRect(&rect);
+        return rect.Height();
+    }
+
+    TestMdiFrame frame;
+    CVrxPToolBar bars[2];
+};
+
+// The system tells the frame of a new menu font; the frame passes it on and
+// every bar measures its buttons in the new font and takes its new height.
+TEST_F(ToolBarFontTest, ANewMenuFontSentToTheFrameResizesEveryBar)
+{
+    const LONG lfLarger = -(std::abs(MenuFontHeight::Current()) + 14);
+    const int nOldHeight = WindowHeight(bars[0]);
+    MenuFontHeight larger(lfLarger);
+    frame.SendMessage(WM_SETTINGCHANGE, SPI_SETNONCLIENTMETRICS, 0);
+    PumpMessages();
+
+    EXPECT_EQ(lfLarger, RegularFontHeight());
+    const char* texts[] = {"Settings", "Wg"};
+    for (int i = 0; i < 2; i++)
+    {
+        EXPECT_EQ(ButtonSizeFor(texts[i]), bars[i].GetButton(0)->rect.Size()) << texts[i];
+        EXPECT_EQ(bars[i].GetBarHeight(), WindowHeight(bars[i])) << "the frame gave the bar its new height";
+    }
+    EXPECT_GT(WindowHeight(bars[0]), nOldHeight);
+}
+
+TEST_F(ToolBarFontTest, OtherSettingsLeaveTheFonts)
+{
+    const CRect rectButton = bars[0].GetButton(0)->rect;
+    MenuFontHeight larger(-(std::abs(MenuFontHeight::Current()) + 14));
+    frame.SendMessage(WM_SETTINGCHANGE, SPI_SETWORKAREA, 0);
+    EXPECT_NE(MenuFontHeight::Current(), RegularFontHeight());
+    EXPECT_EQ(rectButton, bars[0].GetButton(0)->rect);
+}
+
+// Without any message: a refresh of the library's fonts re-measures every
+// toolbar that has a window.
+TEST_F(ToolBarFontTest, RefreshingTheFontsRemeasuresEveryToolbar)
+{
+    MenuFontHeight larger(-(std::abs(MenuFontHeight::Current()) + 10));
+    VrxPGlobals().RefreshFonts();
+    EXPECT_EQ(ButtonSizeFor("Settings"), bars[0].GetButton(0)->rect.Size());
+    EXPECT_EQ(ButtonSizeFor("Wg"), bars[1].GetButton(0)->rect.Size());
 }
 } // namespace

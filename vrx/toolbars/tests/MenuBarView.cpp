@@ -212,6 +212,53 @@ TEST(MenuBarView, F10GivesTheBarTheKeyboard)
     frame.DestroyWindow();
     ::DestroyMenu(hMenu);
 }
+// The user picks a larger menu font. Windows then tells every top-level
+// window; Wine does not broadcast the change, so the driver sends the frame
+// what Windows sends. The bar, inside the frame, takes the new font and
+// grows.
+void ChangeMenuFont(const NONCLIENTMETRICS& metrics, CWnd& frame)
+{
+    ::SystemParametersInfo(SPI_SETNONCLIENTMETRICS, sizeof(metrics), const_cast<NONCLIENTMETRICS*>(&metrics), 0);
+    frame.SendMessage(WM_SETTINGCHANGE, SPI_SETNONCLIENTMETRICS, reinterpret_cast<LPARAM>("WindowMetrics"));
+    LetTheKeysArrive();
+}
+
+TEST(MenuBarView, ALargerMenuFontGrowsTheBar)
+{
+    TestMdiFrame frame;
+    ASSERT_TRUE(frame.Create(nullptr, "Fonts", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(60, 60, 660, 460)));
+    HMENU hMenu = MakeMenu();
+    ::SetMenu(frame.GetSafeHwnd(), hMenu);
+    frame.AllowDockingSides(CBRS_ALIGN_ANY);
+    CVrxPMenuBar bar;
+    ASSERT_TRUE(bar.CreateWithDefaultStyle(&frame, 0x50402808, 0xE806));
+    ASSERT_TRUE(frame.PlaceBarDocked(&bar));
+    LetTheKeysArrive();
+    CRect rectBefore;
+    bar.GetWindowRect(&rectBefore);
+    const int nFileWidth = bar.GetButton(0)->rect.Width();
+
+    NONCLIENTMETRICS saved = {};
+    saved.cbSize = sizeof(saved);
+    ::SystemParametersInfo(SPI_GETNONCLIENTMETRICS, sizeof(saved), &saved, 0);
+    NONCLIENTMETRICS larger = saved;
+    larger.lfMenuFont.lfHeight = saved.lfMenuFont.lfHeight < 0 ? saved.lfMenuFont.lfHeight - 12
+                                                               : saved.lfMenuFont.lfHeight + 12;
+    ChangeMenuFont(larger, frame);
+    CRect rectAfter;
+    bar.GetWindowRect(&rectAfter);
+    const int nLargerFileWidth = bar.GetButton(0)->rect.Width();
+    windriver::save_screen(g_shot.substr(0, g_shot.size() - 4) + "_font.bmp");
+    ChangeMenuFont(saved, frame);
+
+    EXPECT_GT(rectAfter.Height(), rectBefore.Height());
+    EXPECT_GT(nLargerFileWidth, nFileWidth);
+    CRect rectRestored;
+    bar.GetWindowRect(&rectRestored);
+    EXPECT_EQ(rectBefore.Height(), rectRestored.Height()) << "the old font gives the old height back";
+    frame.DestroyWindow();
+    ::DestroyMenu(hMenu);
+}
 } // namespace
 
 int main(int argc, char** argv)

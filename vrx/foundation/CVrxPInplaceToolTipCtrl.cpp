@@ -1,0 +1,3 @@
+#include "foundation/CVrxPInplaceToolTipCtrl.h"
+
+IMPLEMENT_DYNCREATE(CVrxPInplaceToolTipCtrl, CWnd)
