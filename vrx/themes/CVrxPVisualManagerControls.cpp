@@ -106,9 +106,12 @@ void CVrxPVisualManager::PaintCheckBox(CDC* pDC, CRect rect, int nState, BOOL bH
     else if (nState == 2)
     {
         rect.DeflateRect(1, 1);
+        // The hatch's gaps keep the box's fill.
         CBrush hatch;
         hatch.CreateHatchBrush(HS_DIAGCROSS, globals.colorButtonText);
+        const int nOldMode = pDC->SetBkMode(TRANSPARENT);
         pDC->FillRect(&rect, &hatch);
+        pDC->SetBkMode(nOldMode);
     }
 }
 

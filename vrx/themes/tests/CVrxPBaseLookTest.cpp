@@ -63,7 +63,8 @@ TEST_F(BaseLookTest, ClassicGripperLinesStartAtThreeAndSeven)
     EXPECT_EQ(g.colorBarShade, canvas.Pixel(9, y));
     EXPECT_EQ(kBack, canvas.Pixel(3, 1)) << "deflated by 2 at the top";
     EXPECT_EQ(g.colorBarLightEdge, canvas.Pixel(3, 2));
-    EXPECT_EQ(g.colorBarLightEdge, canvas.Pixel(5, 17)) << "the classic form's extra light pixel";
+    EXPECT_EQ(g.colorBarShade, canvas.Pixel(4, 17)) << "the raised box's dark bottom row";
+    EXPECT_EQ(g.colorBarLightEdge, canvas.Pixel(3, 17)) << "the classic form's extra light pixel";
 }
 
 TEST_F(BaseLookTest, Look2000GripperIsOneCentredLine)
