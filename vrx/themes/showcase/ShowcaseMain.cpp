@@ -3,6 +3,7 @@
 
 #include "Showcase.h"
 
+#include "LookBenchmark.h"
 #include "ScreenPicture.h"
 #include "foundation/CVrxPGlobals.h"
 #include "foundation/CVrxPMenuGlyphs.h"
@@ -107,6 +108,12 @@ TEST(Showcase, BaseLookDrawsWhatItsRulesSay)
     EXPECT_GT(screen.Count(inside, RGB(0, 0, 0)), 4) << "the pin glyph";
 
     windriver::save_screen(g_shot);
+}
+// Not a check: prints figures when asked for with
+// --gtest_also_run_disabled_tests --gtest_filter=*Benchmark*.
+TEST(Showcase, DISABLED_Benchmark)
+{
+    EXPECT_EQ(0, RunLookBenchmark());
 }
 } // namespace
 

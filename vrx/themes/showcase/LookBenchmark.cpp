@@ -1,9 +1,10 @@
-// Prints how long a full repaint of the showcase and a look switch with its
-// repaint take; not run by ctest.
+// How long a full repaint of the showcase and a look switch with its
+// repaint take. The showcase program runs it as its disabled benchmark test.
 
-#include "../showcase/Showcase.h"
+#include "LookBenchmark.h"
 
-#include "foundation/VrxPLibrary.h"
+#include "Showcase.h"
+
 #include "themes/CVrxPVisualManager.h"
 #include "themes/CVrxPVisualManagerVS2005.h"
 
@@ -22,6 +23,17 @@ void Pump()
         ::DispatchMessage(&msg);
 }
 
+// Figures go to the console and to "looks_benchmark.txt": a program run in
+// a virtual desktop has no console to show.
+FILE* g_pFigures = nullptr;
+
+void Print(const char* lpszLine)
+{
+    fputs(lpszLine, stdout);
+    if (g_pFigures != nullptr)
+        fputs(lpszLine, g_pFigures);
+}
+
 void Measure(const char* name, int nRuns, const std::function<void(int)>& run)
 {
     std::vector<double> times;
@@ -34,19 +46,22 @@ void Measure(const char* name, int nRuns, const std::function<void(int)>& run)
     }
     std::sort(times.begin(), times.end());
     const size_t n = times.size();
-    printf("%-44s median %7.2f ms  min %7.2f  p90 %7.2f  max %7.2f  (%d runs)\n", name, times[n / 2], times[0],
-           times[n * 9 / 10], times[n - 1], nRuns);
+    char line[200];
+    snprintf(line, sizeof(line), "%-44s median %7.2f ms  min %7.2f  p90 %7.2f  max %7.2f  (%d runs)\n", name,
+             times[n / 2], times[0], times[n * 9 / 10], times[n - 1], nRuns);
+    Print(line);
 }
 } // namespace
 
-int main()
+int RunLookBenchmark()
 {
-    VrxPStartLibrary();
+    g_pFigures = fopen("looks_benchmark.txt", "w");
     CVrxPVisualManager::SelectClass(RUNTIME_CLASS(CVrxPVisualManager));
     Showcase showcase;
     if (!showcase.Open())
     {
-        printf("the showcase could not be opened\n");
+        Print("the showcase could not be opened\n");
+        fclose(g_pFigures);
         return 1;
     }
     for (int i = 0; i < 10; i++)
@@ -57,5 +72,7 @@ int main()
                                                    : RUNTIME_CLASS(CVrxPVisualManager));
         showcase.Repaint();
     });
+    if (g_pFigures != nullptr)
+        fclose(g_pFigures);
     return 0;
 }
