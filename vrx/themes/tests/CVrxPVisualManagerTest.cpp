@@ -15,6 +15,13 @@
 
 #include <cstring>
 
+// A look class without dynamic creation: CreateObject answers null.
+class CUncreatableLook : public CVrxPVisualManager
+{
+    DECLARE_DYNAMIC(CUncreatableLook)
+};
+IMPLEMENT_DYNAMIC(CUncreatableLook, CVrxPVisualManager)
+
 namespace
 {
 // A library frame that counts the look changes it hears of.
@@ -121,13 +128,6 @@ TEST_F(LookSelectionTest, ShutDownLeavesAManagerTheApplicationMade)
     EXPECT_NE(nullptr, pMade);
     EXPECT_TRUE(pMade->autoDelete);
 }
-
-// A look class without dynamic creation: CreateObject answers null.
-class CUncreatableLook : public CVrxPVisualManager
-{
-    DECLARE_DYNAMIC(CUncreatableLook)
-};
-IMPLEMENT_DYNAMIC(CUncreatableLook, CVrxPVisualManager)
 
 TEST_F(LookSelectionTest, ALookThatCannotBeMadeFallsBackToTheBaseLook)
 {
