@@ -3,11 +3,14 @@
 #include "app/AfxRegisterWndClass.h"
 #include "docking/CVrxPAutoHideDockBar.h"
 #include "docking/CVrxPMDIFrameWnd.h"
+#include "docking/CVrxPMiniFrameTitleButton.h"
 #include "docking/CVrxPMiniFrameWnd.h"
 #include "docking/VrxPShowBarContextMenu.h"
 #include "foundation/CVrxPRegistryHolder.h"
 #include "foundation/VrxPBuildRegistryPath.h"
 #include "frames/CFrameWnd.h"
+#include "gdi/CDC.h"
+#include "themes/CVrxPVisualManager.h"
 #include "windows/FrameworkMessages.h"
 
 IMPLEMENT_DYNAMIC(CVrxPDockingControlBar, CWnd)
@@ -219,12 +222,13 @@ void CVrxPDockingControlBar::OnNcPaint()
     ::FillRect(hDC, &rectEdge, ::GetSysColorBrush(COLOR_BTNFACE));
     ::DrawEdge(hDC, &rectEdge, EDGE_RAISED, IsVertical(GetDockSide()) ? BF_LEFT | BF_RIGHT : BF_TOP | BF_BOTTOM);
 
-    CRect rectCaption = layout.caption;
-    ::FillRect(hDC, &rectCaption, ::GetSysColorBrush(COLOR_INACTIVECAPTION));
+    CDC* pDC = CDC::FromHandle(hDC);
+    CVrxPVisualManager* pLook = CVrxPVisualManager::Instance();
+    const COLORREF colorText = pLook->PaintBarCaption(pDC, this, FALSE, layout.caption, layout.pinButton);
     HGDIOBJ hOld = ::SelectObject(hDC, ::GetStockObject(DEFAULT_GUI_FONT));
     ::SetBkMode(hDC, TRANSPARENT);
-    ::SetTextColor(hDC, ::GetSysColor(COLOR_INACTIVECAPTIONTEXT));
-    CRect rectText = rectCaption;
+    ::SetTextColor(hDC, colorText);
+    CRect rectText = layout.caption;
     rectText.left += 2 * captionMargin;
     if (!layout.pinButton.IsRectEmpty())
         rectText.right = layout.pinButton.left - captionMargin;
@@ -232,11 +236,14 @@ void CVrxPDockingControlBar::OnNcPaint()
     ::SelectObject(hDC, hOld);
     if (!layout.closeButton.IsRectEmpty())
     {
-        CRect rectClose = layout.closeButton;
-        ::DrawFrameControl(hDC, &rectClose, DFC_CAPTION, DFCS_CAPTIONCLOSE | DFCS_FLAT);
-        // The pin: a pushed-in button while the pane hides at its side.
-        CRect rectPin = layout.pinButton;
-        ::DrawFrameControl(hDC, &rectPin, DFC_BUTTON, DFCS_BUTTONPUSH | (m_bAutoHide ? DFCS_PUSHED : 0));
+        const BOOL bHorizontal = !IsVertical(GetDockSide());
+        CVrxPMiniFrameTitleButton close(CVrxPMiniFrameTitleButton::hitPaneClose);
+        close.rect = layout.closeButton;
+        pLook->PaintCaptionButton(pDC, &close, FALSE, bHorizontal, FALSE, FALSE);
+        CVrxPMiniFrameTitleButton pin(CVrxPMiniFrameTitleButton::hitPin);
+        pin.rect = layout.pinButton;
+        pin.pinnedOut = m_bAutoHide;
+        pLook->PaintCaptionButton(pDC, &pin, FALSE, bHorizontal, FALSE, FALSE);
     }
     ::ReleaseDC(m_hWnd, hDC);
 }

@@ -24,6 +24,9 @@ public:
 
     // The frame window that owns this floating frame.
     HWND ownerFrame;
+    // Where a drop would put the hosted bar: 1 docked at a site, 2 joined
+    // to a tab group, 0 floating on.
+    int pendingDockMode = 0;
 
 protected:
     afx_msg void OnSize(UINT nType, int cx, int cy);

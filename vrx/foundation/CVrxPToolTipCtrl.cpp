@@ -214,7 +214,7 @@ void CVrxPToolTipCtrl::OnShow(NMHDR*, LRESULT* pResult)
     *pResult = 0;
     if (m_options.takeFromVisualManager)
     {
-        CVrxPVisualManager::Instance()->QueryToolTipParams(m_options, static_cast<UINT>(-1));
+        CVrxPVisualManager::Instance()->QueryToolTipOptions(&m_options, -1);
         m_options.takeFromVisualManager = TRUE;
     }
     if (m_options.balloon)

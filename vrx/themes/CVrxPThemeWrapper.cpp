@@ -3,6 +3,9 @@
 #include "app/CWinThread.h"
 #include "foundation/CVrxPGlobals.h"
 #include "gdi/CDC.h"
+#include "docking/CVrxPBaseControlBar.h"
+#include "foundation/VrxPFindOwnerFrame.h"
+#include "frames/CMiniFrameWnd.h"
 #include "windows/CWnd.h"
 
 namespace
@@ -28,63 +31,66 @@ Fn Entry(HMODULE hModule, const char* lpszName)
 }
 } // namespace
 
-CVrxPThemeWrapper::CVrxPThemeWrapper()
-    : m_themes(), m_hThemeModule(::LoadLibrary("UxTheme.dll")), m_pfnOpenThemeData(nullptr),
-      m_pfnCloseThemeData(nullptr), m_pfnDrawThemeBackground(nullptr), m_pfnGetThemeColor(nullptr),
-      m_pfnGetThemeSysColor(nullptr), m_pfnGetCurrentThemeName(nullptr), m_pfnGetWindowTheme(nullptr)
+CVrxPThemeWrapper::CVrxPThemeWrapper() : m_themes(), m_hThemeModule(::LoadLibrary("UxTheme.dll"))
 {
     if (m_hThemeModule == NULL)
         return;
-    m_pfnOpenThemeData = Entry<OpenThemeDataFn>(m_hThemeModule, "OpenThemeData");
-    m_pfnCloseThemeData = Entry<CloseThemeDataFn>(m_hThemeModule, "CloseThemeData");
-    m_pfnDrawThemeBackground = Entry<DrawThemeBackgroundFn>(m_hThemeModule, "DrawThemeBackground");
-    m_pfnGetThemeColor = Entry<GetThemeColorFn>(m_hThemeModule, "GetThemeColor");
-    m_pfnGetThemeSysColor = Entry<GetThemeSysColorFn>(m_hThemeModule, "GetThemeSysColor");
-    m_pfnGetCurrentThemeName = Entry<GetCurrentThemeNameFn>(m_hThemeModule, "GetCurrentThemeName");
-    m_pfnGetWindowTheme = Entry<GetWindowThemeFn>(m_hThemeModule, "GetWindowTheme");
-    OpenThemes();
+    EntryPoints entries;
+    entries.openThemeData = Entry<OpenThemeDataFn>(m_hThemeModule, "OpenThemeData");
+    entries.closeThemeData = Entry<CloseThemeDataFn>(m_hThemeModule, "CloseThemeData");
+    entries.drawThemeBackground = Entry<DrawThemeBackgroundFn>(m_hThemeModule, "DrawThemeBackground");
+    entries.getThemeColor = Entry<GetThemeColorFn>(m_hThemeModule, "GetThemeColor");
+    entries.getThemeSysColor = Entry<GetThemeSysColorFn>(m_hThemeModule, "GetThemeSysColor");
+    entries.getCurrentThemeName = Entry<GetCurrentThemeNameFn>(m_hThemeModule, "GetCurrentThemeName");
+    entries.getWindowTheme = Entry<GetWindowThemeFn>(m_hThemeModule, "GetWindowTheme");
+    BindEntryPoints(entries);
 }
 
 CVrxPThemeWrapper::~CVrxPThemeWrapper()
 {
-    if (m_hThemeModule == NULL)
-        return;
     CloseThemes();
-    ::FreeLibrary(m_hThemeModule);
+    if (m_hThemeModule != NULL)
+        ::FreeLibrary(m_hThemeModule);
+}
+
+void CVrxPThemeWrapper::BindEntryPoints(const EntryPoints& entries)
+{
+    CloseThemes();
+    m_entries = entries;
+    OpenThemes();
 }
 
 void CVrxPThemeWrapper::OpenThemes()
 {
-    if (m_hThemeModule == NULL)
-        return;
     CloseThemes();
-    if (m_pfnOpenThemeData == nullptr || m_pfnCloseThemeData == nullptr || m_pfnDrawThemeBackground == nullptr)
+    if (m_entries.openThemeData == nullptr || m_entries.closeThemeData == nullptr ||
+        m_entries.drawThemeBackground == nullptr)
         return;
     CWinThread* pThread = AfxGetThread();
     CWnd* pMainWnd = pThread != nullptr ? pThread->GetMainWnd() : nullptr;
     HWND hWnd = pMainWnd != nullptr ? pMainWnd->GetSafeHwnd() : NULL;
     for (int i = 0; i < themeClassCount; i++)
-        m_themes[i] = m_pfnOpenThemeData(hWnd, kClassNames[i]);
+        m_themes[i] = m_entries.openThemeData(hWnd, kClassNames[i]);
 }
 
 // Closed handles are not used again before OpenThemes overwrites them.
 void CVrxPThemeWrapper::CloseThemes()
 {
-    if (m_pfnCloseThemeData == nullptr)
+    if (m_entries.closeThemeData == nullptr)
         return;
     for (HTHEME& hTheme : m_themes)
     {
         if (hTheme != NULL)
-            m_pfnCloseThemeData(hTheme);
+            m_entries.closeThemeData(hTheme);
         hTheme = NULL;
     }
 }
 
 BOOL CVrxPThemeWrapper::PaintPart(ThemeClass nClass, CDC* pDC, int nPart, int nState, const RECT& rect)
 {
-    if (m_themes[nClass] == NULL || m_pfnDrawThemeBackground == nullptr)
+    if (m_themes[nClass] == NULL || m_entries.drawThemeBackground == nullptr)
         return FALSE;
-    m_pfnDrawThemeBackground(m_themes[nClass], pDC != nullptr ? pDC->GetSafeHdc() : NULL, nPart, nState, &rect,
+    m_entries.drawThemeBackground(m_themes[nClass], pDC != nullptr ? pDC->GetSafeHdc() : NULL, nPart, nState, &rect,
                              nullptr);
     return TRUE;
 }
@@ -106,6 +112,60 @@ int CVrxPThemeWrapper::RadioButtonState(BOOL bChecked, BOOL bEnabled, BOOL bPres
     if (bChecked)
         return bHighlighted ? 6 : 5;
     return bHighlighted ? 2 : 1;
+}
+
+int CVrxPThemeWrapper::PushButtonState(BOOL bEnabled, BOOL bPressedOrChecked, BOOL bHighlighted, BOOL bFocused)
+{
+    if (!bEnabled)
+        return 4;
+    if (bPressedOrChecked)
+        return 3;
+    if (bHighlighted)
+        return 2;
+    return bFocused ? 5 : 1;
+}
+
+BOOL CVrxPThemeWrapper::PaintThemePushButton(CDC* pDC, CRect rect, CWnd* pButton, int)
+{
+    if (m_themes[themeButton] == NULL || pButton == nullptr || pButton->GetSafeHwnd() == NULL)
+        return FALSE;
+    const LRESULT nState = pButton->SendMessage(BM_GETSTATE, 0, 0);
+    const BOOL bHighlighted = (nState & BST_HOT) != 0;
+    const BOOL bPressed = (nState & BST_PUSHED) != 0 && bHighlighted;
+    const BOOL bChecked = pButton->SendMessage(BM_GETCHECK, 0, 0) != 0;
+    const BOOL bFocused = ::GetFocus() == pButton->GetSafeHwnd();
+    VrxPGlobals().PaintParentBackground(pButton, pDC, &rect);
+    return PaintPart(themeButton, pDC, kButtonPushPart,
+                     PushButtonState(pButton->IsWindowEnabled(), bPressed || bChecked, bHighlighted, bFocused), rect);
+}
+
+BOOL CVrxPThemeWrapper::PaintThemeRebarBackground(CDC* pDC, CWnd* pWnd, CRect rect)
+{
+    if (m_entries.drawThemeBackground == nullptr || m_themes[themeRebar] == NULL)
+    {
+        pDC->FillRect(&rect, &VrxPGlobals().brushBarFace);
+        return TRUE;
+    }
+    CWnd* pFrame = VrxPFindOwnerFrame(pWnd);
+    if (pFrame == nullptr || pFrame->GetSafeHwnd() == NULL)
+        pFrame = pWnd->GetParent();
+    if (pFrame != nullptr && pFrame->GetSafeHwnd() != NULL)
+    {
+        CRect rectFrame;
+        pFrame->GetWindowRect(&rectFrame);
+        pWnd->ScreenToClient(&rectFrame);
+        if (rectFrame.right > rect.right)
+            rect.right = rectFrame.right;
+        if (rectFrame.bottom > rect.bottom)
+            rect.bottom = rectFrame.bottom;
+        const CVrxPBaseControlBar* pBar = dynamic_cast<CVrxPBaseControlBar*>(pWnd);
+        if (pBar != nullptr && !pBar->IsFloatingInMiniFrame() && dynamic_cast<CMiniFrameWnd*>(pWnd->GetParent()) == nullptr)
+        {
+            rect.left = rectFrame.left;
+            rect.top = rectFrame.top;
+        }
+    }
+    return m_entries.drawThemeBackground(m_themes[themeRebar], pDC->GetSafeHdc(), 0, 0, &rect, nullptr) == S_OK;
 }
 
 int CVrxPThemeWrapper::ComboButtonState(BOOL bDisabled, BOOL bDropped, BOOL bHot)
@@ -189,16 +249,16 @@ int CVrxPThemeWrapper::SchemeOf(LPCWSTR lpszThemeFile, LPCWSTR lpszColorName, BO
 
 int CVrxPThemeWrapper::DetectThemeScheme()
 {
-    if (m_pfnGetCurrentThemeName == nullptr)
+    if (m_entries.getCurrentThemeName == nullptr)
         return -1;
     WCHAR file[kThemeNameLength + 1] = L"";
     WCHAR color[kThemeNameLength + 1] = L"";
-    if (FAILED(m_pfnGetCurrentThemeName(file, kThemeNameLength, color, kThemeNameLength, nullptr, 0)))
+    if (FAILED(m_entries.getCurrentThemeName(file, kThemeNameLength, color, kThemeNameLength, nullptr, 0)))
         return -1;
     COLORREF accent = 0;
     BOOL bAccentRead = TRUE;
-    if (m_pfnGetThemeColor != nullptr && m_themes[themeButton] != NULL)
-        bAccentRead = SUCCEEDED(m_pfnGetThemeColor(m_themes[themeButton], kButtonPushPart, 0, accentColorProperty,
+    if (m_entries.getThemeColor != nullptr && m_themes[themeButton] != NULL)
+        bAccentRead = SUCCEEDED(m_entries.getThemeColor(m_themes[themeButton], kButtonPushPart, 0, accentColorProperty,
                                                    &accent));
     return SchemeOf(file, color, bAccentRead, accent);
 }

@@ -4,12 +4,14 @@
 #include "docking/CVrxPDockingControlBar.h"
 #include "docking/CVrxPFrameBarManager.h"
 #include "docking/CVrxPFrameHelper.h"
+#include "docking/CVrxPMiniFrameWnd.h"
 #include "docking/VrxPSmartDocking.h"
 #include "foundation/CVrxPGlobals.h"
 #include "foundation/CVrxPToolTipFactory.h"
 #include "foundation/VrxPLibrary.h"
 #include "foundation/VrxPMessages.h"
 #include "panes/CVrxPTabbedControlBar.h"
+#include "toolbars/CVrxPToolBar.h"
 
 IMPLEMENT_DYNCREATE(CVrxPVisualManager, CObject)
 
@@ -23,6 +25,15 @@ BOOL IsPermanentWindow(CWnd* pWnd)
 {
     return pWnd != nullptr && pWnd->GetSafeHwnd() != NULL && CWnd::FromHandlePermanent(pWnd->GetSafeHwnd()) == pWnd;
 }
+
+// Floating frames are owned, not child, windows: a frame's redraw does not
+// reach them.
+BOOL CALLBACK RedrawMiniFrame(HWND hWnd, LPARAM)
+{
+    if (dynamic_cast<CVrxPMiniFrameWnd*>(CWnd::FromHandlePermanent(hWnd)) != nullptr)
+        ::RedrawWindow(hWnd, nullptr, NULL, kFrameRedraw);
+    return TRUE;
+}
 } // namespace
 
 namespace
@@ -34,8 +45,11 @@ CRuntimeClass* s_pSelectedClass = nullptr;
 CVrxPVisualManager::CVrxPVisualManager(BOOL bTemporary)
     : look2000(FALSE), menuShadeDepth(6), flatButtons(FALSE), shadeHotImages(FALSE), embossDisabled(TRUE),
       fadeInactiveImages(FALSE), halftoneCheckedButtons(TRUE), markCheckedMenuImages(FALSE), temporary(bTemporary),
-      connectMenuToButton(FALSE), menuBorderSize(2), plannerHighlightColor(basePlannerHighlightColor),
-      plannerGridColor(basePlannerGridColor), autoDelete(FALSE)
+      taskPaneMarginV(12), taskPaneMarginH(12), taskGroupSpacing(15), taskGroupCaptionHeight(25),
+      taskCaptionIndentH(13), taskCaptionIndentV(7), taskIndentH(12), taskIconTextGap(5), taskSpareMetric(4),
+      spareFlag(TRUE), connectMenuToButton(FALSE), menuBorderSize(2), fillPlainTabs(FALSE), tabDarkEdge(TRUE),
+      ribbonShadeColor(static_cast<COLORREF>(-1)), plannerHighlightColor(basePlannerHighlightColor),
+      plannerGridColor(basePlannerGridColor), plannerDrawDate(0), plannerDrawFlag(FALSE), autoDelete(FALSE)
 {
     if (temporary)
         return;
@@ -61,6 +75,7 @@ void CVrxPVisualManager::SelectClass(CRuntimeClass* pLookClass)
     CVrxPFrameBarManager::SetGlobalDockStyle(CVrxPFrameBarManager::defaultDockStyle);
     CVrxPTabbedControlBar::ApplyTabSettingsToAll();
     NotifyFramesOfChange();
+    RefreshToolbarRegions();
     RedrawAllLibraryWindows();
     if (CVrxPToolTipFactory* pFactory = CVrxPToolTipFactory::Instance())
         pFactory->RefreshAllToolTips();
@@ -79,6 +94,17 @@ void CVrxPVisualManager::NotifyFramesOfChange()
         CWnd* pFrame = static_cast<CWnd*>(frames.GetNext(pos));
         if (IsPermanentWindow(pFrame))
             pFrame->SendMessage(VrxM_CHANGEVISUALMANAGER, 0, 0);
+    }
+}
+
+void CVrxPVisualManager::RefreshToolbarRegions()
+{
+    CObList& toolbars = VrxPAllToolBars();
+    for (POSITION pos = toolbars.GetHeadPosition(); pos != NULL;)
+    {
+        CVrxPToolBar* pBar = dynamic_cast<CVrxPToolBar*>(toolbars.GetNext(pos));
+        if (IsPermanentWindow(pBar) && !Instance()->UsesToolbarWindowRegion(pBar))
+            pBar->SetWindowRgn(NULL, TRUE);
     }
 }
 
@@ -102,6 +128,7 @@ void CVrxPVisualManager::RedrawAllLibraryWindows()
         if (IsPermanentWindow(pBar))
             pBar->RedrawWindow(nullptr, nullptr, kBarRedraw);
     }
+    ::EnumThreadWindows(::GetCurrentThreadId(), RedrawMiniFrame, 0);
 }
 
 void CVrxPVisualManager::ApplyLook2000Option(BOOL bOn)
@@ -118,6 +145,7 @@ CVrxPVisualManager::~CVrxPVisualManager()
 {
     if (!temporary && s_pCurrent == this)
         s_pCurrent = nullptr;
+    plannerPatternBrush.DeleteObject();
 }
 
 // A class whose objects cannot be created falls back to the base look.
@@ -145,23 +173,60 @@ void CVrxPVisualManager::DestroyInstance(BOOL bOnlyAutoDelete)
     delete pManager;
 }
 
+BOOL CVrxPVisualManager::HasWindowTheme()
+{
+    return FALSE;
+}
+
 void CVrxPVisualManager::ReloadPalette()
 {
     plannerHighlightColor = basePlannerHighlightColor;
     plannerGridColor = basePlannerGridColor;
 }
 
-COLORREF CVrxPVisualManager::QueryImageHighlightColor()
+BOOL CVrxPVisualManager::PaintClientAreaBackground(CDC*, CRect)
 {
-    return static_cast<COLORREF>(-1);
+    return FALSE;
 }
 
-COLORREF CVrxPVisualManager::QueryDisabledImageColor()
+BOOL CVrxPVisualManager::QueryToolTipOptions(CVrxPToolTipOptions* pOptions, int)
 {
-    return VrxPGlobals().colorBarFace;
+    *pOptions = CVrxPToolTipOptions();
+    pOptions->takeFromVisualManager = FALSE;
+    return TRUE;
 }
 
-void CVrxPVisualManager::QueryToolTipParams(CVrxPToolTipOptions& options, UINT)
+int CVrxPVisualManager::QueryMenuTextMargin()
 {
-    options = CVrxPToolTipOptions();
+    return 2;
+}
+
+int CVrxPVisualManager::QueryMenuOffset()
+{
+    return 1;
+}
+
+BOOL CVrxPVisualManager::OffersLook2000Option()
+{
+    return TRUE;
+}
+
+int CVrxPVisualManager::QueryCustomizeButtonMargin()
+{
+    return 2;
+}
+
+BOOL CVrxPVisualManager::ShiftsPressedButton()
+{
+    return TRUE;
+}
+
+BOOL CVrxPVisualManager::ConnectsMenuToButton()
+{
+    return connectMenuToButton;
+}
+
+int CVrxPVisualManager::QueryMenuBorderSize()
+{
+    return menuBorderSize;
 }

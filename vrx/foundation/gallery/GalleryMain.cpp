@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -91,6 +92,13 @@ HWND OpenGalleryWindow()
     return hWnd;
 }
 
+BOOL Near(COLORREF shown, COLORREF expected, int nTolerance)
+{
+    return std::abs(GetRValue(shown) - GetRValue(expected)) <= nTolerance &&
+           std::abs(GetGValue(shown) - GetGValue(expected)) <= nTolerance &&
+           std::abs(GetBValue(shown) - GetBValue(expected)) <= nTolerance;
+}
+
 // Lets the desktop draw the frame and the window paint itself.
 void Settle()
 {
@@ -129,6 +137,39 @@ TEST(VrxGallery, TheWindowShowsThePageWithEveryGlyphInItsColour)
         for (int x = 0; x < GalleryPage::width; x++)
             nDiffering += shown.Pixel(x, y) != page.Pixel(x, y);
     EXPECT_EQ(0, nDiffering);
+
+    // The painter's tiles as shown, against colours worked out here from
+    // the effects' definitions rather than from the painter.
+    // 64 bands, band i of (start x (64 - i) + end x i) / 64: in a tile 56
+    // high the bottom row is band 1 (band 0 has no height) and the top row
+    // band 63; across 80 pixels column 0 is band 0, 40 band 32, 79 band 63.
+    const CRect vertical = GalleryPage::PainterTile(0);
+    EXPECT_PRED3(Near, shown.Pixel(vertical.left + 5, vertical.bottom - 1), RGB(196, 0, 3), 0) << "the start at the bottom";
+    EXPECT_PRED3(Near, shown.Pixel(vertical.left + 5, vertical.top), RGB(3, 0, 196), 0) << "the end at the top";
+    const CRect horizontal = GalleryPage::PainterTile(1);
+    EXPECT_PRED3(Near, shown.Pixel(horizontal.left, horizontal.top + 5), RGB(0, 140, 0), 0);
+    EXPECT_PRED3(Near, shown.Pixel(horizontal.left + 40, horizontal.top + 5), RGB(127, 197, 127), 0);
+    EXPECT_PRED3(Near, shown.Pixel(horizontal.right - 1, horizontal.top + 5), RGB(251, 253, 251), 0);
+    const CRect blends = GalleryPage::PainterTile(12);
+    for (int i = 0; i < 8; i++)
+    {
+        const int nPercent = 100 - i * 100 / 7;
+        const COLORREF expected = RGB(255 * nPercent / 100, 0, 255 * (100 - nPercent) / 100);
+        EXPECT_PRED3(Near, shown.Pixel(blends.left + i * 10 + 5, blends.top + 5), expected, 1) << "blend " << i;
+    }
+    const CRect hues = GalleryPage::PainterTile(13);
+    const COLORREF hueColors[8] = {RGB(255, 0, 0),   RGB(255, 191, 0), RGB(128, 255, 0), RGB(0, 255, 64),
+                                   RGB(0, 255, 255), RGB(0, 64, 255),  RGB(128, 0, 255), RGB(255, 0, 191)};
+    for (int i = 0; i < 8; i++)
+        EXPECT_PRED3(Near, shown.Pixel(hues.left + i * 10 + 5, hues.top + 5), hueColors[i], 1) << "hue " << i * 45;
+    const CRect scaled = GalleryPage::PainterTile(15);
+    EXPECT_EQ(RGB(48, 24, 80), shown.Pixel(scaled.left + 5, scaled.top + 5)) << "40 percent";
+    EXPECT_EQ(RGB(216, 108, 255), shown.Pixel(scaled.left + 75, scaled.top + 5)) << "180 percent, blue held at 255";
+    const CRect shadeTile = GalleryPage::PainterTile(6);
+    const CRect card(shadeTile.left + 6, shadeTile.top + 6, shadeTile.right - 16, shadeTile.bottom - 16);
+    const COLORREF underShade = shown.Pixel(card.right + 1, card.CenterPoint().y);
+    EXPECT_LT(GetRValue(underShade), 230) << "the shade darkens beside the card";
+    EXPECT_EQ(RGB(230, 230, 230), shown.Pixel(card.right + 9, card.CenterPoint().y)) << "and ends within its depth";
 
     for (int v = 0; v < CVrxPMenuGlyphs::variantCount; v++)
         for (int g = 0; g < CVrxPMenuGlyphs::glyphCount; g++)

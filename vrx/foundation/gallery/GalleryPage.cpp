@@ -135,6 +135,11 @@ BOOL DrawColumn(CDC& dc, int nColumn, const StateColumn& column)
 }
 } // namespace
 
+CRect GalleryPage::PainterTile(int nTile)
+{
+    return TileRect(nTile);
+}
+
 CRect GalleryPage::GlyphCell(int nGlyph, int nVariant)
 {
     const int x = glyphLeft + nGlyph * glyphPitchX;

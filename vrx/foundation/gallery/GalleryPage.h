@@ -20,6 +20,8 @@ public:
     // The page, top-left at (0, 0). FALSE when the glyphs or the image
     // strip could not be made.
     static BOOL Draw(CDC& dc);
+    // Where the painter's tile lies on the page (0 to 15, by rows of 8).
+    static CRect PainterTile(int nTile);
     // Where glyph g of variant v lies on the page.
     static CRect GlyphCell(int nGlyph, int nVariant);
     // The colour glyphs of variant v are drawn in.

@@ -3,6 +3,7 @@
 #include "docking/CVrxPDockingControlBar.h"
 #include "docking/CVrxPFrameBarManager.h"
 #include "docking/CVrxPMDIFrameWnd.h"
+#include "foundation/CVrxPMenuGlyphs.h"
 #include "foundation/VrxPMessages.h"
 #include "themes/CVrxPVisualManager2003.h"
 #include "themes/CVrxPVisualManager2007.h"
@@ -13,6 +14,13 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+
+// A look class without dynamic creation: CreateObject answers null.
+class CUncreatableLook : public CVrxPVisualManager
+{
+    DECLARE_DYNAMIC(CUncreatableLook)
+};
+IMPLEMENT_DYNAMIC(CUncreatableLook, CVrxPVisualManager)
 
 namespace
 {
@@ -119,6 +127,62 @@ TEST_F(LookSelectionTest, ShutDownLeavesAManagerTheApplicationMade)
     CVrxPVisualManager* pMade = CVrxPVisualManager::Instance();
     EXPECT_NE(nullptr, pMade);
     EXPECT_TRUE(pMade->autoDelete);
+}
+
+TEST_F(LookSelectionTest, ALookThatCannotBeMadeFallsBackToTheBaseLook)
+{
+    CVrxPVisualManager::SelectClass(RUNTIME_CLASS(CUncreatableLook));
+    EXPECT_EQ(1, frame.changes);
+    CVrxPVisualManager* pLook = CVrxPVisualManager::Instance();
+    ASSERT_NE(nullptr, pLook);
+    EXPECT_STREQ("CVrxPVisualManager", pLook->GetRuntimeClass()->m_lpszClassName);
+    EXPECT_TRUE(pLook->autoDelete);
+    EXPECT_EQ(pLook, CVrxPVisualManager::Instance()) << "made once, then kept";
+}
+
+TEST_F(LookSelectionTest, NoManagerLivesBetweenTheSelectionAndItsFirstUse)
+{
+    CVrxPVisualManager::Instance();
+    CVrxPVisualManager::SelectClass(RUNTIME_CLASS(CVrxPVisualManagerXP));
+    CVrxPVisualManager::DestroyInstance(TRUE);
+    EXPECT_STREQ("CVrxPVisualManagerXP", CVrxPVisualManager::Instance()->GetRuntimeClass()->m_lpszClassName);
+}
+
+TEST_F(LookSelectionTest, ApplyingTheLook2000OptionKeepsTheManager)
+{
+    CVrxPVisualManager* pLook = CVrxPVisualManager::Instance();
+    const int nChanges = frame.changes;
+    pLook->ApplyLook2000Option(TRUE);
+    EXPECT_EQ(pLook, CVrxPVisualManager::Instance());
+    EXPECT_TRUE(pLook->look2000);
+    EXPECT_EQ(nChanges, frame.changes);
+}
+
+TEST(BaseLookAnswersTest, DefaultsLeaveTheCallerToDecide)
+{
+    CVrxPVisualManager look(TRUE);
+    const COLORREF none = static_cast<COLORREF>(-1);
+    EXPECT_EQ(none, look.QueryImageHighlightColor());
+    EXPECT_EQ(none, look.QueryTabTextColor(nullptr, 0, TRUE));
+    EXPECT_EQ(-1, look.QueryMdiTabsStyle());
+    EXPECT_EQ(-1, look.QueryDockingTabsStyle());
+    EXPECT_EQ(none, look.PaintRibbonButtonGroupFrame(nullptr, nullptr, CRect()));
+    EXPECT_EQ(none, look.PaintRibbonHighlightFrame(nullptr, nullptr, nullptr));
+    EXPECT_EQ(2, look.QueryMenuBorderSize());
+    EXPECT_EQ(CVrxPMenuGlyphs::glyphSize + 6, look.QueryShowAllButtonHeight(0, 0));
+    EXPECT_FALSE(look.UpdateFrameRegion(nullptr, 100, 100));
+}
+
+TEST(BaseLookAnswersTest, TooltipOptionsAreTheBaseLooksDefaults)
+{
+    CVrxPVisualManager look(TRUE);
+    CVrxPToolTipOptions options;
+    options.balloon = TRUE;
+    options.maxDescriptionWidth = 5;
+    options.takeFromVisualManager = TRUE;
+    ASSERT_TRUE(look.QueryToolTipOptions(&options, -1));
+    const int expected[13] = {0, 1, 1, 200, 0, 1, -1, -1, -1, -1, -1, 1, 0};
+    EXPECT_EQ(0, std::memcmp(expected, &options, sizeof(expected)));
 }
 
 TEST_F(LookSelectionTest, ATemporaryLookStaysOutOfTheWay)

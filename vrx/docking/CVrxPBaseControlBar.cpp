@@ -1,0 +1,3 @@
+#include "docking/CVrxPBaseControlBar.h"
+
+IMPLEMENT_DYNAMIC(CVrxPBaseControlBar, CWnd)

@@ -1,0 +1,3 @@
+#include "panes/CVrxPBaseTabWnd.h"
+
+int CVrxPBaseTabWnd::tabImageMargin = 4;

@@ -1,0 +1,3 @@
+#include "panes/CVrxPButton.h"
+
+IMPLEMENT_DYNAMIC(CVrxPButton, CButton)

@@ -1,0 +1,31 @@
+#pragma once
+
+// A window that shows the current look's drawing of the elements that have
+// no window of their own yet (grippers, captions and their buttons, check
+// boxes, spin buttons, tabs, progress, headers, menus, mini-frame borders,
+// calculator and browse buttons), at fixed places that a check can probe.
+
+#include "strings/CRect.h"
+#include "windows/CWnd.h"
+
+class CDC;
+
+class LookSampler : public CWnd
+{
+public:
+    static constexpr int width = 560;
+    static constexpr int height = 300;
+    // Where some samples lie, in the sampler's client coordinates.
+    static CRect GripperRect() { return CRect(10, 10, 20, 50); }
+    static CRect CheckBoxRect(int nState) { return CRect(30 + 24 * nState, 60, 45 + 24 * nState, 75); }
+    static CRect SpinRect() { return CRect(110, 58, 125, 78); }
+    static CRect ProgressRect() { return CRect(300, 60, 500, 76); }
+    static CRect TabAreaRect() { return CRect(10, 110, 330, 130); }
+
+    BOOL Create(CWnd* pParent, const CRect& rect);
+    // Everything, into any DC.
+    static void PaintSamples(CDC* pDC);
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+};
