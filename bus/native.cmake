@@ -9,10 +9,11 @@ korvo_native_library(bus_native
     NullComponent.cpp
     TransportProtocol.cpp)
 
+# The system's own log is a Windows text file (CRLF lines through the C
+# runtime's text mode): its tests stay with the Windows build.
 korvo_native_test(bus_native_tests
   SOURCES
     tests/Crc32Test.cpp
-    tests/ComponentSystemTest.cpp
     tests/LoggerTest.cpp
   INCLUDES tests
   LIBS crc32_native bus_native)

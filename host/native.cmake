@@ -18,3 +18,12 @@ korvo_native_test(host_native_tests
     tests/OutputRingTest.cpp
   INCLUDES ../bus/tests
   LIBS host_native)
+
+korvo_fuzz_target(symbol_map_fuzz
+  SOURCES tests/fuzz/SymbolMapFuzz.cpp
+  LIBS host_native
+  CORPUS tests/fuzz/corpus/symbol_map_fuzz)
+korvo_fuzz_target(console_fuzz
+  SOURCES tests/fuzz/ConsoleFuzz.cpp
+  LIBS host_native
+  CORPUS tests/fuzz/corpus/console_fuzz)

@@ -33,3 +33,17 @@ korvo_native_test(seedvaults_native_tests
     tests/WorkbookStreamTest.cpp
     tests/XlsReaderFuzzTest.cpp
   LIBS seedvaults_native)
+
+korvo_fuzz_target(compound_file_fuzz
+  SOURCES tests/fuzz/CompoundFileFuzz.cpp
+  LIBS seedvaults_native
+  CORPUS tests/fuzz/corpus/compound_file_fuzz)
+korvo_fuzz_target(workbook_fuzz
+  SOURCES tests/fuzz/WorkbookFuzz.cpp tests/TestWorkbooks.cpp
+  INCLUDES tests
+  LIBS seedvaults_native
+  CORPUS tests/fuzz/corpus/workbook_fuzz)
+korvo_fuzz_target(preset_converter_fuzz
+  SOURCES tests/fuzz/PresetConverterFuzz.cpp
+  LIBS seedvaults_native
+  CORPUS tests/fuzz/corpus/preset_converter_fuzz)

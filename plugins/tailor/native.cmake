@@ -23,3 +23,18 @@ korvo_native_test(tailor_formats_native_tests
     tests/ImageBuilder.cpp
     tests/NewFlashImageTest.cpp
   LIBS tailor_formats_native)
+
+foreach(harness flash_image block_script hardware_info preset_block)
+  string(REPLACE "_" ";" words ${harness})
+  set(source "")
+  foreach(word ${words})
+    string(SUBSTRING ${word} 0 1 first)
+    string(TOUPPER ${first} first)
+    string(SUBSTRING ${word} 1 -1 rest)
+    string(APPEND source ${first}${rest})
+  endforeach()
+  korvo_fuzz_target(${harness}_fuzz
+    SOURCES tests/fuzz/${source}Fuzz.cpp
+    LIBS tailor_formats_native
+    CORPUS tests/fuzz/corpus/${harness}_fuzz)
+endforeach()

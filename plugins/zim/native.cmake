@@ -23,3 +23,9 @@ korvo_native_test(zim_native_tests
     tests/ZimStatusTextTest.cpp
   INCLUDES ../../bus/tests
   LIBS zim_native)
+
+korvo_fuzz_target(upgrade_link_fuzz
+  SOURCES tests/fuzz/UpgradeLinkFuzz.cpp tests/RecordingView.cpp
+  INCLUDES tests
+  LIBS zim_native
+  CORPUS tests/fuzz/corpus/upgrade_link_fuzz)
