@@ -77,15 +77,12 @@ struct MessageFlags {
   unsigned content;
 };
 
-int as_int(uint32_t value)
+// A value or a record's index as the target's %d shows it. One template: on
+// the 32-bit build uint32_t and std::size_t are the same type.
+template <typename Unsigned>
+int as_int(Unsigned value)
 {
   return static_cast<int>(value);
-}
-
-// A record's index as the target's %d shows it.
-int as_int(std::size_t index)
-{
-  return static_cast<int>(index);
 }
 
 void format_task_list(TextBuilder& text, const BlockReader& block, std::size_t count)
