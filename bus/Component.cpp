@@ -7,12 +7,10 @@ Component::Component(const std::string& name, ComponentSystem* manager)
   if (manager_ != nullptr) {
     manager_->register_component(name_, this);
   }
-  InitializeCriticalSection(&lock_);
 }
 
 Component::~Component()
 {
-  DeleteCriticalSection(&lock_);
   manager_ = nullptr;
 }
 

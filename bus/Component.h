@@ -1,6 +1,6 @@
 #pragma once
 #include "BusMessage.h"
-#include <windows.h>
+#include "ComponentMutex.h"
 #include <cstdint>
 #include <string>
 
@@ -40,7 +40,7 @@ private:
   friend class ComponentLock;
 
   ComponentSystem* manager_;
-  CRITICAL_SECTION lock_;
+  ComponentMutex lock_;
   std::string name_;
   int32_t use_count_;
   uint8_t active_;

@@ -62,7 +62,9 @@ int32_t MemoryCounterpart::request(BusMessage* message)
     return 0;
   }
   if (message->type == BUS_MEMORY_READ || is_os_query(message->type)) {
-    if (message->data == nullptr) {
+    // What the connector frames is read from the record: never past its end.
+    if (message->data == nullptr || message->len < 0 ||
+        static_cast<std::size_t>(message->len) > kMemoryRequestSentBytes) {
       return 0;
     }
     // A memory read must fit the receive buffer to be checked.
@@ -113,7 +115,12 @@ int32_t MemoryCounterpart::notify(BusMessage* message)
     return 0;
   }
   if (message->type == BUS_MEMORY_READ) {
-    // A marker is no byte count: a memory read has no sub-blocks.
+    if (n == kMarkerEnd) {
+      // The exchange ended before all that was asked came.
+      fail_memory_read();
+      return 0;
+    }
+    // A sub-block marker is no byte count: a memory read has no sub-blocks.
     if (!is_marker(n)) {
       remaining_ -= static_cast<uint32_t>(append(message->data, std::min<std::size_t>(n, remaining_)));
     }
@@ -163,6 +170,13 @@ void MemoryCounterpart::complete(int32_t type)
   } else {
     complete_os_query(type);
   }
+}
+
+void MemoryCounterpart::fail_memory_read()
+{
+  busy_ = 0;
+  set_active(false);
+  broadcast(BUS_READ_CRC_ERROR, 0, nullptr);
 }
 
 void MemoryCounterpart::complete_memory_read()

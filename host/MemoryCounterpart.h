@@ -48,6 +48,8 @@ private:
   std::size_t append(const void* data, std::size_t count);
   void complete(int32_t type);
   void complete_memory_read();
+  // Ends a read that the target ended short: announced as a failed check.
+  void fail_memory_read();
   void complete_os_query(int32_t type);
   void finish_apps_block(uint32_t marker);
   // Copies to the destination what fits behind offset within the requested

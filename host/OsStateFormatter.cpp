@@ -77,7 +77,8 @@ struct MessageFlags {
   unsigned content;
 };
 
-// A field or a record's index as the target's %d shows it.
+// A value or a record's index as the target's %d shows it. One template: on
+// the 32-bit build uint32_t and std::size_t are the same type.
 template <typename Unsigned>
 int as_int(Unsigned value)
 {

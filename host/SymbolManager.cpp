@@ -1,7 +1,9 @@
 #include "SymbolManager.h"
 #include "ComponentNames.h"
 #include "HostMessage.h"
-#include "files/CFileFind.h"
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
 #include <fstream>
 
 namespace {
@@ -48,6 +50,16 @@ bool parse_address(const std::string& text, uint32_t& value)
   return true;
 }
 
+// The pattern "*.map" as the system matches it: the extension in any case.
+bool is_map_file_name(std::string name)
+{
+  std::transform(name.begin(), name.end(), name.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  const std::string extension = std::string(kSymbolMapPattern).substr(1);
+  return name.size() >= extension.size() &&
+         name.compare(name.size() - extension.size(), extension.size(), extension) == 0;
+}
+
 }  // namespace
 
 SymbolManager::SymbolManager(ComponentSystem* system) : Component(kSymbolManagerName, system), loaded_(0)
@@ -67,14 +79,12 @@ std::string SymbolManager::type_name() const
 
 void SymbolManager::read_map_files()
 {
-  CFileFind finder;
-  BOOL more = finder.FindFile(kSymbolMapPattern);
-  while (more) {
-    more = finder.FindNextFile();
-    if (finder.IsDirectory()) {
+  std::error_code error;
+  for (const auto& entry : std::filesystem::directory_iterator(".", error)) {
+    const std::string file_name = entry.path().filename().string();
+    if (entry.is_directory(error) || !is_map_file_name(file_name)) {
       continue;
     }
-    const std::string file_name = finder.GetFileName().GetString();
     std::ifstream file(file_name);
     if (!file.is_open()) {
       show_host_message(kCannotOpenMapText + file_name);

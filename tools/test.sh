@@ -21,6 +21,9 @@ else
 fi
 
 status=0
+# The portable cores natively, under the sanitizers, with a short fuzz run each.
+"$root/tools/native-test.sh" || status=$?
+
 for arch in "${architectures[@]}"; do
   echo "Tests on the $arch build ($builds/$arch):"
   (

@@ -3,6 +3,7 @@
 #include "Logger.h"
 #include "TemporaryDirectory.h"
 #include <gtest/gtest.h>
+#include <filesystem>
 
 namespace {
 
@@ -21,12 +22,12 @@ TEST(Logger, UnopenableFileLeavesARegisteredSilentLogger)
 {
   TemporaryDirectory directory;
   ComponentSystem system;
-  Logger* logger = new Logger("missing-folder\\korvo_sys.log", "korvo sys log", &system);
+  Logger* logger = new Logger("missing-folder/korvo_sys.log", "korvo sys log", &system);
   *logger << "lost " << 1;
   EXPECT_EQ(logger, system.acquire("korvo sys log"));
   EXPECT_TRUE(logger->shareable());
   system.deinit();
-  EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA("missing-folder"));
+  EXPECT_FALSE(std::filesystem::exists("missing-folder"));
 }
 
 }  // namespace

@@ -1,46 +1,37 @@
 #pragma once
-#include <windows.h>
+#include <filesystem>
+#include <random>
 #include <string>
 
 // A fresh, empty directory that is the working directory for the object's
 // lifetime; removed with its files afterwards.
 class TemporaryDirectory {
 public:
-  TemporaryDirectory()
+  TemporaryDirectory() : previous_(std::filesystem::current_path())
   {
-    char base[MAX_PATH];
-    GetTempPathA(MAX_PATH, base);
-    char unique[MAX_PATH];
-    GetTempFileNameA(base, "kv", 0, unique);
-    DeleteFileA(unique);
-    CreateDirectoryA(unique, nullptr);
-    path_ = unique;
-    path_ += '\\';
-    GetCurrentDirectoryA(MAX_PATH, previous_);
-    SetCurrentDirectoryA(path_.c_str());
+    std::random_device random;
+    std::filesystem::path unique;
+    do {
+      unique = std::filesystem::temp_directory_path() / ("kv" + std::to_string(random()));
+    } while (!std::filesystem::create_directory(unique));
+    path_ = unique.string() + static_cast<char>(std::filesystem::path::preferred_separator);
+    std::filesystem::current_path(unique);
   }
 
   ~TemporaryDirectory()
   {
-    SetCurrentDirectoryA(previous_);
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((path_ + "*").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-      do {
-        DeleteFileA((path_ + found.cFileName).c_str());
-      } while (FindNextFileA(search, &found));
-      FindClose(search);
-    }
-    RemoveDirectoryA(path_.c_str());
+    std::error_code error;
+    std::filesystem::current_path(previous_, error);
+    std::filesystem::remove_all(path_, error);
   }
 
   TemporaryDirectory(const TemporaryDirectory&) = delete;
   TemporaryDirectory& operator=(const TemporaryDirectory&) = delete;
 
-  // With its trailing backslash.
+  // With its trailing separator.
   const std::string& path() const { return path_; }
 
 private:
+  std::filesystem::path previous_;
   std::string path_;
-  char previous_[MAX_PATH];
 };

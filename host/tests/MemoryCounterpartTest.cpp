@@ -110,8 +110,8 @@ TEST_F(MemoryCounterpartTest, ReplyInPiecesIsCollectedUntilTheLengthIsReached)
   std::vector<uint8_t> bytes = with_crc("0123456789");
   reply(BUS_MEMORY_READ, std::vector<uint8_t>(bytes.begin(), bytes.begin() + 6));
   EXPECT_TRUE(announced().empty());
-  // A marker is no byte count for a memory read.
-  marker(BUS_MEMORY_READ, 0xFFFF);
+  // A sub-block marker is no byte count for a memory read.
+  marker(BUS_MEMORY_READ, kMarkerTaskList);
   EXPECT_TRUE(announced().empty());
   reply(BUS_MEMORY_READ, std::vector<uint8_t>(bytes.begin() + 6, bytes.end()));
   ASSERT_EQ(1u, announced().size());
@@ -155,6 +155,65 @@ TEST_F(MemoryCounterpartTest, BytesBeyondTheRequestedLengthAreNotTaken)
   EXPECT_EQ(BUS_READ_OK, announced()[0].type);
   EXPECT_EQ(2, announced()[0].len);
   EXPECT_EQ("AB-----", std::string(destination));
+}
+
+// The transport reports the end of an exchange (an end frame of length 0 or
+// 0xFFFF, or the end of the one frame of a memory read) as kMarkerEnd.
+TEST_F(MemoryCounterpartTest, ReadEndedShortFailsAndFreesTheReader)
+{
+  struct Case {
+    const char* name;
+    int32_t type;
+    std::vector<uint8_t> before_end;
+    int32_t announced_type;
+  };
+  const Case cases[] = {
+      {"memory read, frame shorter than asked", BUS_MEMORY_READ, {'W', 'X', 'Y'}, BUS_READ_CRC_ERROR},
+      {"memory read, empty reply", BUS_MEMORY_READ, {}, BUS_READ_CRC_ERROR},
+      {"OS state, empty reply", BUS_OS_STACKS, {}, BUS_READ_DONE},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    transport->notifications.clear();
+    char destination[8] = "-------";
+    ASSERT_EQ(1, send(c.type, 0x1000, 8, destination));
+    if (!c.before_end.empty()) {
+      reply(c.type, c.before_end);
+    }
+    EXPECT_TRUE(announced().empty());
+    marker(c.type, kMarkerEnd);
+    ASSERT_EQ(1u, announced().size());
+    EXPECT_EQ(c.announced_type, announced()[0].type);
+    EXPECT_EQ(0, announced()[0].len);
+    EXPECT_EQ("-------", std::string(destination));
+    EXPECT_FALSE(reader->active());
+    EXPECT_TRUE(static_cast<MemoryCounterpart*>(reader)->connector_ready());
+  }
+  char destination[8] = {};
+  ASSERT_EQ(1, send(BUS_MEMORY_READ, 0x1000, 8, destination));
+  reply(BUS_MEMORY_READ, with_crc("WXYZ"));
+  EXPECT_EQ(BUS_READ_OK, announced().back().type);
+  EXPECT_EQ("WXYZ", std::string(destination));
+}
+
+TEST_F(MemoryCounterpartTest, RequestLengthBeyondTheRecordIsRefused)
+{
+  char destination[8] = {};
+  record = MemoryRequest{0x1000, 8, destination};
+  for (int32_t len : {int32_t(kMemoryRequestSentBytes + 1), 4096, -1}) {
+    SCOPED_TRACE(len);
+    BusMessage message{BUS_MEMORY_READ, len, &record};
+    EXPECT_EQ(0, reader->request(&message));
+    BusMessage query{BUS_OS_MEMORY, len, &record};
+    EXPECT_EQ(0, reader->request(&query));
+  }
+  for (const auto& request : connector->requests) {
+    EXPECT_TRUE(request.type == BUS_QUERY_OPEN || request.type == BUS_QUERY_BUSY) << request.type;
+  }
+  EXPECT_FALSE(reader->active());
+  BusMessage whole{BUS_MEMORY_READ, int32_t(kMemoryRequestSentBytes), &record};
+  EXPECT_EQ(1, reader->request(&whole));
+  EXPECT_EQ(static_cast<int32_t>(kMemoryRequestSentBytes), connector->requests.back().len);
 }
 
 TEST_F(MemoryCounterpartTest, BigEndianTargetGetsTheRecordSwapped)

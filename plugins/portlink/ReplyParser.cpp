@@ -65,6 +65,7 @@ void ReplyParser::parse_chunk(const uint8_t* bytes, uint32_t count)
   uint32_t taken_bytes = 0;
   uint32_t text_bytes = 0;
   bool taken = false;
+  bool ended = false;
   bool stopped = false;
   for (uint32_t k = 0; k < count && !stopped; ++k) {
     const uint8_t b = bytes[k];
@@ -95,8 +96,7 @@ void ReplyParser::parse_chunk(const uint8_t* bytes, uint32_t count)
         state_.parser_state = kText;
       } else if (length == kReplyEndEmpty || length == kReplyEnd) {
         reset(state_);
-        taken_bytes = length;
-        taken = true;
+        ended = true;
         // The parser is idle now: whatever follows is console text.
         text(rest, rest_count);
         stopped = true;
@@ -127,7 +127,9 @@ void ReplyParser::parse_chunk(const uint8_t* bytes, uint32_t count)
         listener_.reply_event(expected, static_cast<int32_t>(taken_bytes), state_.payload);
         taken = false;
       } else {
+        // A reply in one frame: its end ends the exchange, asked-for length or not.
         reset(state_);
+        ended = true;
         text(rest, rest_count);
         stopped = true;
       }
@@ -140,5 +142,8 @@ void ReplyParser::parse_chunk(const uint8_t* bytes, uint32_t count)
   text(state_.text, text_bytes);
   if (taken) {
     listener_.reply_event(expected, static_cast<int32_t>(taken_bytes), state_.payload);
+  }
+  if (ended) {
+    listener_.reply_event(expected, static_cast<int32_t>(kReplyEnd), state_.payload);
   }
 }

@@ -7,7 +7,9 @@
 class ReplyListener {
 public:
   virtual ~ReplyListener() = default;
-  // length: a byte count, or one of the frame's marker lengths.
+  // length: a byte count, one of the frame's marker lengths, or kReplyEnd
+  // when the exchange has ended (an end frame of either length, or the end of
+  // a reply that comes in one frame).
   virtual void reply_event(int32_t type, int32_t length, const uint8_t* data) = 0;
 };
 

@@ -104,7 +104,7 @@ TEST_F(ReplyParserTest, MemoryReadPayloadSplitOverTwoChunks)
 
   listener.events.clear();
   receive("6789" + std::string("zz"));
-  EXPECT_EQ((std::vector<Event>{{BUS_TEXT, 2, "zz"}, {3, 4, "6789"}}), listener.events);
+  EXPECT_EQ((std::vector<Event>{{BUS_TEXT, 2, "zz"}, {3, 4, "6789"}, {3, 0xFFFF, ""}}), listener.events);
   EXPECT_EQ(TRANSPORT_IDLE, state.expected_type);
   EXPECT_EQ(ReplyParser::kText, state.parser_state);
 }
@@ -116,7 +116,16 @@ TEST_F(ReplyParserTest, HeaderSplitOverTwoChunks)
   receive(frame.substr(0, 4));
   EXPECT_TRUE(listener.events.empty());
   receive(frame.substr(4));
-  EXPECT_EQ((std::vector<Event>{{4, 3, "abc"}}), listener.events);
+  EXPECT_EQ((std::vector<Event>{{4, 3, "abc"}, {4, 0xFFFF, ""}}), listener.events);
+  EXPECT_EQ(TRANSPORT_IDLE, state.expected_type);
+}
+
+TEST_F(ReplyParserTest, OneFrameReplyShorterThanAskedStillEndsTheExchange)
+{
+  ReplyParser::expect(state, BUS_MEMORY_READ);
+  receive(header(3, 2) + "ab" + header(3, 2) + "cd");
+  EXPECT_EQ((std::vector<Event>{{BUS_TEXT, 11, header(3, 2) + "cd"}, {3, 2, "ab"}, {3, 0xFFFF, ""}}),
+            listener.events);
   EXPECT_EQ(TRANSPORT_IDLE, state.expected_type);
 }
 
@@ -144,6 +153,8 @@ TEST_F(ReplyParserTest, HeaderOfAnotherTypeIsShownAsReceived)
   }
 }
 
+// Either end length is reported as the one end of the exchange: a 0 would be
+// taken for an empty piece.
 TEST_F(ReplyParserTest, EndFrameEndsTheExchangeAndWhatFollowsIsText)
 {
   struct Case {
@@ -156,7 +167,7 @@ TEST_F(ReplyParserTest, EndFrameEndsTheExchangeAndWhatFollowsIsText)
     receive("x" + header(11, c.end_length) + "stb> ");
     EXPECT_EQ((std::vector<Event>{{BUS_TEXT, 1, "x"},
                                   {BUS_TEXT, 5, "stb> "},
-                                  {11, static_cast<int32_t>(c.end_length), ""}}),
+                                  {11, static_cast<int32_t>(kReplyEnd), ""}}),
               listener.events);
     EXPECT_EQ(TRANSPORT_IDLE, state.expected_type);
   }

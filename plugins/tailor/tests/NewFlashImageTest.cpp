@@ -342,5 +342,5 @@ TEST(NewFlashImage, WritesTheImageFile)
   std::remove(path.c_str());
   EXPECT_EQ(result.image, written);
 
-  EXPECT_EQ(kGenerateFailedMessage, result.write("no-such-directory\\new.bin").message());
+  EXPECT_EQ(kGenerateFailedMessage, result.write("no-such-directory/new.bin").message());
 }

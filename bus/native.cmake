@@ -1,0 +1,24 @@
+# The native build's part of the bus (see cmake/KorvoNative.cmake).
+korvo_native_library(crc32_native SOURCES Crc32.cpp)
+korvo_native_library(bus_native
+  SOURCES
+    Component.cpp
+    ComponentSystem.cpp
+    ErrorManager.cpp
+    Logger.cpp
+    NullComponent.cpp
+    TransportProtocol.cpp)
+
+# The system's own log is a Windows text file (CRLF lines through the C
+# runtime's text mode): its tests stay with the Windows build.
+korvo_native_test(bus_native_tests
+  SOURCES
+    tests/Crc32Test.cpp
+    tests/LoggerTest.cpp
+  INCLUDES tests
+  LIBS crc32_native bus_native)
+find_package(ZLIB)
+if(ZLIB_FOUND)
+  target_sources(bus_native_tests PRIVATE ${CMAKE_CURRENT_LIST_DIR}/tests/Crc32ZlibTest.cpp)
+  target_link_libraries(bus_native_tests PRIVATE ZLIB::ZLIB)
+endif()

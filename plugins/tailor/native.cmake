@@ -1,0 +1,40 @@
+# The native build's part of tailor: the flash-image formats (see
+# cmake/KorvoNative.cmake). Starting helper programs is Windows' own.
+korvo_native_library(tailor_formats_native
+  SOURCES
+    formats/BlockData.cpp
+    formats/BlockCrc.cpp
+    formats/BlockScript.cpp
+    formats/FlashImageAnalysis.cpp
+    formats/HardwareInfo.cpp
+    formats/ImageBytes.cpp
+    formats/NewFlashImage.cpp
+    formats/PresetBlock.cpp
+    formats/PresetPacker.cpp
+  INCLUDES formats
+  LIBS crc32_native)
+
+korvo_native_test(tailor_formats_native_tests
+  SOURCES
+    tests/BlockDataTest.cpp
+    tests/BlockScriptTest.cpp
+    tests/FlashImageAnalysisTest.cpp
+    tests/HardwareInfoTest.cpp
+    tests/ImageBuilder.cpp
+    tests/NewFlashImageTest.cpp
+  LIBS tailor_formats_native)
+
+foreach(harness flash_image block_script hardware_info preset_block)
+  string(REPLACE "_" ";" words ${harness})
+  set(source "")
+  foreach(word ${words})
+    string(SUBSTRING ${word} 0 1 first)
+    string(TOUPPER ${first} first)
+    string(SUBSTRING ${word} 1 -1 rest)
+    string(APPEND source ${first}${rest})
+  endforeach()
+  korvo_fuzz_target(${harness}_fuzz
+    SOURCES tests/fuzz/${source}Fuzz.cpp
+    LIBS tailor_formats_native
+    CORPUS tests/fuzz/corpus/${harness}_fuzz)
+endforeach()
