@@ -1,13 +1,7 @@
 # The native build's part of the bus (see cmake/KorvoNative.cmake).
 korvo_native_library(crc32_native SOURCES Crc32.cpp)
-korvo_native_library(bus_native
-  SOURCES
-    Component.cpp
-    ComponentSystem.cpp
-    ErrorManager.cpp
-    Logger.cpp
-    NullComponent.cpp
-    TransportProtocol.cpp)
+include(${CMAKE_CURRENT_LIST_DIR}/sources.cmake)
+korvo_native_library(bus_native SOURCES ${BUS_SOURCES})
 
 # The system's own log is a Windows text file (CRLF lines through the C
 # runtime's text mode): its tests stay with the Windows build.

@@ -1,30 +1,7 @@
 # The native build's part of seedvaults: the compound file, the workbook and
 # the preset converters (see cmake/KorvoNative.cmake).
-korvo_native_library(seedvaults_native
-  SOURCES
-    AnsiText.cpp
-    BiffRecord.cpp
-    BiffString.cpp
-    ByteReader.cpp
-    CellRecords.cpp
-    GlobalsRecords.cpp
-    PresetConverter.cpp
-    PresetConverterFactory.cpp
-    ProjectList.cpp
-    SatTp52Converter.cpp
-    SatTpProgConverter.cpp
-    SectorFile.cpp
-    SheetRecords.cpp
-    SstRecord.cpp
-    StorageEntry.cpp
-    StorageFile.cpp
-    StorageHeader.cpp
-    StorageWriter.cpp
-    WorkbookStreamReader.cpp
-    WorkbookStreamWriter.cpp
-    XlsCell.cpp
-    XlsSheet.cpp
-    XlsWorkbook.cpp)
+include(${CMAKE_CURRENT_LIST_DIR}/sources.cmake)
+korvo_native_library(seedvaults_native SOURCES ${SEEDVAULTS_CORE_SOURCES})
 
 korvo_native_test(seedvaults_native_tests
   SOURCES

@@ -1,27 +1,13 @@
 # The native build's part of tailor: the flash-image formats (see
 # cmake/KorvoNative.cmake). Starting helper programs is Windows' own.
+include(${CMAKE_CURRENT_LIST_DIR}/sources.cmake)
 korvo_native_library(tailor_formats_native
-  SOURCES
-    formats/BlockData.cpp
-    formats/BlockCrc.cpp
-    formats/BlockScript.cpp
-    formats/FlashImageAnalysis.cpp
-    formats/HardwareInfo.cpp
-    formats/ImageBytes.cpp
-    formats/NewFlashImage.cpp
-    formats/PresetBlock.cpp
-    formats/PresetPacker.cpp
+  SOURCES ${TAILOR_FORMAT_SOURCES}
   INCLUDES formats
   LIBS crc32_native)
 
 korvo_native_test(tailor_formats_native_tests
-  SOURCES
-    tests/BlockDataTest.cpp
-    tests/BlockScriptTest.cpp
-    tests/FlashImageAnalysisTest.cpp
-    tests/HardwareInfoTest.cpp
-    tests/ImageBuilder.cpp
-    tests/NewFlashImageTest.cpp
+  SOURCES ${TAILOR_FORMAT_TEST_SOURCES}
   LIBS tailor_formats_native)
 
 foreach(harness flash_image block_script hardware_info preset_block)

@@ -1,26 +1,13 @@
 # The native build's part of zim: the upgrade link and its frames (see
 # cmake/KorvoNative.cmake).
+include(${CMAKE_CURRENT_LIST_DIR}/sources.cmake)
 korvo_native_library(zim_native
-  SOURCES
-    LinkFrames.cpp
-    UpgradeLink.cpp
-    ZimEngine.cpp
-    ZimFunctionList.cpp
-    ZimStatusText.cpp
+  SOURCES ${ZIM_CORE_SOURCES}
   INCLUDES . ../tailor/formats
   LIBS bus_native crc32_native)
 
 korvo_native_test(zim_native_tests
-  SOURCES
-    tests/FakeConnector.cpp
-    tests/FakeTarget.cpp
-    tests/LinkFramesTest.cpp
-    tests/RecordingView.cpp
-    tests/ScriptedChannel.cpp
-    tests/UpgradeLinkTest.cpp
-    tests/ZimEngineTest.cpp
-    tests/ZimFunctionListTest.cpp
-    tests/ZimStatusTextTest.cpp
+  SOURCES ${ZIM_CORE_TEST_SOURCES}
   INCLUDES ../../bus/tests
   LIBS zim_native)
 
