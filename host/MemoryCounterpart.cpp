@@ -22,7 +22,8 @@ bool is_os_query(int32_t type)
 MemoryCounterpart::MemoryCounterpart(ComponentSystem* system)
     : Component(kMemoryReaderName, system),
       system_(system),
-      received_bytes_(kReceiveCapacity),
+      // Not filled: its pages cost memory only as a reply arrives in them.
+      received_bytes_(new uint8_t[kReceiveCapacity]),
       received_(0),
       remaining_(0),
       text_total_(0),
@@ -154,7 +155,7 @@ std::size_t MemoryCounterpart::append(const void* data, std::size_t count)
   if (data == nullptr || count == 0) {
     return 0;
   }
-  std::memcpy(received_bytes_.data() + received_, data, count);
+  std::memcpy(received_bytes_.get() + received_, data, count);
   received_ += static_cast<uint32_t>(count);
   return count;
 }
@@ -187,13 +188,13 @@ void MemoryCounterpart::complete_memory_read()
   }
   const std::size_t data_length = received_ - kCrcSize;
   uint32_t stored = 0;
-  std::memcpy(&stored, received_bytes_.data() + data_length, kCrcSize);
-  if (crc32_update(crc_table_, 0xFFFFFFFF, received_bytes_.data(), data_length) != stored) {
+  std::memcpy(&stored, received_bytes_.get() + data_length, kCrcSize);
+  if (crc32_update(crc_table_, 0xFFFFFFFF, received_bytes_.get(), data_length) != stored) {
     broadcast(BUS_READ_CRC_ERROR, 0, nullptr);
     return;
   }
   received_ = static_cast<uint32_t>(data_length);
-  copy_to_destination(0, received_bytes_.data(), received_);
+  copy_to_destination(0, received_bytes_.get(), received_);
   broadcast(BUS_READ_OK, received_, nullptr);
 }
 
@@ -203,11 +204,11 @@ void MemoryCounterpart::complete_os_query(int32_t type)
   if (type == BUS_OS_TEXT) {
     // The target's reply is text already: it goes to the console only.
     if (received_ != 0) {
-      broadcast(BUS_TEXT, received_, received_bytes_.data());
+      broadcast(BUS_TEXT, received_, received_bytes_.get());
     }
     received_ = 0;
   } else {
-    std::string text = formatter_.format_block(type, received_bytes_.data(), received_);
+    std::string text = formatter_.format_block(type, received_bytes_.get(), received_);
     if (!text.empty()) {
       broadcast(BUS_TEXT, text.size(), text.data());
     }
@@ -223,11 +224,11 @@ void MemoryCounterpart::finish_apps_block(uint32_t marker)
     return;
   }
   if (marker == kMarkerTaskList) {
-    broadcast(BUS_RAW_TASK_LIST, received_, received_bytes_.data());
+    broadcast(BUS_RAW_TASK_LIST, received_, received_bytes_.get());
   } else if (marker == kMarkerMessageQueue) {
-    broadcast(BUS_RAW_MSG_QUEUE, received_, received_bytes_.data());
+    broadcast(BUS_RAW_MSG_QUEUE, received_, received_bytes_.get());
   }
-  std::string text = formatter_.format_apps_block(marker, received_bytes_.data(), received_);
+  std::string text = formatter_.format_apps_block(marker, received_bytes_.get(), received_);
   if (text.empty()) {
     return;
   }

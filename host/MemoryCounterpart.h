@@ -3,8 +3,8 @@
 #include "OsStateFormatter.h"
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
-#include <vector>
 
 // The record a holder sends with a memory read (type 3) or an OS-state query
 // (types 7 to 12); the message's len says how many of its bytes go to the
@@ -58,7 +58,7 @@ private:
   void broadcast(int32_t type, std::size_t len, const void* data);
 
   ComponentSystem* system_;
-  std::vector<uint8_t> received_bytes_;
+  std::unique_ptr<uint8_t[]> received_bytes_;
   uint32_t received_;
   uint32_t remaining_;
   uint32_t text_total_;
