@@ -165,6 +165,18 @@ void press_button(HWND dialog, int id)
     ::PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(button));
 }
 
+void click(HWND window, POINT client_point)
+{
+    ::ClientToScreen(window, &client_point);
+    ::SetCursorPos(client_point.x, client_point.y);
+    INPUT press[2] = {};
+    press[0].type = INPUT_MOUSE;
+    press[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    press[1].type = INPUT_MOUSE;
+    press[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    ::SendInput(2, press, sizeof(INPUT));
+}
+
 void set_edit_text(HWND dialog, int id, const std::string& text)
 {
     HWND edit = ::GetDlgItem(dialog, id);

@@ -44,6 +44,9 @@ std::string answer_message_box(DWORD process_id, int button = IDOK, DWORD limit_
 
 // Posts a button's click to its dialog as the button itself would.
 void press_button(HWND dialog, int id);
+// Moves the pointer to a point of the window's client area and clicks the
+// left button there: real input, which reaches the window as a user's does.
+void click(HWND window, POINT client_point);
 // Replaces an edit's text as typing would, with the change notification.
 void set_edit_text(HWND dialog, int id, const std::string& text);
 

@@ -266,6 +266,34 @@ TEST_F(PortlinkKorvoTest, APortHeldByAnotherProgramFailsToOpen)
   EXPECT_EQ(kOpenText, text_of(control(IDC_OPEN_CLOSE)));
 }
 
+// By hand, as a user does it: the list dropped and the port clicked in it.
+// Choosing opens the port, so the button then reads "Close", and one click
+// on it closes the port.
+TEST_F(PortlinkKorvoTest, APortChosenWithTheMouseOpensAndOneClickClosesIt)
+{
+  int served = port_index(environment("KORVO_TEST_PORT"));
+  ASSERT_GE(served, 0);
+  ASSERT_TRUE(button_reads(kOpenText));
+  HWND ports = control(IDC_PORTS);
+  RECT box;
+  GetClientRect(ports, &box);
+  click(ports, {box.right - 6, box.bottom / 2});
+  HWND list = wait_for([this] { return find_top_window(korvo_->process_id(), "ComboLBox"); });
+  ASSERT_NE(nullptr, list) << "the list did not drop";
+  int item_height = static_cast<int>(SendMessageA(list, LB_GETITEMHEIGHT, 0, 0));
+  int top = static_cast<int>(SendMessageA(list, LB_GETTOPINDEX, 0, 0));
+  click(list, {8, (served - top) * item_height + item_height / 2});
+  ASSERT_TRUE(button_reads(kCloseText)) << answer_message_box(korvo_->process_id(), IDOK, 100);
+  EXPECT_EQ(served, static_cast<int>(SendMessageA(ports, CB_GETCURSEL, 0, 0)));
+  EXPECT_FALSE(IsWindowEnabled(ports));
+
+  HWND open_close = control(IDC_OPEN_CLOSE);
+  GetClientRect(open_close, &box);
+  click(open_close, {box.right / 2, box.bottom / 2});
+  EXPECT_TRUE(button_reads(kOpenText));
+  EXPECT_TRUE(IsWindowEnabled(ports));
+}
+
 TEST_F(PortlinkKorvoTest, ThePortOpensAt115200)
 {
   choose_port(port_index(environment("KORVO_TEST_PORT")));
