@@ -37,6 +37,9 @@ public:
     BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
     void OnUpdateFrameMenu(HMENU hMenuAlt) override;
     BOOL CreateClient(LPCREATESTRUCT lpCreateStruct, HMENU hWindowMenu) override;
+    // The bar manager lays out its dock sites and bars first; the bars of
+    // the framework's own layout and then the MDI client share what is left.
+    void RecalcLayout(BOOL bNotify = TRUE) override;
     // The menu bar shows the menu (the default menu for NULL) and the
     // window keeps none; FALSE without a menu bar.
     virtual BOOL ApplyMenuToMenuBar(HMENU hMenu);
