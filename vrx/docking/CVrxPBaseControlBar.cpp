@@ -33,7 +33,7 @@ const char kIsVisible[] = "IsVisible";
 BOOL CVrxPBaseControlBar::IsDockedInFrame() const
 {
     const CVrxPMiniFrameWnd* pMiniFrame = FindMiniFrameParent();
-    return pMiniFrame == nullptr || pMiniFrame->HostedBar() == nullptr;
+    return pMiniFrame == nullptr || !pMiniFrame->HasHostedBar();
 }
 
 CVrxPMiniFrameWnd* CVrxPBaseControlBar::FindMiniFrameParent() const

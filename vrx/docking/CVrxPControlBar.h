@@ -45,6 +45,10 @@ public:
     void CopyStateFrom(const CVrxPBaseControlBar& bar) override;
 
     BOOL DockToTarget(CVrxPBaseControlBar* pTarget, const CRect* pRect, int nMethod) override;
+    // Floats the bar in a floating frame whose client area is at rectScreen;
+    // method 1 keeps the grab point under the cursor. FALSE only when the
+    // frame cannot be made.
+    BOOL FloatBar(const CRect& rectScreen, int nMethod, BOOL bShow) override;
     void LeaveCurrentSite(CWnd* pNewParent, BOOL bDelay) override;
     BOOL OnAfterReparent(CWnd* pOldParent) override;
     void DetachFromSite(BOOL bNoLayout) override;
@@ -79,6 +83,12 @@ public:
     // Whether the bar should change place: a docked bar pulled out of its
     // dock bar, a floating one over a dock bar it may dock to.
     virtual BOOL HitTestDropTarget(int nThreshold, CVrxPDockBar*& pDockBar);
+    virtual void OnBecameFloating();
+    // Captures the mouse and runs the drag until the button is released,
+    // Esc is pressed or the capture is lost.
+    virtual void BeginDragFromCursor(BOOL bSetGrabOffset);
+    virtual void StopDrag();
+    BOOL IsDragging() const { return dragging; }
     virtual BOOL Create(LPCTSTR lpszClassName, DWORD dwStyle, const CRect& rectWindow, CWnd* pParentWnd, UINT nID,
                         DWORD dwBarFlags, CCreateContext* pContext = nullptr);
     virtual BOOL CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, DWORD dwStyle, const CRect& rectWindow,
@@ -118,8 +128,23 @@ public:
     int activeInGroup = 1;
 
 protected:
-    // What the Parts call the coordinates' parent: the window's parent.
+    afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
+    afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
+
+    DECLARE_MESSAGE_MAP()
+
     CRect WindowRectInParent() const;
+    // One step of the drag to the cursor.
+    void DragTo(CPoint cursor);
+    // Ends the drag; bRestore puts the bar back where the drag began.
+    void EndDrag(BOOL bRestore);
+    void RestoreDragStartPlace();
+
+    // Where the drag began: the dock bar and the rectangle in it, or the
+    // floating frame's rectangle.
+    CVrxPDockBar* dragStartDockBar = nullptr;
+    CRect dragStartPlace;
+    CPoint lastCursor{0, 0};
 
     int leftMargin = 6;
     int rightMargin = 6;

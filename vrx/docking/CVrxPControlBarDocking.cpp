@@ -35,12 +35,17 @@ BOOL CVrxPControlBar::OnAfterReparent(CWnd*)
     return bInDockBar;
 }
 
+// A floating frame that loses its bar goes.
 void CVrxPControlBar::MoveIntoParent(CWnd* pNewParent, int)
 {
     CWnd* pOldParent = GetParent();
     LeaveCurrentSite(pNewParent, FALSE);
+    CVrxPMiniFrameWnd* pMiniFrame = FindMiniFrameParent();
     if (pNewParent != nullptr && pNewParent != pOldParent)
         SetParent(pNewParent);
+    if (pMiniFrame != nullptr && pMiniFrame->HostedControlBar() == this)
+        pMiniFrame->ReleaseHostedBar();
+    barStyle &= ~styleFloating;
     OnAfterReparent(pOldParent);
 }
 
