@@ -496,6 +496,7 @@ BOOL CVrxPDockBar::MoveBar(CVrxPControlBar* pBar, int dx, int dy)
             CVrxPDockBarRow* pNewRow = InsertRow(pBefore, nThickness);
             if (pNewRow != nullptr)
                 pNewRow->AddBarByMethod(pBar, CVrxPControlBar::dockByMouse);
+            AdjustDockingLayout();
             return FALSE;
         }
         if (pRowUnder != nullptr && pRowUnder != pRow)
@@ -514,6 +515,7 @@ BOOL CVrxPDockBar::MoveBar(CVrxPControlBar* pBar, int dx, int dy)
                 pRowUnder->AddBarByMethod(pBar, CVrxPControlBar::dockByMouse);
             }
             pBar->changedRowDuringDrag = TRUE;
+            AdjustDockingLayout();
             return FALSE;
         }
     }

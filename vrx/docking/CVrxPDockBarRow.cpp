@@ -331,6 +331,12 @@ BOOL CVrxPDockBarRow::ShowBar(CVrxPControlBar* pBar, BOOL bShow, BOOL bDelay)
     UpdateVisibility(bDelay);
     if (bShow)
     {
+        // A bar shown again may be thicker than what the row kept.
+        CRect rectBar;
+        pBar->GetWindowRect(&rectBar);
+        const int nThickness = IsHorizontal() ? rectBar.Height() : rectBar.Width();
+        if (nThickness + m_nExtraSpace > m_nExtent)
+            m_pDockBar->SetRowExtent(this, nThickness + m_nExtraSpace, !bDelay);
         if (bDelay)
             return TRUE;
         pBar->AdjustBarLayout();
@@ -360,12 +366,19 @@ void CVrxPDockBarRow::RestoreBarPositions(int nMode, CVrxPControlBar* pExcluded)
         }
         return;
     }
+    // The saved places count along the row; across, a bar stays in it.
     LoadFitRects();
+    const BOOL bHorizontal = IsHorizontal();
     for (POSITION pos = m_lstBars.GetHeadPosition(); pos != NULL;)
     {
         CVrxPControlBar* pBar = m_lstBars.GetNext(pos);
-        if (pBar != pExcluded && IsBarShown(pBar))
-            pBar->rect = pBar->GetSavedRectScreen();
+        if (pBar == pExcluded || !IsBarShown(pBar))
+            continue;
+        const CRect rectSaved = pBar->GetSavedRectScreen();
+        if (bHorizontal)
+            pBar->rect.SetRect(rectSaved.left, pBar->rect.top, rectSaved.right, pBar->rect.bottom);
+        else
+            pBar->rect.SetRect(pBar->rect.left, rectSaved.top, pBar->rect.right, rectSaved.bottom);
     }
     ApplyFitRects();
 }
