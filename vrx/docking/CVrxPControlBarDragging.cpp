@@ -208,7 +208,8 @@ BOOL CVrxPControlBar::FloatBar(const CRect& rectScreen, int nMethod, BOOL bShow)
     }
     if (!bShow)
         return TRUE;
-    pMiniFrame->ShowWindow(SW_SHOWNA);
+    pMiniFrame->SetWindowPos(&CWnd::wndTop, 0, 0, 0, 0,
+                             SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
     if (CFrameWnd* pHost = GetHostFrame())
         pHost->RedrawWindow(nullptr, nullptr,
                             RDW_INVALIDATE | RDW_NOINTERNALPAINT | RDW_NOERASE | RDW_ALLCHILDREN | RDW_UPDATENOW |
