@@ -1,6 +1,7 @@
 #include "docking/CVrxPBaseControlBar.h"
 
 #include "dialogs/CDialog.h"
+#include "docking/CVrxPControlBar.h"
 #include "docking/CVrxPDockBar.h"
 #include "docking/CVrxPDockBarRow.h"
 #include "docking/CVrxPFrameBarManager.h"
@@ -240,4 +241,6 @@ BOOL CVrxPBaseControlBar::OnEraseBkgnd(CDC*)
 void CVrxPBaseControlBar::OnSize(UINT nType, int cx, int cy)
 {
     CWnd::OnSize(nType, cx, cy);
+    if (dockRow != nullptr)
+        dockRow->OnBarSized(dynamic_cast<CVrxPControlBar*>(this));
 }

@@ -1,9 +1,12 @@
 #pragma once
 
-// The docking of one frame window, in its first form: the frame's bars in
-// layout order, the sides that accept docking and auto-hide, the bar
+// The docking of one frame window: a dock bar per side that accepts docking,
+// the frame's bars in layout order, the dock sites' layout of the client
+// area, lookups by id and by point, the sides that accept auto-hide, the bar
 // context-menu settings, the process-wide docking style, and the saved
-// docking layout (one archive stream in one binary registry value).
+// docking layout (one archive stream in one binary registry value). Panes
+// still dock at the frame's sides in their first form, through the
+// framework's layout.
 //
 // Registry: VrxPBuildRegistryPath("VrxPDockManagers", profile) +
 // "VrxPDockManager-<frame index>", value "DockingCBAndSliders":

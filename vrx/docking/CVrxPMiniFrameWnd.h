@@ -1,8 +1,9 @@
 #pragma once
 
-// The small frame a floating docking pane lives in: a tool window owned by
-// the pane's frame, with the pane's caption as its title. A double click on
-// its caption docks the pane again; closing it hides the pane.
+// The small frame a floating docking pane or a torn-off control bar lives
+// in, in its first form: a tool window owned by the bar's frame, with the
+// bar's caption as its title. A double click on its caption docks the bar
+// again; closing it hides the bar.
 
 #include "frames/CMiniFrameWnd.h"
 
