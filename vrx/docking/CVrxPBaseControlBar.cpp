@@ -1,3 +1,246 @@
 #include "docking/CVrxPBaseControlBar.h"
 
+#include "dialogs/CDialog.h"
+#include "docking/CVrxPControlBar.h"
+#include "docking/CVrxPDockBar.h"
+#include "docking/CVrxPDockBarRow.h"
+#include "docking/CVrxPFrameBarManager.h"
+#include "docking/CVrxPMiniFrameWnd.h"
+#include "files/CArchive.h"
+#include "foundation/CVrxPRegistryHolder.h"
+#include "foundation/VrxPBuildRegistryPath.h"
+#include "foundation/VrxPFindOwnerFrame.h"
+#include "frames/CFrameWnd.h"
+#include "gdi/CDC.h"
+#include "gdi/CPaintDC.h"
+#include "themes/CVrxPVisualManager.h"
+
 IMPLEMENT_DYNAMIC(CVrxPBaseControlBar, CWnd)
+
+BEGIN_MESSAGE_MAP(CVrxPBaseControlBar, CWnd)
+    ON_WM_PAINT()
+    ON_WM_ERASEBKGND()
+    ON_WM_SIZE()
+END_MESSAGE_MAP()
+
+BOOL CVrxPBaseControlBar::applyingState = FALSE;
+BOOL CVrxPBaseControlBar::barsOutsideFrame = FALSE;
+
+namespace
+{
+const char kIsVisible[] = "IsVisible";
+}
+
+BOOL CVrxPBaseControlBar::IsDockedInFrame() const
+{
+    const CVrxPMiniFrameWnd* pMiniFrame = FindMiniFrameParent();
+    return pMiniFrame == nullptr || !pMiniFrame->HasHostedBar();
+}
+
+CVrxPMiniFrameWnd* CVrxPBaseControlBar::FindMiniFrameParent() const
+{
+    if (m_hWnd == NULL)
+        return nullptr;
+    for (CWnd* pParent = GetParent(); pParent != nullptr; pParent = pParent->GetParent())
+        if (CVrxPMiniFrameWnd* pMiniFrame = dynamic_cast<CVrxPMiniFrameWnd*>(pParent))
+            return pMiniFrame;
+    return nullptr;
+}
+
+BOOL CVrxPBaseControlBar::IsBarVisible() const
+{
+    if (applyingState)
+        return GetSavedVisibility();
+    return m_hWnd != NULL && (GetStyle() & WS_VISIBLE) != 0;
+}
+
+CFrameWnd* CVrxPBaseControlBar::GetHostFrame() const
+{
+    if (hostFrame == nullptr && m_hWnd != NULL && dynamic_cast<CDialog*>(GetParent()) != nullptr)
+        barsOutsideFrame = TRUE;
+    return hostFrame;
+}
+
+int CVrxPBaseControlBar::GetDockingStyle() const
+{
+    return dockingStyle != 0 ? dockingStyle : CVrxPFrameBarManager::GetGlobalDockStyle();
+}
+
+CSize CVrxPBaseControlBar::CalcBarSize(BOOL bStretch, BOOL bHorizontal)
+{
+    if (!bStretch)
+        return CSize(0, 0);
+    return bHorizontal ? CSize(stretchLength, 0) : CSize(0, stretchLength);
+}
+
+void CVrxPBaseControlBar::SetBarShown(BOOL bShow, BOOL bDelay, BOOL)
+{
+    if (IsFloatingInMiniFrame())
+    {
+        CVrxPMiniFrameWnd* pMiniFrame = FindMiniFrameParent();
+        ShowWindow(bShow ? SW_SHOWNOACTIVATE : SW_HIDE);
+        pMiniFrame->ShowWindow(bShow ? SW_SHOWNOACTIVATE : SW_HIDE);
+    }
+    else if (dockSite != nullptr)
+    {
+        dockSite->ShowBar(this, bShow, bDelay, FALSE);
+    }
+    else
+    {
+        ShowWindow(bShow ? SW_SHOWNOACTIVATE : SW_HIDE);
+        if (!bDelay)
+            RequestHostLayout(NULL);
+    }
+    if (dockRow != nullptr)
+        dockRow->RestoreBarPositions(0, nullptr);
+}
+
+CString CVrxPBaseControlBar::BuildBaseKeyPath(LPCTSTR lpszProfileName, int nIndex, int nSubIndex) const
+{
+    const CString path = VrxPBuildRegistryPath(baseBarsSection, lpszProfileName);
+    const int nId = nIndex == -1 ? GetDlgCtrlID() : nIndex;
+    CString key;
+    if (nSubIndex == -1)
+        key.Format(baseBarKeyFormat, (LPCTSTR)path, nId);
+    else
+        key.Format(baseBarSubKeyFormat, (LPCTSTR)path, nId, nSubIndex);
+    return key;
+}
+
+BOOL CVrxPBaseControlBar::StoreToRegistry(LPCTSTR lpszProfileName, int nIndex, int nSubIndex)
+{
+    CVrxPRegistryHolder holder;
+    CVrxPRegistry& registry = holder.Open(FALSE, FALSE);
+    if (!registry.MakeKey(BuildBaseKeyPath(lpszProfileName, nIndex, nSubIndex)))
+        return FALSE;
+    return registry.WriteInt(kIsVisible, IsBarVisible() ? 1 : 0);
+}
+
+// A value that is not 0 or 1 was not written by a bar: the state stays.
+BOOL CVrxPBaseControlBar::RestoreFromRegistry(LPCTSTR lpszProfileName, int nIndex, int nSubIndex)
+{
+    CVrxPRegistryHolder holder;
+    CVrxPRegistry& registry = holder.Open(FALSE, TRUE);
+    if (!registry.OpenKey(BuildBaseKeyPath(lpszProfileName, nIndex, nSubIndex)))
+        return FALSE;
+    int nVisible = savedVisibility;
+    if (registry.ValueExists(kIsVisible) && (!registry.ReadInt(kIsVisible, nVisible) || (nVisible != 0 && nVisible != 1)))
+        return FALSE;
+    savedVisibility = nVisible;
+    stateRestored = TRUE;
+    return TRUE;
+}
+
+// The stored alignment replaces the bits it stands for; a value with other
+// bits, or a stream that ends early, leaves the bar as it was.
+void CVrxPBaseControlBar::Serialize(CArchive& ar)
+{
+    if (ar.IsStoring())
+    {
+        ar << static_cast<int>(barStyle & alignmentMask) << (IsBarVisible() ? 1 : 0);
+        return;
+    }
+    int nAlignment = 0;
+    int nVisible = 0;
+    ar >> nAlignment >> nVisible;
+    if ((static_cast<DWORD>(nAlignment) & ~alignmentMask) != 0 || (nVisible != 0 && nVisible != 1))
+        AfxThrowArchiveException(CArchiveException::badIndex);
+    barStyle = (barStyle & ~alignmentMask) | static_cast<DWORD>(nAlignment);
+    savedVisibility = nVisible;
+}
+
+HDWP CVrxPBaseControlBar::MoveBarWindow(const CRect& rectTarget, BOOL bRepaint, HDWP hdwp)
+{
+    CRect rectWindow;
+    GetWindowRect(&rectWindow);
+    CWnd* pCoordinates = FindMiniFrameParent();
+    if (pCoordinates == nullptr || !IsFloatingInMiniFrame())
+        pCoordinates = GetParent();
+    if (pCoordinates != nullptr)
+        pCoordinates->ScreenToClient(&rectWindow);
+    if (rectWindow == rectTarget)
+        return hdwp;
+    if (hdwp != NULL)
+        return ::DeferWindowPos(hdwp, m_hWnd, NULL, rectTarget.left, rectTarget.top, rectTarget.Width(),
+                                rectTarget.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
+    MoveWindow(&rectTarget, bRepaint);
+    return NULL;
+}
+
+HDWP CVrxPBaseControlBar::PositionBar(const CWnd* pInsertAfter, int x, int y, int cx, int cy, UINT nFlags, HDWP hdwp)
+{
+    if (hdwp == NULL)
+    {
+        SetWindowPos(pInsertAfter, x, y, cx, cy, nFlags);
+        return NULL;
+    }
+    HDWP hNext = ::DeferWindowPos(hdwp, m_hWnd, AfxGetSafeHwnd(pInsertAfter), x, y, cx, cy, nFlags);
+    if (hNext != NULL)
+        return hNext;
+    PositionBar(pInsertAfter, x, y, cx, cy, nFlags, NULL);
+    return hdwp;
+}
+
+void CVrxPBaseControlBar::CopyStateFrom(const CVrxPBaseControlBar& bar)
+{
+    allowedDocking = bar.GetAllowedDocking();
+    savedVisibility = bar.GetSavedVisibility();
+    stateRestored = bar.WasStateRestored();
+    hostFrame = bar.GetHostFrame();
+    rect = bar.rect;
+    dialogParent = bar.dialogParent;
+    barStyle = bar.GetBarStyle();
+    barFlags = bar.GetBarFlags();
+}
+
+BOOL CVrxPBaseControlBar::CreateBarWindow(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName,
+                                          DWORD dwStyle, const CRect& rectWindow, CWnd* pParentWnd, UINT nID,
+                                          DWORD dwBarFlags, CCreateContext* pContext)
+{
+    dialogParent = dynamic_cast<CDialog*>(pParentWnd) != nullptr;
+    extraStyle &= 0x10000000;
+    SetBarStyle(dwStyle | GetBarStyle());
+    barFlags = dwBarFlags;
+    if (!CWnd::CreateEx(dwExStyle, lpszClassName, lpszWindowName, dwStyle, rectWindow, pParentWnd, nID, pContext))
+        return FALSE;
+    hostFrame = dynamic_cast<CFrameWnd*>(pParentWnd);
+    if (hostFrame == nullptr && pParentWnd != nullptr)
+        hostFrame = dynamic_cast<CFrameWnd*>(VrxPFindOwnerFrame(pParentWnd));
+    dialogParent = dynamic_cast<CDialog*>(pParentWnd) != nullptr;
+    return TRUE;
+}
+
+void CVrxPBaseControlBar::PaintBar(CDC* pDC)
+{
+    CRect rectClient;
+    GetClientRect(&rectClient);
+    CRect rectClip;
+    pDC->GetClipBox(&rectClip);
+    CVrxPVisualManager::Instance()->PaintBarBackground(pDC, this, rectClient, rectClip, FALSE);
+}
+
+void CVrxPBaseControlBar::RequestHostLayout(HDWP)
+{
+    CFrameWnd* pFrame = GetHostFrame();
+    if (pFrame != nullptr && pFrame->GetSafeHwnd() != NULL)
+        pFrame->RecalcLayout();
+}
+
+void CVrxPBaseControlBar::OnPaint()
+{
+    CPaintDC dc(this);
+    if ((GetStyle() & WS_VISIBLE) != 0)
+        PaintBar(&dc);
+}
+
+BOOL CVrxPBaseControlBar::OnEraseBkgnd(CDC*)
+{
+    return TRUE;
+}
+
+void CVrxPBaseControlBar::OnSize(UINT nType, int cx, int cy)
+{
+    CWnd::OnSize(nType, cx, cy);
+    if (dockRow != nullptr)
+        dockRow->OnBarSized(dynamic_cast<CVrxPControlBar*>(this));
+}

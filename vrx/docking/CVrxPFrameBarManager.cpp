@@ -2,6 +2,7 @@
 
 #include "app/CCmdUI.h"
 #include "docking/CVrxPAutoHideDockBar.h"
+#include "docking/CVrxPDockBar.h"
 #include "docking/CVrxPDockingControlBar.h"
 #include "docking/CVrxPFrameHelper.h"
 #include "files/CArchive.h"
@@ -111,7 +112,59 @@ CWnd* CVrxPFrameBarManager::FindBarByID(UINT nID) const
     for (POSITION pos = m_bars.GetHeadPosition(); pos != NULL;)
     {
         CWnd* pBar = static_cast<CWnd*>(m_bars.GetNext(pos));
-        if (pBar->GetSafeHwnd() != NULL && static_cast<UINT>(pBar->GetDlgCtrlID()) == nID)
+        if (pBar->GetSafeHwnd() == NULL)
+            continue;
+        if (static_cast<UINT>(pBar->GetDlgCtrlID()) == nID)
+            return pBar;
+        if (CVrxPDockBar* pDockBar = dynamic_cast<CVrxPDockBar*>(pBar))
+            if (CVrxPBaseControlBar* pDocked = pDockBar->FindDockedBarById(nID))
+                return pDocked;
+    }
+    return nullptr;
+}
+
+CVrxPDockBar* CVrxPFrameBarManager::FindDockBar(DWORD dwAlignment, BOOL bFromHead) const
+{
+    for (POSITION pos = bFromHead ? m_bars.GetHeadPosition() : m_bars.GetTailPosition(); pos != NULL;)
+    {
+        CObject* pItem = bFromHead ? m_bars.GetNext(pos) : m_bars.GetPrev(pos);
+        CVrxPDockBar* pDockBar = dynamic_cast<CVrxPDockBar*>(pItem);
+        if (pDockBar != nullptr && pDockBar->GetAlignment() == (dwAlignment & CBRS_ALIGN_ANY))
+            return pDockBar;
+    }
+    return nullptr;
+}
+
+CVrxPDockBar* CVrxPFrameBarManager::FindDockBarOfBar(const CVrxPBaseControlBar* pBar) const
+{
+    for (POSITION pos = m_bars.GetHeadPosition(); pos != NULL;)
+    {
+        CVrxPDockBar* pDockBar = dynamic_cast<CVrxPDockBar*>(m_bars.GetNext(pos));
+        if (pDockBar != nullptr && pBar->GetSafeHwnd() != NULL &&
+            pDockBar->FindDockedBarById(static_cast<UINT>(pBar->GetDlgCtrlID())) == pBar)
+            return pDockBar;
+    }
+    return nullptr;
+}
+
+CVrxPBaseControlBar* CVrxPFrameBarManager::BarFromPoint(CPoint point, int nSensitivity, BOOL bExact,
+                                                         CRuntimeClass* pClass, BOOL bVisibleOnly,
+                                                         const CVrxPBaseControlBar* pExclude) const
+{
+    for (POSITION pos = m_bars.GetHeadPosition(); pos != NULL;)
+    {
+        CVrxPBaseControlBar* pBar = dynamic_cast<CVrxPBaseControlBar*>(m_bars.GetNext(pos));
+        if (pBar == nullptr || pBar == pExclude || pBar->GetSafeHwnd() == NULL)
+            continue;
+        if (pClass != nullptr && !pBar->IsKindOf(pClass))
+            continue;
+        if (bVisibleOnly && !pBar->IsWindowVisible())
+            continue;
+        CRect rect;
+        pBar->GetWindowRect(&rect);
+        if (!bExact)
+            rect.InflateRect(nSensitivity, nSensitivity);
+        if (rect.PtInRect(point))
             return pBar;
     }
     return nullptr;
@@ -120,10 +173,23 @@ CWnd* CVrxPFrameBarManager::FindBarByID(UINT nID) const
 BOOL CVrxPFrameBarManager::EnableDocking(DWORD dwSides)
 {
     for (DWORD dwSide : kSideOrder)
-        if ((dwSides & dwSide) != 0)
-            m_dwDockSides |= dwSide;
-    if (m_pOwnerFrame != nullptr && m_pOwnerFrame->GetSafeHwnd() != NULL)
-        m_pOwnerFrame->RecalcLayout();
+    {
+        if ((dwSides & dwSide) == 0 || (m_dwDockSides & dwSide) != 0)
+            continue;
+        if (m_pOwnerFrame == nullptr || m_pOwnerFrame->GetSafeHwnd() == NULL)
+            return FALSE;
+        CVrxPDockBar* pDockBar = static_cast<CVrxPDockBar*>(RUNTIME_CLASS(CVrxPDockBar)->CreateObject());
+        if (pDockBar == nullptr)
+            return FALSE;
+        if (!pDockBar->Create(WS_CHILD | dwSide, m_pOwnerFrame, 0))
+        {
+            delete pDockBar;
+            return FALSE;
+        }
+        m_bars.AddTail(pDockBar);
+        m_dwDockSides |= dwSide;
+    }
+    AdjustDockingLayout();
     return TRUE;
 }
 

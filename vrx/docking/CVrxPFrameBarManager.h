@@ -1,9 +1,12 @@
 #pragma once
 
-// The docking of one frame window, in its first form: the frame's bars in
-// layout order, the sides that accept docking and auto-hide, the bar
+// The docking of one frame window: a dock bar per side that accepts docking,
+// the frame's bars in layout order, the dock sites' layout of the client
+// area, lookups by id and by point, the sides that accept auto-hide, the bar
 // context-menu settings, the process-wide docking style, and the saved
-// docking layout (one archive stream in one binary registry value).
+// docking layout (one archive stream in one binary registry value). Panes
+// still dock at the frame's sides in their first form, through the
+// framework's layout.
 //
 // Registry: VrxPBuildRegistryPath("VrxPDockManagers", profile) +
 // "VrxPDockManager-<frame index>", value "DockingCBAndSliders":
@@ -26,6 +29,10 @@ class CCmdUI;
 class CVrxPAutoHideDockBar;
 class CFrameWnd;
 struct AFX_CMDHANDLERINFO;
+class CRuntimeClass;
+class CVrxPBaseControlBar;
+class CVrxPControlBar;
+class CVrxPDockBar;
 class CVrxPDockingControlBar;
 class CWnd;
 
@@ -65,10 +72,18 @@ public:
     BOOL AddBar(CWnd* pBar, BOOL bAtTail = TRUE);
     BOOL RemoveBarFromList(CWnd* pBar);
     const CObList& GetBarList() const { return m_bars; }
+    // A listed bar by its control id, then a bar docked in a dock bar's row.
     CWnd* FindBarByID(UINT nID) const;
+    // The first dock bar of that side, from the head or the tail of the list.
+    CVrxPDockBar* FindDockBar(DWORD dwAlignment, BOOL bFromHead) const;
+    CVrxPDockBar* FindDockBarOfBar(const CVrxPBaseControlBar* pBar) const;
+    // The first listed bar of the class (any with null) whose window,
+    // grown by the sensitivity unless bExact, holds the screen point.
+    CVrxPBaseControlBar* BarFromPoint(CPoint point, int nSensitivity, BOOL bExact, CRuntimeClass* pClass,
+                                      BOOL bVisibleOnly, const CVrxPBaseControlBar* pExclude) const;
 
-    // The sides that accept docking and auto-hide (CBRS_ALIGN_* bits); a side
-    // that hides panes also accepts docking.
+    // Creates a dock bar for each requested side that has none yet, in the
+    // order top, bottom, left, right; FALSE at the first that fails.
     BOOL EnableDocking(DWORD dwSides);
     BOOL EnableAutoHideBars(DWORD dwSides);
     DWORD GetDockSides() const { return m_dwDockSides; }
@@ -80,6 +95,24 @@ public:
 
     // The bars' frames are drawn again (after a change of look).
     void RefreshBarFrames();
+
+    // Gives the frame's client area (or the override) to the listed bars in
+    // list order; what is left is the outer rectangle, the room after the
+    // last dock bar the inner one (frame client coordinates).
+    void AdjustDockingLayout(HDWP hdwp = NULL);
+    // Places rect against one side of the area; stretched bars are cut to it.
+    static void AlignRectToArea(const CRect& rectArea, CRect& rect, DWORD dwSide, BOOL bHorizontal, BOOL bStretch);
+    // A bar dropped at a side takes at most half of the outer rectangle.
+    BOOL LimitDockedSize(CRect& rect, DWORD dwSide) const;
+    // Whether the screen point lies near the inner rectangle (outside it) or
+    // the outer one (across its edges).
+    BOOL IsPointNearDockSite(CPoint point, DWORD& dwSide, BOOL& bInner) const;
+    // Docks the bar into the dock bar of that id (any with 0), at rect.
+    void DockControlBar(CVrxPBaseControlBar* pBar, UINT nDockBarId, const CRect* pRect);
+    void SetClientOverride(const CRect& rect) { m_rectClientOverride = rect; }
+    const CRect& GetOuterRect() const { return m_rectOuter; }
+    const CRect& GetInnerRect() const { return m_rectInner; }
+    static constexpr int maxDockedPercent = 50;
 
     void SetBarContextMenu(BOOL bEnable, UINT nCustomizeCommand, LPCTSTR lpszCustomizeLabel, BOOL bToolbarsOnly);
     BOOL IsBarMenuEnabled() const { return m_bBarMenuEnabled; }
@@ -140,6 +173,10 @@ private:
     CArray<int, int> m_closedPaneIds;
     DWORD m_dwDockSides;
     DWORD m_dwAutoHideSides;
+    CRect m_rectClientOverride;
+    CRect m_rectOuter;
+    CRect m_rectInner;
+    BOOL m_bLayoutBusy = FALSE;
     BOOL m_bLoadFailed;
     BOOL m_bBarMenuEnabled;
     BOOL m_bBarMenuShown;

@@ -1,5 +1,6 @@
 #include "docking/CVrxPMDIFrameWnd.h"
 
+#include "docking/CVrxPBaseControlBar.h"
 #include "docking/CVrxPDockingControlBar.h"
 #include "docking/CVrxPWindowsDialog.h"
 #include "foundation/VrxPMessages.h"
@@ -118,6 +119,42 @@ void CVrxPMDIFrameWnd::SetMDITabsOptions(BOOL bEnable, int nStyle, BOOL bTabsOnT
     m_tabsOptions.closeButton = bCloseButton;
     m_tabsOptions.tabLocation = nLocation;
     m_tabsOptions.documentMenu = bDocumentMenu;
+}
+
+void CVrxPMDIFrameWnd::RecalcLayout(BOOL)
+{
+    if (m_bInRecalcLayout)
+        return;
+    m_bInRecalcLayout = TRUE;
+    CRect rectFree;
+    GetClientRect(&rectFree);
+    if (m_barManager.GetOwnerFrame() == this)
+    {
+        m_barManager.AdjustDockingLayout();
+        rectFree = m_barManager.GetOuterRect();
+    }
+    AFX_SIZEPARENTPARAMS layout = {};
+    layout.rect = rectFree;
+    layout.bStretch = TRUE;
+    layout.hDWP = ::BeginDeferWindowPos(8);
+    for (HWND hWndChild = ::GetTopWindow(m_hWnd); hWndChild != NULL; hWndChild = ::GetWindow(hWndChild, GW_HWNDNEXT))
+    {
+        CWnd* pChild = CWnd::FromHandlePermanent(hWndChild);
+        if (hWndChild != m_hWndMDIClient && pChild != nullptr && dynamic_cast<CVrxPBaseControlBar*>(pChild) == nullptr)
+            ::SendMessage(hWndChild, WM_SIZEPARENT, 0, reinterpret_cast<LPARAM>(&layout));
+    }
+    if (m_hWndMDIClient != NULL)
+    {
+        CRect rectClient = layout.rect;
+        rectClient.DeflateRect(m_rectBorder.left, m_rectBorder.top, m_rectBorder.right, m_rectBorder.bottom);
+        CWnd::FromHandle(m_hWndMDIClient)->CalcWindowRect(&rectClient, CWnd::adjustBorder);
+        if (layout.hDWP != NULL)
+            layout.hDWP = ::DeferWindowPos(layout.hDWP, m_hWndMDIClient, NULL, rectClient.left, rectClient.top,
+                                           rectClient.Width(), rectClient.Height(), SWP_NOACTIVATE | SWP_NOZORDER);
+    }
+    if (layout.hDWP != NULL)
+        ::EndDeferWindowPos(layout.hDWP);
+    m_bInRecalcLayout = FALSE;
 }
 
 BOOL CVrxPMDIFrameWnd::CreateClient(LPCREATESTRUCT lpCreateStruct, HMENU hWindowMenu)

@@ -1,9 +1,11 @@
 #pragma once
 
 // The library's MDI main frame, in its first form: a framework MDI frame
-// with the library's frame helper and bar manager. Its bars (the menu bar,
-// toolbars, docking panes) are laid out through the frame's own bar layout
-// (WM_SIZEPARENT); the menu bar shows the frame's menus in place of the
+// with the library's frame helper and bar manager. The bar manager lays out
+// the dock bars and the control bars in them first; the bars that are not
+// control bars yet (the menu bar, toolbars, docking panes) then take their
+// room through the framework's bar layout (WM_SIZEPARENT), and the MDI
+// client the rest. The menu bar shows the frame's menus in place of the
 // window's menu; the workspace restores the frame's state after loading and
 // stores it when the frame closes.
 
@@ -37,6 +39,9 @@ public:
     BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
     void OnUpdateFrameMenu(HMENU hMenuAlt) override;
     BOOL CreateClient(LPCREATESTRUCT lpCreateStruct, HMENU hWindowMenu) override;
+    // The bar manager lays out its dock sites and bars first; the bars of
+    // the framework's own layout and then the MDI client share what is left.
+    void RecalcLayout(BOOL bNotify = TRUE) override;
     // The menu bar shows the menu (the default menu for NULL) and the
     // window keeps none; FALSE without a menu bar.
     virtual BOOL ApplyMenuToMenuBar(HMENU hMenu);

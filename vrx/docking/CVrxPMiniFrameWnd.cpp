@@ -1,5 +1,6 @@
 #include "docking/CVrxPMiniFrameWnd.h"
 
+#include "docking/CVrxPControlBar.h"
 #include "docking/CVrxPDockingControlBar.h"
 
 IMPLEMENT_DYNCREATE(CVrxPMiniFrameWnd, CMiniFrameWnd)
@@ -31,9 +32,26 @@ BOOL CVrxPMiniFrameWnd::CreateFor(CVrxPDockingControlBar* pPane, CWnd* pOwnerFra
     return TRUE;
 }
 
+BOOL CVrxPMiniFrameWnd::CreateForBar(CVrxPControlBar* pBar, CWnd* pOwnerFrame, const CRect& rectScreen)
+{
+    ownerFrame = pOwnerFrame != nullptr ? pOwnerFrame->GetSafeHwnd() : NULL;
+    const DWORD dwStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
+    CRect rectWindow(rectScreen.TopLeft(), rectScreen.Size());
+    ::AdjustWindowRectEx(&rectWindow, dwStyle, FALSE, WS_EX_TOOLWINDOW);
+    rectWindow.OffsetRect(rectScreen.left - rectWindow.left, rectScreen.top - rectWindow.top);
+    CString caption;
+    pBar->GetWindowText(caption);
+    if (!Create(NULL, caption, dwStyle, rectWindow, pOwnerFrame, 0))
+        return FALSE;
+    ModifyStyleEx(0, WS_EX_TOOLWINDOW, SWP_FRAMECHANGED);
+    m_pBar = pBar;
+    return TRUE;
+}
+
 void CVrxPMiniFrameWnd::ReleaseHostedBar()
 {
     m_pPane = nullptr;
+    m_pBar = nullptr;
     DestroyWindow();
 }
 
@@ -42,12 +60,16 @@ void CVrxPMiniFrameWnd::OnSize(UINT nType, int cx, int cy)
     CMiniFrameWnd::OnSize(nType, cx, cy);
     if (m_pPane != nullptr && m_pPane->GetSafeHwnd() != NULL)
         m_pPane->SetWindowPos(nullptr, 0, 0, cx, cy, SWP_NOZORDER | SWP_NOACTIVATE);
+    if (m_pBar != nullptr && m_pBar->GetSafeHwnd() != NULL)
+        m_pBar->SetWindowPos(nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void CVrxPMiniFrameWnd::OnClose()
 {
     if (m_pPane != nullptr)
         m_pPane->ShowPane(FALSE);
+    if (m_pBar != nullptr)
+        ShowWindow(SW_HIDE);
 }
 
 void CVrxPMiniFrameWnd::OnNcLButtonDblClk(UINT nHitTest, CPoint point)
@@ -55,6 +77,11 @@ void CVrxPMiniFrameWnd::OnNcLButtonDblClk(UINT nHitTest, CPoint point)
     if (nHitTest == HTCAPTION && m_pPane != nullptr)
     {
         m_pPane->DockPane();
+        return;
+    }
+    if (nHitTest == HTCAPTION && m_pBar != nullptr)
+    {
+        m_pBar->DockToTarget(nullptr, nullptr, CVrxPControlBar::dockToRecentPlace);
         return;
     }
     CMiniFrameWnd::OnNcLButtonDblClk(nHitTest, point);

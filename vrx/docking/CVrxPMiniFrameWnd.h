@@ -1,11 +1,13 @@
 #pragma once
 
-// The small frame a floating docking pane lives in: a tool window owned by
-// the pane's frame, with the pane's caption as its title. A double click on
-// its caption docks the pane again; closing it hides the pane.
+// The small frame a floating docking pane or a torn-off control bar lives
+// in, in its first form: a tool window owned by the bar's frame, with the
+// bar's caption as its title. A double click on its caption docks the bar
+// again; closing it hides the bar.
 
 #include "frames/CMiniFrameWnd.h"
 
+class CVrxPControlBar;
 class CVrxPDockingControlBar;
 
 class CVrxPMiniFrameWnd : public CMiniFrameWnd
@@ -17,9 +19,15 @@ public:
     // The frame window and its pane at rectScreen. FALSE on failure (the
     // object has deleted itself then).
     BOOL CreateFor(CVrxPDockingControlBar* pPane, CWnd* pOwnerFrame, const CRect& rectScreen);
+    // The hidden frame of a torn-off control bar, its client area at
+    // rectScreen; the bar moves in itself. FALSE on failure (the object has
+    // deleted itself then).
+    BOOL CreateForBar(CVrxPControlBar* pBar, CWnd* pOwnerFrame, const CRect& rectScreen);
     // The pane that the floating frame hosts.
     virtual CVrxPDockingControlBar* HostedBar() const { return m_pPane; }
-    // The pane leaves (it docks again): the frame goes.
+    CVrxPControlBar* HostedControlBar() const { return m_pBar; }
+    BOOL HasHostedBar() const { return m_pPane != nullptr || m_pBar != nullptr; }
+    // The pane or bar leaves (it docks again): the frame goes.
     void ReleaseHostedBar();
 
     // The frame window that owns this floating frame.
@@ -37,4 +45,5 @@ protected:
 
 private:
     CVrxPDockingControlBar* m_pPane;
+    CVrxPControlBar* m_pBar = nullptr;
 };

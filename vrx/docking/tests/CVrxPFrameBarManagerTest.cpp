@@ -224,7 +224,7 @@ TEST_F(BarManagerTest, DocksOnlyAtAllowedSides)
     ASSERT_TRUE(bottom.Create("Bottom", &other, CSize(100, 100), TRUE, 1, WS_CHILD | CBRS_ALIGN_BOTTOM, 0, 0));
     EXPECT_FALSE(other.PlaceBarDocked(&bottom));
     EXPECT_FALSE(bottom.IsDocked());
-    EXPECT_TRUE(other.GetBarManager().GetBarList().IsEmpty());
+    EXPECT_EQ(NULL, other.GetBarManager().GetBarList().Find(&bottom));
     other.DestroyWindow();
 }
 

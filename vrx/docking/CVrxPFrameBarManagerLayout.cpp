@@ -1,0 +1,244 @@
+// The frame bar manager's layout of the client area and its docking
+// decisions.
+
+#include "docking/CVrxPFrameBarManager.h"
+
+#include "docking/CVrxPControlBar.h"
+#include "docking/CVrxPDockBar.h"
+#include "docking/CVrxPDockingUtils.h"
+#include "frames/CFrameWnd.h"
+
+namespace
+{
+// The framework's dock-bar ids that DockControlBar accepts.
+const UINT kDockBarIds[] = {CVrxPDockBar::idTop, CVrxPDockBar::idBottom, CVrxPDockBar::idLeft,
+                            CVrxPDockBar::idRight};
+} // namespace
+
+void CVrxPFrameBarManager::AlignRectToArea(const CRect& rectArea, CRect& rect, DWORD dwSide, BOOL bHorizontal,
+                                           BOOL bStretch)
+{
+    const int w = rect.Width();
+    const int h = rect.Height();
+    switch (dwSide & CBRS_ALIGN_ANY)
+    {
+    case CBRS_ALIGN_TOP:
+        rect.SetRect(rectArea.left, rectArea.top, rectArea.right, rectArea.top + h);
+        break;
+    case CBRS_ALIGN_LEFT:
+        rect.SetRect(rectArea.left, rectArea.top, rectArea.left + w, rectArea.bottom);
+        break;
+    case CBRS_ALIGN_RIGHT:
+        rect.SetRect(rectArea.right - w, rectArea.top, rectArea.right, rectArea.bottom);
+        break;
+    default:
+        rect.SetRect(rectArea.left, rectArea.bottom - h, rectArea.right, rectArea.bottom);
+        break;
+    }
+    if (!bStretch)
+        return;
+    if (bHorizontal && rect.Height() > rectArea.Height())
+    {
+        if ((dwSide & CBRS_ALIGN_TOP) != 0)
+            rect.bottom = rect.top + rectArea.Height();
+        else
+            rect.top = rect.bottom - rectArea.Height();
+    }
+    if (!bHorizontal && rect.Width() > rectArea.Width())
+    {
+        if ((dwSide & CBRS_ALIGN_LEFT) != 0)
+            rect.right = rect.left + rectArea.Width();
+        else
+            rect.left = rect.right - rectArea.Width();
+    }
+}
+
+void CVrxPFrameBarManager::AdjustDockingLayout(HDWP hdwp)
+{
+    if (m_bLayoutBusy || m_pOwnerFrame == nullptr || m_pOwnerFrame->GetSafeHwnd() == NULL)
+        return;
+    CRect rectClient;
+    m_pOwnerFrame->GetClientRect(&rectClient);
+    if (!m_rectClientOverride.IsRectEmpty())
+        rectClient = m_rectClientOverride;
+    m_rectOuter = rectClient;
+    CFrameWnd* pTopFrame = m_pOwnerFrame->GetTopLevelFrame();
+    if (pTopFrame == nullptr)
+        pTopFrame = m_pOwnerFrame;
+    if (m_bars.IsEmpty() || pTopFrame->IsIconic())
+        return;
+
+    m_bLayoutBusy = TRUE;
+    const BOOL bOwnBatch = hdwp == NULL;
+    if (bOwnBatch)
+        hdwp = ::BeginDeferWindowPos(static_cast<int>(m_bars.GetCount()));
+    CRect rectFree = rectClient;
+    m_pOwnerFrame->ClientToScreen(&rectFree);
+
+    // The inner rectangle is what is left after the last dock bar.
+    POSITION posLastDockBar = NULL;
+    for (POSITION pos = m_bars.GetTailPosition(); pos != NULL;)
+    {
+        const POSITION posThis = pos;
+        if (dynamic_cast<CVrxPDockBar*>(m_bars.GetPrev(pos)) != nullptr)
+        {
+            posLastDockBar = posThis;
+            break;
+        }
+    }
+    CRect rectInner;
+    for (POSITION pos = m_bars.GetHeadPosition(); pos != NULL;)
+    {
+        const POSITION posThis = pos;
+        CVrxPBaseControlBar* pBar = dynamic_cast<CVrxPBaseControlBar*>(m_bars.GetNext(pos));
+        // Bars of the framework's own layout take their room afterwards.
+        if (pBar == nullptr || pBar->GetSafeHwnd() == NULL)
+            continue;
+        const BOOL bDockBar = dynamic_cast<CVrxPDockBar*>(pBar) != nullptr;
+        if ((pBar->GetStyle() & WS_VISIBLE) == 0 && !bDockBar)
+            continue;
+        CRect rect;
+        pBar->GetWindowRect(&rect);
+        const DWORD dwSide = pBar->GetAlignment();
+        const BOOL bHorizontal = pBar->IsAlignedHorizontally();
+        const CSize size = pBar->CalcBarSize(pBar->DocksAtFrameSide(), bHorizontal);
+        if (bHorizontal)
+        {
+            if (dwSide == CBRS_ALIGN_TOP)
+                rect.bottom = rect.top + size.cy;
+            else
+                rect.top = rect.bottom - size.cy;
+        }
+        else if (dwSide == CBRS_ALIGN_LEFT)
+        {
+            rect.right = rect.left + size.cx;
+        }
+        else
+        {
+            rect.left = rect.right - size.cx;
+        }
+        AlignRectToArea(rectFree, rect, dwSide, bHorizontal, pBar->DocksAtFrameSide());
+        if (CVrxPDockBar* pDockBar = dynamic_cast<CVrxPDockBar*>(pBar))
+        {
+            if ((bHorizontal ? rect.Width() : rect.Height()) > 0)
+                pDockBar->AdjustLayout(CRect(0, 0, rect.Width(), rect.Height()));
+        }
+        CRect rectInParent = rect;
+        if (CWnd* pParent = pBar->GetParent())
+            pParent->ScreenToClient(&rectInParent);
+        hdwp = pBar->PositionBar(nullptr, rectInParent.left, rectInParent.top, rectInParent.Width(),
+                                 rectInParent.Height(), SWP_NOZORDER | SWP_NOACTIVATE, hdwp);
+        switch (dwSide)
+        {
+        case CBRS_ALIGN_TOP:
+            rectFree.top += rect.Height();
+            break;
+        case CBRS_ALIGN_BOTTOM:
+            rectFree.bottom -= rect.Height();
+            break;
+        case CBRS_ALIGN_LEFT:
+            rectFree.left += rect.Width();
+            break;
+        default:
+            rectFree.right -= rect.Width();
+            break;
+        }
+        if (posThis == posLastDockBar)
+            rectInner = rectFree;
+    }
+    m_rectOuter = rectFree;
+    if (rectInner.IsRectEmpty())
+        rectInner = rectFree;
+    m_pOwnerFrame->ScreenToClient(&m_rectOuter);
+    m_pOwnerFrame->ScreenToClient(&rectInner);
+    m_rectInner = rectInner;
+    if (bOwnBatch && hdwp != NULL)
+        ::EndDeferWindowPos(hdwp);
+    m_bLayoutBusy = FALSE;
+}
+
+BOOL CVrxPFrameBarManager::LimitDockedSize(CRect& rect, DWORD dwSide) const
+{
+    const BOOL bRightToLeft =
+        m_pOwnerFrame != nullptr && m_pOwnerFrame->GetSafeHwnd() != NULL && (m_pOwnerFrame->GetExStyle() & WS_EX_LAYOUTRTL);
+    if ((dwSide & (CBRS_ALIGN_TOP | CBRS_ALIGN_BOTTOM)) != 0)
+    {
+        const int nLimit = m_rectOuter.Height() * maxDockedPercent / 100;
+        if (rect.Height() < nLimit)
+            return FALSE;
+        if ((dwSide & CBRS_ALIGN_TOP) != 0)
+            rect.bottom = rect.top + nLimit;
+        else
+            rect.top = rect.bottom - nLimit;
+        return TRUE;
+    }
+    const int nLimit = m_rectOuter.Width() * maxDockedPercent / 100;
+    if (rect.Width() < nLimit)
+        return FALSE;
+    const BOOL bFromLeft = ((dwSide & CBRS_ALIGN_LEFT) != 0) != bRightToLeft;
+    if (bFromLeft)
+        rect.right = rect.left + nLimit;
+    else
+        rect.left = rect.right - nLimit;
+    return TRUE;
+}
+
+BOOL CVrxPFrameBarManager::IsPointNearDockSite(CPoint point, DWORD& dwSide, BOOL& bInner) const
+{
+    if (m_pOwnerFrame == nullptr || m_pOwnerFrame->GetSafeHwnd() == NULL)
+        return FALSE;
+    CRect rectInner = m_rectInner;
+    m_pOwnerFrame->ClientToScreen(&rectInner);
+    if (CVrxPDockingUtils::HitTestDockSide(point, rectInner, CVrxPDockingUtils::dockSensitivity, TRUE, dwSide,
+                                           m_dwDockSides))
+    {
+        bInner = TRUE;
+        return TRUE;
+    }
+    CRect rectOuter = m_rectOuter;
+    m_pOwnerFrame->ClientToScreen(&rectOuter);
+    bInner = FALSE;
+    return CVrxPDockingUtils::HitTestDockSide(point, rectOuter, CVrxPDockingUtils::dockSensitivity, FALSE, dwSide,
+                                              m_dwDockSides);
+}
+
+void CVrxPFrameBarManager::DockControlBar(CVrxPBaseControlBar* pBar, UINT nDockBarId, const CRect* pRect)
+{
+    if (m_bars.IsEmpty() || pBar == nullptr)
+        return;
+    // An id of no dock bar leaves the bar where it is.
+    if (nDockBarId != 0)
+    {
+        BOOL bKnown = FALSE;
+        for (UINT nId : kDockBarIds)
+            bKnown = bKnown || nId == nDockBarId;
+        if (!bKnown)
+            return;
+    }
+    pBar->DetachFromSite(TRUE);
+    if (!pBar->IsDockable() && !pBar->CanFloat())
+    {
+        if (m_bars.Find(pBar) == NULL)
+            m_bars.AddTail(pBar);
+        pBar->SetHostFrame(m_pOwnerFrame);
+        return;
+    }
+    if (pBar->DocksAtFrameSide())
+    {
+        // Panes docked at a frame edge come with the pane docking work.
+        return;
+    }
+    for (POSITION pos = m_bars.GetHeadPosition(); pos != NULL;)
+    {
+        CVrxPDockBar* pDockBar = dynamic_cast<CVrxPDockBar*>(m_bars.GetNext(pos));
+        if (pDockBar == nullptr || (nDockBarId != 0 && pDockBar->GetDockBarId() != nDockBarId))
+            continue;
+        if (!pBar->CanDockToSite(pDockBar) || !pDockBar->CanAcceptBar(pBar))
+            continue;
+        if (pBar->DockToTarget(pDockBar, pRect, CVrxPControlBar::dockAtRect))
+        {
+            pBar->InvalidateRect(nullptr, TRUE);
+            return;
+        }
+    }
+}

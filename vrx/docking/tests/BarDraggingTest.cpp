@@ -1,0 +1,207 @@
+// Bars dragged with the mouse as a user drags them: the input goes through
+// SendInput, one step per timer tick, while the bar runs its drag.
+
+#include "docking/CVrxPControlBar.h"
+#include "docking/CVrxPDockBar.h"
+#include "docking/CVrxPDockBarRow.h"
+#include "docking/CVrxPMiniFrameWnd.h"
+#include "docking/tests/DockingTestBars.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace
+{
+struct InputStep
+{
+    enum Kind
+    {
+        move,
+        press,
+        release,
+        escape
+    } kind;
+    CPoint point;
+};
+
+std::vector<InputStep> g_steps;
+size_t g_nextStep = 0;
+
+void SendStep(const InputStep& step)
+{
+    INPUT input[2] = {};
+    if (step.kind == InputStep::escape)
+    {
+        input[0].type = INPUT_KEYBOARD;
+        input[0].ki.wVk = VK_ESCAPE;
+        input[1] = input[0];
+        input[1].ki.dwFlags = KEYEVENTF_KEYUP;
+        ::SendInput(2, input, sizeof(INPUT));
+        return;
+    }
+    const int cx = ::GetSystemMetrics(SM_CXSCREEN);
+    const int cy = ::GetSystemMetrics(SM_CYSCREEN);
+    input[0].type = INPUT_MOUSE;
+    input[0].mi.dx = (step.point.x * 65536 + cx - 1) / cx;
+    input[0].mi.dy = (step.point.y * 65536 + cy - 1) / cy;
+    input[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    if (step.kind == InputStep::press)
+        input[0].mi.dwFlags |= MOUSEEVENTF_LEFTDOWN;
+    if (step.kind == InputStep::release)
+        input[0].mi.dwFlags |= MOUSEEVENTF_LEFTUP;
+    ::SendInput(1, input, sizeof(INPUT));
+}
+
+void CALLBACK SendNextStep(HWND, UINT, UINT_PTR, DWORD)
+{
+    if (g_nextStep < g_steps.size())
+        SendStep(g_steps[g_nextStep++]);
+}
+
+// Plays the steps, then lets the last ones arrive.
+void Play(const std::vector<InputStep>& steps)
+{
+    g_steps = steps;
+    g_nextStep = 0;
+    const UINT_PTR nTimer = ::SetTimer(NULL, 0, 40, SendNextStep);
+    DWORD dwDone = 0;
+    for (DWORD dwStart = ::GetTickCount(); ::GetTickCount() - dwStart < 10000;)
+    {
+        MSG msg;
+        while (::PeekMessage(&msg, NULL, 0, 0, PM_REMOVE))
+        {
+            ::TranslateMessage(&msg);
+            ::DispatchMessage(&msg);
+        }
+        if (g_nextStep == g_steps.size())
+        {
+            if (dwDone == 0)
+                dwDone = ::GetTickCount();
+            else if (::GetTickCount() - dwDone > 300)
+                break;
+        }
+        ::Sleep(10);
+    }
+    ::KillTimer(NULL, nTimer);
+}
+
+class BarDraggingTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(frame.CreateWithClient(400, 300));
+        frame.SetForegroundWindow();
+        ASSERT_TRUE(bar.CreateIn(&frame, 101));
+        frame.GetBarManager().DockControlBar(&bar, CVrxPDockBar::idTop, nullptr);
+        ASSERT_EQ(Site(CBRS_ALIGN_TOP), bar.GetDockSite());
+    }
+    void TearDown() override { frame.DestroyWindow(); }
+
+    CVrxPDockBar* Site(DWORD dwSide) { return frame.GetBarManager().FindDockBar(dwSide, TRUE); }
+    // A point of the frame's client area on the screen.
+    CPoint InClient(int x, int y)
+    {
+        CPoint point(x, y);
+        frame.ClientToScreen(&point);
+        return point;
+    }
+    CPoint OnBar(int x, int y)
+    {
+        CPoint point(x, y);
+        bar.ClientToScreen(&point);
+        return point;
+    }
+    CRect MdiClient()
+    {
+        CRect rect;
+        ::GetWindowRect(frame.m_hWndMDIClient, &rect);
+        frame.ScreenToClient(&rect);
+        return rect;
+    }
+
+    DockingTestFrame frame;
+    ToolbarLikeBar bar;
+};
+
+TEST_F(BarDraggingTest, ABarDraggedFromTheTopRowToTheLeftEdgeDocksThere)
+{
+    const CPoint grab = OnBar(10, 10);
+    Play({{InputStep::press, grab},
+          {InputStep::move, grab + CSize(0, 80)},
+          {InputStep::move, InClient(1, 150)},
+          {InputStep::move, InClient(1, 152)},
+          {InputStep::release, InClient(1, 152)}});
+
+    CVrxPDockBar* pLeft = Site(CBRS_ALIGN_LEFT);
+    ASSERT_EQ(pLeft, bar.GetDockSite());
+    EXPECT_EQ(static_cast<DWORD>(CBRS_ALIGN_LEFT), bar.GetAlignment());
+    EXPECT_EQ(nullptr, bar.FindMiniFrameParent());
+    EXPECT_FALSE(bar.IsFloatingInMiniFrame());
+    EXPECT_EQ(26, pLeft->GetThickness());
+    EXPECT_EQ(0, Site(CBRS_ALIGN_TOP)->GetThickness());
+    CRect rect;
+    bar.GetWindowRect(&rect);
+    pLeft->ScreenToClient(&rect);
+    EXPECT_EQ(0, rect.left);
+    EXPECT_EQ(CSize(26, 100), rect.Size());
+    EXPECT_EQ(CRect(26, 0, 400, 300), MdiClient());
+}
+
+struct TearOffCase
+{
+    CSize drag;
+    BOOL floats;
+};
+
+class TearOffTest : public BarDraggingTest, public ::testing::WithParamInterface<TearOffCase>
+{
+};
+
+// Along the row a bar floats once its place sticks out of the dock bar by
+// more than twice the 15-pixel threshold; across, once it has left it.
+TEST_P(TearOffTest, FloatsOnlyPastTwiceTheThreshold)
+{
+    const CPoint grab = OnBar(10, 10);
+    const CPoint to = grab + GetParam().drag;
+    Play({{InputStep::press, grab}, {InputStep::move, to}, {InputStep::release, to}});
+
+    EXPECT_EQ(GetParam().floats, bar.IsFloatingInMiniFrame());
+    if (!GetParam().floats)
+    {
+        EXPECT_EQ(Site(CBRS_ALIGN_TOP), bar.GetDockSite());
+        return;
+    }
+    CVrxPMiniFrameWnd* pMiniFrame = bar.FindMiniFrameParent();
+    ASSERT_NE(nullptr, pMiniFrame);
+    EXPECT_TRUE(pMiniFrame->IsWindowVisible());
+    EXPECT_EQ(nullptr, bar.GetDockSite());
+    EXPECT_EQ(0, Site(CBRS_ALIGN_TOP)->GetThickness());
+    EXPECT_EQ(CRect(0, 0, 400, 300), MdiClient());
+    EXPECT_EQ(to, OnBar(10, 10)) << "the grab point stays under the cursor";
+}
+
+INSTANTIATE_TEST_SUITE_P(Drags, TearOffTest,
+                         ::testing::Values(TearOffCase{CSize(-30, 0), FALSE}, TearOffCase{CSize(-31, 0), TRUE},
+                                           TearOffCase{CSize(0, 60), TRUE}));
+
+TEST_F(BarDraggingTest, EscapePutsATornOffBarBack)
+{
+    const CPoint grab = OnBar(10, 10);
+    Play({{InputStep::press, grab},
+          {InputStep::move, grab + CSize(0, 60)},
+          {InputStep::escape, grab + CSize(0, 60)},
+          {InputStep::release, grab + CSize(0, 60)}});
+
+    CVrxPDockBar* pTop = Site(CBRS_ALIGN_TOP);
+    ASSERT_EQ(pTop, bar.GetDockSite());
+    EXPECT_EQ(nullptr, bar.FindMiniFrameParent());
+    CRect rect;
+    bar.GetWindowRect(&rect);
+    pTop->ScreenToClient(&rect);
+    EXPECT_EQ(CRect(0, 0, 100, 26), rect);
+    EXPECT_EQ(26, pTop->GetThickness());
+    EXPECT_EQ(CRect(0, 26, 400, 300), MdiClient());
+}
+} // namespace
