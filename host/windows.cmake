@@ -62,3 +62,12 @@ add_dependencies(korvo_console_benchmark korvo korvo_runtime korvo_test_com korv
 # (benchmarks/startup_benchmark.py); not run by ctest.
 korvo_add_gui_exe(bare_window_bench benchmarks/BareWindow.cpp)
 set_target_properties(bare_window_bench PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${KORVO_TEST_BIN_DIR})
+
+# What korvo loads at start is mapped by Wine, not read whole, and does not
+# bring the printing system with it: korvo, the framework, the plug-ins and
+# the runtime (cmake/CheckStartupModules.cmake).
+set(KORVO_STARTUP_MODULES $<TARGET_FILE:korvo> $<TARGET_FILE:framework> $<TARGET_FILE:portlink> $<TARGET_FILE:zim>
+                          $<TARGET_FILE:tailor> $<TARGET_FILE:seedvaults> ${KORVO_RUNTIME_DLLS})
+add_test(NAME korvo_startup_modules
+  COMMAND ${CMAKE_COMMAND} -DOBJDUMP=${CMAKE_OBJDUMP} "-DMODULES=$<JOIN:${KORVO_STARTUP_MODULES},$<COMMA>>"
+          -P ${PROJECT_SOURCE_DIR}/cmake/CheckStartupModules.cmake)
