@@ -318,7 +318,7 @@ void PaintTasksPaneSamples(CVrxPVisualManager* pLook, CDC* pDC)
     CVrxPTasksGroup page;
     page.pane = &toolBox;
     page.captionRect = CRect(plain.captionRect.left, plain.captionRect.bottom + 8, plain.captionRect.right,
-                             plain.captionRect.bottom + 28);
+                             plain.captionRect.bottom + 33);
     page.name = "Toolbox page";
     pLook->PaintTaskGroupCaption(pDC, &page, FALSE, FALSE, TRUE);
 
