@@ -93,4 +93,27 @@ public:
     static UINT GlyphResourceId();
     // The list of a variant, or NULL before the library started.
     static CVrxPToolbarImageList* List(int nVariant);
+
+private:
+    // A variant's strip split for a transparent copy in two blits: the mask
+    // is white where the key colour is, the ink is the strip with those
+    // pixels black. Made on first use, again when the strip changes.
+    struct GlyphBlits
+    {
+        HBITMAP hStrip = NULL;
+        int nCount = 0;
+        HDC hMaskDC = NULL;
+        HDC hInkDC = NULL;
+        HBITMAP hMask = NULL;
+        HBITMAP hInk = NULL;
+        HGDIOBJ hOldMask = NULL;
+        HGDIOBJ hOldInk = NULL;
+        void Release();
+    };
+    static GlyphBlits& BlitsOf(int nVariant);
+    // Null when the variant's strip is blended by its alpha or cannot be
+    // split.
+    static const GlyphBlits* PreparedBlits(int nVariant);
+    // Through the image list's drawing pass, for what a plain blit cannot do.
+    static BOOL DrawGlyphInPass(CVrxPToolbarImageList& list, CDC* pDC, int nGlyph, CPoint point, CSize size);
 };

@@ -6,6 +6,7 @@
 #include "themes/CVrxPVisualManager.h"
 
 #include "docking/CVrxPBaseControlBar.h"
+#include "docking/CVrxPCaptionBar.h"
 #include "docking/CVrxPMiniFrameTitleButton.h"
 #include "docking/CVrxPMiniFrameWnd.h"
 #include "docking/CVrxPReBar.h"
@@ -14,6 +15,8 @@
 #include "foundation/CVrxPPainter.h"
 #include "gdi/CDC.h"
 #include "gdi/CRgn.h"
+#include "panes/CVrxPOutlookBarPane.h"
+#include "toolbars/CVrxPPopupMenuBar.h"
 #include "toolbars/CVrxPStatusPaneInfo.h"
 
 namespace
@@ -58,7 +61,24 @@ void CVrxPVisualManager::PaintBarBackground(CDC* pDC, CWnd* pBar, CRect rectClie
         PaintThemeRebarBackground(pDC, pBar, rectClient);
         return;
     }
-    CBrush* pBrush = HasDialogParent(pBar) ? &globals.brushFace : &globals.brushBarFace;
+    if (const CVrxPOutlookBarPane* pPane = dynamic_cast<CVrxPOutlookBarPane*>(pBar))
+    {
+        pPane->PaintBackground(pDC, rectClient);
+        return;
+    }
+    if (const CVrxPCaptionBar* pCaptionBar = dynamic_cast<CVrxPCaptionBar*>(pBar))
+    {
+        const COLORREF colorBack = pCaptionBar->backColor;
+        pDC->FillSolidRect(rectClip.IsRectEmpty() ? &rectClient : &rectClip,
+                          colorBack != static_cast<COLORREF>(-1) ? colorBack : globals.colorBarShade);
+        return;
+    }
+    const CVrxPPopupMenuBar* pMenuBar = dynamic_cast<CVrxPPopupMenuBar*>(pBar);
+    CBrush* pBrush = &globals.brushBarFace;
+    if (pMenuBar != nullptr && pMenuBar->whiteBackground)
+        pBrush = &globals.brushWindow;
+    else if (HasDialogParent(pBar))
+        pBrush = &globals.brushFace;
     pDC->FillRect(rectClip.IsRectEmpty() ? &rectClient : &rectClip, pBrush);
 }
 

@@ -8,6 +8,7 @@
 #include "foundation/CVrxPMenuGlyphs.h"
 #include "foundation/CVrxPPainter.h"
 #include "gdi/CDC.h"
+#include "panes/CVrxPOutlookButton.h"
 #include "toolbars/CVrxPPopupMenuBar.h"
 #include "toolbars/CVrxPToolBar.h"
 #include "toolbars/CVrxPToolbarButton.h"
@@ -127,7 +128,8 @@ void CVrxPVisualManager::PaintButtonFace(CDC* pDC, CVrxPToolbarButton* pButton, 
         if (!bPopupItem)
             return;
     }
-    if (CVrxPToolBar::customizeMode || nState == stateHighlighted)
+    if (dynamic_cast<CVrxPOutlookButton*>(pButton) != nullptr || CVrxPToolBar::customizeMode ||
+        nState == stateHighlighted)
         return;
     if ((pButton->style & (kStyleChecked | kStyleIndeterminate)) == 0)
         return;
@@ -135,10 +137,11 @@ void CVrxPVisualManager::PaintButtonFace(CDC* pDC, CVrxPToolbarButton* pButton, 
     pDC->FillRect(&rect, &VrxPGlobals().brushHalftone);
 }
 
-void CVrxPVisualManager::PaintButtonFrame(CDC* pDC, CVrxPToolbarButton*, CRect rect, int nState)
+void CVrxPVisualManager::PaintButtonFrame(CDC* pDC, CVrxPToolbarButton* pButton, CRect rect, int nState)
 {
     CVrxPGlobals& globals = VrxPGlobals();
-    const COLORREF colorDark = globals.colorBarShade;
+    const COLORREF colorDark = dynamic_cast<CVrxPOutlookButton*>(pButton) != nullptr ? globals.colorBarDarkShade
+                                                                                      : globals.colorBarShade;
     if (nState == statePressed)
         pDC->Draw3dRect(&rect, colorDark, globals.colorBarLightEdge);
     else if (nState == stateHighlighted)
@@ -210,8 +213,17 @@ COLORREF CVrxPVisualManager::QueryButtonTextColor(CVrxPToolbarButton* pButton, i
     CVrxPGlobals& globals = VrxPGlobals();
     // In customise mode every button of today's bars allows editing.
     const BOOL bDisabled = !CVrxPToolBar::customizeMode && (pButton->style & kStyleDisabled) != 0;
+    if (dynamic_cast<CVrxPOutlookButton*>(pButton) != nullptr)
+    {
+        // Light text on the outlook pane's dark background.
+        if (globals.highContrastBlack || globals.highContrastWhite)
+            return bDisabled ? globals.colorGrayText : globals.colorWindowText;
+        return bDisabled ? globals.colorFace : globals.colorWindow;
+    }
     if (bDisabled)
         return globals.colorGrayText;
+    if (nState == stateHighlighted)
+        return CVrxPToolBar::ControlTextColor();
     return globals.colorBarText;
 }
 

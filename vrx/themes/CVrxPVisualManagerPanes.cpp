@@ -1,6 +1,5 @@
-// The base look's outlook pages, tasks pane frames and scroll buttons, tab
-// scroll buttons and tab queries, the plus/minus box, auto-hide buttons,
-// header items and checkable tool items.
+// The base look's outlook pages, tab scroll buttons and tab queries, the
+// plus/minus box, auto-hide buttons, header items and checkable tool items.
 
 #include "themes/CVrxPVisualManager.h"
 
@@ -128,50 +127,6 @@ COLORREF CVrxPVisualManager::PaintSheetListItem(CDC* pDC, CVrxPPropertySheet*, C
     return bSelected ? globals.colorSelectionText : static_cast<COLORREF>(-1);
 }
 
-void CVrxPVisualManager::PaintTasksPaneBackground(CDC* pDC, CRect rect)
-{
-    pDC->FillRect(&rect, &VrxPGlobals().brushWindow);
-}
-
-void CVrxPVisualManager::PaintTaskGroupBackground(CDC*, CRect, BOOL)
-{
-}
-
-CPen* CVrxPVisualManager::PaintTaskGroupFrame(CDC* pDC, CRect rect, BOOL bSpecial, BOOL bClosedTop)
-{
-    CVrxPGlobals& globals = VrxPGlobals();
-    CPen* pOldPen = pDC->SelectObject(bSpecial ? &globals.penSelection : &globals.penBarFace);
-    pDC->MoveTo(rect.left, rect.top);
-    pDC->LineTo(rect.left, rect.bottom - 1);
-    pDC->LineTo(rect.right - 1, rect.bottom - 1);
-    pDC->LineTo(rect.right - 1, rect.top);
-    if (bClosedTop)
-        pDC->LineTo(rect.left, rect.top);
-    else
-        pDC->LineTo(rect.right - 1, rect.top - 1);
-    pDC->SelectObject(pOldPen);
-    return pOldPen;
-}
-
-void CVrxPVisualManager::PaintTasksPaneScrollButton(CDC* pDC, CRect* pRect, int nExtendUp, int nGlyph, BOOL bHot)
-{
-    CVrxPGlobals& globals = VrxPGlobals();
-    CRect rectFill = *pRect;
-    rectFill.top -= nExtendUp;
-    pDC->FillRect(&rectFill, &globals.brushBarFace);
-    if (bHot)
-    {
-        CVrxPPainter(*pDC).LightenRect(*pRect, -1);
-        pDC->Draw3dRect(pRect, globals.colorBarLightEdge, globals.colorBarDarkShade);
-    }
-    CVrxPMenuGlyphs::DrawGlyphCentered(pDC, nGlyph, *pRect, CVrxPMenuGlyphs::black);
-}
-
-void CVrxPVisualManager::PaintTasksPaneBorder(CDC* pDC, CRect* pRect)
-{
-    pDC->Draw3dRect(pRect, VrxPGlobals().colorBarFace, VrxPGlobals().colorBarFace);
-}
-
 void CVrxPVisualManager::PaintPlusMinusBox(CDC* pDC, CRect rect, BOOL bExpanded, COLORREF colorFrame)
 {
     pDC->Draw3dRect(&rect, colorFrame, colorFrame);
@@ -274,18 +229,4 @@ BOOL CVrxPVisualManager::PaintToolItemBorder(CDC* pDC, CRect* pRect, CVrxPToolBo
     else if (pItem->highlighted)
         pDC->Draw3dRect(pRect, globals.colorBarLightEdge, globals.colorBarShade);
     return TRUE;
-}
-
-// The tasks pane's groups and tasks come with the tasks pane; until then
-// nothing asks for them and these draw nothing.
-void CVrxPVisualManager::PaintTaskGroupCaption(CDC*, CVrxPTasksGroup*, BOOL, BOOL, BOOL)
-{
-}
-
-void CVrxPVisualManager::PaintTaskGroupIcon(CDC*, CVrxPTasksGroup*, int, BOOL, BOOL, BOOL)
-{
-}
-
-void CVrxPVisualManager::PaintTask(CDC*, CVrxPTask*, CImageList*, BOOL, int)
-{
 }

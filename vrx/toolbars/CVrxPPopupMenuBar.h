@@ -27,4 +27,6 @@ public:
 
     // The looks draw no image column when set.
     BOOL noImageColumn;
+    // The looks fill the items' background with the window colour.
+    BOOL whiteBackground = FALSE;
 };

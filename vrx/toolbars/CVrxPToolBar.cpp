@@ -35,6 +35,12 @@ END_MESSAGE_MAP()
 
 BOOL CVrxPToolBar::AltDragEnabled = FALSE;
 BOOL CVrxPToolBar::customizeMode = FALSE;
+COLORREF CVrxPToolBar::hotTextColor = static_cast<COLORREF>(-1);
+
+COLORREF CVrxPToolBar::ControlTextColor()
+{
+    return hotTextColor != static_cast<COLORREF>(-1) ? hotTextColor : VrxPGlobals().colorBarText;
+}
 BOOL CVrxPToolBar::showTooltips = TRUE;
 BOOL CVrxPToolBar::showShortcutKeys = TRUE;
 BOOL CVrxPToolBar::largeIcons = FALSE;

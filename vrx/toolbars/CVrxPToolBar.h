@@ -121,6 +121,10 @@ public:
     // A button can be dragged with Alt held outside customise mode.
     static BOOL AltDragEnabled;
     static BOOL customizeMode;
+    // The text colour of a hot button: hotTextColor, or the bar text when
+    // that is -1.
+    static COLORREF ControlTextColor();
+    static COLORREF hotTextColor;
     static BOOL showTooltips;
     static BOOL showShortcutKeys;
     static BOOL largeIcons;

@@ -88,6 +88,15 @@ TEST(Showcase, BaseLookDrawsWhatItsRulesSay)
     EXPECT_EQ(g.colorSelection, screen.At(CPoint(progress.left + 10, progress.top + 2)));
     EXPECT_EQ(g.colorBarFace, screen.At(CPoint(progress.right - 10, progress.top + 2))) << "60 percent filled";
 
+    // A special task group's caption, beside the window-coloured pane.
+    const CRect tasks = Moved(LookSampler::TasksPaneRect(), origin);
+    EXPECT_EQ(g.colorSelection, screen.At(CPoint(tasks.right - 40, tasks.top + 8)));
+    EXPECT_EQ(g.colorWindow, screen.At(CPoint(tasks.left + 3, tasks.top + 180)));
+    // The outlook pane's own background (its default colour) between its
+    // page buttons.
+    const CRect outlook = Moved(LookSampler::OutlookPaneRect(), origin);
+    EXPECT_EQ(RGB(128, 128, 128), screen.At(CPoint(outlook.left + 5, outlook.top + 40)));
+
     // The Output pane's pin button shows its glyph, in a raised frame.
     CRect rectPane;
     showcase.Output().GetWindowRect(&rectPane);

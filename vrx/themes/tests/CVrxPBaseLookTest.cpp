@@ -504,4 +504,83 @@ TEST_F(TabLookTest, LabelNarrowerThanTheImageAndMarginsIsNotDrawn)
                        kGlyphBlack);
     EXPECT_EQ(60 * 24, CountIn(canvas, CRect(0, 0, 60, 24), kBack));
 }
+TEST_F(TabLookTest, SlantedTabFillsItsPolygonAndEdgesItsTop)
+{
+    // Code 5 at the top, rect (10, 0, 110, 20): the slant runs from (12, 20)
+    // to (30, 2), the top edge from (34, 0) to (108, 0).
+    tabs.styleCode = 5;
+    tabs.tabArea = CRect(0, 0, 200, 20);
+    TestCanvas active(200, 24, kBack);
+    look.PaintTab(&active.DC(), CRect(10, 0, 110, 20), 0, TRUE, &tabs);
+    EXPECT_EQ(g.colorWindow, active.Pixel(60, 10)) << "an active slanted tab without a colour is window-coloured";
+    EXPECT_EQ(kBack, active.Pixel(14, 8)) << "left of the slant";
+    EXPECT_EQ(RGB(0, 0, 0), active.Pixel(60, 0)) << "the outline in the DC's pen";
+    EXPECT_EQ(g.colorBarLightEdge, active.Pixel(60, 1)) << "the highlight inside the top edge";
+    EXPECT_EQ(g.colorWindow, active.Pixel(60, 21)) << "the band joins the page";
+    EXPECT_EQ(kBack, active.Pixel(12, 21)) << "code 5's band starts 3 pixels in";
+
+    tabs.tabs[1].color = RGB(10, 200, 30);
+    TestCanvas inactive(200, 24, kBack);
+    look.PaintTab(&inactive.DC(), CRect(10, 0, 110, 20), 1, FALSE, &tabs);
+    EXPECT_EQ(RGB(10, 200, 30), inactive.Pixel(60, 10));
+    EXPECT_EQ(kBack, inactive.Pixel(60, 21)) << "no band under an inactive tab";
+}
+
+TEST_F(TabLookTest, SlantedBottomTabIsMirroredAndItsFootLiesUnderItsNeighbour)
+{
+    // Code 4 at the bottom: y := top + bottom - y - 1, so the far edge is row 19.
+    tabs.styleCode = 4;
+    tabs.location = CVrxPBaseTabWnd::locationBottom;
+    tabs.tabArea = CRect(0, 0, 200, 20);
+    TestCanvas canvas(200, 24, kBack);
+    look.PaintTab(&canvas.DC(), CRect(10, 0, 110, 20), 1, FALSE, &tabs);
+    EXPECT_EQ(RGB(0, 0, 0), canvas.Pixel(60, 19));
+    EXPECT_EQ(g.colorBarLightEdge, canvas.Pixel(60, 18));
+    EXPECT_EQ(g.colorFace, canvas.Pixel(60, 10)) << "slanted tabs are always filled";
+    // The outline left of p4.x - 10 = 24 is covered by the previous tab.
+    EXPECT_EQ(0, canvas.Count(CRect(0, 0, 24, 20), RGB(0, 0, 0)));
+    EXPECT_GT(canvas.Count(CRect(24, 0, 34, 20), RGB(0, 0, 0)), 3);
+    TestCanvas first(200, 24, kBack);
+    look.PaintTab(&first.DC(), CRect(10, 0, 110, 20), 0, FALSE, &tabs);
+    EXPECT_GT(first.Count(CRect(0, 0, 24, 20), RGB(0, 0, 0)), 3) << "the first shown tab shows its foot";
+}
+
+TEST_F(TabLookTest, CodeFourTabNeedsItsFootsWidthMoreToBeDrawn)
+{
+    tabs.styleCode = 4;
+    tabs.tabArea = CRect(0, 0, 200, 20);
+    // 200 < 175 + 20 + 10: an inactive later tab is left out, the first is not.
+    TestCanvas canvas(300, 24, kBack);
+    look.PaintTab(&canvas.DC(), CRect(175, 0, 275, 20), 1, FALSE, &tabs);
+    EXPECT_EQ(300 * 24, canvas.Count(CRect(0, 0, 300, 24), kBack));
+    look.PaintTab(&canvas.DC(), CRect(175, 0, 275, 20), 0, FALSE, &tabs);
+    EXPECT_LT(canvas.Count(CRect(0, 0, 300, 24), kBack), 300 * 24);
+    EXPECT_EQ(0, canvas.Count(CRect(201, 0, 300, 24), RGB(0, 0, 0))) << "clipped at the tab area";
+}
+
+TEST_F(TabLookTest, SteppedTabOutlinesItsStepsInTheShadowColour)
+{
+    // Code 6, tabs at the bottom, rect (10, 0, 70, 20): the sides step in
+    // one pixel per two rows, the far edge lies at the rect's bottom.
+    tabs.styleCode = 6;
+    tabs.location = CVrxPBaseTabWnd::locationBottom;
+    TestCanvas inactive(80, 24, kBack);
+    look.PaintTab(&inactive.DC(), CRect(10, 0, 70, 20), 1, FALSE, &tabs);
+    EXPECT_EQ(g.colorBarShade, inactive.Pixel(40, 20)) << "the far edge";
+    EXPECT_EQ(g.colorBarShade, inactive.Pixel(10, 1)) << "the left side starts at the rect's left";
+    EXPECT_EQ(g.colorBarShade, inactive.Pixel(13, 7)) << "three steps in by row 7";
+    EXPECT_EQ(kBack, inactive.Pixel(12, 7)) << "outside the step";
+    EXPECT_EQ(g.colorFace, inactive.Pixel(40, 10)) << "an inactive plain tab in the button face";
+    TestCanvas active(80, 24, kBack);
+    look.PaintTab(&active.DC(), CRect(10, 0, 70, 20), 0, TRUE, &tabs);
+    EXPECT_EQ(g.colorWindow, active.Pixel(40, 10)) << "the active one in the window colour";
+
+    tabs.styleCode = 7;
+    tabs.location = CVrxPBaseTabWnd::locationTop;
+    TestCanvas top(80, 24, kBack);
+    look.PaintTab(&top.DC(), CRect(10, 0, 70, 20), 1, FALSE, &tabs);
+    EXPECT_EQ(g.colorBarShade, top.Pixel(40, 0)) << "mirrored: the far edge at the top";
+    EXPECT_EQ(g.colorBarShade, top.Pixel(13, 13)) << "y := top + bottom - y";
+    EXPECT_EQ(g.colorFace, top.Pixel(40, 10));
+}
 } // namespace
