@@ -87,8 +87,11 @@ public:
 
     CArchive& operator<<(BYTE by);
     CArchive& operator<<(WORD w);
+#ifdef _WIN32
+    // Elsewhere LONG and DWORD are the 32-bit int and unsigned.
     CArchive& operator<<(LONG l);
     CArchive& operator<<(DWORD dw);
+#endif
     CArchive& operator<<(int i);
     CArchive& operator<<(unsigned u);
     CArchive& operator<<(short w);
@@ -106,8 +109,10 @@ public:
 
     CArchive& operator>>(BYTE& by);
     CArchive& operator>>(WORD& w);
+#ifdef _WIN32
     CArchive& operator>>(LONG& l);
     CArchive& operator>>(DWORD& dw);
+#endif
     CArchive& operator>>(int& i);
     CArchive& operator>>(unsigned& u);
     CArchive& operator>>(short& w);
