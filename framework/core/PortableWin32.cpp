@@ -58,3 +58,46 @@ DWORD CharLowerBuffA(LPSTR lpsz, DWORD cchLength)
         lpsz[i] = static_cast<char>(std::tolower(static_cast<unsigned char>(lpsz[i])));
     return cchLength;
 }
+
+BOOL IsRectEmpty(const RECT* lprc)
+{
+    return lprc == nullptr || lprc->right <= lprc->left || lprc->bottom <= lprc->top;
+}
+
+BOOL PtInRect(const RECT* lprc, POINT pt)
+{
+    return lprc != nullptr && pt.x >= lprc->left && pt.x < lprc->right && pt.y >= lprc->top && pt.y < lprc->bottom;
+}
+
+BOOL SetRectEmpty(LPRECT lprc)
+{
+    if (lprc == nullptr)
+        return FALSE;
+    *lprc = RECT{0, 0, 0, 0};
+    return TRUE;
+}
+
+BOOL UnionRect(LPRECT lprcDst, const RECT* lprcSrc1, const RECT* lprcSrc2)
+{
+    if (lprcDst == nullptr || lprcSrc1 == nullptr || lprcSrc2 == nullptr)
+        return FALSE;
+    const bool bEmpty1 = IsRectEmpty(lprcSrc1) != FALSE;
+    const bool bEmpty2 = IsRectEmpty(lprcSrc2) != FALSE;
+    if (bEmpty1 && bEmpty2)
+    {
+        SetRectEmpty(lprcDst);
+        return FALSE;
+    }
+    if (bEmpty1 || bEmpty2)
+    {
+        *lprcDst = bEmpty1 ? *lprcSrc2 : *lprcSrc1;
+        return TRUE;
+    }
+    RECT result;
+    result.left = lprcSrc1->left < lprcSrc2->left ? lprcSrc1->left : lprcSrc2->left;
+    result.top = lprcSrc1->top < lprcSrc2->top ? lprcSrc1->top : lprcSrc2->top;
+    result.right = lprcSrc1->right > lprcSrc2->right ? lprcSrc1->right : lprcSrc2->right;
+    result.bottom = lprcSrc1->bottom > lprcSrc2->bottom ? lprcSrc1->bottom : lprcSrc2->bottom;
+    *lprcDst = result;
+    return TRUE;
+}

@@ -157,3 +157,9 @@ DWORD CharUpperBuffA(LPSTR lpsz, DWORD cchLength);
 DWORD CharLowerBuffA(LPSTR lpsz, DWORD cchLength);
 
 #include "ole/PortableAutomation.h"
+
+// Rectangles, as user32 treats them: right and bottom are outside.
+BOOL IsRectEmpty(const RECT* lprc);
+BOOL PtInRect(const RECT* lprc, POINT pt);
+BOOL SetRectEmpty(LPRECT lprc);
+BOOL UnionRect(LPRECT lprcDst, const RECT* lprcSrc1, const RECT* lprcSrc2);
