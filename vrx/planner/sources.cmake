@@ -25,4 +25,6 @@ set(VRX_PLANNER_CORE_SOURCES
   VrxPPlannerArchive.cpp)
 
 set(VRX_PLANNER_TEST_SOURCES
-  tests/DateHelpersTest.cpp)
+  tests/DateHelpersTest.cpp
+  tests/RecurrenceRulesTest.cpp
+  tests/PlannerTestSupport.cpp)
