@@ -27,4 +27,6 @@ set(VRX_PLANNER_CORE_SOURCES
 set(VRX_PLANNER_TEST_SOURCES
   tests/DateHelpersTest.cpp
   tests/RecurrenceRulesTest.cpp
+  tests/RecurrenceTest.cpp
+  tests/StorageTest.cpp
   tests/PlannerTestSupport.cpp)
