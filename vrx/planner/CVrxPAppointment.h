@@ -26,9 +26,9 @@ public:
     // FormatTime flags, also handed to the system's time formatting.
     enum TimeFlags { timeHoursOnly = 1, timeNoSeconds = 2, timeMarkerAlways = 4, timeForce24Hour = 8 };
     // The colour that means "the visual manager's default".
-    static const COLORREF defaultColor = 0xFF000000;
+    static constexpr COLORREF defaultColor = 0xFF000000;
     // How much of the description the display text shows.
-    static const int maxDisplayDescription = 256;
+    static constexpr int maxDisplayDescription = 256;
 
     CVrxPAppointment();
     ~CVrxPAppointment() override;

@@ -9,7 +9,6 @@ class CVrxPRecurrenceRuleWeekly : public CVrxPRecurrenceBaseRule
     DECLARE_SERIAL(CVrxPRecurrenceRuleWeekly)
 public:
     enum PropertyId { idInterval = 106, idDays = 107 };
-    static const int allDays = 0x7F;
 
     CVrxPRecurrenceRuleWeekly();
 

@@ -25,6 +25,7 @@ set(VRX_PLANNER_CORE_SOURCES
   VrxPPlannerArchive.cpp)
 
 set(VRX_PLANNER_TEST_SOURCES
+  tests/AppointmentTest.cpp
   tests/DateHelpersTest.cpp
   tests/RecurrenceRulesTest.cpp
   tests/RecurrenceTest.cpp
