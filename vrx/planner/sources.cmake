@@ -27,6 +27,7 @@ set(VRX_PLANNER_CORE_SOURCES
 set(VRX_PLANNER_TEST_SOURCES
   tests/AppointmentTest.cpp
   tests/DateHelpersTest.cpp
+  tests/PlannerArchiveTest.cpp
   tests/RecurrenceRulesTest.cpp
   tests/RecurrenceTest.cpp
   tests/StorageTest.cpp
