@@ -7,3 +7,8 @@ korvo_native_test(vrx_planner_native_tests
   SOURCES ${VRX_PLANNER_TEST_SOURCES}
   INCLUDES tests
   LIBS vrx_planner_native)
+
+korvo_fuzz_target(planner_archive_fuzz
+  SOURCES tests/fuzz/PlannerArchiveFuzz.cpp
+  LIBS vrx_planner_native
+  CORPUS tests/fuzz/corpus/planner_archive_fuzz)
