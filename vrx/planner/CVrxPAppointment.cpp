@@ -12,6 +12,7 @@
 #include "files/CArchive.h"
 
 #include <cctype>
+#include <memory>
 #include <utility>
 
 IMPLEMENT_SERIAL(CVrxPAppointment, CObject, 1 | VERSIONABLE_SCHEMA)
@@ -159,9 +160,10 @@ CString CVrxPAppointment::GetDisplayText() const
 
 void CVrxPAppointment::UpdateTimeTexts()
 {
-    m_strStartTime = FormatTime(m_dtStart, timeNoSeconds, false);
+    const CVrxPTimeLocale locale = CVrxPTimeLocale::User();
+    m_strStartTime = FormatTime(m_dtStart, timeNoSeconds, locale);
     m_strStartTime.MakeLower();
-    m_strFinishTime = FormatTime(m_dtFinish, timeNoSeconds, false);
+    m_strFinishTime = FormatTime(m_dtFinish, timeNoSeconds, locale);
     m_strFinishTime.MakeLower();
 }
 
@@ -523,13 +525,20 @@ CVrxPAppointment* CVrxPAppointment::CreateOccurrence(const CVrxPAppointment* pMa
     if (pObject == nullptr)
         return nullptr;
     auto* pOccurrence = static_cast<CVrxPAppointment*>(pObject);
-    CVrxPAppointmentPropertyList properties;
-    pMaster->GetProperties(properties);
-    pOccurrence->SetProperties(properties);
     const COleDateTime& masterStart = pMaster->GetStart();
     const COleDateTime start(date.GetYear(), date.GetMonth(), date.GetDay(), masterStart.GetHour(),
                              masterStart.GetMinute(), masterStart.GetSecond());
-    pOccurrence->SetInterval(start, start + (pMaster->GetFinish() - masterStart));
+    const COleDateTime finish = start + (pMaster->GetFinish() - masterStart);
+    CVrxPAppointmentPropertyList properties;
+    pMaster->GetProperties(properties);
+    // The occurrence's own times go in with the master's other properties,
+    // so its time texts are built once, for the dates it keeps.
+    if (auto* pStart = dynamic_cast<CVrxPAppointmentProperty*>(properties.Get(idStart)))
+        pStart->CopyFrom(std::unique_ptr<CVrxPAppointmentProperty>(new CVrxPAppointmentProperty(start)).get());
+    if (auto* pFinish = dynamic_cast<CVrxPAppointmentProperty*>(properties.Get(idFinish)))
+        pFinish->CopyFrom(std::unique_ptr<CVrxPAppointmentProperty>(new CVrxPAppointmentProperty(finish)).get());
+    pOccurrence->SetProperties(properties);
+    pOccurrence->SetInterval(start, finish);
     pOccurrence->m_bRecurring = 1;
     pOccurrence->m_nRecurrenceId = pMaster->GetRecurrenceId();
     pOccurrence->m_dtOccurrence = date;

@@ -30,34 +30,44 @@ CVrxPAppointmentProperty::CVrxPAppointmentProperty(int nValue) : m_value(nValue,
 
 COleVariant CVrxPAppointmentProperty::Converted(VARTYPE vt) const
 {
-    COleVariant value(m_value);
-    if (value.vt != vt)
-        value.ChangeType(vt);
+    COleVariant value;
+    value.ChangeType(vt, const_cast<COleVariant*>(&m_value));
     return value;
 }
 
+// Values of the asked type are read as they are; others are converted.
 COleDateTime CVrxPAppointmentProperty::AsDate() const
 {
+    if (m_value.vt == VT_DATE || m_value.vt == VT_R8)
+        return COleDateTime(m_value.dblVal);
     return COleDateTime(Converted(VT_R8).dblVal);
 }
 
 COleDateTimeSpan CVrxPAppointmentProperty::AsSpan() const
 {
+    if (m_value.vt == VT_DATE || m_value.vt == VT_R8)
+        return COleDateTimeSpan(m_value.dblVal);
     return COleDateTimeSpan(Converted(VT_R8).dblVal);
 }
 
 bool CVrxPAppointmentProperty::AsBool() const
 {
+    if (m_value.vt == VT_BOOL)
+        return m_value.boolVal != 0;
     return Converted(VT_BOOL).boolVal != 0;
 }
 
 int CVrxPAppointmentProperty::AsInt() const
 {
+    if (m_value.vt == VT_I4)
+        return static_cast<int>(m_value.lVal);
     return static_cast<int>(Converted(VT_I4).lVal);
 }
 
 CString CVrxPAppointmentProperty::AsText() const
 {
+    if (m_value.vt == VT_BSTR)
+        return CString(m_value.bstrVal, static_cast<int>(SysStringLen(m_value.bstrVal)));
     const COleVariant value = Converted(VT_BSTR);
     return CString(value.bstrVal, static_cast<int>(SysStringLen(value.bstrVal)));
 }

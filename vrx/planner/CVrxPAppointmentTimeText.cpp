@@ -54,16 +54,18 @@ CString BuildPicture(const COleDateTime& date, int nFlags, const CVrxPTimeLocale
 
 void AppendNumber(CString& text, int nValue, bool bTwoDigits)
 {
-    CString number;
-    number.Format(bTwoDigits ? "%02d" : "%d", nValue);
-    text += number;
+    if (nValue >= 10 || bTwoDigits)
+        text += static_cast<char>('0' + nValue / 10 % 10);
+    text += static_cast<char>('0' + nValue % 10);
 }
 
 CString FormatPicture(const COleDateTime& date, int nFlags, const CString& picture, const CVrxPTimeLocale& locale)
 {
-    const int nHour = date.GetHour() < 0 ? 0 : date.GetHour();
-    const int nMinute = date.GetMinute() < 0 ? 0 : date.GetMinute();
-    const int nSecond = date.GetSecond() < 0 ? 0 : date.GetSecond();
+    SYSTEMTIME time = {};
+    date.GetAsSystemTime(time);
+    const int nHour = time.wHour;
+    const int nMinute = time.wMinute;
+    const int nSecond = time.wSecond;
     CString text;
     const int nLength = picture.GetLength();
     for (int i = 0; i < nLength;)
