@@ -40,6 +40,7 @@ CDumpContext& CDumpContext::operator<<(UINT u)
     return *this << text;
 }
 
+#ifdef _WIN32
 CDumpContext& CDumpContext::operator<<(LONG l)
 {
     char text[16];
@@ -53,6 +54,7 @@ CDumpContext& CDumpContext::operator<<(DWORD dw)
     std::snprintf(text, sizeof text, "%lu", dw);
     return *this << text;
 }
+#endif
 
 CDumpContext& CDumpContext::operator<<(const void* lp)
 {

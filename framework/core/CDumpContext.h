@@ -19,8 +19,11 @@ public:
     CDumpContext& operator<<(LPCTSTR lpsz);
     CDumpContext& operator<<(int n);
     CDumpContext& operator<<(UINT u);
+#ifdef _WIN32
+    // Elsewhere LONG and DWORD are the 32-bit int and unsigned.
     CDumpContext& operator<<(LONG l);
     CDumpContext& operator<<(DWORD dw);
+#endif
     CDumpContext& operator<<(const void* lp);
     // Writes "NULL" for a null pointer, else the object's own Dump.
     CDumpContext& operator<<(const CObject* pOb);

@@ -1,8 +1,12 @@
 #include "core/CException.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <cstring>
 
 namespace {
+
+#ifdef _WIN32
 
 // "Could not find 'x'." becomes "Could not find 'x': The system cannot ...".
 void AppendSystemText(CString& text, DWORD dwOsError)
@@ -20,6 +24,12 @@ void AppendSystemText(CString& text, DWORD dwOsError)
     text.Delete(text.GetLength() - 1);
     text += ": " + systemText;
 }
+#else
+// The native build has no system message table: the cause's text stands alone.
+void AppendSystemText(CString&, DWORD)
+{
+}
+#endif
 
 } // namespace
 
@@ -52,7 +62,12 @@ BOOL CException::CopyErrorMessage(LPCTSTR lpszText, LPTSTR lpszError, UINT nMaxE
     if (pnHelpContext != NULL)
         *pnHelpContext = 0;
     if (lpszError != NULL && nMaxError > 0)
-        lstrcpynA(lpszError, lpszText != NULL ? lpszText : "", static_cast<int>(nMaxError));
+    {
+        const char* text = lpszText != NULL ? lpszText : "";
+        const size_t nCopy = std::min<size_t>(std::strlen(text), nMaxError - 1);
+        std::memcpy(lpszError, text, nCopy);
+        lpszError[nCopy] = '\0';
+    }
     return lpszText != NULL;
 }
 

@@ -3,8 +3,12 @@
 // The base every framework header starts from: the Win32 API (ANSI build)
 // and the framework's diagnostic macros.
 
+#ifdef _WIN32
 #include <windows.h>
 #include <tchar.h>
+#else
+#include "core/PortableWin32.h"
+#endif
 
 #include "core/FrameworkApi.h"
 
@@ -28,6 +32,7 @@ FRAMEWORK_API void AfxTrace(LPCTSTR lpszFormat, ...);
 
 #define UNUSED_ALWAYS(x) ((void)(x))
 
+#ifdef _WIN32
 // The module (exe or DLL) whose code expands this: each module links its own
 // __ImageBase, and the function has internal linkage, so the answer is the
 // caller's module even when called from a header.
@@ -36,3 +41,10 @@ static inline HMODULE AfxGetThisModule()
 {
     return reinterpret_cast<HMODULE>(&__ImageBase);
 }
+#else
+// The native build is one program: every class belongs to it.
+static inline HMODULE AfxGetThisModule()
+{
+    return nullptr;
+}
+#endif

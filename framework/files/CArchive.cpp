@@ -200,8 +200,10 @@ void CArchive::Abort()
 
 CArchive& CArchive::operator<<(BYTE by) { Write(&by, sizeof by); return *this; }
 CArchive& CArchive::operator<<(WORD w) { Write(&w, sizeof w); return *this; }
+#ifdef _WIN32
 CArchive& CArchive::operator<<(LONG l) { Write(&l, sizeof l); return *this; }
 CArchive& CArchive::operator<<(DWORD dw) { Write(&dw, sizeof dw); return *this; }
+#endif
 CArchive& CArchive::operator<<(int i) { Write(&i, sizeof i); return *this; }
 CArchive& CArchive::operator<<(unsigned u) { Write(&u, sizeof u); return *this; }
 CArchive& CArchive::operator<<(short w) { Write(&w, sizeof w); return *this; }
@@ -218,8 +220,10 @@ CArchive& CArchive::operator<<(bool b)
 
 CArchive& CArchive::operator>>(BYTE& by) { ReadExactly(&by, sizeof by); return *this; }
 CArchive& CArchive::operator>>(WORD& w) { ReadExactly(&w, sizeof w); return *this; }
+#ifdef _WIN32
 CArchive& CArchive::operator>>(LONG& l) { ReadExactly(&l, sizeof l); return *this; }
 CArchive& CArchive::operator>>(DWORD& dw) { ReadExactly(&dw, sizeof dw); return *this; }
+#endif
 CArchive& CArchive::operator>>(int& i) { ReadExactly(&i, sizeof i); return *this; }
 CArchive& CArchive::operator>>(unsigned& u) { ReadExactly(&u, sizeof u); return *this; }
 CArchive& CArchive::operator>>(short& w) { ReadExactly(&w, sizeof w); return *this; }
@@ -306,12 +310,12 @@ void CArchive::ReadText(CString& string)
         ThrowException(CArchiveException::genericException);
     if (bWide)
     {
-        std::wstring text;
+        std::basic_string<WCHAR> text;
         while (text.size() < nLength)
         {
             const size_t nOld = text.size();
             text.resize(nOld + std::min<size_t>(nLength - nOld, nTextPiece));
-            ReadExactly(&text[nOld], static_cast<UINT>((text.size() - nOld) * sizeof(wchar_t)));
+            ReadExactly(&text[nOld], static_cast<UINT>((text.size() - nOld) * sizeof(WCHAR)));
         }
         string = CString(text.data(), static_cast<int>(text.size()));
     }

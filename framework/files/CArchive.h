@@ -79,6 +79,10 @@ public:
     CRuntimeClass* ReadClass(const CRuntimeClass* pClassRefRequested = NULL,
         UINT* pSchema = NULL, DWORD* pObTag = NULL);
     void SerializeClass(const CRuntimeClass* pClassRef);
+    // Loading: how many classes and objects the archive has met so far. A
+    // ReadObject that leaves it unchanged answered a null or an object read
+    // before, which a reader of owned objects must refuse.
+    DWORD GetLoadedCount() const { return static_cast<DWORD>(m_loaded.size()); }
 
     // While an object loads: the schema its archive was written with, once;
     // (UINT)-1 afterwards.
@@ -87,8 +91,11 @@ public:
 
     CArchive& operator<<(BYTE by);
     CArchive& operator<<(WORD w);
+#ifdef _WIN32
+    // Elsewhere LONG and DWORD are the 32-bit int and unsigned.
     CArchive& operator<<(LONG l);
     CArchive& operator<<(DWORD dw);
+#endif
     CArchive& operator<<(int i);
     CArchive& operator<<(unsigned u);
     CArchive& operator<<(short w);
@@ -106,8 +113,10 @@ public:
 
     CArchive& operator>>(BYTE& by);
     CArchive& operator>>(WORD& w);
+#ifdef _WIN32
     CArchive& operator>>(LONG& l);
     CArchive& operator>>(DWORD& dw);
+#endif
     CArchive& operator>>(int& i);
     CArchive& operator>>(unsigned& u);
     CArchive& operator>>(short& w);

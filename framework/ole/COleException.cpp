@@ -22,23 +22,23 @@ SCODE COleException::Process(const CException* pAnyException)
 
 BOOL COleException::GetErrorMessage(LPTSTR lpszError, UINT nMaxError, PUINT pnHelpContext) const
 {
+    CString text;
+#ifdef _WIN32
     LPTSTR lpszSystem = nullptr;
     DWORD nLength = ::FormatMessage(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
                                         FORMAT_MESSAGE_IGNORE_INSERTS,
                                     nullptr, static_cast<DWORD>(m_sc), 0,
                                     reinterpret_cast<LPTSTR>(&lpszSystem), 0, nullptr);
-    CString text;
     if (nLength != 0)
     {
         text = lpszSystem;
         text.TrimRight();
     }
-    else
-    {
-        text.Format("OLE error 0x%08lX", static_cast<unsigned long>(m_sc));
-    }
     if (lpszSystem != nullptr)
         ::LocalFree(lpszSystem);
+#endif
+    if (text.IsEmpty())
+        text.Format("OLE error 0x%08lX", static_cast<unsigned long>(m_sc));
     return CopyErrorMessage(text, lpszError, nMaxError, pnHelpContext);
 }
 

@@ -2,7 +2,9 @@
 
 #include "core/CException.h"
 
+#ifdef _WIN32
 #include <ole2.h>
+#endif
 
 // A failed COM or automation call, with its status code.
 class FRAMEWORK_API COleException : public CException

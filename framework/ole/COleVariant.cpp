@@ -99,12 +99,12 @@ COleVariant::COleVariant(long lSrc, VARTYPE vtSrc)
     else if (vtSrc == VT_ERROR)
     {
         vt = VT_ERROR;
-        scode = lSrc;
+        scode = static_cast<SCODE>(lSrc);
     }
     else
     {
         vt = VT_I4;
-        lVal = lSrc;
+        lVal = static_cast<LONG>(lSrc);
     }
 }
 

@@ -3,7 +3,9 @@
 #include "core/Platform.h"
 #include "strings/CString.h"
 
+#ifdef _WIN32
 #include <ole2.h>
+#endif
 
 class CArchive;
 

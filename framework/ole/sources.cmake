@@ -1,4 +1,6 @@
 list(APPEND FRAMEWORK_SOURCES
+  ${CMAKE_CURRENT_SOURCE_DIR}/ole/COleDateTime.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/ole/COleDateTimeSpan.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/ole/COleDispatchDriver.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/ole/COleDispatchException.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/ole/COleException.cpp

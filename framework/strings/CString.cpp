@@ -2,13 +2,16 @@
 
 #include "strings/CString.h"
 
+#ifdef _WIN32
 #include "app/ResourceChain.h"
+#endif
 #include "core/CException.h"
 
 #include <algorithm>
 #include <climits>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 #include <string_view>
 
 namespace {
@@ -127,7 +130,7 @@ CString::CString(char ch, int nRepeat) : m_pszData(EmptyChars())
 CString::CString(LPCWSTR lpsz) : m_pszData(EmptyChars())
 {
     if (lpsz != NULL)
-        AssignWide(lpsz, static_cast<int>(wcslen(lpsz)));
+        AssignWide(lpsz, static_cast<int>(std::char_traits<WCHAR>::length(lpsz)));
 }
 
 CString::CString(LPCWSTR lpch, int nLength) : m_pszData(EmptyChars())
@@ -175,7 +178,7 @@ CString& CString::operator=(const unsigned char* lpsz)
 
 CString& CString::operator=(LPCWSTR lpsz)
 {
-    AssignWide(lpsz, lpsz != NULL ? static_cast<int>(wcslen(lpsz)) : 0);
+    AssignWide(lpsz, lpsz != NULL ? static_cast<int>(std::char_traits<WCHAR>::length(lpsz)) : 0);
     return *this;
 }
 
@@ -615,6 +618,7 @@ void CString::AppendFormatV(LPCTSTR lpszFormat, va_list argList)
 
 BOOL CString::LoadString(UINT nID)
 {
+#ifdef _WIN32
     HINSTANCE hInstance = AfxFindStringResourceHandle(nID);
     if (hInstance == NULL)
         return FALSE;
@@ -636,6 +640,11 @@ BOOL CString::LoadString(UINT nID)
         return FALSE;
     AssignWide(entry + 1, *entry);
     return TRUE;
+#else
+    // The native build carries no resources.
+    UNUSED_ALWAYS(nID);
+    return FALSE;
+#endif
 }
 
 LPTSTR CString::GetBuffer(int nMinBufLength)

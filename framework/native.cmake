@@ -1,0 +1,23 @@
+# The native build's part of the framework: run-time classes, exceptions,
+# strings, archives over memory files, variants and dates (see
+# cmake/KorvoNative.cmake). core/PortableWin32 and ole/PortableAutomation
+# stand in for the Win32 and automation functions these call; files there
+# are memory files only (files/CFileNative.cpp).
+korvo_native_library(framework_native
+  SOURCES
+    core/CDumpContext.cpp
+    core/CException.cpp
+    core/CObject.cpp
+    core/CRuntimeClass.cpp
+    core/Diagnostics.cpp
+    core/PortableWin32.cpp
+    strings/CString.cpp
+    files/CArchive.cpp
+    files/CFileNative.cpp
+    files/CMemFile.cpp
+    ole/COleDateTime.cpp
+    ole/COleDateTimeSpan.cpp
+    ole/COleException.cpp
+    ole/COleVariant.cpp
+    ole/COleVariantArchive.cpp
+    ole/PortableAutomation.cpp)

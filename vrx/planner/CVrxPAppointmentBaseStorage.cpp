@@ -1,0 +1,3 @@
+#include "CVrxPAppointmentBaseStorage.h"
+
+IMPLEMENT_DYNAMIC(CVrxPAppointmentBaseStorage, CObject)

@@ -1,0 +1,168 @@
+#include "CVrxPAppointment.h"
+#include "CVrxPAppointmentProperty.h"
+#include "CVrxPAppointmentPropertyList.h"
+#include "CVrxPRecurrence.h"
+#include "CVrxPRecurrenceRuleDaily.h"
+#include "PlannerTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+// A daily master from May 1 2025 with the given times of day; finish
+// offsets past a day make it cross midnight.
+std::unique_ptr<CVrxPAppointment> DailyMaster(double startHours, double finishHours, int nId = 1)
+{
+    auto pMaster = std::make_unique<CVrxPAppointment>();
+    auto* pRule = new CVrxPRecurrenceRuleDaily;
+    pRule->SetStart(DateOf(2025, 5, 1));
+    pRule->SetOffsets(COleDateTimeSpan(startHours / 24), COleDateTimeSpan(finishHours / 24));
+    auto* pRecurrence = new CVrxPRecurrence;
+    pRecurrence->SetRule(pRule);
+    pMaster->SetRecurrence(pRecurrence);
+    pMaster->SetRecurrenceId(nId);
+    return pMaster;
+}
+
+struct Occurrences
+{
+    std::vector<CVrxPAppointment*> items;
+    ~Occurrences()
+    {
+        for (CVrxPAppointment* p : items)
+            delete p;
+    }
+};
+
+void Generate(const CVrxPAppointment& master, Occurrences& result, const COleDateTime& from, const COleDateTime& to)
+{
+    master.GetRecurrence()->GenerateOccurrences(result.items, from, to);
+}
+
+} // namespace
+
+TEST(Recurrence, MasterTakesTheDatesOfItsFirstOccurrence)
+{
+    auto pMaster = DailyMaster(10, 11);
+    EXPECT_EQ(pMaster->GetStart(), DateOf(2025, 5, 1, 10));
+    EXPECT_EQ(pMaster->GetFinish(), DateOf(2025, 5, 1, 11));
+    EXPECT_FALSE(pMaster->IsAllDay());
+}
+
+TEST(Recurrence, OneDayQueryGivesThatDaysOccurrence)
+{
+    auto pMaster = DailyMaster(10, 11);
+    Occurrences result;
+    Generate(*pMaster, result, DateOf(2025, 5, 3), DateOf(2025, 5, 3, 23, 59, 59));
+    ASSERT_EQ(result.items.size(), 1u);
+    EXPECT_EQ(result.items[0]->GetStart(), DateOf(2025, 5, 3, 10));
+    EXPECT_EQ(result.items[0]->GetFinish(), DateOf(2025, 5, 3, 11));
+    EXPECT_EQ(result.items[0]->GetOccurrenceDate(), DateOf(2025, 5, 3));
+    EXPECT_TRUE(result.items[0]->IsOccurrence());
+    EXPECT_EQ(result.items[0]->GetRecurrenceId(), 1);
+}
+
+// Occurrences that began the evening before reach into the day whatever
+// their length: the look-back covers every day the duration touches.
+TEST(Recurrence, OccurrencesCrossingMidnightAreListedForTheNextDay)
+{
+    const double cases[][2] = {{20, 32}, {22, 25}, {23.5, 24.5}, {10, 58}};
+    for (const auto& times : cases)
+    {
+        auto pMaster = DailyMaster(times[0], times[1]);
+        Occurrences result;
+        Generate(*pMaster, result, DateOf(2025, 5, 3), DateOf(2025, 5, 3, 23, 59, 59));
+        bool bFromEveningBefore = false;
+        for (const CVrxPAppointment* p : result.items)
+            bFromEveningBefore |= p->GetOccurrenceDate() == DateOf(2025, 5, 2);
+        EXPECT_TRUE(bFromEveningBefore) << times[0] << "-" << times[1];
+        for (const CVrxPAppointment* p : result.items)
+            EXPECT_GT(p->GetFinish(), DateOf(2025, 5, 3)) << times[0] << "-" << times[1];
+    }
+}
+
+TEST(Recurrence, AnOccurrenceEndingWhenTheRangeBeginsIsNotListed)
+{
+    auto pMaster = DailyMaster(22, 24);
+    Occurrences result;
+    Generate(*pMaster, result, DateOf(2025, 5, 3), DateOf(2025, 5, 3, 23, 59, 59));
+    ASSERT_EQ(result.items.size(), 1u);
+    EXPECT_EQ(result.items[0]->GetOccurrenceDate(), DateOf(2025, 5, 3));
+}
+
+TEST(Recurrence, RemovedAndMovedOccurrences)
+{
+    auto pMaster = DailyMaster(10, 11);
+    CVrxPRecurrence& recurrence = *pMaster->GetRecurrence();
+    {
+        std::unique_ptr<CVrxPAppointment> pRemoved(recurrence.OccurrenceAt(DateOf(2025, 5, 4)));
+        CVrxPAppointmentPropertyList properties;
+        pRemoved->GetProperties(properties);
+        recurrence.SetException(DateOf(2025, 5, 4), properties, 1);
+    }
+    {
+        std::unique_ptr<CVrxPAppointment> pMoved(recurrence.OccurrenceAt(DateOf(2025, 5, 5)));
+        pMoved->SetInterval(DateOf(2025, 5, 8, 15), DateOf(2025, 5, 8, 16));
+        CVrxPAppointmentPropertyList properties;
+        pMoved->GetProperties(properties);
+        recurrence.SetException(DateOf(2025, 5, 5), properties, 0);
+    }
+    EXPECT_EQ(recurrence.OccurrenceAt(DateOf(2025, 5, 4)), nullptr);
+
+    Occurrences may4;
+    Generate(*pMaster, may4, DateOf(2025, 5, 4), DateOf(2025, 5, 4, 23, 59, 59));
+    EXPECT_TRUE(may4.items.empty());
+    Occurrences may5;
+    Generate(*pMaster, may5, DateOf(2025, 5, 5), DateOf(2025, 5, 5, 23, 59, 59));
+    EXPECT_TRUE(may5.items.empty());
+    Occurrences may8;
+    Generate(*pMaster, may8, DateOf(2025, 5, 8), DateOf(2025, 5, 8, 23, 59, 59));
+    ASSERT_EQ(may8.items.size(), 2u);
+    EXPECT_EQ(may8.items[0]->GetStart(), DateOf(2025, 5, 8, 15));
+    EXPECT_TRUE(may8.items[0]->IsChanged());
+    EXPECT_EQ(may8.items[1]->GetStart(), DateOf(2025, 5, 8, 10));
+}
+
+TEST(Recurrence, ExceptionsRecordOnlyWhatDiffers)
+{
+    auto pMaster = DailyMaster(10, 11);
+    CVrxPRecurrence& recurrence = *pMaster->GetRecurrence();
+    const COleDateTime date = DateOf(2025, 5, 6);
+    std::unique_ptr<CVrxPAppointment> pOccurrence(recurrence.OccurrenceAt(date));
+    CVrxPAppointmentPropertyList unchanged;
+    pOccurrence->GetProperties(unchanged);
+    recurrence.SetException(date, unchanged, 0);
+    EXPECT_TRUE(recurrence.GetExceptions().empty());
+
+    pOccurrence->SetDescription("moved later");
+    CVrxPAppointmentPropertyList described;
+    pOccurrence->GetProperties(described);
+    recurrence.SetException(date, described, 0);
+    ASSERT_EQ(recurrence.GetExceptions().size(), 1u);
+    const CVrxPAppointmentPropertyList& changes = recurrence.GetExceptions().begin()->second->changes;
+    EXPECT_EQ(changes.GetCount(), 1);
+    EXPECT_TRUE(changes.Has(2));
+
+    pOccurrence->SetInterval(DateOf(2025, 5, 6, 12), DateOf(2025, 5, 6, 13));
+    CVrxPAppointmentPropertyList moved;
+    pOccurrence->GetProperties(moved);
+    recurrence.SetException(date, moved, 0);
+    EXPECT_TRUE(changes.Has(0));
+    EXPECT_TRUE(changes.Has(1));
+    EXPECT_TRUE(changes.Has(2));
+}
+
+TEST(Recurrence, WithoutOwnerOrRuleNothingIsMadeOrRecorded)
+{
+    CVrxPRecurrence recurrence;
+    EXPECT_EQ(recurrence.OccurrenceAt(DateOf(2025, 5, 1)), nullptr);
+    CVrxPAppointmentPropertyList properties;
+    properties.Add(2, new CVrxPAppointmentProperty(CString("x")));
+    recurrence.SetException(DateOf(2025, 5, 1), properties, 0);
+    EXPECT_TRUE(recurrence.GetExceptions().empty());
+    std::vector<CVrxPAppointment*> result;
+    recurrence.GenerateOccurrences(result, DateOf(2025, 1, 1), DateOf(2026, 1, 1));
+    EXPECT_TRUE(result.empty());
+}
