@@ -19,7 +19,7 @@ std::vector<std::size_t> piece_sizes(const std::vector<uint8_t>& written)
 bool read_stream(const std::vector<uint8_t>& stream, WorkbookGlobals& globals, std::vector<WorksheetStream>& sheets,
                  std::string* error = nullptr)
 {
-  WorkbookStreamReader reader(stream, globals, sheets);
+  WorkbookStreamReader reader(stream.data(), stream.size(), globals, sheets);
   bool read = reader.read();
   if (error)
     *error = reader.error();
