@@ -206,7 +206,12 @@ bool WorkbookStreamReader::read_row_block(RowBlock& block)
       return true;
     if (code == kCodeDbCell)
       return take(block.dbcell);
-    bool read = code == kCodeRow ? read_row(block) : is_cell_code(code) ? read_cell(block) : skip_record();
+    // A chart drawn on the sheet is a substream of its own, with its own EOF,
+    // and may stand among the rows of a block that has no DBCELL.
+    bool read = code == kCodeRow      ? read_row(block)
+                : code == kCodeBof    ? skip_nested_substream()
+                : is_cell_code(code) ? read_cell(block)
+                                      : skip_record();
     if (!read)
       return false;
   }
