@@ -235,7 +235,7 @@ TEST(WorkbookStreamReader, RowsWithoutDbcellAreCutIntoBlocksOfTheFormatsSize)
     ASSERT_EQ(sizes[i], blocks[i].cells.size());
     EXPECT_EQ(i * 32, blocks[i].rows.front().row);
     // Each row's cells stay in the block of their ROW.
-    EXPECT_EQ(i * 32 + 0.5, std::get<NumberRecord>(blocks[i].cells.front()).value);
+    EXPECT_EQ(double(i * 32) + 0.5, std::get<NumberRecord>(blocks[i].cells.front()).value);
   }
 }
 
