@@ -1,12 +1,14 @@
 #include "Crc32.h"
+#include "Crc32Paths.h"
 
 #include <cstring>
 
 namespace {
 
-// Long inputs are cut into four lanes of equal length, run side by side eight
-// bytes a step (independent lanes keep the processor busy while a table read
-// is under way), and joined at the end. Every table is derived from the
+// Without the processor's carry-less multiplication, long inputs are cut into
+// four lanes of equal length, run side by side eight bytes a step (independent
+// lanes keep the processor busy while a table read is under way), and joined
+// at the end. Every table is derived from the
 // caller's, so any reflected table gives its own CRC.
 const int kLanes = 4;
 const int kStep = 8;
@@ -105,10 +107,16 @@ void crc32_build_table(uint32_t table[256])
   }
 }
 
-uint32_t crc32_update(const uint32_t table[256], uint32_t value, const void* bytes, std::size_t count)
+uint32_t crc32_update_by_table(const uint32_t table[256], uint32_t value, const unsigned char* data, std::size_t count)
 {
-  const unsigned char* data = static_cast<const unsigned char*>(bytes);
   if (count < kLaneThreshold)
     return bytewise(table, value, data, count);
   return in_lanes(table, value, data, count);
+}
+
+uint32_t crc32_update(const uint32_t table[256], uint32_t value, const void* bytes, std::size_t count)
+{
+  static const bool folding = crc32_folding_supported();
+  const unsigned char* data = static_cast<const unsigned char*>(bytes);
+  return folding ? crc32_update_by_folding(table, value, data, count) : crc32_update_by_table(table, value, data, count);
 }

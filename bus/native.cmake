@@ -1,5 +1,5 @@
 # The native build's part of the bus (see cmake/KorvoNative.cmake).
-korvo_native_library(crc32_native SOURCES Crc32.cpp)
+korvo_native_library(crc32_native SOURCES Crc32.cpp Crc32Folding.cpp)
 include(${CMAKE_CURRENT_LIST_DIR}/sources.cmake)
 korvo_native_library(bus_native SOURCES ${BUS_SOURCES})
 

@@ -1,7 +1,5 @@
-#include "Crc32.h"
-#include <gtest/gtest.h>
+#include "Crc32Agreement.h"
 #include <cstring>
-#include <random>
 #include <vector>
 
 TEST(Crc32, CheckValueIsComplementOfStandardCrc)
@@ -41,26 +39,39 @@ uint32_t bitwise(uint32_t value, const unsigned char* data, std::size_t count)
 
 }  // namespace
 
-TEST(Crc32, AgreesWithTheBitwiseFormOnRandomLengthsAlignmentsAndStartValues)
+TEST(Crc32, TablePathAgreesWithTheBitwiseForm)
 {
+  expect_agreement_on_random_inputs(bitwise, crc32_update_by_table, 1108, 70000);
+}
+
+TEST(Crc32, FoldingPathAgreesWithTheBitwiseForm)
+{
+  if (!crc32_folding_supported()) {
+    GTEST_SKIP() << kNoFoldingHere;
+  }
+  expect_agreement_on_random_inputs(bitwise, crc32_update_by_folding, 1109, 70000);
+}
+
+TEST(Crc32, LongInputsFollowTheCallersTable)
+{
+  // Another reflected polynomial: both long paths must derive their steps
+  // from this table, not from a built-in one. Short pieces go a byte a step.
   uint32_t table[256];
-  crc32_build_table(table);
-  std::mt19937 random(1108);
-  std::vector<unsigned char> buffer(70000 + 16);
-  for (unsigned char& byte : buffer)
-    byte = static_cast<unsigned char>(random());
+  for (uint32_t i = 0; i < 256; ++i) {
+    uint32_t entry = i;
+    for (int bit = 0; bit < 8; ++bit)
+      entry = (entry & 1) ? (entry >> 1) ^ 0x82F63B78u : entry >> 1;
+    table[i] = entry;
+  }
+  std::vector<unsigned char> data(50000);
+  for (std::size_t i = 0; i < data.size(); ++i)
+    data[i] = static_cast<unsigned char>(i * 131 + (i >> 7));
 
-  // Lengths around the switch to several bytes a step, lane and step
-  // remainders of every size, and lengths well beyond.
-  std::vector<std::size_t> lengths = {0, 1, 7, 8, 9, 15, 16, 17, 4095, 4096, 4097, 4103, 4127, 4128, 4129, 70000};
-  for (int i = 0; i < 100; ++i)
-    lengths.push_back(random() % 70001);
-
-  for (std::size_t length : lengths) {
-    const std::size_t alignment = random() % 16;
-    const uint32_t start = (length % 3 == 0) ? 0xFFFFFFFFu : static_cast<uint32_t>(random());
-    const unsigned char* data = buffer.data() + alignment;
-    ASSERT_EQ(bitwise(start, data, length), crc32_update(table, start, data, length))
-        << "length " << length << ", alignment " << alignment << ", start " << std::hex << start;
+  uint32_t pieces = 0xFFFFFFFFu;
+  for (std::size_t at = 0; at < data.size(); at += 1000)
+    pieces = crc32_update_by_table(table, pieces, data.data() + at, 1000);
+  EXPECT_EQ(pieces, crc32_update_by_table(table, 0xFFFFFFFFu, data.data(), data.size()));
+  if (crc32_folding_supported()) {
+    EXPECT_EQ(pieces, crc32_update_by_folding(table, 0xFFFFFFFFu, data.data(), data.size()));
   }
 }

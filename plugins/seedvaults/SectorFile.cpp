@@ -1,49 +1,96 @@
 #include "SectorFile.h"
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
-
-namespace {
-
-bool seek_to(std::FILE* file, uint64_t offset, int origin)
-{
 #ifdef _WIN32
-  return _fseeki64(file, int64_t(offset), origin) == 0;
+#include <windows.h>
 #else
-  return fseeko(file, off_t(offset), origin) == 0;
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #endif
-}
-
-int64_t tell(std::FILE* file)
-{
-#ifdef _WIN32
-  return _ftelli64(file);
-#else
-  return ftello(file);
-#endif
-}
-
-}
 
 SectorFile::~SectorFile()
 {
   close();
 }
 
+#ifdef _WIN32
+bool SectorFile::map_file(const std::string& path)
+{
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE)
+    return false;
+  LARGE_INTEGER size;
+  bool mapped = GetFileSizeEx(file, &size) != 0;
+  file_size_ = mapped ? uint64_t(size.QuadPart) : 0;
+  // An empty file cannot be mapped, and has nothing to map. A file larger
+  // than the address space cannot be mapped whole (no workbook is that large).
+  if (mapped && file_size_ > 0) {
+    HANDLE mapping = file_size_ <= SIZE_MAX ? CreateFileMappingA(file, nullptr, PAGE_READONLY, 0, 0, nullptr) : nullptr;
+    void* view = mapping ? MapViewOfFile(mapping, FILE_MAP_READ, 0, 0, 0) : nullptr;
+    if (view) {
+      mapping_ = mapping;
+      view_ = static_cast<const uint8_t*>(view);
+    } else {
+      if (mapping)
+        CloseHandle(mapping);
+      mapped = false;
+    }
+  }
+  // The view keeps the file open on its own.
+  CloseHandle(file);
+  return mapped;
+}
+
+void SectorFile::unmap_file()
+{
+  if (mapping_) {
+    UnmapViewOfFile(view_);
+    CloseHandle(mapping_);
+  }
+  mapping_ = nullptr;
+}
+#else
+bool SectorFile::map_file(const std::string& path)
+{
+  int file = ::open(path.c_str(), O_RDONLY);
+  if (file < 0)
+    return false;
+  struct stat status;
+  bool mapped = fstat(file, &status) == 0;
+  file_size_ = mapped ? uint64_t(status.st_size) : 0;
+  if (mapped && file_size_ > 0) {
+    void* view = file_size_ > SIZE_MAX ? MAP_FAILED : mmap(nullptr, std::size_t(file_size_), PROT_READ, MAP_PRIVATE, file, 0);
+    if (view != MAP_FAILED) {
+      mapping_ = view;
+      view_ = static_cast<const uint8_t*>(view);
+    } else {
+      mapped = false;
+    }
+  }
+  ::close(file);
+  return mapped;
+}
+
+void SectorFile::unmap_file()
+{
+  if (mapping_)
+    munmap(mapping_, std::size_t(file_size_));
+  mapping_ = nullptr;
+}
+#endif
+
 bool SectorFile::open_path(const std::string& path)
 {
   close();
-  // The C runtime's "rb" opens with read access and shares reading and writing.
-  file_ = std::fopen(path.c_str(), "rb");
-  if (!file_)
-    return false;
-  int64_t size = -1;
-  if (seek_to(file_, 0, SEEK_END))
-    size = tell(file_);
-  if (size < 0) {
+  if (!map_file(path)) {
     close();
     return false;
   }
-  file_size_ = uint64_t(size);
+  open_ = true;
   sector_size_ = 512;
   count_blocks();
   return true;
@@ -53,7 +100,8 @@ void SectorFile::open_bytes(std::vector<uint8_t> bytes)
 {
   close();
   bytes_ = std::move(bytes);
-  in_memory_ = true;
+  view_ = bytes_.data();
+  open_ = true;
   file_size_ = bytes_.size();
   sector_size_ = 512;
   count_blocks();
@@ -61,10 +109,9 @@ void SectorFile::open_bytes(std::vector<uint8_t> bytes)
 
 void SectorFile::close()
 {
-  if (file_)
-    std::fclose(file_);
-  file_ = nullptr;
-  in_memory_ = false;
+  unmap_file();
+  view_ = nullptr;
+  open_ = false;
   bytes_.clear();
   bytes_.shrink_to_fit();
   file_size_ = 0;
@@ -90,14 +137,19 @@ bool SectorFile::read_block(uint64_t block, uint8_t* buffer)
 bool SectorFile::read_blocks(uint64_t block, uint8_t* buffer, std::size_t length)
 {
   uint64_t blocks = (uint64_t(length) + sector_size_ - 1) / sector_size_;
-  if (!is_open() || block >= block_count_ || blocks > block_count_ - block)
+  if (!open_ || block >= block_count_ || blocks > block_count_ - block)
     return false;
   uint64_t offset = block * sector_size_;
   std::size_t present = std::size_t(std::min<uint64_t>(length, file_size_ - offset));
+  std::memcpy(buffer, view_ + offset, present);
   std::memset(buffer + present, 0, length - present);
-  if (in_memory_) {
-    std::memcpy(buffer, bytes_.data() + offset, present);
-    return true;
-  }
-  return seek_to(file_, offset, SEEK_SET) && std::fread(buffer, 1, present, file_) == present;
+  return true;
+}
+
+const uint8_t* SectorFile::bytes_at(uint64_t block, std::size_t length) const
+{
+  if (!open_ || block >= block_count_)
+    return nullptr;
+  uint64_t offset = block * sector_size_;
+  return length <= file_size_ - offset ? view_ + offset : nullptr;
 }

@@ -36,7 +36,7 @@ void StorageFile::close()
   nodes_.clear();
   current_node_ = 0;
   root_stream_loaded_ = false;
-  root_stream_.clear();
+  root_stream_ = StreamBytes();
   header_ = StorageHeader();
 }
 
@@ -251,15 +251,25 @@ const StorageNode* StorageFile::lookup_entry(const std::u16string& path)
   return walk(path, node) ? &nodes_[node] : nullptr;
 }
 
-bool StorageFile::read_big_stream(uint32_t start, uint32_t size, std::vector<uint8_t>& bytes)
+bool StorageFile::read_big_stream(uint32_t start, uint32_t size, StreamBytes& stream)
 {
   uint32_t sector_size = header_.sector_size();
   uint64_t needed = (uint64_t(size) + sector_size - 1) / sector_size;
   std::vector<uint32_t> chain;
   if (!follow_chain(fat_, start, file_.block_count() - 1, needed, chain) || chain.size() < needed)
     return false;
+  // Sectors that follow each other in the file are taken in one go: where
+  // the whole stream does, it is used where it lies.
+  bool in_a_row = !chain.empty();
+  for (std::size_t i = 1; i < chain.size() && in_a_row; ++i)
+    in_a_row = chain[i] == chain[i - 1] + 1;
+  const uint8_t* in_place = in_a_row ? file_.bytes_at(uint64_t(chain.front()) + 1, size) : nullptr;
+  if (in_place) {
+    stream.data = in_place;
+    return true;
+  }
+  std::vector<uint8_t>& bytes = stream.gathered;
   bytes.resize(size);
-  // Sectors that follow each other in the file are read in one go.
   for (std::size_t first = 0; first < chain.size();) {
     std::size_t last = first;
     while (last + 1 < chain.size() && chain[last + 1] == chain[last] + 1)
@@ -270,6 +280,7 @@ bool StorageFile::read_big_stream(uint32_t start, uint32_t size, std::vector<uin
       return false;
     first = last + 1;
   }
+  stream.data = bytes.data();
   return true;
 }
 
@@ -280,43 +291,55 @@ bool StorageFile::load_root_stream()
   const StorageEntry& root = directory_[0];
   if (!read_big_stream(root.starting_sector, root.stream_size, root_stream_))
     return false;
+  root_stream_.size = root.stream_size;
   root_stream_loaded_ = true;
   return true;
 }
 
-bool StorageFile::read_mini_stream(uint32_t start, uint32_t size, std::vector<uint8_t>& bytes)
+bool StorageFile::read_mini_stream(uint32_t start, uint32_t size, StreamBytes& stream)
 {
   if (!load_root_stream())
     return false;
   uint32_t mini_size = header_.mini_sector_size();
   uint64_t needed = (uint64_t(size) + mini_size - 1) / mini_size;
-  uint64_t mini_sectors = root_stream_.size() / mini_size;
+  uint64_t mini_sectors = root_stream_.size / mini_size;
   std::vector<uint32_t> chain;
   if (!follow_chain(mini_fat_, start, mini_sectors, needed, chain) || chain.size() < needed)
     return false;
+  std::vector<uint8_t>& bytes = stream.gathered;
   bytes.resize(size);
   for (std::size_t i = 0; i < chain.size(); ++i) {
     std::size_t offset = i * mini_size;
-    std::memcpy(bytes.data() + offset, root_stream_.data() + std::size_t(chain[i]) * mini_size,
+    std::memcpy(bytes.data() + offset, root_stream_.data + std::size_t(chain[i]) * mini_size,
                 std::min<std::size_t>(mini_size, size - offset));
   }
+  stream.data = bytes.data();
   return true;
 }
 
-int StorageFile::read_stream(const std::u16string& path, std::vector<uint8_t>& bytes)
+int StorageFile::view_stream(const std::u16string& path, StreamBytes& stream)
 {
-  bytes.clear();
+  stream = StreamBytes();
   const StorageNode* node = lookup_entry(path);
   if (!node)
     return kStorageEntryNotFound;
   const StorageEntry& found = entry(*node);
   bool whole = node == &nodes_[0] || found.stream_size >= kMiniStreamCutoff;
-  bool read = whole ? read_big_stream(found.starting_sector, found.stream_size, bytes)
-                    : read_mini_stream(found.starting_sector, found.stream_size, bytes);
+  bool read = whole ? read_big_stream(found.starting_sector, found.stream_size, stream)
+                    : read_mini_stream(found.starting_sector, found.stream_size, stream);
   if (!read) {
-    bytes.clear();
+    stream = StreamBytes();
     error_ = "a stream's sector chain does not hold its size";
     return kStorageStreamDamaged;
   }
+  stream.size = found.stream_size;
   return kStorageDone;
+}
+
+int StorageFile::read_stream(const std::u16string& path, std::vector<uint8_t>& bytes)
+{
+  StreamBytes stream;
+  int result = view_stream(path, stream);
+  bytes.assign(stream.data, stream.data + stream.size);
+  return result;
 }

@@ -20,6 +20,15 @@ struct StorageNode {
   std::vector<int> children;
 };
 
+// A stream's bytes: where they lie in the file when its sectors follow each
+// other there, else gathered into bytes of their own. They stay valid while
+// the StorageFile they came from stays open.
+struct StreamBytes {
+  const uint8_t* data = nullptr;
+  std::size_t size = 0;
+  std::vector<uint8_t> gathered;
+};
+
 // Reads a compound file (a small file system of storages and streams inside
 // one file) and hands out whole streams by path. Every table, chain and link
 // is checked against the file: a chain that loops or names a sector outside
@@ -41,6 +50,8 @@ public:
   // stream, the mini stream). Returns kStorageDone, kStorageEntryNotFound,
   // or kStorageStreamDamaged when its chain does not hold its size.
   int read_stream(const std::u16string& path, std::vector<uint8_t>& bytes);
+  // The same stream without copying it where its sectors lie in a row.
+  int view_stream(const std::u16string& path, StreamBytes& stream);
   int change_directory(const std::u16string& path);
   const StorageNode* lookup_entry(const std::u16string& path);
 
@@ -60,8 +71,9 @@ private:
   // taken; false on a loop or a sector outside sector_limit.
   bool follow_chain(const std::vector<uint32_t>& table, uint32_t start, uint64_t sector_limit, uint64_t limit,
                     std::vector<uint32_t>& chain) const;
-  bool read_big_stream(uint32_t start, uint32_t size, std::vector<uint8_t>& bytes);
-  bool read_mini_stream(uint32_t start, uint32_t size, std::vector<uint8_t>& bytes);
+  // Fill stream.data (size bytes) from a chain of sectors or of mini sectors.
+  bool read_big_stream(uint32_t start, uint32_t size, StreamBytes& stream);
+  bool read_mini_stream(uint32_t start, uint32_t size, StreamBytes& stream);
   bool load_root_stream();
   // Walks the steps of path; false when a step is not found.
   bool walk(const std::u16string& path, int& node) const;
@@ -78,5 +90,5 @@ private:
   std::vector<StorageNode> nodes_; // nodes_[0] is the root
   int current_node_ = 0;
   bool root_stream_loaded_ = false;
-  std::vector<uint8_t> root_stream_;
+  StreamBytes root_stream_;
 };

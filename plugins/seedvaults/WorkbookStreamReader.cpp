@@ -31,9 +31,9 @@ std::size_t cell_kind(uint16_t code)
 
 }
 
-WorkbookStreamReader::WorkbookStreamReader(const std::vector<uint8_t>& stream, WorkbookGlobals& globals,
+WorkbookStreamReader::WorkbookStreamReader(const uint8_t* stream, std::size_t size, WorkbookGlobals& globals,
                                            std::vector<WorksheetStream>& worksheets, CellRecordSink* sink)
-  : stream_(stream), globals_(globals), worksheets_(worksheets), sink_(sink),
+  : stream_(stream), size_(size), globals_(globals), worksheets_(worksheets), sink_(sink),
     cells_{FormulaRecord(), MulRkRecord(), MulBlankRecord(), LabelSstRecord(),
            BlankRecord(),   NumberRecord(), BoolErrRecord(),  RkRecord()}
 {
@@ -47,24 +47,24 @@ bool WorkbookStreamReader::fail(const std::string& reason)
 
 bool WorkbookStreamReader::at_end() const
 {
-  return stream_.size() - position_ < kRecordHeaderSize;
+  return size_ - position_ < kRecordHeaderSize;
 }
 
 uint16_t WorkbookStreamReader::next_code() const
 {
-  return peek_code(stream_.data() + position_, stream_.size() - position_);
+  return peek_code(stream_ + position_, size_ - position_);
 }
 
 bool WorkbookStreamReader::take(BiffRecord& record)
 {
-  std::size_t consumed = record.read(stream_.data() + position_, stream_.size() - position_);
+  std::size_t consumed = record.read(stream_ + position_, size_ - position_);
   if (consumed == 0)
     return fail("a record runs past the end of the stream or is too short for its fields");
   position_ += consumed;
   return true;
 }
 
-template <typename Record> bool WorkbookStreamReader::take_into(std::vector<Record>& records)
+template <typename Records> bool WorkbookStreamReader::take_into(Records& records)
 {
   records.emplace_back();
   return take(records.back());
@@ -72,10 +72,10 @@ template <typename Record> bool WorkbookStreamReader::take_into(std::vector<Reco
 
 bool WorkbookStreamReader::skip_record()
 {
-  std::size_t available = stream_.size() - position_;
+  std::size_t available = size_ - position_;
   if (available < kRecordHeaderSize)
     return fail(kMissingEof);
-  std::size_t size = load_u16(stream_.data() + position_ + 2);
+  std::size_t size = load_u16(stream_ + position_ + 2);
   if (size > available - kRecordHeaderSize)
     return fail("a record runs past the end of the stream");
   position_ += kRecordHeaderSize + size;
@@ -195,19 +195,31 @@ bool WorkbookStreamReader::read_worksheet_record(uint16_t code, WorksheetStream&
 
 bool WorkbookStreamReader::read_row_block(RowBlock& block)
 {
-  // A block ends with its DBCELL; one that lacks it ends at the sheet's EOF.
+  // A block ends with its DBCELL. Some writers leave DBCELL out: their rows
+  // are cut into blocks of the format's size, which keeps a sheet of many
+  // rows from growing (and copying) one long list.
   while (true) {
     if (at_end())
       return fail(kMissingEof);
     uint16_t code = next_code();
-    if (code == kCodeEof)
+    if (code == kCodeEof || (code == kCodeRow && block.rows.size() == kRowsPerBlock))
       return true;
     if (code == kCodeDbCell)
       return take(block.dbcell);
-    bool read = code == kCodeRow ? take_into(block.rows) : is_cell_code(code) ? read_cell(block) : skip_record();
+    // A chart drawn on the sheet is a substream of its own, with its own EOF,
+    // and may stand among the rows of a block that has no DBCELL.
+    bool read = code == kCodeRow      ? read_row(block)
+                : code == kCodeBof    ? skip_nested_substream()
+                : is_cell_code(code) ? read_cell(block)
+                                      : skip_record();
     if (!read)
       return false;
   }
+}
+
+bool WorkbookStreamReader::read_row(RowBlock& block)
+{
+  return sink_ ? take(row_) : take_into(block.rows);
 }
 
 bool WorkbookStreamReader::read_cell(RowBlock& block)

@@ -14,10 +14,13 @@
 // substream without its EOF make read() fail with a reason in error().
 //
 // Cell records go to the sink when one is given, otherwise into their row
-// blocks.
+// blocks. A reader with a sink keeps no ROW records either (it checks them
+// and moves on): the sink's sheets hold the cells, and a saved workbook makes
+// its rows again from them.
 class WorkbookStreamReader {
 public:
-  WorkbookStreamReader(const std::vector<uint8_t>& stream, WorkbookGlobals& globals,
+  // The stream's size bytes at stream stay in place while reading.
+  WorkbookStreamReader(const uint8_t* stream, std::size_t size, WorkbookGlobals& globals,
                        std::vector<WorksheetStream>& worksheets, CellRecordSink* sink = nullptr);
   bool read();
   const std::string& error() const { return error_; }
@@ -29,7 +32,8 @@ private:
   uint16_t next_code() const;
   // Reads the record at the position into record and moves past it.
   bool take(BiffRecord& record);
-  template <typename Record> bool take_into(std::vector<Record>& records);
+  // Appends a record to records (a vector or a deque) and reads it.
+  template <typename Records> bool take_into(Records& records);
   bool skip_record();
   // Skips a substream nested in the one being read, up to its own EOF.
   bool skip_nested_substream();
@@ -39,16 +43,20 @@ private:
   bool read_worksheet_record(uint16_t code, WorksheetStream& sheet);
   bool read_row_block(RowBlock& block);
   bool read_cell(RowBlock& block);
+  bool read_row(RowBlock& block);
   // Reads the TABLE, SHRFMLA or ARRAY and the STRING that directly follow a FORMULA.
   bool read_formula_followers(FormulaRecord& formula);
 
-  const std::vector<uint8_t>& stream_;
+  const uint8_t* stream_;
+  std::size_t size_;
   WorkbookGlobals& globals_;
   std::vector<WorksheetStream>& worksheets_;
   CellRecordSink* sink_;
   // One record of each cell kind, read again for every cell of its kind so
   // that a cell costs no allocation.
   CellRecord cells_[std::variant_size_v<CellRecord>];
+  // The ROW record read again for every row when a sink takes the cells.
+  RowRecord row_;
   std::size_t position_ = 0;
   std::string error_;
 };

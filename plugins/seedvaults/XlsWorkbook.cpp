@@ -64,8 +64,8 @@ bool XlsWorkbook::load_bytes(std::vector<uint8_t> bytes)
 
 bool XlsWorkbook::load_storage(StorageFile& storage)
 {
-  std::vector<uint8_t> stream;
-  if (storage.read_stream(kWorkbookStream, stream) == kStorageStreamDamaged) {
+  StreamBytes stream;
+  if (storage.view_stream(kWorkbookStream, stream) == kStorageStreamDamaged) {
     error_ = storage.error();
     return false;
   }
@@ -78,7 +78,7 @@ bool XlsWorkbook::load_storage(StorageFile& storage)
     add_sheet_fronts(worksheets, worksheet + 1, sheets);
     return sheets[worksheet]->place_record(record, globals.sst, error);
   });
-  WorkbookStreamReader reader(stream, globals, worksheets, &place);
+  WorkbookStreamReader reader(stream.data, stream.size, globals, worksheets, &place);
   if (!reader.read()) {
     error_ = reader.error();
     return false;

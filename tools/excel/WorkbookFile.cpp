@@ -80,7 +80,7 @@ std::vector<WorksheetStream> worksheet_records(const std::vector<uint8_t>& bytes
   WorkbookGlobals globals;
   std::vector<WorksheetStream> worksheets;
   if (storage.open_bytes(bytes) && storage.read_stream(kWorkbookStream, stream) >= 0)
-    WorkbookStreamReader(stream, globals, worksheets).read();
+    WorkbookStreamReader(stream.data(), stream.size(), globals, worksheets).read();
   return worksheets;
 }
 

@@ -19,7 +19,7 @@ std::vector<std::size_t> piece_sizes(const std::vector<uint8_t>& written)
 bool read_stream(const std::vector<uint8_t>& stream, WorkbookGlobals& globals, std::vector<WorksheetStream>& sheets,
                  std::string* error = nullptr)
 {
-  WorkbookStreamReader reader(stream, globals, sheets);
+  WorkbookStreamReader reader(stream.data(), stream.size(), globals, sheets);
   bool read = reader.read();
   if (error)
     *error = reader.error();
@@ -182,6 +182,26 @@ TEST(WorkbookStreamReader, ChartInsideAWorksheetIsSkippedWithItsOwnEof)
   EXPECT_EQ(7u, sheets[1].dimensions.last_row_plus_one);
 }
 
+TEST(WorkbookStreamReader, ChartAmongTheRowsOfABlockWithoutDbcellIsSkippedWithItsOwnEof)
+{
+  // As a spreadsheet program writes a sheet with a chart on it: its rows
+  // with no DBCELL, then the chart's substream, then the sheet's EOF.
+  StreamBuilder stream = globals_stream({"Sheet1", "Sheet2"}, {});
+  stream.bof(0x10).dimensions(2, 1).row(0).number(0, 0, 1.5);
+  stream.bof(0x20).record(0x1002, {1, 2}).eof();
+  stream.row(1).number(1, 0, 2.5).eof();
+  stream.bof(0x10).dimensions(7, 2).row(6).number(6, 1, 3.5).eof();
+  WorkbookGlobals globals;
+  std::vector<WorksheetStream> sheets;
+  ASSERT_TRUE(read_stream(stream.bytes(), globals, sheets));
+  ASSERT_EQ(2u, sheets.size());
+  ASSERT_EQ(1u, sheets[0].row_blocks.size());
+  ASSERT_EQ(2u, sheets[0].row_blocks[0].cells.size());
+  EXPECT_EQ(2.5, std::get<NumberRecord>(sheets[0].row_blocks[0].cells[1]).value);
+  ASSERT_EQ(1u, sheets[1].row_blocks.size());
+  EXPECT_EQ(3.5, std::get<NumberRecord>(sheets[1].row_blocks[0].cells[0]).value);
+}
+
 TEST(WorkbookStreamReader, CellsOutsideRowBlocksAreDropped)
 {
   StreamBuilder stream = globals_stream({"Sheet1"}, {});
@@ -192,6 +212,31 @@ TEST(WorkbookStreamReader, CellsOutsideRowBlocksAreDropped)
   ASSERT_EQ(1u, sheets.size());
   EXPECT_TRUE(sheets[0].row_blocks.empty());
   EXPECT_EQ(4u, sheets[0].dimensions.last_row_plus_one);
+}
+
+TEST(WorkbookStreamReader, RowsWithoutDbcellAreCutIntoBlocksOfTheFormatsSize)
+{
+  // Some writers put each ROW before its own cells and write no DBCELL.
+  StreamBuilder stream = globals_stream({"Sheet1"}, {});
+  stream.bof(0x10).dimensions(70, 1);
+  for (uint16_t row = 0; row < 70; ++row)
+    stream.row(row).number(row, 0, row + 0.5);
+  stream.eof();
+  WorkbookGlobals globals;
+  std::vector<WorksheetStream> sheets;
+  ASSERT_TRUE(read_stream(stream.bytes(), globals, sheets));
+  ASSERT_EQ(1u, sheets.size());
+  const std::vector<RowBlock>& blocks = sheets[0].row_blocks;
+  ASSERT_EQ(3u, blocks.size());
+  const std::size_t sizes[] = {32, 32, 6};
+  for (std::size_t i = 0; i < blocks.size(); ++i) {
+    SCOPED_TRACE(i);
+    ASSERT_EQ(sizes[i], blocks[i].rows.size());
+    ASSERT_EQ(sizes[i], blocks[i].cells.size());
+    EXPECT_EQ(i * 32, blocks[i].rows.front().row);
+    // Each row's cells stay in the block of their ROW.
+    EXPECT_EQ(double(i * 32) + 0.5, std::get<NumberRecord>(blocks[i].cells.front()).value);
+  }
 }
 
 TEST(WorkbookStreamReader, StreamsThatAreNotBiff8GiveNoSheets)

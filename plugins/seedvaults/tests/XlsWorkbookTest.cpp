@@ -1,3 +1,4 @@
+#include "StorageFile.h"
 #include "StorageWriter.h"
 #include "TestWorkbooks.h"
 #include "XlsWorkbook.h"
@@ -334,6 +335,31 @@ TEST(XlsWorkbook, FileOfAnIndependentWriterIsRead)
   EXPECT_EQ(123456789, sheet->find_cell(4, 4).integer_value());
   EXPECT_EQ(1, sheet->find_cell(4, 5).integer_value());
   EXPECT_EQ("second sheet", narrow_of(workbook.find_worksheet("Other")->find_cell(1, 1)));
+}
+
+TEST(XlsWorkbook, StreamsJustBelowAndAtTheMiniStreamCutoffAreRead)
+{
+  // Written by another program, padded to these sizes: 4095 bytes lie in the
+  // mini stream, 4096 in sectors of their own.
+  for (uint32_t size : {4095u, 4096u}) {
+    SCOPED_TRACE(size);
+    const std::string path = SEEDVAULTS_TEST_DATA "libreoffice_stream_" + std::to_string(size) + ".xls";
+    StorageFile storage;
+    ASSERT_TRUE(storage.open(path)) << storage.error();
+    StreamBytes stream;
+    ASSERT_EQ(kStorageDone, storage.view_stream(u"Workbook", stream));
+    EXPECT_EQ(size, stream.size);
+
+    XlsWorkbook workbook;
+    ASSERT_TRUE(workbook.load_file(path)) << workbook.error();
+    const XlsSheet* sheet = workbook.find_worksheet("Sized");
+    ASSERT_NE(nullptr, sheet);
+    EXPECT_EQ("Stream size", narrow_of(sheet->find_cell(0, 0)));
+    EXPECT_EQ(int(size), sheet->find_cell(0, 1).integer_value());
+    const std::string padding = narrow_of(sheet->find_cell(1, 0));
+    EXPECT_GT(padding.size(), 2000u);
+    EXPECT_EQ(std::string::npos, padding.find_first_not_of('p'));
+  }
 }
 
 TEST(XlsWorkbook, FileHeldOpenForWritingOrReadOnlyIsStillRead)
