@@ -137,6 +137,20 @@ for row in range(3):
         cells += bytes([(0x80 if column == 0 else 0) | column]) + text + b'\0\0'
 put('plugins/tailor', 'preset_block_fuzz', 'three-rows', b'seedvaults' + struct.pack('>HH', 3, 3) + cells)
 
+# rebar_layout_fuzz: [RBI length, 2 bytes][IDs length][rebar bands] RBI IDs
+# rebar ids. Records as a rebar store writes them: REBARBANDINFO's 32-bit
+# layout, the stored mask, one fixed-size band stored 4 wider.
+def stored_band(style, min_width, width, id_):
+    return struct.pack('<7Ii12I', 80, 0xB61, style, 0, 0, 0, 0, -1, 0, min_width, 22, width, 0, id_, 22, 0, 0, 0, 0, 0)
+
+
+records = stored_band(0x80, 40, 200, 501) + stored_band(0x2, 64, 68, 502) + stored_band(0x40, 20, 150, 503)
+ids = struct.pack('<3I', 501, 502, 503)
+put('vrx/foundation', 'rebar_layout_fuzz', 'three-bands-reordered',
+    struct.pack('<HBB', len(records), len(ids), 3) + records + ids + struct.pack('<3I', 503, 501, 502))
+put('vrx/foundation', 'rebar_layout_fuzz', 'band-count-changed',
+    struct.pack('<HBB', len(records), len(ids), 2) + records + ids + struct.pack('<2I', 502, 501))
+
 # compound_file_fuzz, workbook_fuzz, preset_converter_fuzz: spreadsheets
 fixture = os.path.join(root, 'plugins/seedvaults/tests/data/xlwt_fixture.xls')
 with open(fixture, 'rb') as f:
