@@ -6,7 +6,8 @@
 
 constexpr char kSystemLogFile[] = "korvo_sys.log";
 
-// The system log: the bus's life-cycle lines, as they are, no time stamps.
+// The system log: the bus's life-cycle lines, as they are, no time stamps,
+// each line ended by CR LF.
 // A log file that cannot be created leaves the logger silent.
 class Logger : public Component {
 public:

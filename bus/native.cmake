@@ -3,12 +3,8 @@ korvo_native_library(crc32_native SOURCES Crc32.cpp Crc32Folding.cpp)
 include(${CMAKE_CURRENT_LIST_DIR}/sources.cmake)
 korvo_native_library(bus_native SOURCES ${BUS_SOURCES})
 
-# The system's own log is a Windows text file (CRLF lines through the C
-# runtime's text mode): its tests stay with the Windows build.
 korvo_native_test(bus_native_tests
-  SOURCES
-    tests/Crc32Test.cpp
-    tests/LoggerTest.cpp
+  SOURCES ${BUS_TEST_SOURCES}
   INCLUDES tests
   LIBS crc32_native bus_native)
 find_package(ZLIB)

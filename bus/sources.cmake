@@ -1,5 +1,5 @@
-# The bus's sources, shared by the Windows build (CMakeLists.txt) and the
-# native one (native.cmake).
+# The bus's sources and tests, shared by the Windows build (CMakeLists.txt)
+# and the native one (native.cmake).
 set(BUS_SOURCES
   Component.cpp
   ComponentSystem.cpp
@@ -7,3 +7,8 @@ set(BUS_SOURCES
   Logger.cpp
   NullComponent.cpp
   TransportProtocol.cpp)
+set(BUS_TEST_SOURCES
+  tests/ComponentSystemTest.cpp
+  tests/Crc32Test.cpp
+  tests/ErrorManagerTest.cpp
+  tests/LoggerTest.cpp)

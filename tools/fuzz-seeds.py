@@ -63,15 +63,59 @@ for procedure in range(7):
     put('plugins/zim', 'upgrade_link_fuzz', 'procedure-%d' % procedure,
         bytes([procedure]) + b'OK' + struct.pack('<I', 8) + bytes(range(8)) + crc(bytes(range(8))) * 2)
 
-# flash_image_fuzz: [expert] image
-dm = b'*^_^*DM(^o^)' + struct.pack('<IIHBB', 0x80000, 0, 1, ord('0'), 0)
-image = bytearray(0x800)
-image[0x100:0x100 + len(dm)] = dm
-put('plugins/tailor', 'flash_image_fuzz', 'dm-header', bytes([1]) + bytes(image))
-bank = bytearray(0x400)
-bank[8:12] = struct.pack('<I', 0x100)
-bank[0x100:0x10C] = struct.pack('<HHHHHH', 8, 0, 0x400, 0, 1, 0)
-put('plugins/tailor', 'flash_image_fuzz', 'bank-header', bytes([0]) + bytes(bank))
+# flash_image_fuzz: [bit 0 expert, bit 1 padded to a whole 512 KB] image.
+# The images carry the forms' real headers; padding lets them stay small.
+def block_entry(id_, offset, data, name, alignment=0, crc_word=None):
+    crc_word = crc_word if crc_word is not None else struct.unpack('<I', crc(data))[0]
+    return (struct.pack('<BBHIIII4x', id_, alignment, 0, offset, len(data), crc_word, 0x0102) +
+            name.ljust(8, b'\0')[:8] + b'2026-12-11 03:00'[:16].ljust(16, b'\0'))
+
+
+def dm_header(flash_size, entries, check=b'0'):
+    return (b'*^_^*DM(^o^)' + struct.pack('<III', 0, flash_size, 0) + bytes([len(entries), 0]) + check + b'\0' +
+            b''.join(entries))
+
+
+def place(image, position, data):
+    image[position:position + len(data)] = data
+
+
+NO_CRC = 0x4352434E
+version = b'KV1.2.3-fuzz\0'.ljust(0x40, b'\0')
+loader = bytes(range(256))
+settings = bytes((7 * i) & 0xFF for i in range(0x80))
+aligned = bytes((3 * i + 1) & 0xFF for i in range(0x80))
+tail = b'tail block'.ljust(0x100, b'\xAA')
+# Two headers: the version block and a block without CRC, then a block that
+# must move to a 64 KB boundary and one it then overlaps.
+image = bytearray(0x1600)
+place(image, 0, dm_header(0x400000, [block_entry(1, 0x200, version, b'ssdata'),
+                                     block_entry(2, 0x300, loader, b'loader', crc_word=NO_CRC)]))
+place(image, 0x200, version)
+place(image, 0x300, loader)
+place(image, 0x1000, dm_header(0x400000, [block_entry(0xA4, 0x234, aligned, b'kernel', 1),
+                                          block_entry(5, 0x400, tail, b'appdata')]))
+place(image, 0x1234, aligned)
+place(image, 0x1400, tail)
+put('plugins/tailor', 'flash_image_fuzz', 'dm-two-headers', bytes([2]) + bytes(image))
+# Expert mode; a marker with the wrong check byte before the real header.
+image = bytearray(0x400)
+place(image, 0x20, dm_header(0x200000, [], check=b'1'))
+place(image, 0x100, dm_header(0x200000, [block_entry(0xA8, 0x40, settings, b'settings', 1)]))
+place(image, 0x140, settings)
+put('plugins/tailor', 'flash_image_fuzz', 'dm-expert', bytes([3]) + bytes(image))
+# Bank form: the image header points at the configuration area and the bank
+# header, whose lengths are split in 16-bit halves.
+image = bytearray(0x600)
+place(image, 8, struct.pack('<I', 0x100))
+place(image, 28, struct.pack('<II', 0x40, 0x20))
+place(image, 0x100, struct.pack('<HHHHB', 0, 0x40, 0, 0x8, 2) + b'\0\0\0' +
+      block_entry(1, 0x400, version[:0x20], b'ssdata') + block_entry(7, 0x500, tail, b'appdata'))
+place(image, 0x400, version[:0x20])
+place(image, 0x500, tail)
+put('plugins/tailor', 'flash_image_fuzz', 'bank', bytes([2]) + bytes(image))
+# Not padded: refused for its size.
+put('plugins/tailor', 'flash_image_fuzz', 'wrong-size', bytes([0]) + bytes(image))
 
 # block_script_fuzz: [image length, 4 bytes] script text
 put('plugins/tailor', 'block_script_fuzz', 'audio', struct.pack('<I', 0x200000) +
@@ -92,6 +136,20 @@ for row in range(3):
         text = ('r%dc%d' % (row, column)).encode('utf-16-le')
         cells += bytes([(0x80 if column == 0 else 0) | column]) + text + b'\0\0'
 put('plugins/tailor', 'preset_block_fuzz', 'three-rows', b'seedvaults' + struct.pack('>HH', 3, 3) + cells)
+
+# rebar_layout_fuzz: [RBI length, 2 bytes][IDs length][rebar bands] RBI IDs
+# rebar ids. Records as a rebar store writes them: REBARBANDINFO's 32-bit
+# layout, the stored mask, one fixed-size band stored 4 wider.
+def stored_band(style, min_width, width, id_):
+    return struct.pack('<7Ii12I', 80, 0xB61, style, 0, 0, 0, 0, -1, 0, min_width, 22, width, 0, id_, 22, 0, 0, 0, 0, 0)
+
+
+records = stored_band(0x80, 40, 200, 501) + stored_band(0x2, 64, 68, 502) + stored_band(0x40, 20, 150, 503)
+ids = struct.pack('<3I', 501, 502, 503)
+put('vrx/foundation', 'rebar_layout_fuzz', 'three-bands-reordered',
+    struct.pack('<HBB', len(records), len(ids), 3) + records + ids + struct.pack('<3I', 503, 501, 502))
+put('vrx/foundation', 'rebar_layout_fuzz', 'band-count-changed',
+    struct.pack('<HBB', len(records), len(ids), 2) + records + ids + struct.pack('<2I', 502, 501))
 
 # compound_file_fuzz, workbook_fuzz, preset_converter_fuzz: spreadsheets
 fixture = os.path.join(root, 'plugins/seedvaults/tests/data/xlwt_fixture.xls')

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # tools/fuzz.sh SECONDS [HARNESS...]
 # Runs every fuzz harness of the native build (or the ones named) for SECONDS
-# each, at most 4 at a time. What a run finds is kept under build/fuzz
-# (or $KORVO_FUZZ_DIR): <harness>/corpus (new inputs, grown from the kept
-# seeds), <harness>/crash-* etc. (inputs that failed) and <harness>/log.
+# each, at most 4 at a time ($KORVO_FUZZ_JOBS sets another count). Only the
+# harnesses are built. What a run finds is kept under build/fuzz (or
+# $KORVO_FUZZ_DIR): <harness>/corpus (new inputs, grown from the kept seeds),
+# <harness>/crash-* etc. (inputs that failed) and <harness>/log.
 # Prints the executions and findings per harness; exits 1 when any failed.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -11,8 +12,10 @@ seconds=${1:?usage: tools/fuzz.sh SECONDS [HARNESS...]}
 shift
 build=${KORVO_BUILD_DIR:-$root/build}/native
 out=${KORVO_FUZZ_DIR:-$root/build/fuzz}
+jobs=${KORVO_FUZZ_JOBS:-4}
 cmake -S "$root/native" -B "$build" -G Ninja -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ >/dev/null
-cmake --build "$build" -j4 >/dev/null
+mapfile -t targets < "$build/fuzz-targets.txt"
+cmake --build "$build" -j4 --target $(printf '%s\n' "${targets[@]}" | sed -n 's/=.*//p') >/dev/null
 
 run_one() {
   local name=$1 corpus=$2 seconds=$3 build=$4 out=$5
@@ -22,7 +25,6 @@ run_one() {
 }
 export -f run_one
 
-mapfile -t targets < "$build/fuzz-targets.txt"
 selected=()
 for line in "${targets[@]}"; do
   [ -n "$line" ] || continue
@@ -32,7 +34,7 @@ for line in "${targets[@]}"; do
   fi
 done
 printf '%s\n' "${selected[@]}" |
-  xargs -P 4 -L 1 bash -c 'run_one "$0" "$1" '"$seconds $build $out"
+  xargs -P "$jobs" -L 1 bash -c 'run_one "$0" "$1" '"$seconds $build $out"
 
 status=0
 printf '%-24s %14s %10s  %s\n' harness executions exec/s findings

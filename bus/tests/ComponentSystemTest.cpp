@@ -187,7 +187,7 @@ TEST(ComponentSystemLifecycle, InitCreatesTheBuiltInComponentsAndLogsTheirRegist
   system.deinit();
   EXPECT_EQ(nullptr, system.logger());
   EXPECT_EQ(&NullComponent::instance(), system.acquire("output"));
-  // Text mode: every line end is stored as CR LF.
+  // Every line end is stored as CR LF.
   EXPECT_EQ("sys initializing\r\n"
             "component <korvo sys log> registered\r\n"
             "component <error manager> registered\r\n"

@@ -1,6 +1,8 @@
 #include "ComponentSystem.h"
 #include "ErrorManager.h"
 #include "RecordingComponent.h"
+#include <chrono>
+#include <future>
 #include <gtest/gtest.h>
 #include <stdexcept>
 
@@ -9,12 +11,6 @@ namespace {
 class ErrorManagerTest : public ::testing::Test {
 protected:
   ~ErrorManagerTest() override { system.deinit(); }
-
-  static DWORD WINAPI add_late_error(void* parameter)
-  {
-    auto* test = static_cast<ErrorManagerTest*>(parameter);
-    return test->errors->add(test->connector, 9, "late") ? 1 : 0;
-  }
 
   ComponentSystem system;
   ErrorManager* errors = new ErrorManager(&system);
@@ -60,13 +56,9 @@ TEST_F(ErrorManagerTest, RaisingAnUnknownPairThrowsAndReleasesTheLock)
   RecordingComponent other("upgrade", nullptr);
   EXPECT_THROW(errors->raise(&other, 0), std::runtime_error);
   // The lock was left: another thread can still add.
-  HANDLE thread = CreateThread(nullptr, 0, &ErrorManagerTest::add_late_error, this, 0, nullptr);
-  ASSERT_NE(nullptr, thread);
-  EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(thread, 10000));
-  DWORD added = 0;
-  GetExitCodeThread(thread, &added);
-  CloseHandle(thread);
-  EXPECT_EQ(1u, added);
+  std::future<bool> late = std::async(std::launch::async, [this] { return errors->add(connector, 9, "late"); });
+  ASSERT_EQ(std::future_status::ready, late.wait_for(std::chrono::seconds(10)));
+  EXPECT_TRUE(late.get());
 }
 
 }  // namespace

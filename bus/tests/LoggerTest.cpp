@@ -18,6 +18,17 @@ TEST(Logger, ChainedPiecesAreWrittenAsTheyAre)
   EXPECT_EQ("count -42 of 7|end", read_file_bytes("pieces.log"));
 }
 
+TEST(Logger, EveryLineFeedIsStoredAsCrLf)
+{
+  TemporaryDirectory directory;
+  ComponentSystem system;
+  Logger* logger = new Logger("lines.log", "korvo sys log", &system);
+  *logger << "\nfirst\n\nsecond\r\n" << "third";
+  *logger << "\n";
+  system.deinit();
+  EXPECT_EQ("\r\nfirst\r\n\r\nsecond\r\r\nthird\r\n", read_file_bytes("lines.log"));
+}
+
 TEST(Logger, UnopenableFileLeavesARegisteredSilentLogger)
 {
   TemporaryDirectory directory;

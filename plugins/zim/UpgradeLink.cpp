@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstring>
 #include <fstream>
+#include <utility>
 
 namespace {
 
@@ -73,7 +74,8 @@ std::size_t entries_that_fit(uint32_t length)
 }  // namespace
 
 UpgradeLink::UpgradeLink(LinkChannel& channel, const std::string& client_directory)
-    : channel_(channel), client_directory_(client_directory), data_(kDataCapacityThreshold, 0)
+    : channel_(channel), client_directory_(client_directory),
+      data_(new uint8_t[kDataCapacityThreshold]), data_size_(kDataCapacityThreshold)
 {
   whole_image_entry_.id = kWholeImageId;
   whole_image_entry_.announced_id = kWholeImageId;
@@ -86,8 +88,11 @@ bool UpgradeLink::operation_goes_on() const
 
 void UpgradeLink::reserve_data(uint32_t size)
 {
-  if (size > kDataCapacityThreshold && data_.size() != size) {
-    data_.assign(size, 0);
+  if (size > kDataCapacityThreshold && data_size_ != size) {
+    // Allocated before the old one goes, so that a failure leaves it whole.
+    std::unique_ptr<uint8_t[]> replacement(new uint8_t[size]);
+    data_ = std::move(replacement);
+    data_size_ = size;
   }
 }
 
@@ -108,7 +113,7 @@ std::size_t UpgradeLink::send_client_image(bool dump)
     put_u32(&data_[8], 0);
   }
   std::size_t total = header + size;
-  return channel_.send_and_wait(data_.data(), total) ? total : 0;
+  return channel_.send_and_wait(data_.get(), total) ? total : 0;
 }
 
 bool UpgradeLink::load_client(const std::string& path, std::size_t header, std::size_t& size)
@@ -287,8 +292,8 @@ bool UpgradeLink::fill_download(bool whole, std::size_t index, uint32_t count)
   if (count == 0) {
     return true;
   }
-  return whole ? view_->read_zipped_image(data_.data(), count)
-               : view_->read_block_file(data_.data(), count, static_cast<unsigned>(index));
+  return whole ? view_->read_zipped_image(data_.get(), count)
+               : view_->read_block_file(data_.get(), count, static_cast<unsigned>(index));
 }
 
 bool UpgradeLink::send_data_packet(const std::vector<uint8_t>& packet, uint16_t sequence)

@@ -9,6 +9,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -16,7 +17,9 @@ class LinkChannel;
 class ZimView;
 
 // The data buffer starts this large and is replaced, by one of exactly the
-// transfer's size, only for a larger transfer.
+// transfer's size, only for a larger transfer. It is not filled: every
+// procedure writes what it then uses, so its pages cost memory only once a
+// transfer reaches them.
 constexpr uint32_t kDataCapacityThreshold = 0x200000;
 
 class UpgradeLink {
@@ -49,8 +52,8 @@ public:
   // Replaces the data buffer by one of exactly size bytes when size is above
   // the threshold; a smaller size keeps the buffer as it is.
   void reserve_data(uint32_t size);
-  uint8_t* data() { return data_.data(); }
-  std::size_t data_size() const { return data_.size(); }
+  uint8_t* data() { return data_.get(); }
+  std::size_t data_size() const { return data_size_; }
 
   void clear_table() { table_.fill(0); }
   // The bytes of the last collected table, without its CRC.
@@ -76,7 +79,8 @@ private:
   LinkChannel& channel_;
   ZimView* view_ = nullptr;
   std::string client_directory_;
-  std::vector<uint8_t> data_;
+  std::unique_ptr<uint8_t[]> data_;
+  std::size_t data_size_;
   std::array<uint8_t, kTableBufferSize> table_{};
   uint32_t table_length_ = 0;
   std::array<ZimBlockEntry, kMaxBlocks> entries_{};

@@ -2,35 +2,24 @@
 
 #include "docking/CVrxPReBar.h"
 #include "foundation/CVrxPRegistryHolder.h"
+#include "foundation/CVrxPStoredRebarLayout.h"
 #include "foundation/VrxPSectionNames.h"
 
 #include <commctrl.h>
 
 #include <cstdint>
-#include <cstring>
 #include <memory>
 #include <vector>
 
 namespace
 {
 const UINT queriedMask = 0xB71;
+static_assert(CVrxPStoredRebarLayout::fixedSizeStyle == RBBS_FIXEDSIZE, "the layout knows fixed-size bands");
 
-// A band as stored: REBARBANDINFO as a 32-bit process lays it out, so both
-// builds read and write the same bytes. Handles, texts and the band's
-// parameter are not stored and stay zero.
-struct StoredBand
+VrxPStoredBand ToStored(const REBARBANDINFOA& band)
 {
-    uint32_t cbSize, fMask, fStyle, clrFore, clrBack, lpText, cch;
-    int32_t iImage;
-    uint32_t hwndChild, cxMinChild, cyMinChild, cx, hbmBack, wID, cyChild, cyMaxChild, cyIntegral, cxIdeal,
-        lParam, cxHeader;
-};
-static_assert(sizeof(StoredBand) == 80, "stored band records are 80 bytes");
-
-StoredBand ToStored(const REBARBANDINFOA& band)
-{
-    StoredBand stored = {};
-    stored.cbSize = sizeof(StoredBand);
+    VrxPStoredBand stored = {};
+    stored.cbSize = sizeof(VrxPStoredBand);
     stored.fMask = band.fMask;
     stored.fStyle = band.fStyle;
     stored.clrFore = band.clrFore;
@@ -49,7 +38,7 @@ StoredBand ToStored(const REBARBANDINFOA& band)
     return stored;
 }
 
-REBARBANDINFOA FromStored(const StoredBand& stored)
+REBARBANDINFOA FromStored(const VrxPStoredBand& stored)
 {
     REBARBANDINFOA band = {};
     band.cbSize = sizeof(band);
@@ -104,7 +93,7 @@ BOOL StoreRebar(const CString& profile, HWND hRebar)
     const UINT nBands = static_cast<UINT>(SendMessage(hRebar, RB_GETBANDCOUNT, 0, 0));
     if (nBands == 0)
         return TRUE;
-    std::vector<StoredBand> bands(nBands);
+    std::vector<VrxPStoredBand> bands(nBands);
     std::vector<DWORD> ids(nBands);
     for (UINT i = 0; i < nBands; i++)
     {
@@ -113,21 +102,19 @@ BOOL StoreRebar(const CString& profile, HWND hRebar)
         band.fMask = queriedMask;
         SendMessage(hRebar, RB_GETBANDINFOA, i, reinterpret_cast<LPARAM>(&band));
         if (band.fStyle & RBBS_FIXEDSIZE)
-            band.cxMinChild += CVrxPRebarStateStore::fixedSizeAllowance;
+            band.cxMinChild += CVrxPStoredRebarLayout::fixedSizeAllowance;
         ids[i] = band.hwndChild != NULL ? static_cast<DWORD>(GetWindowLongPtr(band.hwndChild, GWL_ID)) : 0;
-        band.fMask = CVrxPRebarStateStore::storedMask;
+        band.fMask = CVrxPStoredRebarLayout::storedMask;
         bands[i] = ToStored(band);
     }
     registry.WriteBinary(VrxPValueRebarBands, reinterpret_cast<const BYTE*>(bands.data()),
-                         nBands * sizeof(StoredBand));
+                         nBands * sizeof(VrxPStoredBand));
     registry.WriteBinary(VrxPValueRebarIds, reinterpret_cast<const BYTE*>(ids.data()), nBands * sizeof(DWORD));
     return TRUE;
 }
 
 // A stored layout whose records do not match its ids, or whose band count is
-// not the rebar's, leaves the rebar as it is. The allowance a fixed-size band
-// was stored with is taken off again, so that it does not grow with every
-// store.
+// not the rebar's, leaves the rebar as it is.
 BOOL RestoreRebar(const CString& profile, HWND hRebar)
 {
     CVrxPRegistryHolder holder;
@@ -144,28 +131,19 @@ BOOL RestoreRebar(const CString& profile, HWND hRebar)
     if (!registry.ReadBinary(VrxPValueRebarIds, pIds, nIdBytes))
         return TRUE;
     std::unique_ptr<BYTE[]> idData(pIds);
-    const UINT nBands = nIdBytes / sizeof(DWORD);
-    if (nBands == 0 || nBandBytes != nBands * sizeof(StoredBand) ||
-        static_cast<UINT>(SendMessage(hRebar, RB_GETBANDCOUNT, 0, 0)) != nBands)
+    CVrxPStoredRebarLayout layout;
+    if (!layout.Read(pBands, nBandBytes, pIds, nIdBytes))
         return TRUE;
-    std::vector<StoredBand> stored(nBands);
-    std::memcpy(stored.data(), pBands, nBandBytes);
-    const DWORD* pStoredIds = reinterpret_cast<const DWORD*>(pIds);
-    for (UINT j = 0; j < nBands; j++)
+    const UINT nBands = static_cast<UINT>(SendMessage(hRebar, RB_GETBANDCOUNT, 0, 0));
+    std::vector<uint32_t> currentIds(nBands);
+    for (UINT i = 0; i < nBands; i++)
+        currentIds[i] = static_cast<uint32_t>(ChildId(hRebar, i));
+    for (const CVrxPStoredRebarLayout::Step& step : layout.PlanRestore(currentIds))
     {
-        for (UINT i = j; i < nBands; i++)
-        {
-            if (static_cast<DWORD>(ChildId(hRebar, i)) != pStoredIds[j])
-                continue;
-            if (i != j)
-                SendMessage(hRebar, RB_MOVEBAND, i, j);
-            REBARBANDINFOA band = FromStored(stored[j]);
-            band.fMask &= CVrxPRebarStateStore::storedMask;
-            if (band.fStyle & RBBS_FIXEDSIZE)
-                band.cxMinChild -= CVrxPRebarStateStore::fixedSizeAllowance;
-            SendMessage(hRebar, RB_SETBANDINFOA, j, reinterpret_cast<LPARAM>(&band));
-            break;
-        }
+        if (step.nFrom != step.nTo)
+            SendMessage(hRebar, RB_MOVEBAND, step.nFrom, step.nTo);
+        REBARBANDINFOA band = FromStored(layout.RestoredBand(step.nTo));
+        SendMessage(hRebar, RB_SETBANDINFOA, step.nTo, reinterpret_cast<LPARAM>(&band));
     }
     return TRUE;
 }

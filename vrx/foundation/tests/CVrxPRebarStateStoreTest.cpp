@@ -1,4 +1,5 @@
 #include "foundation/CVrxPRebarStateStore.h"
+#include "foundation/CVrxPStoredRebarLayout.h"
 
 #include "docking/CVrxPReBar.h"
 #include "foundation/VrxPMakeWindowClass.h"
@@ -127,7 +128,7 @@ TEST_F(RebarTest, FixedSizeBandIsStoredFourWiderWithoutGrowing)
     const std::vector<BYTE> first = Stored("RBI");
     ASSERT_EQ(80u, first.size());
     EXPECT_EQ(80u, StoredWord(first, 0));
-    EXPECT_EQ(CVrxPRebarStateStore::storedMask, StoredWord(first, 4));
+    EXPECT_EQ(CVrxPStoredRebarLayout::storedMask, StoredWord(first, 4));
     EXPECT_EQ(RBBS_FIXEDSIZE, StoredWord(first, 8) & RBBS_FIXEDSIZE);
     EXPECT_EQ(0u, StoredWord(first, 32)); // the child window
     EXPECT_EQ(34u, StoredWord(first, 36));
