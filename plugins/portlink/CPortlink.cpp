@@ -9,6 +9,13 @@
 #include <cstdlib>
 #include <string>
 
+namespace {
+// Opening a port chosen in a list waits until the list has closed: opened
+// while the dropped list still holds the mouse, the port's button lost the
+// user's next click to the list.
+constexpr UINT kOpenChosenPortMessage = WM_APP + 1;
+} // namespace
+
 BEGIN_MESSAGE_MAP(CPortlink, CFormView)
   ON_WM_CREATE()
   ON_BN_CLICKED(IDC_OPEN_CLOSE, OnOpenClose)
@@ -17,6 +24,7 @@ BEGIN_MESSAGE_MAP(CPortlink, CFormView)
   ON_BN_CLICKED(IDC_USER_BAUD, OnUserBaud)
   ON_CBN_SELCHANGE(IDC_HIGH_BAUDS, OnSelchangeHighBaud)
   ON_BN_CLICKED(IDC_HIGH_SPEED_CHECK, OnHighSpeedCheck)
+  ON_MESSAGE(kOpenChosenPortMessage, OnOpenChosenPort)
 END_MESSAGE_MAP()
 
 CPortlink::CPortlink(ComponentSystem* system)
@@ -115,7 +123,7 @@ void CPortlink::OnSelchangePort()
   }
   m_nCurrentPort = static_cast<uint8_t>(nSelection);
   show_high_speed_controls(current_port_info().usb_or_pci != 0);
-  open_port();
+  open_port_after_choice();
 }
 
 void CPortlink::OnSelchangeBaud()
@@ -126,7 +134,18 @@ void CPortlink::OnSelchangeBaud()
   }
   ConnectionSettings::choose_baud(current_port_info(), nSelection);
   m_nBaudIndex = static_cast<uint8_t>(nSelection);
+  open_port_after_choice();
+}
+
+void CPortlink::open_port_after_choice()
+{
+  PostMessage(kOpenChosenPortMessage);
+}
+
+LRESULT CPortlink::OnOpenChosenPort(WPARAM, LPARAM)
+{
   open_port();
+  return 0;
 }
 
 void CPortlink::fill_baud_combo()

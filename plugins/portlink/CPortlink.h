@@ -34,11 +34,13 @@ protected:
   afx_msg void OnUserBaud();
   afx_msg void OnSelchangeHighBaud();
   afx_msg void OnHighSpeedCheck();
+  afx_msg LRESULT OnOpenChosenPort(WPARAM, LPARAM);
 
   DECLARE_MESSAGE_MAP()
 
 private:
   void open_port();
+  void open_port_after_choice();
   void close_port();
   void fill_baud_combo();
   void show_high_speed_controls(bool usb_or_pci);

@@ -134,9 +134,7 @@ TEST_F(PortlinkView, OpenConnectsTypedBytesReachTheTargetAndCloseDisconnects)
 {
   int index = test_port_index();
   ASSERT_GE(index, 0);
-  SendMessage(host_->control(IDC_PORTS), CB_SETCURSEL, index, 0);
-  SendMessage(host_->view(), WM_COMMAND, MAKEWPARAM(IDC_PORTS, CBN_SELCHANGE),
-              reinterpret_cast<LPARAM>(host_->control(IDC_PORTS)));
+  host_->choose(IDC_PORTS, index);
   // Choosing the port opens it.
   ASSERT_EQ(1, host_->ask_connector(BUS_QUERY_OPEN));
   EXPECT_EQ(kCloseText, ViewHost::text_of(host_->control(IDC_OPEN_CLOSE)));
@@ -168,9 +166,7 @@ TEST_F(PortlinkView, ChoosingABaudOpensThePortAtThatRate)
 {
   int index = test_port_index();
   ASSERT_GE(index, 0);
-  SendMessage(host_->control(IDC_PORTS), CB_SETCURSEL, index, 0);
-  SendMessage(host_->view(), WM_COMMAND, MAKEWPARAM(IDC_PORTS, CBN_SELCHANGE),
-              reinterpret_cast<LPARAM>(host_->control(IDC_PORTS)));
+  host_->choose(IDC_PORTS, index);
   host_->click(IDC_OPEN_CLOSE);
   ASSERT_EQ(0, host_->ask_connector(BUS_QUERY_OPEN));
 

@@ -182,6 +182,8 @@ void ViewHost::choose(int combo_id, int index)
 {
   SendMessage(control(combo_id), CB_SETCURSEL, index, 0);
   SendMessage(view(), WM_COMMAND, MAKEWPARAM(combo_id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(control(combo_id)));
+  // The view acts on a choice from its queue, once the list has closed.
+  pump_until([] { return true; });
 }
 
 void ViewHost::click(int button_id)
