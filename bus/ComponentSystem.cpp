@@ -5,8 +5,30 @@
 #include "Logger.h"
 #include "NullComponent.h"
 #include "TransportProtocol.h"
+#include <chrono>
+#include <thread>
 
-ComponentSystem::ComponentSystem() : logger_(nullptr), little_endian_(1), running_(1)
+namespace {
+// How long deinit waits for broadcasts under way: a listener that waits on
+// the thread calling deinit must not hold the shutdown for ever.
+constexpr auto kBroadcastDrainLimit = std::chrono::seconds(5);
+
+// Counts a broadcast from before it looks at the running flag until it has
+// left the map, so that deinit can tell when none is left inside it.
+class BroadcastUnderWay {
+public:
+  explicit BroadcastUnderWay(std::atomic<int32_t>& count) : count_(count) { ++count_; }
+  ~BroadcastUnderWay() { --count_; }
+  BroadcastUnderWay(const BroadcastUnderWay&) = delete;
+  BroadcastUnderWay& operator=(const BroadcastUnderWay&) = delete;
+
+private:
+  std::atomic<int32_t>& count_;
+};
+}  // namespace
+
+ComponentSystem::ComponentSystem()
+    : logger_(nullptr), little_endian_(1), running_(1), broadcasts_under_way_(0)
 {
 }
 
@@ -14,6 +36,7 @@ ComponentSystem::~ComponentSystem() = default;
 
 bool ComponentSystem::init()
 {
+  running_ = 1;
   logger_ = new Logger(kSystemLogFile, kSystemLogName, this);
   *logger_ << "sys initializing\n";
   *logger_ << "component <" << kSystemLogName << "> registered\n";
@@ -26,6 +49,13 @@ void ComponentSystem::deinit()
 {
   if (logger_ != nullptr) {
     *logger_ << "sys deiniting:\n";
+  }
+  // A worker thread may be walking the map in a broadcast: stopped, the bus
+  // lets no new one in, and the map changes once the last has left it.
+  running_ = 0;
+  auto limit = std::chrono::steady_clock::now() + kBroadcastDrainLimit;
+  while (broadcasts_under_way_ > 0 && std::chrono::steady_clock::now() < limit) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
   }
   // The map is emptied before the first destructor runs, so a component that
   // acquires or broadcasts while being deleted finds no deleted neighbour.
@@ -76,6 +106,7 @@ Component* ComponentSystem::acquire_error_manager()
 
 void ComponentSystem::broadcast(Component* sender, BusMessage* message)
 {
+  BroadcastUnderWay under_way(broadcasts_under_way_);
   if (running_ != 1) {
     return;
   }

@@ -1,4 +1,5 @@
 #pragma once
+#include <atomic>
 #include <cstdint>
 #include <map>
 #include <string>
@@ -18,7 +19,8 @@ public:
   virtual ~ComponentSystem();
   // Creates the system log, the error manager and the transport protocol.
   virtual bool init();
-  // Deletes every registered component, then every refused one.
+  // Stops the bus, lets a broadcast already under way on another thread
+  // finish, then deletes every registered component and every refused one.
   virtual void deinit();
 
   // Takes the component over whether it maps it or not: constructors ignore
@@ -47,7 +49,8 @@ private:
   std::map<std::string, Component*> components_;
   Logger* logger_;
   uint8_t little_endian_;
-  uint8_t running_;
+  std::atomic<uint8_t> running_;
   // Appended behind the fields the plug-ins' copies rely on.
   std::vector<Component*> refused_;
+  std::atomic<int32_t> broadcasts_under_way_;
 };

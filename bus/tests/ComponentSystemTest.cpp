@@ -8,6 +8,10 @@
 #include "TemporaryDirectory.h"
 #include "TransportProtocol.h"
 #include <gtest/gtest.h>
+#include <atomic>
+#include <chrono>
+#include <mutex>
+#include <thread>
 
 namespace {
 
@@ -144,6 +148,81 @@ TEST_F(ComponentSystemTest, BroadcastDeliversNothingAfterStop)
   BusMessage clear{BUS_CLEAR_TEXT, 0, nullptr};
   system.broadcast(nullptr, &clear);
   EXPECT_TRUE(listener->notifications.empty());
+}
+
+// What two threads saw, in the order they saw it.
+class SharedLog {
+public:
+  void add(const std::string& event)
+  {
+    std::lock_guard<std::mutex> lock(mutex_);
+    events_.push_back(event);
+  }
+  std::vector<std::string> events()
+  {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return events_;
+  }
+
+private:
+  std::mutex mutex_;
+  std::vector<std::string> events_;
+};
+
+// Holds a broadcast for a while, as a listener that writes to a slow window.
+class SlowListener : public RecordingComponent {
+public:
+  SlowListener(const std::string& name, ComponentSystem* system, std::atomic<bool>& entered)
+      : RecordingComponent(name, system), entered_(entered)
+  {
+  }
+  int32_t notify(BusMessage*) override
+  {
+    entered_ = true;
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    return 0;
+  }
+
+private:
+  std::atomic<bool>& entered_;
+};
+
+class LoggingListener : public RecordingComponent {
+public:
+  LoggingListener(const std::string& name, ComponentSystem* system, SharedLog& log)
+      : RecordingComponent(name, system), log_(log)
+  {
+  }
+  ~LoggingListener() override { log_.add("deleted"); }
+  int32_t notify(BusMessage*) override
+  {
+    log_.add("notified");
+    return 0;
+  }
+
+private:
+  SharedLog& log_;
+};
+
+TEST(ComponentSystemShutdown, DeinitLetsABroadcastUnderWayOnAWorkerThreadFinishFirst)
+{
+  SharedLog log;
+  std::atomic<bool> entered{false};
+  ComponentSystem system;
+  (new SlowListener("a slow listener", &system, entered))->set_active(true);
+  (new LoggingListener("b listener", &system, log))->set_active(true);
+  BusMessage clear{BUS_CLEAR_TEXT, 0, nullptr};
+  std::thread worker([&] { system.broadcast(nullptr, &clear); });
+  for (int poll = 0; poll < 5000 && !entered; ++poll) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  }
+  EXPECT_TRUE(entered);
+  system.deinit();
+  worker.join();
+  EXPECT_EQ((std::vector<std::string>{"notified", "deleted"}), log.events());
+
+  system.broadcast(nullptr, &clear);
+  EXPECT_EQ(2u, log.events().size()) << "a stopped bus delivers nothing";
 }
 
 TEST_F(ComponentSystemTest, Swap32FollowsTheTargetByteOrder)
