@@ -165,9 +165,11 @@ void press_button(HWND dialog, int id)
     ::PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(button));
 }
 
-void click(HWND window, POINT client_point)
+bool click(HWND window, POINT client_point)
 {
     ::ClientToScreen(window, &client_point);
+    if (!wait_until([&] { return ::WindowFromPoint(client_point) == window; }))
+        return false;
     ::SetCursorPos(client_point.x, client_point.y);
     INPUT press[2] = {};
     press[0].type = INPUT_MOUSE;
@@ -175,6 +177,7 @@ void click(HWND window, POINT client_point)
     press[1].type = INPUT_MOUSE;
     press[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
     ::SendInput(2, press, sizeof(INPUT));
+    return true;
 }
 
 void set_edit_text(HWND dialog, int id, const std::string& text)

@@ -44,9 +44,10 @@ std::string answer_message_box(DWORD process_id, int button = IDOK, DWORD limit_
 
 // Posts a button's click to its dialog as the button itself would.
 void press_button(HWND dialog, int id);
-// Moves the pointer to a point of the window's client area and clicks the
-// left button there: real input, which reaches the window as a user's does.
-void click(HWND window, POINT client_point);
+// Once the window shows at a point of its client area, moves the pointer
+// there and clicks the left button: real input, which reaches the window as
+// a user's does. False, and no click, when it did not show there in time.
+bool click(HWND window, POINT client_point);
 // Replaces an edit's text as typing would, with the change notification.
 void set_edit_text(HWND dialog, int id, const std::string& text);
 

@@ -277,19 +277,19 @@ TEST_F(PortlinkKorvoTest, APortChosenWithTheMouseOpensAndOneClickClosesIt)
   HWND ports = control(IDC_PORTS);
   RECT box;
   GetClientRect(ports, &box);
-  click(ports, {box.right - 6, box.bottom / 2});
+  ASSERT_TRUE(click(ports, {box.right - 6, box.bottom / 2}));
   HWND list = wait_for([this] { return find_top_window(korvo_->process_id(), "ComboLBox"); });
   ASSERT_NE(nullptr, list) << "the list did not drop";
   int item_height = static_cast<int>(SendMessageA(list, LB_GETITEMHEIGHT, 0, 0));
   int top = static_cast<int>(SendMessageA(list, LB_GETTOPINDEX, 0, 0));
-  click(list, {8, (served - top) * item_height + item_height / 2});
+  ASSERT_TRUE(click(list, {8, (served - top) * item_height + item_height / 2}));
   ASSERT_TRUE(button_reads(kCloseText)) << answer_message_box(korvo_->process_id(), IDOK, 100);
   EXPECT_EQ(served, static_cast<int>(SendMessageA(ports, CB_GETCURSEL, 0, 0)));
   EXPECT_FALSE(IsWindowEnabled(ports));
 
   HWND open_close = control(IDC_OPEN_CLOSE);
   GetClientRect(open_close, &box);
-  click(open_close, {box.right / 2, box.bottom / 2});
+  ASSERT_TRUE(click(open_close, {box.right / 2, box.bottom / 2}));
   EXPECT_TRUE(button_reads(kOpenText));
   EXPECT_TRUE(IsWindowEnabled(ports));
 }
