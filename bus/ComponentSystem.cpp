@@ -36,7 +36,6 @@ ComponentSystem::~ComponentSystem() = default;
 
 bool ComponentSystem::init()
 {
-  running_ = 1;
   logger_ = new Logger(kSystemLogFile, kSystemLogName, this);
   *logger_ << "sys initializing\n";
   *logger_ << "component <" << kSystemLogName << "> registered\n";
@@ -51,8 +50,9 @@ void ComponentSystem::deinit()
     *logger_ << "sys deiniting:\n";
   }
   // A worker thread may be walking the map in a broadcast: stopped, the bus
-  // lets no new one in, and the map changes once the last has left it.
-  running_ = 0;
+  // lets no new one in, and the map changes once the last has left it. The
+  // emptied system then runs as it did before, for whoever registers anew.
+  const uint8_t was_running = running_.exchange(0);
   auto limit = std::chrono::steady_clock::now() + kBroadcastDrainLimit;
   while (broadcasts_under_way_ > 0 && std::chrono::steady_clock::now() < limit) {
     std::this_thread::sleep_for(std::chrono::milliseconds(1));
@@ -64,6 +64,7 @@ void ComponentSystem::deinit()
   std::vector<Component*> refused;
   refused.swap(refused_);
   logger_ = nullptr;
+  running_ = was_running;
   for (auto& entry : components) {
     delete entry.second;
   }

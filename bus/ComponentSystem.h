@@ -19,8 +19,8 @@ public:
   virtual ~ComponentSystem();
   // Creates the system log, the error manager and the transport protocol.
   virtual bool init();
-  // Stops the bus, lets a broadcast already under way on another thread
-  // finish, then deletes every registered component and every refused one.
+  // Lets a broadcast already under way on another thread finish, then
+  // deletes every registered component and every refused one.
   virtual void deinit();
 
   // Takes the component over whether it maps it or not: constructors ignore

@@ -222,7 +222,7 @@ TEST(ComponentSystemShutdown, DeinitLetsABroadcastUnderWayOnAWorkerThreadFinishF
   EXPECT_EQ((std::vector<std::string>{"notified", "deleted"}), log.events());
 
   system.broadcast(nullptr, &clear);
-  EXPECT_EQ(2u, log.events().size()) << "a stopped bus delivers nothing";
+  EXPECT_EQ(2u, log.events().size()) << "a deleted listener hears nothing more";
 }
 
 TEST_F(ComponentSystemTest, Swap32FollowsTheTargetByteOrder)

@@ -324,6 +324,8 @@ TEST_F(PortlinkKorvoTest, TypedKeysReachTheTargetOneByteEachAndAreNotEchoedLocal
   ASSERT_TRUE(wait_until([&] { return SimulatorLog::received() == received_before + keys; }))
       << SimulatorLog::received().substr(received_before.size());
   // Each key is a send of its own, one byte long: its final progress is 1.
+  // The last one's progress may reach the probe just after its byte left.
+  wait_until([&] { return probe_events().size() >= events_before + keys.size(); });
   std::vector<std::string> events = probe_events();
   EXPECT_EQ((std::vector<std::string>{"18 4 1", "18 4 1", "18 4 1"}),
             std::vector<std::string>(events.begin() + events_before, events.end()));
