@@ -4,6 +4,7 @@
 #include "CVrxPAppointmentProperty.h"
 #include "CVrxPPlannerView.h"
 #include "CVrxPRecurrenceBaseRule.h"
+#include "CVrxPTimeLocale.h"
 #include "VrxPPlannerArchive.h"
 
 #include "core/CException.h"
@@ -81,6 +82,7 @@ void CVrxPRecurrence::GenerateOccurrences(std::vector<CVrxPAppointment*>& result
                                           const COleDateTime& to) const
 {
     result.clear();
+    const CVrxPTimeLocaleHold locale;
     std::set<double> handled;
     for (const auto& entry : m_exceptions)
     {

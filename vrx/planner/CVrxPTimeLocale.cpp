@@ -1,8 +1,8 @@
 #include "CVrxPTimeLocale.h"
 
-#ifdef _WIN32
-
 namespace {
+
+#ifdef _WIN32
 
 // Buffers hold any locale value, which may be longer than the usual few
 // characters; a value that cannot be read is empty.
@@ -14,9 +14,7 @@ CString UserLocaleValue(LCTYPE type)
     return CString(value);
 }
 
-} // namespace
-
-CVrxPTimeLocale CVrxPTimeLocale::User()
+CVrxPTimeLocale ReadUserLocale()
 {
     CVrxPTimeLocale locale;
     locale.strTime = UserLocaleValue(LOCALE_ITIME);
@@ -30,7 +28,7 @@ CVrxPTimeLocale CVrxPTimeLocale::User()
 
 #else
 
-CVrxPTimeLocale CVrxPTimeLocale::User()
+CVrxPTimeLocale ReadUserLocale()
 {
     CVrxPTimeLocale locale;
     locale.strTime = "1";
@@ -43,3 +41,22 @@ CVrxPTimeLocale CVrxPTimeLocale::User()
 }
 
 #endif
+
+thread_local const CVrxPTimeLocale* t_pHeld = nullptr;
+
+} // namespace
+
+CVrxPTimeLocale CVrxPTimeLocale::User()
+{
+    return t_pHeld != nullptr ? *t_pHeld : ReadUserLocale();
+}
+
+CVrxPTimeLocaleHold::CVrxPTimeLocaleHold() : m_locale(CVrxPTimeLocale::User()), m_pOuter(t_pHeld)
+{
+    t_pHeld = &m_locale;
+}
+
+CVrxPTimeLocaleHold::~CVrxPTimeLocaleHold()
+{
+    t_pHeld = m_pOuter;
+}
