@@ -1,5 +1,5 @@
 # The native build's part of the framework: run-time classes, exceptions,
-# strings, archives over memory files, variants and dates (see
+# strings, collections, archives over memory files, variants and dates (see
 # cmake/KorvoNative.cmake). core/PortableWin32 and ole/PortableAutomation
 # stand in for the Win32 and automation functions these call; files there
 # are memory files only (files/CFileNative.cpp).
@@ -12,6 +12,16 @@ korvo_native_library(framework_native
     core/Diagnostics.cpp
     core/PortableWin32.cpp
     strings/CString.cpp
+    collections/CByteArray.cpp
+    collections/CDWordArray.cpp
+    collections/CMapStringToOb.cpp
+    collections/CMapStringToString.cpp
+    collections/CMapWordToOb.cpp
+    collections/CObArray.cpp
+    collections/CObList.cpp
+    collections/CStringArray.cpp
+    collections/CStringList.cpp
+    collections/CWordArray.cpp
     files/CArchive.cpp
     files/CFileNative.cpp
     files/CMemFile.cpp
