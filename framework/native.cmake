@@ -31,3 +31,14 @@ korvo_native_library(framework_native
     ole/COleVariant.cpp
     ole/COleVariantArchive.cpp
     ole/PortableAutomation.cpp)
+
+korvo_fuzz_target(framework_archive_fuzz
+  SOURCES tests/fuzz/FrameworkArchiveFuzz.cpp tests/fuzz/ArchiveFuzzObjects.cpp
+  LIBS framework_native
+  CORPUS tests/fuzz/corpus/framework_archive_fuzz)
+
+# Writes that harness's seeds again: framework_archive_seeds <corpus folder>.
+add_executable(framework_archive_seeds
+  ${CMAKE_CURRENT_LIST_DIR}/tests/fuzz/FrameworkArchiveSeeds.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/tests/fuzz/ArchiveFuzzObjects.cpp)
+target_link_libraries(framework_archive_seeds PRIVATE framework_native)
