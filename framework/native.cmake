@@ -42,3 +42,12 @@ add_executable(framework_archive_seeds
   ${CMAKE_CURRENT_LIST_DIR}/tests/fuzz/FrameworkArchiveSeeds.cpp
   ${CMAKE_CURRENT_LIST_DIR}/tests/fuzz/ArchiveFuzzObjects.cpp)
 target_link_libraries(framework_archive_seeds PRIVATE framework_native)
+
+korvo_native_test(framework_archive_native_tests
+  SOURCES
+    files/tests/ArchiveBytes.cpp
+    files/tests/ArchiveDamageTest.cpp
+    files/tests/ArchiveFormatTest.cpp
+    files/tests/ArchiveObjectTest.cpp
+    files/tests/SampleObjects.cpp
+  LIBS framework_native)
