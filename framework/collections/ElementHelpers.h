@@ -9,6 +9,7 @@
 #include "files/CArchive.h"
 #include "strings/CString.h"
 
+#include <cstring>
 #include <type_traits>
 
 template <class TYPE, class ARG_TYPE>
@@ -48,7 +49,7 @@ inline UINT HashText(LPCTSTR key, int nLength)
 template <>
 inline UINT HashKey<LPCTSTR>(LPCTSTR key)
 {
-    return key != NULL ? AfxCollections::HashText(key, lstrlenA(key)) : 0;
+    return key != NULL ? AfxCollections::HashText(key, static_cast<int>(std::strlen(key))) : 0;
 }
 
 template <>

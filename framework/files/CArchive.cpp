@@ -39,7 +39,7 @@ CArchive::CArchive(CFile* pFile, UINT nMode, int nBufSize, void* lpBuf)
       m_bUserBuf(lpBuf != NULL && nBufSize > 0),
       m_nBufSize(nBufSize > 0 ? static_cast<UINT>(nBufSize) : defaultBufferSize),
       m_lpBufStart(NULL), m_lpBufCur(NULL), m_lpBufMax(NULL),
-      m_nObjectSchema(static_cast<UINT>(-1)), m_nStoreCount(1)
+      m_nObjectSchema(static_cast<UINT>(-1)), m_nLoadDepth(0), m_nStoreCount(1)
 {
     if (pFile == NULL)
         AfxThrowInvalidArgException();
@@ -554,6 +554,8 @@ CObject* CArchive::ReadObject(const CRuntimeClass* pClassRefRequested)
         return pOb;
     }
 
+    if (m_nLoadDepth >= maxLoadDepth)
+        ThrowException(CArchiveException::genericException);
     // The index is taken before the object exists, as the writer took it;
     // an object that cannot be made leaves an entry that no tag may use.
     MapLoaded(NULL, NULL, 0);
@@ -565,6 +567,7 @@ CObject* CArchive::ReadObject(const CRuntimeClass* pClassRefRequested)
 
     const UINT nOuterSchema = m_nObjectSchema;
     m_nObjectSchema = nSchema;
+    ++m_nLoadDepth;
     try
     {
         pOb->Serialize(*this);
@@ -574,10 +577,12 @@ CObject* CArchive::ReadObject(const CRuntimeClass* pClassRefRequested)
         // The half-loaded object goes, and later tags cannot reach it.
         m_loaded[nIndex].pObject = NULL;
         m_nObjectSchema = nOuterSchema;
+        --m_nLoadDepth;
         delete pOb;
         throw;
     }
     m_nObjectSchema = nOuterSchema;
+    --m_nLoadDepth;
     return pOb;
 }
 

@@ -28,13 +28,17 @@ struct CRuntimeClass;
 //    in the order they are first written.
 // Every failure throws CArchiveException*: endOfFile on short data, readOnly
 // when storing into a loading archive, writeOnly when loading from a storing
-// one, badClass, badIndex and badSchema for damaged or foreign object data.
+// one, badClass, badIndex and badSchema for damaged or foreign object data,
+// genericException for other damage (among it objects nested deeper than
+// maxLoadDepth, which would otherwise run the stack out).
 class FRAMEWORK_API CArchive
 {
 public:
     enum Mode { store = 0, load = 1, bNoFlushOnDelete = 2 };
 
     static const int defaultBufferSize = 4096;
+    // How deep objects may nest inside objects while loading.
+    static const UINT maxLoadDepth = 512;
 
     CArchive(CFile* pFile, UINT nMode, int nBufSize = defaultBufferSize, void* lpBuf = NULL);
     ~CArchive();
@@ -170,6 +174,8 @@ private:
     BYTE* m_lpBufMax;
 
     UINT m_nObjectSchema;
+    // Loading: how many objects are in their Serialize right now.
+    UINT m_nLoadDepth;
     // Storing: the index the next new class or object gets.
     DWORD m_nStoreCount;
     std::unordered_map<const CObject*, DWORD> m_storedObjects;

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -285,4 +286,36 @@ TEST_F(ArchiveObjectTest, LargeMapsUseTheBigIndexEscape)
         EXPECT_EQ(pFirst.get(), ar.ReadObject(NULL));
     });
     EXPECT_EQ(nNodes, CSampleNode::AliveCount());
+}
+
+TEST_F(ArchiveObjectTest, ObjectsNestDeepAsTheLimitAndNoDeeper)
+{
+    // Each node links to the next, so storing nests them all.
+    const auto chain = [](UINT nDepth) {
+        std::vector<std::unique_ptr<CSampleNode>> nodes;
+        for (UINT i = 0; i < nDepth; ++i)
+            nodes.push_back(std::make_unique<CSampleNode>(static_cast<int>(i), ""));
+        for (UINT i = 0; i + 1 < nDepth; ++i)
+            nodes[i]->m_pLink = nodes[i + 1].get();
+        return StoreBytes([&](CArchive& ar) { ar << nodes[0].get(); });
+    };
+    const auto load = [](const ByteVector& bytes) {
+        return ArchiveFailure([&] { LoadBytes(bytes, [](CArchive& ar) { (void)ar.ReadObject(NULL); }); });
+    };
+
+    const ByteVector deepest = chain(CArchive::maxLoadDepth);
+    EXPECT_EQ(-1, load(deepest));
+    EXPECT_EQ(static_cast<int>(CArchive::maxLoadDepth), CSampleNode::AliveCount());
+    CSampleNode::DeleteAll();
+
+    EXPECT_EQ(CArchiveException::genericException, load(chain(CArchive::maxLoadDepth + 1)));
+    EXPECT_EQ(0, CSampleNode::AliveCount());
+
+    // Far deeper than any stack holds: a class record, then node after node
+    // whose link is a new node of that class.
+    ByteWriter flood;
+    flood.newClass(1, "CSampleNode");
+    for (int i = 0; i < 200000; ++i)
+        flood.i32(i).u8(0).u16(0x8001);
+    EXPECT_EQ(CArchiveException::genericException, load(flood.bytes()));
 }
