@@ -277,8 +277,14 @@ TEST_F(PortlinkKorvoTest, APortChosenWithTheMouseOpensAndOneClickClosesIt)
   HWND ports = control(IDC_PORTS);
   RECT box;
   GetClientRect(ports, &box);
-  ASSERT_TRUE(click(ports, {box.right - 6, box.bottom / 2}));
-  HWND list = wait_for([this] { return find_top_window(korvo_->process_id(), "ComboLBox"); });
+  // A click that only brought korvo to the front drops nothing: a user
+  // clicks the arrow again.
+  auto dropped_list = [this] { return find_top_window(korvo_->process_id(), "ComboLBox"); };
+  HWND list = nullptr;
+  for (int attempt = 0; attempt < 2 && list == nullptr; ++attempt) {
+    ASSERT_TRUE(click(ports, {box.right - 6, box.bottom / 2}));
+    list = wait_for(dropped_list, 3000);
+  }
   ASSERT_NE(nullptr, list) << "the list did not drop";
   int item_height = static_cast<int>(SendMessageA(list, LB_GETITEMHEIGHT, 0, 0));
   int top = static_cast<int>(SendMessageA(list, LB_GETTOPINDEX, 0, 0));
