@@ -8,7 +8,7 @@ packages=(
   wine wine32:i386 wine64 fonts-wine fonts-liberation fonts-wqy-microhei locales
   xvfb xauth x11-utils xdotool socat imagemagick googletest cmake ninja-build
   clang lld libclang-rt-14-dev zlib1g-dev
-  libz-mingw-w64-dev lzma-dev python3 python3-xlrd python3-xlwt python3-olefile gzip xz-utils
+  libz-mingw-w64-dev lzma-dev python3 python3-xlrd python3-xlwt python3-olefile gzip xz-utils ccache
 )
 
 missing() {
