@@ -121,6 +121,10 @@ wine_stop_com_port() {
   "$KORVO_ROOT/tools/stbsim/serial-pair.sh" stop "$1" >/dev/null 2>&1 || true
 }
 
+# A TCP port of 127.0.0.1 free now, for a simulator's control line: a fixed
+# one collides with a simulator an earlier run left behind.
+free_tcp_port() { python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])'; }
+
 # The Windows path Wine gives a Unix path (drive Z: is the root).
 windows_path() { printf 'Z:%s' "$1" | sed 's|/|\\|g'; }
 

@@ -21,7 +21,7 @@ wine_session_env "$session"
 state="$WINEPREFIX/stbsim/com$served"
 rm -f "$state/stbsim.log"
 
-control_port=$(python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
+control_port=$(free_tcp_port)
 wine_list_com_port "$missing" "$WINEPREFIX/stbsim/com$missing/no-device"
 wine_serving_session_start "$build" "$session" "$served" --control-port "$control_port"
 

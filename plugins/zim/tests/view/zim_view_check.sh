@@ -12,10 +12,10 @@ build=$2
 driver=$3
 filter=${4:-*}
 number=5
-control_port=47005
 
 # shellcheck source=/dev/null
 . "$root/tools/wine-session.sh"
+control_port=$(free_tcp_port)
 session="$build/zim-view-check"
 work="$session/work"
 results="$session/results"
