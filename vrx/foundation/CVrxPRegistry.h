@@ -29,6 +29,8 @@
 #include "core/CObject.h"
 #include "strings/CString.h"
 
+#include <vector>
+
 class CVrxPRegistry : public CObject
 {
     DECLARE_DYNCREATE(CVrxPRegistry)
@@ -114,8 +116,10 @@ private:
     BOOL QueryValue(LPCTSTR lpszName, DWORD& type, BYTE* pData, DWORD& nSize);
     // Stores what the writer puts into a growing memory file.
     template <class Writer>
-    BOOL WriteArchive(LPCTSTR lpszName, UINT nGrowBytes, DWORD kind, Writer write);
-    // Hands the value's bytes to the reader as a loading archive.
+    BOOL WriteArchive(LPCTSTR lpszName, UINT nGrowBytes, Writer write);
+    BOOL WriteArchiveBytes(LPCTSTR lpszName, const std::vector<BYTE>& bytes);
+    // Hands the value's bytes to the reader, which answers whether they held
+    // what it expects.
     template <class Reader>
     BOOL ReadArchive(LPCTSTR lpszName, Reader read);
 };
