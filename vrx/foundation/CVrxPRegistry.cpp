@@ -2,7 +2,7 @@
 
 #include "foundation/CVrxPArchivedValue.h"
 
-#include <cstdlib>
+#include <cstring>
 #include <memory>
 #include <vector>
 
