@@ -1,8 +1,11 @@
 #include "foundation/CVrxPCommandManager.h"
 
 #include "foundation/CVrxPRegistryHolder.h"
+#include "foundation/CVrxPStoredCommandImages.h"
 #include "foundation/VrxPBuildRegistryPath.h"
 #include "foundation/VrxPSectionNames.h"
+
+#include <memory>
 
 namespace
 {
@@ -92,6 +95,8 @@ BOOL CVrxPCommandManager::StoreState(LPCTSTR lpszProfile)
            registry.WriteArchived(valueMenuUserImages, m_menuUserImages);
 }
 
+// The no-image list is emptied once the key opens; a damaged value adds
+// nothing to it or to the menu images.
 BOOL CVrxPCommandManager::RestoreState(LPCTSTR lpszProfile)
 {
     CVrxPRegistryHolder holder;
@@ -99,6 +104,22 @@ BOOL CVrxPCommandManager::RestoreState(LPCTSTR lpszProfile)
     if (!registry.OpenKey(KeyPath(lpszProfile)))
         return FALSE;
     m_commandsWithoutImages.RemoveAll();
-    return registry.ReadArchived(valueCommandsWithoutImages, m_commandsWithoutImages) &&
-           registry.ReadArchived(valueMenuUserImages, m_menuUserImages);
+    BYTE* pWithoutImages = nullptr;
+    UINT nWithoutImagesSize = 0;
+    if (!registry.ReadBinary(valueCommandsWithoutImages, pWithoutImages, nWithoutImagesSize))
+        return FALSE;
+    std::unique_ptr<BYTE[]> withoutImages(pWithoutImages);
+    BYTE* pMenuImages = nullptr;
+    UINT nMenuImagesSize = 0;
+    if (!registry.ReadBinary(valueMenuUserImages, pMenuImages, nMenuImagesSize))
+        return FALSE;
+    std::unique_ptr<BYTE[]> menuImages(pMenuImages);
+    CVrxPStoredCommandImages stored;
+    if (!stored.Read(pWithoutImages, nWithoutImagesSize, pMenuImages, nMenuImagesSize))
+        return FALSE;
+    for (UINT nCommand : stored.GetCommandsWithoutImages())
+        m_commandsWithoutImages.AddTail(nCommand);
+    for (const std::pair<UINT, int>& image : stored.GetMenuUserImages())
+        m_menuUserImages[image.first] = image.second;
+    return TRUE;
 }

@@ -43,7 +43,9 @@ public:
     void Clear();
 
     BOOL StoreState(LPCTSTR lpszProfile);
-    // Entries read are added to the menu user images already known.
+    // Entries read are added to the menu user images already known. Once the
+    // key opens the no-image list is emptied; a value missing or damaged
+    // then fails the restore with nothing of either value taken.
     BOOL RestoreState(LPCTSTR lpszProfile);
 
 private:

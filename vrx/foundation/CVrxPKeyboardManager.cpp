@@ -6,6 +6,7 @@
 #include "docking/CVrxPMDIFrameWnd.h"
 #include "foundation/CVrxPAccelFormatter.h"
 #include "foundation/CVrxPRegistryHolder.h"
+#include "foundation/CVrxPStoredAccelTable.h"
 #include "foundation/VrxPBuildRegistryPath.h"
 #include "foundation/VrxPSectionNames.h"
 #include "frames/CDocument.h"
@@ -15,6 +16,7 @@
 #include "toolbars/CVrxPToolBar.h"
 
 #include <cctype>
+#include <cstddef>
 #include <memory>
 #include <vector>
 
@@ -29,6 +31,11 @@ struct TableCopy
     HACCEL hSource = NULL;
 };
 TableCopy s_copies[2];
+
+// The stored entries are the system's own records.
+static_assert(sizeof(ACCEL) == sizeof(VrxPStoredAccel) && offsetof(ACCEL, key) == offsetof(VrxPStoredAccel, key) &&
+                  offsetof(ACCEL, cmd) == offsetof(VrxPStoredAccel, cmd),
+              "ACCEL and the stored entry differ");
 
 const std::vector<ACCEL>& CopyOf(HACCEL hAccel, BOOL bOtherCache)
 {
@@ -171,14 +178,14 @@ BOOL CVrxPKeyboardManager::SaveTable(LPCTSTR lpszPath, int nNumber, HACCEL hAcce
     const int nCount = CopyAcceleratorTable(hAccel, NULL, 0);
     if (nCount <= 0)
         return FALSE;
-    std::vector<ACCEL> entries(static_cast<size_t>(nCount));
-    CopyAcceleratorTable(hAccel, entries.data(), nCount);
+    std::vector<VrxPStoredAccel> entries(static_cast<size_t>(nCount));
+    CopyAcceleratorTable(hAccel, reinterpret_cast<ACCEL*>(entries.data()), nCount);
     CVrxPRegistryHolder holder;
     CVrxPRegistry& registry = holder.Open(FALSE, FALSE);
     if (!registry.MakeKey(TablePath(lpszPath, nNumber)))
         return FALSE;
-    return registry.WriteBinary(valueAccelerators, reinterpret_cast<const BYTE*>(entries.data()),
-                                static_cast<UINT>(entries.size() * sizeof(ACCEL)));
+    const std::vector<BYTE> bytes = CVrxPStoredAccelTable::Store(entries);
+    return registry.WriteBinary(valueAccelerators, bytes.data(), static_cast<UINT>(bytes.size()));
 }
 
 BOOL CVrxPKeyboardManager::LoadTable(LPCTSTR lpszPath, int nNumber, HACCEL& hAccel)
@@ -192,17 +199,15 @@ BOOL CVrxPKeyboardManager::LoadTable(LPCTSTR lpszPath, int nNumber, HACCEL& hAcc
     if (!registry.ReadBinary(valueAccelerators, pData, nSize))
         return FALSE;
     std::unique_ptr<BYTE[]> data(pData);
-    // A value that ends inside an entry was not written by SaveTable.
-    const int nCount = static_cast<int>(nSize / sizeof(ACCEL));
-    if (nCount == 0 || nSize % sizeof(ACCEL) != 0)
-        return FALSE;
-    std::vector<ACCEL> entries(static_cast<size_t>(nCount));
-    memcpy(entries.data(), pData, entries.size() * sizeof(ACCEL));
     const CList<UINT, UINT>& forbidden = CVrxPToolBar::ForbiddenCommands();
-    for (ACCEL& entry : entries)
-        if (forbidden.Find(entry.cmd) != NULL)
-            entry.cmd = 0;
-    HACCEL hLoaded = CreateAcceleratorTable(entries.data(), nCount);
+    std::vector<UINT> forbiddenCommands;
+    for (POSITION pos = forbidden.GetHeadPosition(); pos != NULL;)
+        forbiddenCommands.push_back(forbidden.GetNext(pos));
+    CVrxPStoredAccelTable table;
+    if (!table.Read(pData, nSize, forbiddenCommands))
+        return FALSE;
+    std::vector<VrxPStoredAccel> entries = table.GetEntries();
+    HACCEL hLoaded = CreateAcceleratorTable(reinterpret_cast<ACCEL*>(entries.data()), static_cast<int>(entries.size()));
     if (hLoaded == NULL)
         return FALSE;
     hAccel = hLoaded;

@@ -2,8 +2,12 @@
 
 #include "files/CArchive.h"
 #include "foundation/CVrxPRegistryHolder.h"
+#include "foundation/CVrxPStoredMouseBindings.h"
 #include "foundation/VrxPBuildRegistryPath.h"
 #include "foundation/VrxPSectionNames.h"
+
+#include <memory>
+#include <vector>
 
 IMPLEMENT_SERIAL(CVrxPMouseManager, CObject, 1)
 
@@ -71,35 +75,48 @@ void CVrxPMouseManager::Serialize(CArchive& ar)
 {
     if (ar.IsStoring())
     {
-        ar << static_cast<int>(m_commands.GetCount());
+        std::vector<CVrxPStoredMouseBindings::Binding> bindings;
         POSITION pos = m_commands.GetStartPosition();
         while (pos != NULL)
         {
             int nViewId;
             UINT nCommand;
             m_commands.GetNextAssoc(pos, nViewId, nCommand);
-            ar << nViewId << nCommand;
+            bindings.emplace_back(nViewId, nCommand);
         }
+        CVrxPStoredMouseBindings::Store(ar, bindings);
         return;
     }
     m_commands.RemoveAll();
-    int nCount;
-    ar >> nCount;
-    for (int i = 0; i < nCount; i++)
-    {
-        int nViewId;
-        UINT nCommand;
-        ar >> nViewId >> nCommand;
-        SetDoubleClickCommand(nViewId, nCommand);
-    }
+    CVrxPStoredMouseBindings stored;
+    stored.Load(ar);
+    Apply(stored);
 }
 
+void CVrxPMouseManager::Apply(const CVrxPStoredMouseBindings& stored)
+{
+    for (const CVrxPStoredMouseBindings::Binding& binding : stored.GetBindings())
+        SetDoubleClickCommand(binding.first, binding.second);
+}
+
+// A damaged value leaves no binding: the old ones are gone, and none of the
+// value's is taken.
 BOOL CVrxPMouseManager::RestoreState(LPCTSTR lpszProfile)
 {
     CVrxPRegistryHolder holder;
     CVrxPRegistry& registry = holder.Open(FALSE, TRUE);
-    return registry.OpenKey(VrxPBuildRegistryPath(VrxPSectionMouseManager, lpszProfile)) &&
-           registry.ReadArchived(VrxPValueMouse, *this);
+    BYTE* pData = nullptr;
+    UINT nSize = 0;
+    if (!registry.OpenKey(VrxPBuildRegistryPath(VrxPSectionMouseManager, lpszProfile)) ||
+        !registry.ReadBinary(VrxPValueMouse, pData, nSize))
+        return FALSE;
+    std::unique_ptr<BYTE[]> data(pData);
+    m_commands.RemoveAll();
+    CVrxPStoredMouseBindings stored;
+    if (!stored.Read(pData, nSize))
+        return FALSE;
+    Apply(stored);
+    return TRUE;
 }
 
 BOOL CVrxPMouseManager::StoreState(LPCTSTR lpszProfile)

@@ -9,6 +9,8 @@
 #include "core/CObject.h"
 #include "strings/CString.h"
 
+class CVrxPStoredMouseBindings;
+
 class CVrxPMouseManager : public CObject
 {
     DECLARE_SERIAL(CVrxPMouseManager)
@@ -28,11 +30,16 @@ public:
     // Command 0 removes the binding.
     void SetDoubleClickCommand(int nViewId, UINT nCommand);
 
+    // Loading a damaged archive throws and leaves no binding.
     void Serialize(CArchive& ar) override;
+    // FALSE, with the bindings as they were, when the key or value is
+    // missing; FALSE, with no binding, when the value is damaged.
     BOOL RestoreState(LPCTSTR lpszProfile);
     BOOL StoreState(LPCTSTR lpszProfile);
 
 private:
+    void Apply(const CVrxPStoredMouseBindings& stored);
+
     CMap<CString, LPCTSTR, int, int> m_viewIds;
     CMap<int, int, UINT, UINT> m_commands;
     CMap<int, int, UINT, UINT> m_icons;

@@ -1,9 +1,8 @@
 #include "foundation/CVrxPRegistry.h"
 
-#include "files/CArchive.h"
-#include "files/CMemFile.h"
+#include "foundation/CVrxPArchivedValue.h"
 
-#include <cstdlib>
+#include <cstring>
 #include <memory>
 #include <vector>
 
@@ -13,10 +12,6 @@ namespace
 {
 const REGSAM readAccess = KEY_READ;
 const REGSAM fullAccess = KEY_ALL_ACCESS;
-const UINT archiveGrowBytes = 1024;
-const UINT pointGrowBytes = 16;
-// A point is stored as the DWORD array {x, y, 0, 0, 0}.
-const int pointElements = 5;
 
 BOOL IsRoot(HKEY hKey)
 {
@@ -29,11 +24,6 @@ CString WithoutTrailingBackslash(LPCTSTR lpszPath)
     if (!path.IsEmpty() && path[path.GetLength() - 1] == '\\')
         path = path.Left(path.GetLength() - 1);
     return path;
-}
-
-[[noreturn]] void ThrowShortData()
-{
-    AfxThrowArchiveException(CArchiveException::endOfFile);
 }
 } // namespace
 
@@ -185,43 +175,17 @@ BOOL CVrxPRegistry::RemoveKey(LPCTSTR lpszPath, BOOL bMachineWide)
 }
 
 template <class Writer>
-BOOL CVrxPRegistry::WriteArchive(LPCTSTR lpszName, UINT nGrowBytes, DWORD kind, Writer write)
+BOOL CVrxPRegistry::WriteArchive(LPCTSTR lpszName, UINT nGrowBytes, Writer write)
 {
     if (readOnly)
         return FALSE;
-    CMemFile file(nGrowBytes);
-    try
-    {
-        CArchive ar(&file, CArchive::store);
-        try
-        {
-            write(ar);
-            ar.Close();
-        }
-        catch (CException*)
-        {
-            ar.Abort();
-            throw;
-        }
-    }
-    catch (CException* e)
-    {
-        e->Delete();
-        return FALSE;
-    }
-    UINT nSize = static_cast<UINT>(file.GetLength());
-    BYTE* pData = file.Detach();
-    BOOL bResult;
-    if (kind == kindPoint)
-    {
-        LONG result = RegSetValueEx(currentKey, lpszName, 0, REG_BINARY, pData, nSize);
-        Record(result, kindPoint, nSize);
-        bResult = result == ERROR_SUCCESS;
-    }
-    else
-        bResult = WriteBinary(lpszName, pData, nSize);
-    free(pData);
-    return bResult;
+    std::vector<BYTE> bytes;
+    return CVrxPArchivedValue::Store(bytes, nGrowBytes, write) && WriteArchiveBytes(lpszName, bytes);
+}
+
+BOOL CVrxPRegistry::WriteArchiveBytes(LPCTSTR lpszName, const std::vector<BYTE>& bytes)
+{
+    return WriteBinary(lpszName, bytes.data(), static_cast<UINT>(bytes.size()));
 }
 
 template <class Reader>
@@ -232,37 +196,17 @@ BOOL CVrxPRegistry::ReadArchive(LPCTSTR lpszName, Reader read)
     if (!ReadBinary(lpszName, pData, nSize))
         return FALSE;
     std::unique_ptr<BYTE[]> data(pData);
-    try
-    {
-        CMemFile file(pData, nSize);
-        CArchive ar(&file, CArchive::load);
-        try
-        {
-            read(ar, nSize);
-            ar.Close();
-        }
-        catch (CException*)
-        {
-            ar.Abort();
-            throw;
-        }
-    }
-    catch (CException* e)
-    {
-        e->Delete();
-        return FALSE;
-    }
-    return TRUE;
+    return read(static_cast<const BYTE*>(pData), nSize);
 }
 
 BOOL CVrxPRegistry::WriteObject(LPCTSTR lpszName, CObject* pObject)
 {
-    return WriteArchive(lpszName, archiveGrowBytes, REG_BINARY, [pObject](CArchive& ar) { ar << pObject; });
+    return WriteArchive(lpszName, CVrxPArchivedValue::growBytes, [pObject](CArchive& ar) { ar << pObject; });
 }
 
 BOOL CVrxPRegistry::WriteArchived(LPCTSTR lpszName, CObject& object)
 {
-    return WriteArchive(lpszName, archiveGrowBytes, REG_BINARY, [&object](CArchive& ar) { object.Serialize(ar); });
+    return WriteArchive(lpszName, CVrxPArchivedValue::growBytes, [&object](CArchive& ar) { object.Serialize(ar); });
 }
 
 BOOL CVrxPRegistry::WriteBinary(LPCTSTR lpszName, const BYTE* pData, UINT nSize)
@@ -276,30 +220,31 @@ BOOL CVrxPRegistry::WriteBinary(LPCTSTR lpszName, const BYTE* pData, UINT nSize)
 
 BOOL CVrxPRegistry::WritePoint(LPCTSTR lpszName, const POINT& point)
 {
-    return WriteArchive(lpszName, pointGrowBytes, kindPoint, [&point](CArchive& ar) {
-        CDWordArray elements;
-        elements.SetSize(pointElements);
-        elements[0] = static_cast<DWORD>(point.x);
-        elements[1] = static_cast<DWORD>(point.y);
-        elements.Serialize(ar);
-    });
+    if (readOnly)
+        return FALSE;
+    std::vector<BYTE> bytes;
+    if (!CVrxPArchivedValue::StorePoint(bytes, point))
+        return FALSE;
+    const UINT nSize = static_cast<UINT>(bytes.size());
+    LONG result = RegSetValueEx(currentKey, lpszName, 0, REG_BINARY, bytes.data(), nSize);
+    Record(result, kindPoint, nSize);
+    return result == ERROR_SUCCESS;
 }
 
 BOOL CVrxPRegistry::WriteRect(LPCTSTR lpszName, const RECT& rect)
 {
-    return WriteArchive(lpszName, archiveGrowBytes, REG_BINARY, [&rect](CArchive& ar) {
-        LONG edges[4] = {rect.left, rect.top, rect.right, rect.bottom};
-        ar.Write(edges, sizeof(edges));
-    });
+    if (readOnly)
+        return FALSE;
+    std::vector<BYTE> bytes;
+    return CVrxPArchivedValue::StoreRect(bytes, rect) && WriteArchiveBytes(lpszName, bytes);
 }
 
 BOOL CVrxPRegistry::WriteWordArray(LPCTSTR lpszName, const CWordArray& words)
 {
-    return WriteArchive(lpszName, archiveGrowBytes, REG_BINARY, [&words](CArchive& ar) {
-        ar << static_cast<DWORD>(words.GetSize());
-        for (INT_PTR i = 0; i < words.GetSize(); i++)
-            ar << words[i];
-    });
+    if (readOnly)
+        return FALSE;
+    std::vector<BYTE> bytes;
+    return CVrxPArchivedValue::StoreWordArray(bytes, words) && WriteArchiveBytes(lpszName, bytes);
 }
 
 BOOL CVrxPRegistry::WriteString(LPCTSTR lpszName, LPCTSTR lpszValue)
@@ -335,7 +280,9 @@ BOOL CVrxPRegistry::WriteInt(LPCTSTR lpszName, int nValue)
 BOOL CVrxPRegistry::ReadObject(LPCTSTR lpszName, CObject*& pObject)
 {
     CObject* pLoaded = NULL;
-    if (!ReadArchive(lpszName, [&pLoaded](CArchive& ar, UINT) { ar >> pLoaded; }))
+    if (!ReadArchive(lpszName, [&pLoaded](const BYTE* pData, UINT nSize) {
+            return CVrxPArchivedValue::Load(pData, nSize, [&pLoaded](CArchive& ar) { ar >> pLoaded; });
+        }))
         return FALSE;
     pObject = pLoaded;
     return TRUE;
@@ -343,7 +290,9 @@ BOOL CVrxPRegistry::ReadObject(LPCTSTR lpszName, CObject*& pObject)
 
 BOOL CVrxPRegistry::ReadArchived(LPCTSTR lpszName, CObject& object)
 {
-    return ReadArchive(lpszName, [&object](CArchive& ar, UINT) { object.Serialize(ar); });
+    return ReadArchive(lpszName, [&object](const BYTE* pData, UINT nSize) {
+        return CVrxPArchivedValue::Load(pData, nSize, [&object](CArchive& ar) { object.Serialize(ar); });
+    });
 }
 
 BOOL CVrxPRegistry::ReadObList(LPCTSTR lpszName, CObList& list)
@@ -376,17 +325,8 @@ BOOL CVrxPRegistry::ReadBinary(LPCTSTR lpszName, BYTE*& pData, UINT& nSize)
 
 BOOL CVrxPRegistry::ReadRect(LPCTSTR lpszName, RECT& rect)
 {
-    LONG edges[4];
-    if (!ReadArchive(lpszName, [&edges](CArchive& ar, UINT) {
-            if (ar.Read(edges, sizeof(edges)) != sizeof(edges))
-                ThrowShortData();
-        }))
-        return FALSE;
-    rect.left = edges[0];
-    rect.top = edges[1];
-    rect.right = edges[2];
-    rect.bottom = edges[3];
-    return TRUE;
+    return ReadArchive(lpszName,
+                       [&rect](const BYTE* pData, UINT nSize) { return CVrxPArchivedValue::LoadRect(pData, nSize, rect); });
 }
 
 BOOL CVrxPRegistry::ReadPoint(LPCTSTR lpszName, POINT& point)
@@ -399,12 +339,10 @@ BOOL CVrxPRegistry::ReadPoint(LPCTSTR lpszName, POINT& point)
     Record(result, kindPoint, sizeof(POINT));
     if (result != ERROR_SUCCESS)
         return FALSE;
-    CDWordArray elements;
-    if (!ReadArchive(lpszName, [&elements](CArchive& ar, UINT) { elements.Serialize(ar); }) ||
-        elements.GetSize() < 2)
+    if (!ReadArchive(lpszName, [&point](const BYTE* pData, UINT nValueSize) {
+            return CVrxPArchivedValue::LoadPoint(pData, nValueSize, point);
+        }))
         return FALSE;
-    point.x = static_cast<LONG>(elements[0]);
-    point.y = static_cast<LONG>(elements[1]);
     Record(ERROR_SUCCESS, kindPoint, sizeof(POINT));
     return TRUE;
 }
@@ -415,19 +353,11 @@ BOOL CVrxPRegistry::ReadByteArray(LPCTSTR lpszName, CByteArray& bytes)
     return ReadArchived(lpszName, bytes);
 }
 
-// The stored count is checked against the bytes that follow it, so a damaged
-// count cannot size the array beyond the value.
 BOOL CVrxPRegistry::ReadWordArray(LPCTSTR lpszName, CWordArray& words)
 {
     words.RemoveAll();
-    return ReadArchive(lpszName, [&words](CArchive& ar, UINT nValueSize) {
-        DWORD nCount;
-        ar >> nCount;
-        if (nCount > (nValueSize - sizeof(nCount)) / sizeof(WORD))
-            ThrowShortData();
-        words.SetSize(static_cast<INT_PTR>(nCount));
-        for (DWORD i = 0; i < nCount; i++)
-            ar >> words[i];
+    return ReadArchive(lpszName, [&words](const BYTE* pData, UINT nSize) {
+        return CVrxPArchivedValue::LoadWordArray(pData, nSize, words);
     });
 }
 

@@ -2,15 +2,10 @@
 
 // One open registry key with typed reads and writes. Numbers are REG_DWORD,
 // strings REG_SZ, everything else REG_BINARY: a framework archive written
-// into a memory file and stored whole.
-//
-// Stored forms (little-endian):
-//   rectangle   16 raw bytes: left, top, right, bottom (signed 32-bit)
-//   point       a DWORD array archive {x, y, 0, 0, 0}: 16-bit count 5, then
-//               five 32-bit values (22 bytes)
-//   word array  32-bit element count, then one 16-bit value per element
-//   object      the archive its Serialize writes (by value), or the
-//               class-tagged archive of WriteObject (by pointer)
+// into a memory file and stored whole (CVrxPArchivedValue makes and reads
+// those bytes and gives the forms of rectangles, points and word arrays); an
+// object is stored as the archive its Serialize writes (by value), or the
+// class-tagged archive of WriteObject (by pointer).
 //
 // Paths given to the key operations are relative to the current key (for
 // RemoveKey, to the root the call selects); one trailing backslash is
@@ -28,6 +23,8 @@
 #include "collections/CWordArray.h"
 #include "core/CObject.h"
 #include "strings/CString.h"
+
+#include <vector>
 
 class CVrxPRegistry : public CObject
 {
@@ -114,8 +111,10 @@ private:
     BOOL QueryValue(LPCTSTR lpszName, DWORD& type, BYTE* pData, DWORD& nSize);
     // Stores what the writer puts into a growing memory file.
     template <class Writer>
-    BOOL WriteArchive(LPCTSTR lpszName, UINT nGrowBytes, DWORD kind, Writer write);
-    // Hands the value's bytes to the reader as a loading archive.
+    BOOL WriteArchive(LPCTSTR lpszName, UINT nGrowBytes, Writer write);
+    BOOL WriteArchiveBytes(LPCTSTR lpszName, const std::vector<BYTE>& bytes);
+    // Hands the value's bytes to the reader, which answers whether they held
+    // what it expects.
     template <class Reader>
     BOOL ReadArchive(LPCTSTR lpszName, Reader read);
 };

@@ -13,7 +13,7 @@
 
 #include <algorithm>
 
-IMPLEMENT_SERIAL(CVrxPUserTool, CObject, VERSIONABLE_SCHEMA | 1)
+IMPLEMENT_SERIAL(CVrxPUserTool, CObject, CVrxPUserToolRecord::storedSchema)
 
 namespace
 {
@@ -25,7 +25,7 @@ HWND MainWindow()
 }
 } // namespace
 
-CVrxPUserTool::CVrxPUserTool() : commandId(0), m_hIcon(NULL)
+CVrxPUserTool::CVrxPUserTool() : m_hIcon(NULL)
 {
 }
 
@@ -37,15 +37,9 @@ CVrxPUserTool::~CVrxPUserTool()
 void CVrxPUserTool::Serialize(CArchive& ar)
 {
     if (ar.IsStoring())
-    {
-        ar << name << m_strCommand << arguments << initialDirectory << static_cast<DWORD>(commandId);
-        return;
-    }
-    CString command;
-    DWORD dwCommandId;
-    ar >> name >> command >> arguments >> initialDirectory >> dwCommandId;
-    commandId = dwCommandId;
-    ChangeCommand(command);
+        StoreFields(ar);
+    else
+        ChangeCommand(LoadFields(ar));
 }
 
 BOOL CVrxPUserTool::Launch()

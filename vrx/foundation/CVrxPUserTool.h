@@ -1,17 +1,14 @@
 #pragma once
 
-// An external program the user added as a command: its name, the program, its
-// arguments and initial directory, and the command id it runs under.
-//
-// Archive: name, command, arguments, initial directory (framework strings),
-// command id (32 bits).
+// An external program the user added as a command (CVrxPUserToolRecord: what
+// it keeps), with its icon.
 
-#include "core/CObject.h"
+#include "foundation/CVrxPUserToolRecord.h"
 #include "gdi/CDC.h"
 #include "strings/CRect.h"
 #include "strings/CString.h"
 
-class CVrxPUserTool : public CObject
+class CVrxPUserTool : public CVrxPUserToolRecord
 {
     DECLARE_SERIAL(CVrxPUserTool)
 public:
@@ -28,18 +25,11 @@ public:
 
     // A different command (case-sensitive) takes its program's icon.
     void ChangeCommand(LPCTSTR lpszCommand);
-    const CString& GetCommand() const { return m_strCommand; }
     HICON GetIcon() const { return m_hIcon; }
     // Centred, or from the left or top edge of a smaller rectangle.
     void PaintIcon(CDC* pDC, const CRect& rect);
     BOOL PutIconOnClipboard();
 
-    CString name;
-    CString arguments;
-    CString initialDirectory;
-    UINT commandId;
-
 private:
-    CString m_strCommand;
     HICON m_hIcon;
 };

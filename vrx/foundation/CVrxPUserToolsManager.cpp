@@ -1,11 +1,15 @@
 #include "foundation/CVrxPUserToolsManager.h"
 
 #include "foundation/CVrxPRegistryHolder.h"
+#include "foundation/CVrxPStoredUserTools.h"
 #include "foundation/CVrxPUserTool.h"
 #include "foundation/VrxPBuildRegistryPath.h"
 #include "foundation/VrxPLibrary.h"
 #include "foundation/VrxPSectionNames.h"
 #include "toolbars/CVrxPToolBar.h"
+
+#include <memory>
+#include <vector>
 
 namespace
 {
@@ -136,8 +140,10 @@ BOOL CVrxPUserToolsManager::StoreState(LPCTSTR lpszProfile)
 {
     CVrxPRegistryHolder holder;
     CVrxPRegistry& registry = holder.Open(FALSE, FALSE);
+    std::vector<BYTE> bytes;
     return registry.MakeKey(VrxPBuildRegistryPath(VrxPSectionUserToolsManager, lpszProfile)) &&
-           registry.WriteArchived(VrxPValueTools, m_tools);
+           CVrxPStoredUserTools::Store(bytes, m_tools) &&
+           registry.WriteBinary(VrxPValueTools, bytes.data(), static_cast<UINT>(bytes.size()));
 }
 
 BOOL CVrxPUserToolsManager::RestoreState(LPCTSTR lpszProfile)
@@ -145,15 +151,15 @@ BOOL CVrxPUserToolsManager::RestoreState(LPCTSTR lpszProfile)
     DeleteAllTools();
     CVrxPRegistryHolder holder;
     CVrxPRegistry& registry = holder.Open(FALSE, TRUE);
-    BOOL bRead = registry.OpenKey(VrxPBuildRegistryPath(VrxPSectionUserToolsManager, lpszProfile)) &&
-                 registry.ReadObList(VrxPValueTools, m_tools);
-    POSITION pos = m_tools.GetHeadPosition();
-    while (bRead && pos != NULL)
-    {
-        CObject* pObject = m_tools.GetNext(pos);
-        bRead = pObject != nullptr && pObject->IsKindOf(RUNTIME_CLASS(CVrxPUserTool));
-    }
-    if (!bRead)
-        DeleteAllTools();
-    return bRead;
+    BYTE* pData = nullptr;
+    UINT nSize = 0;
+    if (!registry.OpenKey(VrxPBuildRegistryPath(VrxPSectionUserToolsManager, lpszProfile)) ||
+        !registry.ReadBinary(VrxPValueTools, pData, nSize))
+        return FALSE;
+    std::unique_ptr<BYTE[]> data(pData);
+    CVrxPStoredUserTools stored;
+    if (!stored.Read(pData, nSize, RUNTIME_CLASS(CVrxPUserTool), firstId, lastId))
+        return FALSE;
+    stored.MoveTools(m_tools);
+    return TRUE;
 }

@@ -36,7 +36,8 @@ public:
 
     BOOL StoreState(LPCTSTR lpszProfile);
     // Replaces the tools by the saved ones; the list is empty when they
-    // cannot be read, or when the value holds anything but tools.
+    // cannot be read, or when the value holds anything but tools with
+    // distinct ids of the range.
     BOOL RestoreState(LPCTSTR lpszProfile);
 
     UINT toolsMenuCommand;

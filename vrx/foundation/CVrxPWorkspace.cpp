@@ -9,6 +9,7 @@
 #include "foundation/CVrxPMouseManager.h"
 #include "foundation/CVrxPRebarStateStore.h"
 #include "foundation/CVrxPRegistryHolder.h"
+#include "foundation/CVrxPStoredWorkspace.h"
 #include "foundation/CVrxPToolTipFactory.h"
 #include "foundation/CVrxPToolbarImageList.h"
 #include "foundation/CVrxPUserToolsManager.h"
@@ -21,9 +22,31 @@
 #include "toolbars/VrxPCollectStdImages.h"
 #include "windows/CWnd.h"
 
+#include <memory>
+#include <vector>
+
 namespace
 {
 CVrxPWorkspace* s_pWorkspace = nullptr;
+// The value's bytes, whatever its type; FALSE when it is missing.
+BOOL ReadValue(CVrxPRegistry& registry, LPCTSTR lpszName, std::vector<BYTE>& bytes)
+{
+    BYTE* pData = nullptr;
+    UINT nSize = 0;
+    if (!registry.ReadBinary(lpszName, pData, nSize))
+        return FALSE;
+    std::unique_ptr<BYTE[]> data(pData);
+    bytes.assign(pData, pData + nSize);
+    return TRUE;
+}
+
+// A version number out of range is taken as missing.
+void ReadVersionNumber(CVrxPRegistry& registry, LPCTSTR lpszName, int nMax, int& nNumber)
+{
+    std::vector<BYTE> bytes;
+    if (ReadValue(registry, lpszName, bytes))
+        CVrxPStoredWorkspace::ReadVersionNumber(bytes.data(), static_cast<UINT>(bytes.size()), nMax, nNumber);
+}
 } // namespace
 
 CVrxPWorkspace* VrxPWorkspaceInstance()
@@ -72,17 +95,9 @@ CString CVrxPWorkspace::DockStateProfile() const
     return m_strRegistryBase + VrxPSectionControlBarsSuffix;
 }
 
-int CVrxPWorkspace::PackVersion(int nMajor, int nMinor)
-{
-    if (nMajor == -1 || nMinor == -1)
-        return -1;
-    const int nMinorPart = nMinor < 10 ? nMinor << 8 : ((nMinor / 10) << 8) + ((nMinor % 10) << 4);
-    return (nMajor << 16) + nMinorPart;
-}
-
 int CVrxPWorkspace::PackedStateVersion() const
 {
-    return PackVersion(storedMajor, storedMinor);
+    return CVrxPStoredWorkspace::PackVersion(storedMajor, storedMinor);
 }
 
 BOOL CVrxPWorkspace::RestoreAll(LPCTSTR lpszBase, CVrxPFrameHelper* pHelper)
@@ -96,8 +111,8 @@ BOOL CVrxPWorkspace::RestoreAll(LPCTSTR lpszBase, CVrxPFrameHelper* pHelper)
         CVrxPRegistry& registry = holder.Open(FALSE, TRUE);
         if (registry.OpenKey(BuildSectionPath(VrxPSectionVersion)))
         {
-            registry.ReadInt(VrxPValueMajor, storedMajor);
-            registry.ReadInt(VrxPValueMinor, storedMinor);
+            ReadVersionNumber(registry, VrxPValueMajor, CVrxPStoredWorkspace::maxMajor, storedMajor);
+            ReadVersionNumber(registry, VrxPValueMinor, CVrxPStoredWorkspace::maxMinor, storedMinor);
         }
     }
     CVrxPToolBar::ReadGlobalOptions(path);
@@ -321,15 +336,19 @@ BOOL CVrxPWorkspace::ReadPlacement(CRect& rect, UINT& nFlags, UINT& nShowCmd)
     CVrxPRegistry& registry = holder.Open(FALSE, TRUE);
     if (!registry.OpenKey(BuildSectionPath(VrxPSectionWindowPlacement)))
         return FALSE;
-    CRect stored;
-    int nStoredFlags = 0;
-    int nStoredShowCmd = 0;
-    if (!registry.ReadRect(VrxPValueMainWindowRect, stored) || !registry.ReadInt(VrxPValueFlags, nStoredFlags) ||
-        !registry.ReadInt(VrxPValueShowCmd, nStoredShowCmd))
+    std::vector<BYTE> rectBytes;
+    std::vector<BYTE> flagsBytes;
+    std::vector<BYTE> showCmdBytes;
+    CVrxPStoredWorkspace::Placement placement;
+    if (!ReadValue(registry, VrxPValueMainWindowRect, rectBytes) || !ReadValue(registry, VrxPValueFlags, flagsBytes) ||
+        !ReadValue(registry, VrxPValueShowCmd, showCmdBytes) ||
+        !CVrxPStoredWorkspace::ReadPlacement(rectBytes.data(), static_cast<UINT>(rectBytes.size()), flagsBytes.data(),
+                                             static_cast<UINT>(flagsBytes.size()), showCmdBytes.data(),
+                                             static_cast<UINT>(showCmdBytes.size()), placement))
         return FALSE;
-    rect = stored;
-    nFlags = static_cast<UINT>(nStoredFlags);
-    nShowCmd = static_cast<UINT>(nStoredShowCmd);
+    rect = placement.rect;
+    nFlags = placement.flags;
+    nShowCmd = placement.showCmd;
     return TRUE;
 }
 

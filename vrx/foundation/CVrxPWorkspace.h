@@ -87,7 +87,6 @@ public:
     // (major << 16) + the minor's decimal digits in the next two nibbles
     // (40 gives 0x0400, 5 gives 0x0500); -1 before a version was read.
     int PackedStateVersion() const;
-    static int PackVersion(int nMajor, int nMinor);
 
     // FALSE when the singleton exists already.
     BOOL CreateToolTipFactory();

@@ -114,4 +114,24 @@ TEST_F(CommandManagerTest, DamagedValueFailsTheRestore)
     }
     EXPECT_FALSE(CVrxPCommandManager::Get().RestoreState(testProfile));
 }
+
+// A damaged menu-image value takes nothing of either value.
+TEST_F(CommandManagerTest, DamagedMenuImagesTakeNothing)
+{
+    CVrxPCommandManager& manager = CVrxPCommandManager::Get();
+    manager.SetShowImage(77, FALSE);
+    ASSERT_TRUE(manager.StoreState(testProfile));
+    {
+        CVrxPRegistryHolder holder;
+        CVrxPRegistry& registry = holder.Open(FALSE, FALSE);
+        ASSERT_TRUE(registry.MakeKey(testKey));
+        // Two entries announced, one and a half stored.
+        const BYTE cut[] = {2, 0, 0x2C, 1, 0, 0, 12, 0, 0, 0, 0x2D, 1};
+        ASSERT_TRUE(registry.WriteBinary("MenuUserImages", cut, sizeof(cut)));
+    }
+    manager.Clear();
+    EXPECT_FALSE(manager.RestoreState(testProfile));
+    EXPECT_FALSE(manager.IsShownWithoutImage(77));
+    EXPECT_EQ(-1, manager.MenuUserImageOf(300));
+}
 } // namespace

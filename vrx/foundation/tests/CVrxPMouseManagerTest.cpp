@@ -61,7 +61,8 @@ TEST_F(MouseManagerTest, TwoBindingsAreTwentyBytes)
     EXPECT_EQ(0u, m_manager.CommandForView(9));
 }
 
-TEST_F(MouseManagerTest, EmptyOrCutValueFailsAndLeavesWhatWasRead)
+// A damaged value takes none of its bindings and leaves none of the old ones.
+TEST_F(MouseManagerTest, EmptyOrCutValueFailsAndLeavesNoBinding)
 {
     {
         CVrxPRegistryHolder holder;
@@ -73,6 +74,7 @@ TEST_F(MouseManagerTest, EmptyOrCutValueFailsAndLeavesWhatWasRead)
     EXPECT_FALSE(m_manager.RestoreState(testProfile));
     EXPECT_EQ(0u, m_manager.CommandForView(4));
 
+    m_manager.SetDoubleClickCommand(4, 4);
     const BYTE cut[] = {2, 0, 0, 0, 7, 0, 0, 0, 70, 0, 0, 0, 8, 0};
     {
         CVrxPRegistryHolder holder;
@@ -81,7 +83,8 @@ TEST_F(MouseManagerTest, EmptyOrCutValueFailsAndLeavesWhatWasRead)
         ASSERT_TRUE(registry.WriteBinary("Mouse", cut, sizeof(cut)));
     }
     EXPECT_FALSE(m_manager.RestoreState(testProfile));
-    EXPECT_EQ(70u, m_manager.CommandForView(7));
+    EXPECT_EQ(0u, m_manager.CommandForView(7));
+    EXPECT_EQ(0u, m_manager.CommandForView(4));
 }
 
 TEST_F(MouseManagerTest, MissingKeyFails)

@@ -12,6 +12,8 @@
 #include <gtest/gtest.h>
 #include <shlwapi.h>
 
+#include <vector>
+
 namespace
 {
 const char testProfile[] = "Software\\korvo vrx tools tests\\";
@@ -142,20 +144,49 @@ TEST_F(UserToolsTest, ToolsRoundTripThroughTheRegistry)
     EXPECT_EQ(firstId, pLoaded->commandId);
 }
 
-// A list of other objects is not a list of tools.
+// A list of other objects is not a list of tools, and none of them is made:
+// a mouse manager made and deleted by the read would unhook the real one.
 TEST_F(UserToolsTest, ListOfOtherObjectsIsRefused)
 {
+    CVrxPMouseManager mouse;
     {
         CObList others;
-        others.AddTail(new CVrxPMouseManager);
+        others.AddTail(&mouse);
         CVrxPRegistryHolder holder;
         CVrxPRegistry& registry = holder.Open(FALSE, FALSE);
         ASSERT_TRUE(registry.MakeKey(testProfile));
         ASSERT_TRUE(registry.WriteArchived("Tools", others));
-        delete others.RemoveHead();
     }
     m_manager.AppendTool();
     EXPECT_FALSE(m_manager.RestoreState(testProfile));
     EXPECT_EQ(0, m_manager.GetTools().GetCount());
+    EXPECT_EQ(&mouse, CVrxPMouseManager::Instance());
+}
+
+// One tool listed twice would be deleted twice; tools sharing an id or
+// outside the range could never all be run.
+TEST_F(UserToolsTest, ToolsThatAreNotDistinctOrOutsideTheRangeAreRefused)
+{
+    CVrxPUserTool first;
+    first.commandId = firstId;
+    CVrxPUserTool sameId;
+    sameId.commandId = firstId;
+    CVrxPUserTool outside;
+    outside.commandId = firstId + 10;
+    const std::vector<std::vector<CVrxPUserTool*>> lists = {{&first, &first}, {&first, &sameId}, {&outside}};
+    for (const std::vector<CVrxPUserTool*>& tools : lists)
+    {
+        {
+            CObList list;
+            for (CVrxPUserTool* pTool : tools)
+                list.AddTail(pTool);
+            CVrxPRegistryHolder holder;
+            CVrxPRegistry& registry = holder.Open(FALSE, FALSE);
+            ASSERT_TRUE(registry.MakeKey(testProfile));
+            ASSERT_TRUE(registry.WriteArchived("Tools", list));
+        }
+        EXPECT_FALSE(m_manager.RestoreState(testProfile));
+        EXPECT_EQ(0, m_manager.GetTools().GetCount());
+    }
 }
 } // namespace

@@ -93,15 +93,6 @@ protected:
     TestWorkspace m_workspace{TRUE};
 };
 
-TEST(CVrxPWorkspace, VersionPacking)
-{
-    EXPECT_EQ(0x90400, CVrxPWorkspace::PackVersion(9, 40));
-    EXPECT_EQ(0x90500, CVrxPWorkspace::PackVersion(9, 5));
-    EXPECT_EQ(0x90210, CVrxPWorkspace::PackVersion(9, 21));
-    EXPECT_EQ(-1, CVrxPWorkspace::PackVersion(-1, 40));
-    EXPECT_EQ(-1, CVrxPWorkspace::PackVersion(9, -1));
-}
-
 TEST_F(WorkspaceTest, ConstructionStartsTheLibraryAndMakesTheSingleton)
 {
     EXPECT_TRUE(VrxPLibraryStarted());
@@ -208,6 +199,39 @@ TEST_F(WorkspaceTest, MissingPlacementLeavesTheFrame)
     EXPECT_FALSE(m_workspace.ReadPlacement(rect, nFlags, nShowCmd));
     EXPECT_EQ(CRect(1, 2, 3, 4), rect);
     EXPECT_EQ(8u, nShowCmd);
+}
+
+// A damaged placement would hide the frame or give it no size; a version
+// number the packed form has no room for is no version.
+TEST_F(WorkspaceTest, DamagedPlacementOrVersionIsNotTaken)
+{
+    ASSERT_TRUE(m_workspace.WritePlacement(CRect(100, 120, 420, 360), 0, SW_SHOWNORMAL));
+    const std::string placement = std::string(basePath) + "WindowPlacement";
+    const struct
+    {
+        const char* name;
+        DWORD dwValue;
+    } damaged[] = {{"ShowCmd", SW_HIDE}, {"ShowCmd", SW_SHOWMINIMIZED}, {"Flags", 0x100}};
+    for (const auto& d : damaged)
+    {
+        ASSERT_EQ(ERROR_SUCCESS, SHSetValue(HKEY_CURRENT_USER, placement.c_str(), d.name, REG_DWORD, &d.dwValue,
+                                            sizeof(d.dwValue)));
+        CRect rect(1, 2, 3, 4);
+        UINT nFlags = 7, nShowCmd = 8;
+        EXPECT_FALSE(m_workspace.ReadPlacement(rect, nFlags, nShowCmd)) << d.name << " " << d.dwValue;
+        EXPECT_EQ(8u, nShowCmd);
+        ASSERT_TRUE(m_workspace.WritePlacement(CRect(100, 120, 420, 360), 0, SW_SHOWNORMAL));
+    }
+
+    ASSERT_TRUE(m_workspace.StoreAll(nullptr, nullptr));
+    const std::string version = std::string(basePath) + "VrxControlBarVersion";
+    const DWORD dwHugeMajor = 0x10000;
+    ASSERT_EQ(ERROR_SUCCESS,
+              SHSetValue(HKEY_CURRENT_USER, version.c_str(), "Major", REG_DWORD, &dwHugeMajor, sizeof(dwHugeMajor)));
+    TestWorkspace other;
+    other.ChooseRegistryBase("Settings");
+    ASSERT_TRUE(other.RestoreAll(nullptr, nullptr));
+    EXPECT_EQ(-1, other.nVersionSeenByLoad);
 }
 
 TEST_F(WorkspaceTest, ViewDoubleClickRunsTheBoundCommand)
