@@ -150,21 +150,7 @@ void CVrxPFrameBarManager::AdjustDockingLayout(HDWP hdwp)
             pParent->ScreenToClient(&rectInParent);
         hdwp = pBar->PositionBar(nullptr, rectInParent.left, rectInParent.top, rectInParent.Width(),
                                  rectInParent.Height(), SWP_NOZORDER | SWP_NOACTIVATE, hdwp);
-        switch (dwSide)
-        {
-        case CBRS_ALIGN_TOP:
-            rectFree.top += rect.Height();
-            break;
-        case CBRS_ALIGN_BOTTOM:
-            rectFree.bottom -= rect.Height();
-            break;
-        case CBRS_ALIGN_LEFT:
-            rectFree.left += rect.Width();
-            break;
-        default:
-            rectFree.right -= rect.Width();
-            break;
-        }
+        CVrxPDockingUtils::CutSide(rectFree, dwSide, bHorizontal ? rect.Height() : rect.Width());
         if (posThis == posLastDockBar)
             rectInner = rectFree;
     }
