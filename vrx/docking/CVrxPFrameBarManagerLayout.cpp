@@ -114,7 +114,9 @@ void CVrxPFrameBarManager::AdjustDockingLayout(HDWP hdwp)
         if (pBar == nullptr || pBar->GetSafeHwnd() == NULL)
             continue;
         const BOOL bDockBar = dynamic_cast<CVrxPDockBar*>(pBar) != nullptr;
-        if ((pBar->GetStyle() & WS_VISIBLE) == 0 && !bDockBar)
+        // A hidden dock bar keeps its room, except while the bars are
+        // hidden for print preview or with the in-place bars.
+        if ((pBar->GetStyle() & WS_VISIBLE) == 0 && (!bDockBar || m_bPrintPreview || m_bBarsHidden))
             continue;
         // A floating or auto-hidden pane stays listed but takes no room.
         if (!pBar->IsDockedInFrame() || pBar->IsAutoHidden())
