@@ -3,6 +3,7 @@
 #include "app/AfxRegisterWndClass.h"
 #include "docking/CVrxPAutoHideButton.h"
 #include "docking/CVrxPDockingControlBar.h"
+#include "docking/CVrxPDockingUtils.h"
 #include "foundation/CVrxPGlobals.h"
 #include "foundation/CVrxPInplaceToolTipCtrl.h"
 #include "foundation/VrxPLibrary.h"
@@ -152,27 +153,9 @@ LRESULT CVrxPAutoHideDockBar::OnSizeParent(WPARAM, LPARAM lParam)
     if ((GetStyle() & WS_VISIBLE) == 0)
         return 0;
     AFX_SIZEPARENTPARAMS* pLayout = reinterpret_cast<AFX_SIZEPARENTPARAMS*>(lParam);
-    CRect rect = pLayout->rect;
-    const int nThickness = GetThickness();
-    switch (m_dwSide)
-    {
-    case CBRS_ALIGN_TOP:
-        rect.bottom = rect.top + nThickness;
-        pLayout->rect.top = rect.bottom;
-        break;
-    case CBRS_ALIGN_LEFT:
-        rect.right = rect.left + nThickness;
-        pLayout->rect.left = rect.right;
-        break;
-    case CBRS_ALIGN_RIGHT:
-        rect.left = rect.right - nThickness;
-        pLayout->rect.right = rect.left;
-        break;
-    default:
-        rect.top = rect.bottom - nThickness;
-        pLayout->rect.bottom = rect.top;
-        break;
-    }
+    CRect rectArea = pLayout->rect;
+    const CRect rect = CVrxPDockingUtils::CutSide(rectArea, m_dwSide, GetThickness());
+    pLayout->rect = rectArea;
     if (pLayout->hDWP != NULL)
         pLayout->hDWP = ::DeferWindowPos(pLayout->hDWP, m_hWnd, NULL, rect.left, rect.top, rect.Width(),
                                          rect.Height(), SWP_NOZORDER | SWP_NOACTIVATE);

@@ -95,6 +95,13 @@ public:
         return FALSE;
     }
     virtual BOOL FloatBar(const CRect& /*rectScreen*/, int /*nMethod*/, BOOL /*bShow*/) { return FALSE; }
+    // Docking straight at a frame side belongs to the panes; the base
+    // refuses.
+    virtual BOOL DockAtFrameSide(DWORD /*dwAlignment*/, const CRect* /*pRect*/, int /*nReserved1*/,
+                                 int /*nReserved2*/, int /*nReserved3*/, BOOL /*bBeforeFloatable*/)
+    {
+        return FALSE;
+    }
     virtual void LeaveCurrentSite(CWnd* /*pNewParent*/, BOOL /*bDelay*/) {}
     // Whether the new parent is a dock bar.
     virtual BOOL OnAfterReparent(CWnd* /*pOldParent*/) { return FALSE; }

@@ -385,25 +385,17 @@ void CVrxPDockBarRow::RestoreBarPositions(int nMode, CVrxPControlBar* pExcluded)
 
 void CVrxPDockBarRow::ExpandBars()
 {
-    LoadFitRects();
-    int nRemaining = GetFreeLengthFit();
-    for (POSITION pos = m_lstBars.GetHeadPosition(); pos != NULL;)
-    {
-        CVrxPControlBar* pBar = m_lstBars.GetNext(pos);
-        if (!IsBarShown(pBar))
-            continue;
-        nRemaining -= StretchBarFit(pBar, nRemaining);
-        if (nRemaining <= 0)
-            break;
-    }
-    RepositionBarsFit(nullptr, TRUE);
-    ApplyFitRects();
+    HandOutFreeLength(TRUE);
 }
 
 void CVrxPDockBarRow::FitBars()
 {
-    if (m_lstBars.IsEmpty())
-        return;
+    if (!m_lstBars.IsEmpty())
+        HandOutFreeLength(FALSE);
+}
+
+void CVrxPDockBarRow::HandOutFreeLength(BOOL bMoveSingleToStart)
+{
     LoadFitRects();
     int nRemaining = GetFreeLengthFit();
     for (POSITION pos = m_lstBars.GetHeadPosition(); pos != NULL;)
@@ -415,7 +407,7 @@ void CVrxPDockBarRow::FitBars()
         if (nRemaining <= 0)
             break;
     }
-    RepositionBarsFit(nullptr, FALSE);
+    RepositionBarsFit(nullptr, bMoveSingleToStart);
     ApplyFitRects();
 }
 

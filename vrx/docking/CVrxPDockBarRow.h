@@ -98,6 +98,9 @@ protected:
     void PullBarsBackFit(CVrxPControlBar* pBar, int nStep, BOOL bForward);
     void KeepBarInsideFit(CVrxPControlBar* pBar, const CRect& rectRow);
     CVrxPControlBar* NextShown(CVrxPControlBar* pBar, BOOL bForward) const;
+    // The row's free length goes to the shown bars from the first on; then
+    // overlaps are resolved (a single bar moved to the row's start).
+    void HandOutFreeLength(BOOL bMoveSingleToStart);
 
     BOOL m_bVisible = TRUE;
     int m_nExtent;

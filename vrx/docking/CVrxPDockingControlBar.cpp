@@ -2,31 +2,35 @@
 
 #include "app/AfxRegisterWndClass.h"
 #include "docking/CVrxPAutoHideDockBar.h"
-#include "docking/CVrxPMDIFrameWnd.h"
+#include "docking/CVrxPDockingUtils.h"
+#include "docking/CVrxPFrameBarManager.h"
 #include "docking/CVrxPMiniFrameTitleButton.h"
 #include "docking/CVrxPMiniFrameWnd.h"
 #include "docking/VrxPShowBarContextMenu.h"
-#include "foundation/CVrxPRegistryHolder.h"
-#include "foundation/VrxPBuildRegistryPath.h"
 #include "frames/CFrameWnd.h"
 #include "gdi/CDC.h"
 #include "themes/CVrxPVisualManager.h"
-#include "windows/FrameworkMessages.h"
 
-IMPLEMENT_DYNAMIC(CVrxPDockingControlBar, CWnd)
+IMPLEMENT_DYNAMIC(CVrxPDockingControlBar, CVrxPControlBar)
 
 int CVrxPDockingControlBar::paneCaptionMenuButton = 0;
 
-BEGIN_MESSAGE_MAP(CVrxPDockingControlBar, CWnd)
-    ON_MESSAGE(WM_SIZEPARENT, OnSizeParent)
+BEGIN_MESSAGE_MAP(CVrxPDockingControlBar, CVrxPControlBar)
+    ON_WM_CREATE()
+    ON_WM_DESTROY()
     ON_WM_NCCALCSIZE()
     ON_WM_NCPAINT()
     ON_WM_NCHITTEST()
     ON_WM_SETCURSOR()
+    ON_WM_NCMOUSEMOVE()
+    ON_WM_NCMOUSELEAVE()
     ON_WM_NCLBUTTONDOWN()
     ON_WM_NCLBUTTONDBLCLK()
+    ON_WM_LBUTTONDOWN()
+    ON_WM_LBUTTONDBLCLK()
     ON_WM_MOUSEMOVE()
     ON_WM_LBUTTONUP()
+    ON_WM_CANCELMODE()
     ON_WM_CONTEXTMENU()
 END_MESSAGE_MAP()
 
@@ -35,18 +39,27 @@ namespace
 // Sides in the order a style naming several is read.
 const DWORD kSideOrder[] = {CBRS_ALIGN_BOTTOM, CBRS_ALIGN_TOP, CBRS_ALIGN_LEFT, CBRS_ALIGN_RIGHT};
 const int kFloatingWidth = 400;
+// Bar style bits the pane keeps from its creation style; the rest are
+// window styles.
+const DWORD kPaneBarStyle = CBRS_ALIGN_ANY | CVrxPBaseControlBar::borderAny | CVrxPBaseControlBar::styleGripper;
 
 BOOL IsVertical(DWORD dwSide)
 {
     return dwSide == CBRS_ALIGN_LEFT || dwSide == CBRS_ALIGN_RIGHT;
 }
+
+DWORD FirstSide(DWORD dwAlignment)
+{
+    for (DWORD dwSide : kSideOrder)
+        if ((dwAlignment & dwSide) != 0)
+            return dwSide;
+    return 0;
+}
 } // namespace
 
 CVrxPDockingControlBar::CVrxPDockingControlBar()
-    : m_dwBarStyle(0), m_dwDockingSides(0), m_bDocked(FALSE), m_nHeight(0), m_nDragStart(-1), m_nDragStartHeight(0),
-      m_pMiniFrame(nullptr), m_pDockFrame(nullptr), m_rectRecentFloat(10, 10, 110, 110),
-      m_dwRecentAlignment(CBRS_ALIGN_BOTTOM), m_nRecentRowIndex(0), m_nMruWidth(noMruWidth), m_nPinState(0),
-      m_bRestoredFloating(FALSE), m_bStateRestored(FALSE), m_bAutoHide(FALSE)
+    : m_bDocked(FALSE), m_nHeight(0), m_nDragStart(-1), m_nDragStartHeight(0), m_pMiniFrame(nullptr),
+      m_pDockFrame(nullptr), m_bAutoHide(FALSE), m_nHotButton(0), m_nPressedButton(0)
 {
 }
 
@@ -55,6 +68,7 @@ CVrxPDockingControlBar::~CVrxPDockingControlBar()
 {
     if (m_pMiniFrame != nullptr && ::IsWindow(m_pMiniFrame->GetSafeHwnd()))
         m_pMiniFrame->ReleaseHostedBar();
+    DeleteCaptionButtons();
 }
 
 CVrxPDockingControlBar::NonClientLayout CVrxPDockingControlBar::ComputeLayout(DWORD dwSide, CSize sizeWindow,
@@ -91,39 +105,121 @@ CVrxPDockingControlBar::NonClientLayout CVrxPDockingControlBar::ComputeLayout(DW
     layout.caption.bottom = rest.top + nCaptionHeight;
     if (layout.caption.bottom > rest.bottom)
         layout.caption.bottom = rest.bottom;
-    const int nButton = layout.caption.Height() - 2 * captionMargin;
-    if (nButton > 0 && layout.caption.Width() > 2 * nButton + 3 * captionMargin)
-    {
-        layout.closeButton.SetRect(layout.caption.right - captionMargin - nButton, layout.caption.top + captionMargin,
-                                   layout.caption.right - captionMargin, layout.caption.bottom - captionMargin);
-        layout.pinButton = layout.closeButton;
-        layout.pinButton.OffsetRect(-(nButton + captionMargin), 0);
-    }
     layout.client = rest;
     layout.client.top = layout.caption.bottom;
     return layout;
 }
 
 BOOL CVrxPDockingControlBar::Create(LPCTSTR lpszCaption, CWnd* pParentWnd, CSize sizeDefault, BOOL, UINT nID,
-                                    DWORD dwStyle, DWORD, DWORD)
+                                    DWORD dwStyle, DWORD, DWORD dwPaneFlags)
 {
-    m_strCaption = lpszCaption;
     m_pDockFrame = pParentWnd;
-    m_dwBarStyle = dwStyle & (CBRS_ALIGN_ANY | CBRS_BORDER_TOP | CBRS_GRIPPER | CBRS_SIZE_DYNAMIC);
     m_nHeight = sizeDefault.cy < minimumHeight ? minimumHeight : sizeDefault.cy;
+    const DWORD dwSide = FirstSide(dwStyle);
+    SetBarStyle((dwStyle & kPaneBarStyle & ~CBRS_ALIGN_ANY) | (dwSide != 0 ? dwSide : CBRS_ALIGN_BOTTOM));
     LPCTSTR lpszClass = AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursor(NULL, IDC_ARROW),
                                             reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
-    DWORD dwWindowStyle = (dwStyle & (WS_CHILD | WS_VISIBLE)) | WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
-    return CreateEx(0, lpszClass, lpszCaption, dwWindowStyle, CRect(0, 0, sizeDefault.cx, m_nHeight), pParentWnd,
-                    nID);
+    if (!CreateEx(0, lpszClass, dwStyle & (WS_CHILD | WS_VISIBLE), CRect(0, 0, sizeDefault.cx, m_nHeight),
+                  pParentWnd, nID, dwPaneFlags))
+        return FALSE;
+    SetWindowText(lpszCaption);
+    return TRUE;
+}
+
+int CVrxPDockingControlBar::OnCreate(LPCREATESTRUCT lpCreateStruct)
+{
+    if (CVrxPControlBar::OnCreate(lpCreateStruct) == -1)
+        return -1;
+    CreateCaptionButtons();
+    return 0;
+}
+
+void CVrxPDockingControlBar::OnDestroy()
+{
+    if (::GetCapture() == m_hWnd)
+        ::ReleaseCapture();
+    DeleteCaptionButtons();
+    CVrxPControlBar::OnDestroy();
+}
+
+void CVrxPDockingControlBar::CreateCaptionButtons()
+{
+    DeleteCaptionButtons();
+    for (int nHit : {CVrxPMiniFrameTitleButton::hitPaneClose, CVrxPMiniFrameTitleButton::hitPin,
+                     CVrxPMiniFrameTitleButton::hitMenu})
+        m_captionButtons.Add(new CVrxPMiniFrameTitleButton(nHit, FALSE));
+}
+
+void CVrxPDockingControlBar::DeleteCaptionButtons()
+{
+    for (INT_PTR i = 0; i < m_captionButtons.GetSize(); i++)
+        delete m_captionButtons[i];
+    m_captionButtons.RemoveAll();
+    m_nHotButton = 0;
+    m_nPressedButton = 0;
+}
+
+CVrxPMiniFrameTitleButton* CVrxPDockingControlBar::FindCaptionButton(int nHitCode) const
+{
+    for (INT_PTR i = 0; i < m_captionButtons.GetSize(); i++)
+        if (m_captionButtons[i]->HitCode() == nHitCode)
+            return m_captionButtons[i];
+    return nullptr;
+}
+
+void CVrxPDockingControlBar::ArrangeCaptionButtons(const CRect& rectCaption)
+{
+    const CSize size = CVrxPMiniFrameTitleButton::GetStandardSize();
+    int nRight = rectCaption.right - buttonMargin - size.cx;
+    int nLeft = rectCaption.left + buttonMargin;
+    const int y = rectCaption.top + (rectCaption.Height() - size.cy) / 2;
+    for (INT_PTR i = 0; i < m_captionButtons.GetSize(); i++)
+    {
+        CVrxPMiniFrameTitleButton* pButton = m_captionButtons[i];
+        const int nHit = pButton->HitCode();
+        pButton->hidden = rectCaption.Height() <= 0 ||
+                          (nHit == CVrxPMiniFrameTitleButton::hitPin && !CanAutoHide()) ||
+                          (nHit == CVrxPMiniFrameTitleButton::hitPaneClose && !CanClose()) ||
+                          (nHit == CVrxPMiniFrameTitleButton::hitMenu && paneCaptionMenuButton == 0);
+        pButton->y = y;
+        int& nEdge = pButton->leftSide ? nLeft : nRight;
+        pButton->x = nEdge;
+        if (!pButton->hidden)
+            nEdge += pButton->leftSide ? size.cx + buttonMargin : -(size.cx + buttonMargin);
+    }
+    for (INT_PTR i = 0; i < m_captionButtons.GetSize(); i++)
+        if (m_captionButtons[i]->leftSide)
+            m_captionButtons[i]->hidden = rectCaption.Height() <= 0 || m_captionButtons[i]->x >= nRight;
+}
+
+CVrxPMiniFrameTitleButton* CVrxPDockingControlBar::CaptionButtonAtPoint(CPoint point) const
+{
+    if (m_hWnd == NULL || IsFloating())
+        return nullptr;
+    CRect rectWindow;
+    GetWindowRect(&rectWindow);
+    const CPoint local(point.x - rectWindow.left, point.y - rectWindow.top);
+    for (INT_PTR i = 0; i < m_captionButtons.GetSize(); i++)
+    {
+        CVrxPMiniFrameTitleButton* pButton = m_captionButtons[i];
+        if (!pButton->hidden && pButton->GetRect().PtInRect(local))
+            return pButton;
+    }
+    return nullptr;
 }
 
 DWORD CVrxPDockingControlBar::GetDockSide() const
 {
-    for (DWORD dwSide : kSideOrder)
-        if ((m_dwBarStyle & dwSide) != 0)
-            return dwSide;
-    return CBRS_ALIGN_BOTTOM;
+    const DWORD dwSide = FirstSide(GetAlignment());
+    return dwSide != 0 ? dwSide : CBRS_ALIGN_BOTTOM;
+}
+
+CSize CVrxPDockingControlBar::CalcBarSize(BOOL, BOOL bHorizontal)
+{
+    CRect rectWindow;
+    if (m_hWnd != NULL)
+        GetWindowRect(&rectWindow);
+    return bHorizontal ? CSize(rectWindow.Width(), m_nHeight) : CSize(m_nHeight, rectWindow.Height());
 }
 
 void CVrxPDockingControlBar::SetHeight(int nHeight)
@@ -144,6 +240,41 @@ void CVrxPDockingControlBar::RelayoutFrame()
         pFrame->RecalcLayout();
 }
 
+// A rectangle's thickness is limited to the share of the frame that a
+// docked pane may take; the frame's bar list then holds the pane.
+BOOL CVrxPDockingControlBar::DockAtFrameSide(DWORD dwAlignment, const CRect* pRect, int, int, int, BOOL)
+{
+    const DWORD dwSide = FirstSide(dwAlignment);
+    if (dwSide == 0 || m_hWnd == NULL)
+        return FALSE;
+    if (IsFloating())
+    {
+        CVrxPMiniFrameWnd* pMiniFrame = m_pMiniFrame;
+        pMiniFrame->GetWindowRect(&GetDockHistory().recentFloatRect);
+        m_pMiniFrame = nullptr;
+        SetParent(m_pDockFrame);
+        pMiniFrame->ReleaseHostedBar();
+    }
+    SetAlignment(dwSide);
+    GetDockHistory().recentAlignment = dwSide;
+    if (pRect != nullptr && !pRect->IsRectEmpty())
+        m_nHeight = IsVertical(dwSide) ? pRect->Width() : pRect->Height();
+    if (m_nHeight < minimumHeight)
+        m_nHeight = minimumHeight;
+    CVrxPFrameBarManager* pManager = CVrxPDockingUtils::LocateBarManager(DockFrame());
+    if (pManager != nullptr)
+    {
+        CRect rectThickness(0, 0, m_nHeight, m_nHeight);
+        if (!pManager->GetOuterRect().IsRectEmpty() && pManager->LimitDockedSize(rectThickness, dwSide))
+            m_nHeight = IsVertical(dwSide) ? rectThickness.Width() : rectThickness.Height();
+        pManager->AddBar(this);
+    }
+    m_bDocked = TRUE;
+    SetWindowPos(nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    RelayoutFrame();
+    return TRUE;
+}
+
 int CVrxPDockingControlBar::CaptionHeight() const
 {
     TEXTMETRIC tm;
@@ -162,51 +293,13 @@ CVrxPDockingControlBar::NonClientLayout CVrxPDockingControlBar::CurrentLayout() 
     return ComputeLayout(IsFloating() ? 0 : GetDockSide(), rectWindow.Size(), CaptionHeight());
 }
 
-LRESULT CVrxPDockingControlBar::OnSizeParent(WPARAM, LPARAM lParam)
-{
-    if (!m_bDocked || IsFloating() || m_bAutoHide || (GetStyle() & WS_VISIBLE) == 0)
-        return 0;
-    AFX_SIZEPARENTPARAMS* pLayout = reinterpret_cast<AFX_SIZEPARENTPARAMS*>(lParam);
-    CRect rect = pLayout->rect;
-    const DWORD dwSide = GetDockSide();
-    // Never more than the frame leaves, so the MDI area keeps a little room.
-    const int nRoom = IsVertical(dwSide) ? rect.Width() : rect.Height();
-    int nSize = m_nHeight;
-    if (nSize > nRoom - minimumHeight)
-        nSize = nRoom - minimumHeight;
-    if (nSize < 0)
-        nSize = 0;
-    switch (dwSide)
-    {
-    case CBRS_ALIGN_TOP:
-        rect.bottom = rect.top + nSize;
-        pLayout->rect.top += nSize;
-        break;
-    case CBRS_ALIGN_LEFT:
-        rect.right = rect.left + nSize;
-        pLayout->rect.left += nSize;
-        break;
-    case CBRS_ALIGN_RIGHT:
-        rect.left = rect.right - nSize;
-        pLayout->rect.right -= nSize;
-        break;
-    default:
-        rect.top = rect.bottom - nSize;
-        pLayout->rect.bottom -= nSize;
-        break;
-    }
-    if (pLayout->hDWP != NULL)
-        pLayout->hDWP = ::DeferWindowPos(pLayout->hDWP, m_hWnd, NULL, rect.left, rect.top, rect.Width(),
-                                         rect.Height(), SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
-    return 0;
-}
-
 void CVrxPDockingControlBar::OnNcCalcSize(BOOL, NCCALCSIZE_PARAMS* lpncsp)
 {
     RECT& rect = lpncsp->rgrc[0];
     const NonClientLayout layout =
         ComputeLayout(IsFloating() ? 0 : GetDockSide(), CSize(rect.right - rect.left, rect.bottom - rect.top),
                       CaptionHeight());
+    ArrangeCaptionButtons(layout.caption);
     const POINT origin = {rect.left, rect.top};
     rect = layout.client;
     ::OffsetRect(&rect, origin.x, origin.y);
@@ -222,28 +315,35 @@ void CVrxPDockingControlBar::OnNcPaint()
     ::FillRect(hDC, &rectEdge, ::GetSysColorBrush(COLOR_BTNFACE));
     ::DrawEdge(hDC, &rectEdge, EDGE_RAISED, IsVertical(GetDockSide()) ? BF_LEFT | BF_RIGHT : BF_TOP | BF_BOTTOM);
 
+    // The text ends where the leftmost right-hand button begins.
+    CRect rectButtons(layout.caption.right, layout.caption.top, layout.caption.right, layout.caption.bottom);
+    for (INT_PTR i = 0; i < m_captionButtons.GetSize(); i++)
+        if (!m_captionButtons[i]->hidden && !m_captionButtons[i]->leftSide)
+            rectButtons = m_captionButtons[i]->GetRect();
     CDC* pDC = CDC::FromHandle(hDC);
     CVrxPVisualManager* pLook = CVrxPVisualManager::Instance();
-    const COLORREF colorText = pLook->PaintBarCaption(pDC, this, FALSE, layout.caption, layout.pinButton);
+    const COLORREF colorText = pLook->PaintBarCaption(pDC, this, FALSE, layout.caption, rectButtons);
     HGDIOBJ hOld = ::SelectObject(hDC, ::GetStockObject(DEFAULT_GUI_FONT));
     ::SetBkMode(hDC, TRANSPARENT);
     ::SetTextColor(hDC, colorText);
     CRect rectText = layout.caption;
     rectText.left += 2 * captionMargin;
-    if (!layout.pinButton.IsRectEmpty())
-        rectText.right = layout.pinButton.left - captionMargin;
-    ::DrawText(hDC, m_strCaption, -1, &rectText, DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_END_ELLIPSIS);
+    rectText.right = rectButtons.left - captionMargin;
+    CString caption;
+    GetWindowText(caption);
+    ::DrawText(hDC, caption, -1, &rectText, DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_END_ELLIPSIS);
     ::SelectObject(hDC, hOld);
-    if (!layout.closeButton.IsRectEmpty())
+    for (INT_PTR i = 0; i < m_captionButtons.GetSize(); i++)
     {
-        const BOOL bHorizontal = !IsVertical(GetDockSide());
-        CVrxPMiniFrameTitleButton close(CVrxPMiniFrameTitleButton::hitPaneClose);
-        close.rect = layout.closeButton;
-        pLook->PaintCaptionButton(pDC, &close, FALSE, bHorizontal, FALSE, FALSE);
-        CVrxPMiniFrameTitleButton pin(CVrxPMiniFrameTitleButton::hitPin);
-        pin.rect = layout.pinButton;
-        pin.pinnedOut = m_bAutoHide;
-        pLook->PaintCaptionButton(pDC, &pin, FALSE, bHorizontal, FALSE, FALSE);
+        CVrxPMiniFrameTitleButton* pButton = m_captionButtons[i];
+        int nState = 0;
+        if (pButton->HitCode() == CVrxPMiniFrameTitleButton::hitMenu)
+            nState = 1;
+        else if (pButton->HitCode() == CVrxPMiniFrameTitleButton::hitPin)
+            nState = m_bAutoHide;
+        pButton->glyphColor = colorText;
+        pButton->Draw(pDC, FALSE, IsAlignedHorizontally(), nState, FALSE);
+        pButton->glyphColor = static_cast<COLORREF>(-1);
     }
     ::ReleaseDC(m_hWnd, hDC);
 }
@@ -252,6 +352,8 @@ LRESULT CVrxPDockingControlBar::OnNcHitTest(CPoint point)
 {
     if (IsFloating())
         return HTCLIENT;
+    if (CVrxPMiniFrameTitleButton* pButton = CaptionButtonAtPoint(point))
+        return pButton->HitCode();
     CRect rectWindow;
     GetWindowRect(&rectWindow);
     const NonClientLayout layout = CurrentLayout();
@@ -270,10 +372,6 @@ LRESULT CVrxPDockingControlBar::OnNcHitTest(CPoint point)
             return HTTOP;
         }
     }
-    if (layout.closeButton.PtInRect(local))
-        return HTCLOSE;
-    if (layout.pinButton.PtInRect(local))
-        return HTMAXBUTTON;
     if (layout.caption.PtInRect(local))
         return HTCAPTION;
     return HTCLIENT;
@@ -294,18 +392,80 @@ BOOL CVrxPDockingControlBar::OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message
     return CWnd::OnSetCursor(pWnd, nHitTest, message);
 }
 
+void CVrxPDockingControlBar::RedrawCaption()
+{
+    if (m_hWnd != NULL)
+        SendMessage(WM_NCPAINT, 0, 0);
+}
+
+void CVrxPDockingControlBar::TrackCaptionButtonHover(CPoint pointScreen)
+{
+    const CVrxPMiniFrameTitleButton* pUnder = CaptionButtonAtPoint(pointScreen);
+    const int nHot = pUnder != nullptr ? pUnder->HitCode() : 0;
+    if (nHot == m_nHotButton)
+        return;
+    m_nHotButton = nHot;
+    for (INT_PTR i = 0; i < m_captionButtons.GetSize(); i++)
+    {
+        CVrxPMiniFrameTitleButton* pButton = m_captionButtons[i];
+        pButton->highlighted =
+            pButton->HitCode() == nHot && (m_nPressedButton == 0 || m_nPressedButton == nHot);
+    }
+    RedrawCaption();
+}
+
+void CVrxPDockingControlBar::ResetCaptionButtonStates()
+{
+    const BOOL bChanged = m_nHotButton != 0 || m_nPressedButton != 0;
+    for (INT_PTR i = 0; i < m_captionButtons.GetSize(); i++)
+    {
+        m_captionButtons[i]->pushed = FALSE;
+        m_captionButtons[i]->highlighted = FALSE;
+    }
+    m_nHotButton = 0;
+    const BOOL bCaptured = m_nPressedButton != 0;
+    m_nPressedButton = 0;
+    if (bCaptured && ::GetCapture() == m_hWnd)
+        ::ReleaseCapture();
+    if (bChanged)
+        RedrawCaption();
+}
+
+// The cursor leaving the caption is reported once the button went hot.
+void CVrxPDockingControlBar::OnNcMouseMove(UINT nHitTest, CPoint point)
+{
+    const int nHotBefore = m_nHotButton;
+    TrackCaptionButtonHover(point);
+    if (nHotBefore == 0 && m_nHotButton != 0)
+    {
+        TRACKMOUSEEVENT track = {};
+        track.cbSize = sizeof(track);
+        track.dwFlags = TME_LEAVE | TME_NONCLIENT;
+        track.hwndTrack = m_hWnd;
+        ::TrackMouseEvent(&track);
+    }
+    CVrxPControlBar::OnNcMouseMove(nHitTest, point);
+}
+
+void CVrxPDockingControlBar::OnNcMouseLeave()
+{
+    if (m_nPressedButton == 0)
+        ResetCaptionButtonStates();
+    CVrxPControlBar::OnNcMouseLeave();
+}
+
 // Moving a docked pane by its caption belongs to full docking; a click on
 // the caption does nothing here.
 void CVrxPDockingControlBar::OnNcLButtonDown(UINT nHitTest, CPoint point)
 {
-    if (nHitTest == HTCLOSE)
+    if (CVrxPMiniFrameTitleButton* pButton = CaptionButtonAtPoint(point))
     {
-        ShowPane(FALSE);
-        return;
-    }
-    if (nHitTest == HTMAXBUTTON)
-    {
-        SwitchAutoHide(!m_bAutoHide);
+        m_nPressedButton = pButton->HitCode();
+        m_nHotButton = m_nPressedButton;
+        pButton->pushed = TRUE;
+        pButton->highlighted = TRUE;
+        SetCapture();
+        RedrawCaption();
         return;
     }
     if (nHitTest != HTTOP && nHitTest != HTBOTTOM && nHitTest != HTLEFT && nHitTest != HTRIGHT)
@@ -321,11 +481,27 @@ void CVrxPDockingControlBar::OnNcLButtonDblClk(UINT nHitTest, CPoint)
         FloatPane();
 }
 
+// The pane's body is for the window it holds: it starts no bar drag.
+void CVrxPDockingControlBar::OnLButtonDown(UINT nFlags, CPoint point)
+{
+    CWnd::OnLButtonDown(nFlags, point);
+}
+
+void CVrxPDockingControlBar::OnLButtonDblClk(UINT nFlags, CPoint point)
+{
+    CWnd::OnLButtonDblClk(nFlags, point);
+}
+
 void CVrxPDockingControlBar::OnMouseMove(UINT, CPoint point)
 {
+    ClientToScreen(&point);
+    if (m_nPressedButton != 0)
+    {
+        TrackCaptionButtonHover(point);
+        return;
+    }
     if (m_nDragStart < 0)
         return;
-    ClientToScreen(&point);
     // The pane grows when its inner edge moves towards the frame's middle.
     switch (GetDockSide())
     {
@@ -344,12 +520,41 @@ void CVrxPDockingControlBar::OnMouseMove(UINT, CPoint point)
     }
 }
 
-void CVrxPDockingControlBar::OnLButtonUp(UINT, CPoint)
+// A button acts when the press and the release are both on it.
+void CVrxPDockingControlBar::OnLButtonUp(UINT, CPoint point)
 {
+    if (m_nPressedButton != 0)
+    {
+        ClientToScreen(&point);
+        const CVrxPMiniFrameTitleButton* pReleased = CaptionButtonAtPoint(point);
+        const int nPressed = m_nPressedButton;
+        ResetCaptionButtonStates();
+        if (pReleased == nullptr || pReleased->HitCode() != nPressed)
+            return;
+        if (nPressed == CVrxPMiniFrameTitleButton::hitPaneClose)
+            ShowPane(FALSE);
+        else if (nPressed == CVrxPMiniFrameTitleButton::hitPin)
+            SwitchAutoHide(!m_bAutoHide);
+        else
+            OnCaptionButtonClick(nPressed);
+        return;
+    }
     if (m_nDragStart < 0)
         return;
     m_nDragStart = -1;
     ::ReleaseCapture();
+}
+
+void CVrxPDockingControlBar::OnCancelMode()
+{
+    ResetCaptionButtonStates();
+    if (m_nDragStart >= 0)
+    {
+        m_nDragStart = -1;
+        if (::GetCapture() == m_hWnd)
+            ::ReleaseCapture();
+    }
+    CVrxPControlBar::OnCancelMode();
 }
 
 BOOL CVrxPDockingControlBar::FloatPane(const CRect& rectScreen)
@@ -359,7 +564,7 @@ BOOL CVrxPDockingControlBar::FloatPane(const CRect& rectScreen)
     CRect rect = rectScreen;
     if (rect.IsRectEmpty())
     {
-        rect = m_rectRecentFloat;
+        rect = GetDockHistory().recentFloatRect;
         if (rect.Width() < kFloatingWidth / 2 || rect.Height() < minimumHeight)
         {
             GetWindowRect(&rect);
@@ -367,6 +572,7 @@ BOOL CVrxPDockingControlBar::FloatPane(const CRect& rectScreen)
             rect.OffsetRect(minimumHeight, -minimumHeight);
         }
     }
+    ResetCaptionButtonStates();
     m_pDockFrame = DockFrame();
     CVrxPMiniFrameWnd* pMiniFrame = new CVrxPMiniFrameWnd;
     m_pMiniFrame = pMiniFrame;
@@ -375,7 +581,7 @@ BOOL CVrxPDockingControlBar::FloatPane(const CRect& rectScreen)
         m_pMiniFrame = nullptr;
         return FALSE;
     }
-    m_rectRecentFloat = rect;
+    GetDockHistory().recentFloatRect = rect;
     if ((GetStyle() & WS_VISIBLE) != 0)
         ShowMiniFrame(TRUE);
     RelayoutFrame();
@@ -386,26 +592,20 @@ void CVrxPDockingControlBar::DockPane()
 {
     if (!IsFloating())
         return;
-    CVrxPMiniFrameWnd* pMiniFrame = m_pMiniFrame;
-    pMiniFrame->GetWindowRect(&m_rectRecentFloat);
-    m_pMiniFrame = nullptr;
-    SetParent(m_pDockFrame);
-    SetWindowPos(nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
-    pMiniFrame->ReleaseHostedBar();
-    m_bDocked = TRUE;
-    RelayoutFrame();
+    DockAtFrameSide(GetDockSide(), nullptr, 1, 0, -1, FALSE);
 }
 
 BOOL CVrxPDockingControlBar::SwitchAutoHide(BOOL bOn)
 {
     if (bOn == m_bAutoHide)
         return TRUE;
-    CVrxPMDIFrameWnd* pFrame = dynamic_cast<CVrxPMDIFrameWnd*>(DockFrame());
-    if (pFrame == nullptr || IsFloating())
+    CVrxPFrameBarManager* pManager = CVrxPDockingUtils::LocateBarManager(DockFrame());
+    if (pManager == nullptr || IsFloating())
         return FALSE;
-    CVrxPAutoHideDockBar* pStrip = pFrame->GetBarManager().AutoHideBarFor(GetDockSide(), bOn);
+    CVrxPAutoHideDockBar* pStrip = pManager->AutoHideBarFor(GetDockSide(), bOn);
     if (pStrip == nullptr)
         return FALSE;
+    ResetCaptionButtonStates();
     if (bOn)
     {
         m_bAutoHide = TRUE;
@@ -450,77 +650,27 @@ BOOL CVrxPDockingControlBar::IsPaneVisible() const
     return !IsFloating() || m_pMiniFrame->IsWindowVisible();
 }
 
-CString CVrxPDockingControlBar::BuildKeyPath(LPCTSTR lpszProfileName, int nIndex, int nSubIndex) const
-{
-    const CString path = VrxPBuildRegistryPath(barsSection, lpszProfileName);
-    const int nId = nIndex == -1 ? GetDlgCtrlID() : nIndex;
-    CString key;
-    if (nSubIndex == -1)
-        key.Format(barKeyFormat, (LPCTSTR)path, nId);
-    else
-        key.Format(barSubKeyFormat, (LPCTSTR)path, nId, nSubIndex);
-    return key;
-}
-
+// A docked pane's recent side is the one it lies at.
 BOOL CVrxPDockingControlBar::StoreToRegistry(LPCTSTR lpszProfileName, int nIndex, int nSubIndex)
 {
-    if (IsFloating())
-    {
-        m_pMiniFrame->GetWindowRect(&m_rectRecentFloat);
-    }
-    else if (m_hWnd != NULL && m_bDocked)
-    {
-        GetWindowRect(&m_rectRecentDocked);
-        if (CWnd* pParent = GetParent())
-            pParent->ScreenToClient(&m_rectRecentDocked);
-        m_dwRecentAlignment = GetDockSide();
-    }
-    CVrxPRegistryHolder holder;
-    CVrxPRegistry& registry = holder.Open(FALSE, FALSE);
-    if (!registry.MakeKey(BuildKeyPath(lpszProfileName, nIndex, nSubIndex)))
-        return FALSE;
-    return registry.WriteInt("ID", GetDlgCtrlID()) && registry.WriteRect("RectRecentFloat", m_rectRecentFloat) &&
-           registry.WriteRect("RectRecentDocked", m_rectRecentDocked) &&
-           registry.WriteInt("RecentFrameAlignment", static_cast<int>(m_dwRecentAlignment)) &&
-           registry.WriteInt("RecentRowIndex", m_nRecentRowIndex) && registry.WriteInt("IsFloating", IsFloating()) &&
-           registry.WriteInt("MRUWidth", m_nMruWidth) && registry.WriteInt("PinState", m_nPinState);
-}
-
-// A missing value leaves its member as it was.
-BOOL CVrxPDockingControlBar::RestoreFromRegistry(LPCTSTR lpszProfileName, int nIndex, int nSubIndex)
-{
-    CVrxPRegistryHolder holder;
-    CVrxPRegistry& registry = holder.Open(FALSE, TRUE);
-    if (!registry.OpenKey(BuildKeyPath(lpszProfileName, nIndex, nSubIndex)))
-        return FALSE;
-    int nAlignment = static_cast<int>(m_dwRecentAlignment);
-    int nFloating = m_bRestoredFloating;
-    registry.ReadRect("RectRecentFloat", m_rectRecentFloat);
-    registry.ReadRect("RectRecentDocked", m_rectRecentDocked);
-    registry.ReadInt("RecentFrameAlignment", nAlignment);
-    registry.ReadInt("RecentRowIndex", m_nRecentRowIndex);
-    registry.ReadInt("IsFloating", nFloating);
-    registry.ReadInt("MRUWidth", m_nMruWidth);
-    registry.ReadInt("PinState", m_nPinState);
-    m_dwRecentAlignment = static_cast<DWORD>(nAlignment);
-    m_bRestoredFloating = nFloating;
-    m_bStateRestored = TRUE;
-    return TRUE;
+    if (m_hWnd != NULL && m_bDocked && !IsFloating())
+        GetDockHistory().recentAlignment = GetDockSide();
+    return CVrxPControlBar::StoreToRegistry(lpszProfileName, nIndex, nSubIndex);
 }
 
 void CVrxPDockingControlBar::ApplyRestoredPlace()
 {
-    if (!m_bStateRestored)
+    if (!WasStateRestored())
         return;
-    if (m_bRestoredFloating && !m_rectRecentFloat.IsRectEmpty())
+    const CVrxPDockHistory& history = GetDockHistory();
+    if (GetRestoredFloating() && !history.recentFloatRect.IsRectEmpty())
     {
-        FloatPane(m_rectRecentFloat);
+        FloatPane(history.recentFloatRect);
         return;
     }
-    DockPane();
-    if (m_rectRecentDocked.IsRectEmpty())
-        return;
-    SetHeight(IsVertical(GetDockSide()) ? m_rectRecentDocked.Width() : m_rectRecentDocked.Height());
+    const DWORD dwSide = (history.recentAlignment & GetAllowedDocking()) != 0 ? history.recentAlignment : GetDockSide();
+    const CRect rectDocked = GetRestoredDockedRect();
+    DockAtFrameSide(dwSide, rectDocked.IsRectEmpty() ? nullptr : &rectDocked, 1, 0, -1, FALSE);
 }
 
 // Only the caption offers the list of bars: the window the pane holds has

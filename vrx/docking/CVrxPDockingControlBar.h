@@ -1,39 +1,32 @@
 #pragma once
 
-// The library's docking pane, in its first form. Docked, it lies along one
-// side of its frame (the side its alignment style names), with a caption
-// strip that holds its close button and, on the side facing the frame's
-// middle, an edge the mouse drags to resize it. The frame's bar layout
-// (WM_SIZEPARENT) gives it its place. A double click on the caption floats
-// it in a small frame of its own; a double click on that frame's caption
-// docks it again. Its pin button hides it at its side: a button on a strip
-// along that side slides it in when clicked (the pin docks it again). Its
-// client area is for the window it holds.
-//
-// Its place is kept under VrxPBuildRegistryPath("VrxControlBars", profile) +
-// "VrxPControlBar-<id>": "ID", "RectRecentFloat" and "RectRecentDocked"
-// (rectangles), "RecentFrameAlignment", "RecentRowIndex", "IsFloating",
-// "MRUWidth", "PinState".
+// The library's docking pane, in its first form: a control bar that docks
+// straight at one side of its frame (the frame bar manager lays it out
+// inside the dock bars, stretched along that side), with a caption strip
+// that holds its caption buttons and, on the side facing the frame's
+// middle, an edge the mouse drags to resize it. A double click on the
+// caption floats it in a small frame of its own; a double click on that
+// frame's caption docks it again. Its pin button hides it at its side: a
+// button on a strip along that side slides it in when clicked (the pin
+// docks it again). Its client area is for the window it holds. Its places
+// are saved as the control bar's.
 
-#include "docking/VrxPBarStyles.h"
-#include "strings/CRect.h"
-#include "strings/CString.h"
-#include "windows/CWnd.h"
+#include "collections/CArray.h"
+#include "docking/CVrxPControlBar.h"
 
+class CVrxPMiniFrameTitleButton;
 class CVrxPMiniFrameWnd;
 
-class CVrxPDockingControlBar : public CWnd
+class CVrxPDockingControlBar : public CVrxPControlBar
 {
     DECLARE_DYNAMIC(CVrxPDockingControlBar)
 public:
     static constexpr int minimumHeight = 40;
-    static constexpr const char barsSection[] = "VrxControlBars";
-    static constexpr const char barKeyFormat[] = "%sVrxPControlBar-%d";
-    static constexpr const char barSubKeyFormat[] = "%sVrxPControlBar-%d%x";
-    static constexpr int noMruWidth = 32767;
     // The edge dragged to resize, and the room around the caption's text.
     static constexpr int sizingEdge = 4;
     static constexpr int captionMargin = 3;
+    // Between two caption buttons and after the last one.
+    static constexpr int buttonMargin = 2;
     // When 0 the caption's window-position menu button is hidden.
     static int paneCaptionMenuButton;
 
@@ -42,8 +35,6 @@ public:
     {
         CRect sizing;
         CRect caption;
-        CRect closeButton;
-        CRect pinButton;
         CRect client;
     };
     // Where the parts lie for a pane docked at dwSide (one CBRS_ALIGN_* bit)
@@ -54,20 +45,29 @@ public:
     CVrxPDockingControlBar();
     ~CVrxPDockingControlBar() override;
 
-    // The pane's window, sizeDefault.cy across its side. Nonzero on success.
+    // The pane's window, sizeDefault.cy across its side; dwPaneFlags are the
+    // bar flags (float, auto-hide, dockable, close). Nonzero on success.
     virtual BOOL Create(LPCTSTR lpszCaption, CWnd* pParentWnd, CSize sizeDefault, BOOL bHasGripper, UINT nID,
                         DWORD dwStyle, DWORD dwTabbedStyle, DWORD dwPaneFlags);
+    using CVrxPControlBar::Create;
 
-    DWORD GetBarStyle() const { return m_dwBarStyle; }
-    void SetBarStyle(DWORD dwStyle) { m_dwBarStyle = dwStyle; }
+    BOOL DocksAtFrameSide() const override { return TRUE; }
+    BOOL IsAutoHidden() const override { return m_bAutoHide; }
+    // Its thickness across its side, the window's length along it.
+    CSize CalcBarSize(BOOL bStretch, BOOL bHorizontal) override;
+    // Docked at the side the alignment names, straight in the frame; rect
+    // (screen), when given, sets its size.
+    BOOL DockAtFrameSide(DWORD dwAlignment, const CRect* pRect, int nReserved1, int nReserved2, int nReserved3,
+                         BOOL bBeforeFloatable) override;
+    BOOL StoreToRegistry(LPCTSTR lpszProfileName, int nIndex, int nSubIndex) override;
+
     // The side the pane docks at: the first of bottom, top, left, right
     // that its style names (bottom when none).
     DWORD GetDockSide() const;
     // The sides the pane may dock at (CBRS_ALIGN_* bits).
-    void EnableDocking(DWORD dwAlignment) { m_dwDockingSides = dwAlignment & CBRS_ALIGN_ANY; }
-    DWORD GetEnabledDockingSides() const { return m_dwDockingSides; }
+    void EnableDocking(DWORD dwAlignment) { AllowDocking(dwAlignment & CBRS_ALIGN_ANY); }
+    DWORD GetEnabledDockingSides() const { return GetAllowedDocking(); }
     BOOL IsDocked() const { return m_bDocked; }
-    void SetDocked(BOOL bDocked) { m_bDocked = bDocked; }
     // The pane's size across its side: its height at the top or bottom, its
     // width at the left or right.
     int GetHeight() const { return m_nHeight; }
@@ -89,30 +89,40 @@ public:
     void ShowPane(BOOL bShow);
     BOOL IsPaneVisible() const;
 
-    virtual BOOL CanFloat() const { return TRUE; }
-    // nIndex -1: the pane's control id; nSubIndex -1: none. TRUE when the
-    // key could be made (or opened) and the values written (read).
-    virtual BOOL StoreToRegistry(LPCTSTR lpszProfileName, int nIndex, int nSubIndex);
-    virtual BOOL RestoreFromRegistry(LPCTSTR lpszProfileName, int nIndex, int nSubIndex);
-    CString BuildKeyPath(LPCTSTR lpszProfileName, int nIndex, int nSubIndex) const;
-    BOOL WasStateRestored() const { return m_bStateRestored; }
-    void SetStateRestored(BOOL bRestored) { m_bStateRestored = bRestored; }
-    const CRect& GetRecentDockedRect() const { return m_rectRecentDocked; }
-    const CRect& GetRecentFloatRect() const { return m_rectRecentFloat; }
+    const CRect& GetRecentDockedRect() const { return GetDockHistory().recentDockedRect; }
+    const CRect& GetRecentFloatRect() const { return GetDockHistory().recentFloatRect; }
     // The place read from the registry becomes the pane's: floating at its
-    // floating rectangle, or docked with its docked size.
+    // floating rectangle, or docked at its side with its docked size.
     void ApplyRestoredPlace();
 
+    // The caption buttons in creation order: close (19), pin (9), menu (8).
+    INT_PTR GetCaptionButtonCount() const { return m_captionButtons.GetSize(); }
+    CVrxPMiniFrameTitleButton* GetCaptionButton(INT_PTR nIndex) const { return m_captionButtons[nIndex]; }
+    CVrxPMiniFrameTitleButton* FindCaptionButton(int nHitCode) const;
+    // The buttons placed from the caption's right end (window coordinates);
+    // those the pane may not use are hidden.
+    void ArrangeCaptionButtons(const CRect& rectCaption);
+    // The visible button at a screen point, or null.
+    CVrxPMiniFrameTitleButton* CaptionButtonAtPoint(CPoint point) const;
+    // Called for a released button other than close and pin.
+    virtual void OnCaptionButtonClick(int /*nHitCode*/) {}
+
 protected:
-    afx_msg LRESULT OnSizeParent(WPARAM wParam, LPARAM lParam);
+    afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
+    afx_msg void OnDestroy();
     afx_msg void OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* lpncsp);
     afx_msg void OnNcPaint();
     afx_msg LRESULT OnNcHitTest(CPoint point);
     afx_msg BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
+    afx_msg void OnNcMouseMove(UINT nHitTest, CPoint point);
+    afx_msg void OnNcMouseLeave();
     afx_msg void OnNcLButtonDown(UINT nHitTest, CPoint point);
     afx_msg void OnNcLButtonDblClk(UINT nHitTest, CPoint point);
+    afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
+    afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
     afx_msg void OnMouseMove(UINT nFlags, CPoint point);
     afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
+    afx_msg void OnCancelMode();
     afx_msg void OnContextMenu(CWnd* pWnd, CPoint point);
 
     DECLARE_MESSAGE_MAP()
@@ -120,14 +130,18 @@ protected:
 private:
     int CaptionHeight() const;
     NonClientLayout CurrentLayout() const;
+    void CreateCaptionButtons();
+    void DeleteCaptionButtons();
+    // The hot button follows the cursor; the pressed one stays hot only
+    // while the cursor is over it.
+    void TrackCaptionButtonHover(CPoint pointScreen);
+    void ResetCaptionButtonStates();
+    void RedrawCaption();
     void RelayoutFrame();
     void ShowMiniFrame(BOOL bShow);
     // The frame the pane docks in (its own while floating).
     CWnd* DockFrame() const;
 
-    CString m_strCaption;
-    DWORD m_dwBarStyle;
-    DWORD m_dwDockingSides;
     BOOL m_bDocked;
     int m_nHeight;
     // Screen coordinate where a resize drag started, and the size then;
@@ -136,13 +150,9 @@ private:
     int m_nDragStartHeight;
     CVrxPMiniFrameWnd* m_pMiniFrame;
     CWnd* m_pDockFrame;
-    CRect m_rectRecentFloat;
-    CRect m_rectRecentDocked;
-    DWORD m_dwRecentAlignment;
-    int m_nRecentRowIndex;
-    int m_nMruWidth;
-    int m_nPinState;
-    BOOL m_bRestoredFloating;
-    BOOL m_bStateRestored;
     BOOL m_bAutoHide;
+    CArray<CVrxPMiniFrameTitleButton*, CVrxPMiniFrameTitleButton*> m_captionButtons;
+    // Hit codes of the button under the cursor and of the one held down.
+    int m_nHotButton;
+    int m_nPressedButton;
 };

@@ -98,3 +98,28 @@ void CVrxPDockingUtils::RotateRect(CRect& rect, int nAngle)
         break;
     }
 }
+
+CRect CVrxPDockingUtils::CutSide(CRect& rectArea, DWORD dwSide, int nThickness)
+{
+    CRect band = rectArea;
+    switch (dwSide)
+    {
+    case CBRS_ALIGN_TOP:
+        band.bottom = band.top + nThickness;
+        rectArea.top = band.bottom;
+        break;
+    case CBRS_ALIGN_LEFT:
+        band.right = band.left + nThickness;
+        rectArea.left = band.right;
+        break;
+    case CBRS_ALIGN_RIGHT:
+        band.left = band.right - nThickness;
+        rectArea.right = band.left;
+        break;
+    default:
+        band.top = band.bottom - nThickness;
+        rectArea.bottom = band.top;
+        break;
+    }
+    return band;
+}

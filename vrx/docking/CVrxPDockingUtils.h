@@ -27,6 +27,9 @@ public:
     // Moves rect so that it keeps the margins inside the work area of the
     // monitor nearest its top-left corner (or the cursor when useCursor).
     static void KeepRectOnScreen(CRect& rect, const CRect* pMargins);
+    // The band of the given thickness along one side (CBRS_ALIGN_* bit) of
+    // the area, which loses it.
+    static CRect CutSide(CRect& rectArea, DWORD dwSide, int nThickness);
     // 90, 180 or -90 degrees; any other angle leaves the rectangle.
     static void RotateRect(CRect& rect, int nAngle);
 

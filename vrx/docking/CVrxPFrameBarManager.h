@@ -18,6 +18,7 @@
 // Every bar writes its own place first under "VrxControlBars".
 
 #include "collections/CArray.h"
+#include "collections/CList.h"
 #include "collections/CMap.h"
 #include "collections/CObList.h"
 #include "core/CObject.h"
@@ -96,6 +97,26 @@ public:
     // The bars' frames are drawn again (after a change of look).
     void RefreshBarFrames();
 
+    // The floating frames of this frame, in the order they were made.
+    BOOL AddMiniFrame(CWnd* pMiniFrame);
+    BOOL RemoveMiniFrame(CWnd* pMiniFrame);
+    const CObList& GetMiniFrames() const { return m_miniFrames; }
+    // Hides the visible floating frames (a main frame only those of its
+    // toolbars; its floating panes stay) and shows them again.
+    void ShowFloatingFrames(BOOL bShow);
+    // Hides the bars whose style asks to be hidden with the in-place bars
+    // (CBRS_HIDE_INPLACE), or shows them again; 0.
+    int HideBars(BOOL bRestore);
+    BOOL AreBarsHidden() const { return m_bBarsHidden; }
+    // Print preview hides every visible bar and floating frame; leaving it
+    // shows them again.
+    void SetPrintPreviewMode(BOOL bPreview);
+    BOOL IsPrintPreview() const { return m_bPrintPreview; }
+    // The frame stops drawing while locked; its bars and floating frames
+    // are brought up to date first.
+    void LockUpdate(BOOL bLock);
+    BOOL IsUpdateLocked() const { return m_bUpdateLocked; }
+
     // Gives the frame's client area (or the override) to the listed bars in
     // list order; what is left is the outer rectangle, the room after the
     // last dock bar the inner one (frame client coordinates).
@@ -113,6 +134,10 @@ public:
     const CRect& GetOuterRect() const { return m_rectOuter; }
     const CRect& GetInnerRect() const { return m_rectInner; }
     static constexpr int maxDockedPercent = 50;
+    // Clock ticks a floating frame waits over a dock bar, and over a pane
+    // or a frame edge, before it docks.
+    static constexpr int toolbarDockDelay = 200;
+    static constexpr int paneDockDelay = 220;
 
     void SetBarContextMenu(BOOL bEnable, UINT nCustomizeCommand, LPCTSTR lpszCustomizeLabel, BOOL bToolbarsOnly);
     BOOL IsBarMenuEnabled() const { return m_bBarMenuEnabled; }
@@ -165,6 +190,13 @@ private:
 
     CFrameWnd* m_pOwnerFrame;
     CObList m_bars;
+    CObList m_miniFrames;
+    CList<HWND, HWND> m_hiddenMiniFrames;
+    CList<HWND, HWND> m_hiddenBars;
+    CList<HWND, HWND> m_previewHidden;
+    BOOL m_bBarsHidden = FALSE;
+    BOOL m_bPrintPreview = FALSE;
+    BOOL m_bUpdateLocked = FALSE;
     // The auto-hide strips, owned.
     CObList m_autoHideBars;
     // Panes found by the last load, waiting for ApplyState.

@@ -13,6 +13,25 @@ namespace
 // The framework's dock-bar ids that DockControlBar accepts.
 const UINT kDockBarIds[] = {CVrxPDockBar::idTop, CVrxPDockBar::idBottom, CVrxPDockBar::idLeft,
                             CVrxPDockBar::idRight};
+
+// The side and the border facing the frame's middle that a dock-bar id
+// stands for.
+DWORD SideWordOfDockBar(UINT nDockBarId)
+{
+    switch (nDockBarId)
+    {
+    case CVrxPDockBar::idTop:
+        return CBRS_ALIGN_TOP | CVrxPBaseControlBar::borderBottom;
+    case CVrxPDockBar::idBottom:
+        return CBRS_ALIGN_BOTTOM | CVrxPBaseControlBar::borderTop;
+    case CVrxPDockBar::idLeft:
+        return CBRS_ALIGN_LEFT | CVrxPBaseControlBar::borderRight;
+    case CVrxPDockBar::idRight:
+        return CBRS_ALIGN_RIGHT | CVrxPBaseControlBar::borderLeft;
+    default:
+        return 0;
+    }
+}
 } // namespace
 
 void CVrxPFrameBarManager::AlignRectToArea(const CRect& rectArea, CRect& rect, DWORD dwSide, BOOL bHorizontal,
@@ -95,7 +114,12 @@ void CVrxPFrameBarManager::AdjustDockingLayout(HDWP hdwp)
         if (pBar == nullptr || pBar->GetSafeHwnd() == NULL)
             continue;
         const BOOL bDockBar = dynamic_cast<CVrxPDockBar*>(pBar) != nullptr;
-        if ((pBar->GetStyle() & WS_VISIBLE) == 0 && !bDockBar)
+        // A hidden dock bar keeps its room, except while the bars are
+        // hidden for print preview or with the in-place bars.
+        if ((pBar->GetStyle() & WS_VISIBLE) == 0 && (!bDockBar || m_bPrintPreview || m_bBarsHidden))
+            continue;
+        // A floating or auto-hidden pane stays listed but takes no room.
+        if (!pBar->IsDockedInFrame() || pBar->IsAutoHidden())
             continue;
         CRect rect;
         pBar->GetWindowRect(&rect);
@@ -128,21 +152,7 @@ void CVrxPFrameBarManager::AdjustDockingLayout(HDWP hdwp)
             pParent->ScreenToClient(&rectInParent);
         hdwp = pBar->PositionBar(nullptr, rectInParent.left, rectInParent.top, rectInParent.Width(),
                                  rectInParent.Height(), SWP_NOZORDER | SWP_NOACTIVATE, hdwp);
-        switch (dwSide)
-        {
-        case CBRS_ALIGN_TOP:
-            rectFree.top += rect.Height();
-            break;
-        case CBRS_ALIGN_BOTTOM:
-            rectFree.bottom -= rect.Height();
-            break;
-        case CBRS_ALIGN_LEFT:
-            rectFree.left += rect.Width();
-            break;
-        default:
-            rectFree.right -= rect.Width();
-            break;
-        }
+        CVrxPDockingUtils::CutSide(rectFree, dwSide, bHorizontal ? rect.Height() : rect.Width());
         if (posThis == posLastDockBar)
             rectInner = rectFree;
     }
@@ -225,7 +235,14 @@ void CVrxPFrameBarManager::DockControlBar(CVrxPBaseControlBar* pBar, UINT nDockB
     }
     if (pBar->DocksAtFrameSide())
     {
-        // Panes docked at a frame edge come with the pane docking work.
+        if (nDockBarId == 0)
+        {
+            pBar->DockAtFrameSide(pBar->GetAlignment(), pRect, 1, 0, -1, FALSE);
+            return;
+        }
+        const DWORD dwSideWord = SideWordOfDockBar(nDockBarId);
+        if ((dwSideWord & pBar->GetAllowedDocking()) != 0)
+            pBar->DockAtFrameSide(dwSideWord, pRect, 1, 0, -1, FALSE);
         return;
     }
     for (POSITION pos = m_bars.GetHeadPosition(); pos != NULL;)

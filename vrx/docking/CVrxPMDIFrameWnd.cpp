@@ -76,7 +76,8 @@ BOOL CVrxPMDIFrameWnd::PlaceBarDocked(CWnd* pBar)
     {
         if ((pPane->GetBarStyle() & dwSides & CBRS_ALIGN_ANY) == 0)
             return FALSE;
-        pPane->SetDocked(TRUE);
+        m_barManager.DockControlBar(pPane, 0, nullptr);
+        return pPane->IsDocked();
     }
     else if (CVrxPToolBar* pToolBar = dynamic_cast<CVrxPToolBar*>(pBar))
     {

@@ -2,10 +2,13 @@
 
 #include "docking/CVrxPControlBar.h"
 #include "docking/CVrxPDockingControlBar.h"
+#include "docking/CVrxPDockingUtils.h"
+#include "docking/CVrxPFrameBarManager.h"
 
 IMPLEMENT_DYNCREATE(CVrxPMiniFrameWnd, CMiniFrameWnd)
 
 BEGIN_MESSAGE_MAP(CVrxPMiniFrameWnd, CMiniFrameWnd)
+    ON_WM_DESTROY()
     ON_WM_SIZE()
     ON_WM_CLOSE()
     ON_WM_NCLBUTTONDBLCLK()
@@ -24,6 +27,7 @@ BOOL CVrxPMiniFrameWnd::CreateFor(CVrxPDockingControlBar* pPane, CWnd* pOwnerFra
     if (!Create(NULL, caption, WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME, rectScreen, pOwnerFrame, 0))
         return FALSE;
     ModifyStyleEx(0, WS_EX_TOOLWINDOW, SWP_FRAMECHANGED);
+    RegisterWithOwner();
     pPane->SetParent(this);
     CRect rectClient;
     GetClientRect(&rectClient);
@@ -45,7 +49,21 @@ BOOL CVrxPMiniFrameWnd::CreateForBar(CVrxPControlBar* pBar, CWnd* pOwnerFrame, c
         return FALSE;
     ModifyStyleEx(0, WS_EX_TOOLWINDOW, SWP_FRAMECHANGED);
     m_pBar = pBar;
+    RegisterWithOwner();
     return TRUE;
+}
+
+void CVrxPMiniFrameWnd::RegisterWithOwner()
+{
+    if (CVrxPFrameBarManager* pManager = CVrxPDockingUtils::LocateBarManager(this))
+        pManager->AddMiniFrame(this);
+}
+
+void CVrxPMiniFrameWnd::OnDestroy()
+{
+    if (CVrxPFrameBarManager* pManager = CVrxPDockingUtils::LocateBarManager(this))
+        pManager->RemoveMiniFrame(this);
+    CMiniFrameWnd::OnDestroy();
 }
 
 void CVrxPMiniFrameWnd::ReleaseHostedBar()

@@ -37,6 +37,7 @@ public:
     int pendingDockMode = 0;
 
 protected:
+    afx_msg void OnDestroy();
     afx_msg void OnSize(UINT nType, int cx, int cy);
     afx_msg void OnClose();
     afx_msg void OnNcLButtonDblClk(UINT nHitTest, CPoint point);
@@ -44,6 +45,9 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    // The owner frame's bar manager lists the floating frame.
+    void RegisterWithOwner();
+
     CVrxPDockingControlBar* m_pPane;
     CVrxPControlBar* m_pBar = nullptr;
 };

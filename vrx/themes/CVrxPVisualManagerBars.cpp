@@ -188,14 +188,14 @@ void CVrxPVisualManager::PaintCaptionButton(CDC* pDC, CVrxPMiniFrameTitleButton*
                                             BOOL bHorizontal, BOOL bMaximized, BOOL bDisabled, int nGlyph)
 {
     CVrxPGlobals& globals = VrxPGlobals();
-    CRect rect = pButton->rect;
+    CRect rect = pButton->GetRect();
     if (nGlyph == -1)
-        nGlyph = pButton->GetGlyph(bHorizontal, bMaximized);
+        nGlyph = pButton->GetImageIndex(bHorizontal, bMaximized);
     const BOOL bPressed = pButton->pushed && (pButton->highlighted || pButton->dropped);
     CRect rectGlyph = rect;
     if (bPressed)
         rectGlyph.OffsetRect(1, 1);
-    const int nVariant = bDisabled ? CVrxPMenuGlyphs::grey : GlyphVariantFor(pButton->textColor, bActive);
+    const int nVariant = bDisabled ? CVrxPMenuGlyphs::grey : GlyphVariantFor(pButton->glyphColor, bActive);
     CVrxPMenuGlyphs::DrawGlyphCentered(pDC, nGlyph, rectGlyph, nVariant);
     if (bDisabled)
         return;

@@ -3,6 +3,7 @@
 #include "docking/CVrxPAutoHideButton.h"
 #include "docking/CVrxPAutoHideDockBar.h"
 #include "docking/CVrxPMDIFrameWnd.h"
+#include "docking/CVrxPMiniFrameTitleButton.h"
 #include "docking/CVrxPMiniFrameWnd.h"
 #include "foundation/CVrxPInplaceToolTipCtrl.h"
 #include "foundation/VrxPLibrary.h"
@@ -21,7 +22,6 @@ namespace
 {
 using Layout = CVrxPDockingControlBar::NonClientLayout;
 const int edge = CVrxPDockingControlBar::sizingEdge;
-const int margin = CVrxPDockingControlBar::captionMargin;
 
 struct LayoutCase
 {
@@ -44,10 +44,6 @@ TEST_P(PaneLayoutTest, PlacesTheEdgeTowardsTheMiddle)
     EXPECT_EQ(c.sizing, layout.sizing);
     EXPECT_EQ(c.caption, layout.caption);
     EXPECT_EQ(c.client, layout.client);
-    const CRect close(c.caption.right - margin - 14, c.caption.top + margin, c.caption.right - margin,
-                      c.caption.bottom - margin);
-    EXPECT_EQ(close, layout.closeButton);
-    EXPECT_EQ(CRect(close.left - 14 - margin, close.top, close.left - margin, close.bottom), layout.pinButton);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -66,8 +62,7 @@ TEST(PaneLayoutEdgeTest, AFloatingPaneIsAllClient)
     const Layout layout = CVrxPDockingControlBar::ComputeLayout(0, CSize(200, 100), 20);
     EXPECT_EQ(CRect(0, 0, 200, 100), layout.client);
     EXPECT_TRUE(layout.caption.IsRectEmpty());
-    EXPECT_TRUE(layout.closeButton.IsRectEmpty());
-    EXPECT_TRUE(layout.pinButton.IsRectEmpty());
+    EXPECT_TRUE(layout.sizing.IsRectEmpty());
 }
 
 TEST(PaneLayoutEdgeTest, ACaptionTallerThanThePaneIsCut)
@@ -148,19 +143,130 @@ TEST_F(PaneInFrameTest, FloatsAndDocksAgain)
     EXPECT_EQ(CRect(100, 100, 500, 300), pane.GetRecentFloatRect()) << "the next float goes back there";
 }
 
-TEST_F(PaneInFrameTest, TheCloseButtonHidesThePane)
+// The buttons sit at the caption's right end, 2 pixels apart, in the order
+// close, pin, menu; a button the pane may not use leaves its place to the
+// next one.
+struct ButtonLayoutCase
 {
-    AddPane(CBRS_ALIGN_BOTTOM, 120);
+    DWORD flags;
+    int menuButton;
+    // Left edges from the caption's right end (0: hidden).
+    int closeFromRight;
+    int pinFromRight;
+    int menuFromRight;
+};
+
+class CaptionButtonLayoutTest : public PaneInFrameTest, public ::testing::WithParamInterface<ButtonLayoutCase>
+{
+protected:
+    void TearDown() override
+    {
+        CVrxPDockingControlBar::paneCaptionMenuButton = 0;
+        PaneInFrameTest::TearDown();
+    }
+};
+
+TEST_P(CaptionButtonLayoutTest, PlacesTheButtonsFromTheRight)
+{
+    const ButtonLayoutCase& c = GetParam();
+    CVrxPDockingControlBar::paneCaptionMenuButton = c.menuButton;
+    ASSERT_TRUE(pane.Create("Output", &frame, CSize(300, 120), TRUE, 32804, WS_CHILD | WS_VISIBLE | CBRS_ALIGN_BOTTOM,
+                            32, c.flags));
+    ASSERT_TRUE(frame.PlaceBarDocked(&pane));
+    const CRect caption(0, 10, 300, 31);
+    pane.ArrangeCaptionButtons(caption);
+    const int fromRight[3] = {c.closeFromRight, c.pinFromRight, c.menuFromRight};
+    const int hits[3] = {CVrxPMiniFrameTitleButton::hitPaneClose, CVrxPMiniFrameTitleButton::hitPin,
+                         CVrxPMiniFrameTitleButton::hitMenu};
+    ASSERT_EQ(3, pane.GetCaptionButtonCount());
+    for (int i = 0; i < 3; i++)
+    {
+        const CVrxPMiniFrameTitleButton* pButton = pane.GetCaptionButton(i);
+        ASSERT_EQ(hits[i], pButton->HitCode());
+        EXPECT_EQ(fromRight[i] == 0, pButton->hidden) << "hit " << hits[i];
+        if (fromRight[i] == 0)
+            continue;
+        EXPECT_EQ(CRect(300 - fromRight[i], 12, 315 - fromRight[i], 29), pButton->GetRect())
+            << "hit " << hits[i] << ": 2 pixels below a 21-pixel caption's top";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Flags, CaptionButtonLayoutTest,
+                         ::testing::Values(ButtonLayoutCase{15, 0, 17, 34, 0}, ButtonLayoutCase{15, 1, 17, 34, 51},
+                                           ButtonLayoutCase{7, 0, 0, 17, 0}, ButtonLayoutCase{13, 1, 17, 0, 34},
+                                           ButtonLayoutCase{5, 0, 0, 0, 0}));
+
+CPoint ButtonCenter(const CVrxPDockingControlBar& pane, int nHit)
+{
     CRect rectWindow;
     pane.GetWindowRect(&rectWindow);
-    const CPoint close(rectWindow.right - margin - 3, rectWindow.top + edge + margin + 3);
-    EXPECT_EQ(HTCLOSE, pane.SendMessage(WM_NCHITTEST, 0, MAKELPARAM(close.x, close.y)));
-    pane.SendMessage(WM_NCLBUTTONDOWN, HTCLOSE, MAKELPARAM(close.x, close.y));
+    CRect rect = pane.FindCaptionButton(nHit)->GetRect();
+    rect.OffsetRect(rectWindow.TopLeft());
+    return rect.CenterPoint();
+}
+
+TEST_F(PaneInFrameTest, TheButtonsAnswerTheirHitCodes)
+{
+    AddPane(CBRS_ALIGN_BOTTOM, 120);
+    const CPoint close = ButtonCenter(pane, CVrxPMiniFrameTitleButton::hitPaneClose);
+    const CPoint pin = ButtonCenter(pane, CVrxPMiniFrameTitleButton::hitPin);
+    const CPoint menu = ButtonCenter(pane, CVrxPMiniFrameTitleButton::hitMenu);
+    EXPECT_EQ(CVrxPMiniFrameTitleButton::hitPaneClose, pane.SendMessage(WM_NCHITTEST, 0, MAKELPARAM(close.x, close.y)));
+    EXPECT_EQ(CVrxPMiniFrameTitleButton::hitPin, pane.SendMessage(WM_NCHITTEST, 0, MAKELPARAM(pin.x, pin.y)));
+    EXPECT_EQ(HTCAPTION, pane.SendMessage(WM_NCHITTEST, 0, MAKELPARAM(menu.x, menu.y)))
+        << "the hidden menu button's place is caption";
+    CRect rectWindow;
+    pane.GetWindowRect(&rectWindow);
+    EXPECT_EQ(HTTOP, pane.SendMessage(WM_NCHITTEST, 0, MAKELPARAM(rectWindow.left + 50, rectWindow.top + 1)));
+    EXPECT_EQ(HTCLIENT, pane.SendMessage(WM_NCHITTEST, 0, MAKELPARAM(rectWindow.left + 50, rectWindow.bottom - 5)));
+}
+
+// Hover, press, leave and come back: only a release on the pressed button
+// acts.
+TEST_F(PaneInFrameTest, ButtonStatesFollowTheMouse)
+{
+    AddPane(CBRS_ALIGN_BOTTOM, 120);
+    CVrxPMiniFrameTitleButton* pClose = pane.FindCaptionButton(CVrxPMiniFrameTitleButton::hitPaneClose);
+    CVrxPMiniFrameTitleButton* pPin = pane.FindCaptionButton(CVrxPMiniFrameTitleButton::hitPin);
+    const CPoint close = ButtonCenter(pane, CVrxPMiniFrameTitleButton::hitPaneClose);
+    const CPoint pin = ButtonCenter(pane, CVrxPMiniFrameTitleButton::hitPin);
+    auto clientPoint = [this](CPoint screen) {
+        pane.ScreenToClient(&screen);
+        return MAKELPARAM(screen.x, screen.y);
+    };
+
+    pane.SendMessage(WM_NCMOUSEMOVE, CVrxPMiniFrameTitleButton::hitPaneClose, MAKELPARAM(close.x, close.y));
+    EXPECT_TRUE(pClose->highlighted);
+    EXPECT_FALSE(pPin->highlighted);
+    pane.SendMessage(WM_NCMOUSEMOVE, CVrxPMiniFrameTitleButton::hitPin, MAKELPARAM(pin.x, pin.y));
+    EXPECT_FALSE(pClose->highlighted);
+    EXPECT_TRUE(pPin->highlighted);
+
+    pane.SendMessage(WM_NCLBUTTONDOWN, CVrxPMiniFrameTitleButton::hitPaneClose, MAKELPARAM(close.x, close.y));
+    EXPECT_TRUE(pClose->pushed);
+    EXPECT_TRUE(pClose->highlighted);
+    EXPECT_EQ(pane.GetSafeHwnd(), ::GetCapture());
+    pane.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, clientPoint(pin));
+    EXPECT_TRUE(pClose->pushed);
+    EXPECT_FALSE(pClose->highlighted) << "pressed but away";
+    EXPECT_FALSE(pPin->highlighted) << "another button does not light while one is held";
+    pane.SendMessage(WM_LBUTTONUP, 0, clientPoint(pin));
+    EXPECT_FALSE(pClose->pushed);
+    EXPECT_NE(pane.GetSafeHwnd(), ::GetCapture());
+    EXPECT_TRUE(pane.IsPaneVisible()) << "released elsewhere: nothing happens";
+    EXPECT_FALSE(pane.IsAutoHideMode());
+
+    pane.SendMessage(WM_NCLBUTTONDOWN, CVrxPMiniFrameTitleButton::hitPaneClose, MAKELPARAM(close.x, close.y));
+    pane.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, clientPoint(pin));
+    pane.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, clientPoint(close));
+    EXPECT_TRUE(pClose->highlighted) << "back over the pressed button";
+    pane.SendMessage(WM_LBUTTONUP, 0, clientPoint(close));
     EXPECT_FALSE(pane.IsPaneVisible());
     CRect rectClient;
     frame.GetClientRect(&rectClient);
     EXPECT_EQ(rectClient.bottom, MdiRect().bottom);
 }
+
 TEST_F(PaneInFrameTest, HidesAtItsSideAndSlidesInFromTheStrip)
 {
     frame.CreateAutoHideSites(CBRS_ALIGN_ANY);

@@ -29,10 +29,13 @@ protected:
     }
     void TearDown() override
     {
+        // The toolbars' windows go with the frame first, while their own
+        // destruction handlers still run: a toolbar deleted with its window
+        // alive would stay in the list of all toolbars.
+        frame.DestroyWindow();
         CVrxPFrameHelper& helper = frame.GetFrameHelper();
         while (!helper.userToolbars.IsEmpty())
             delete helper.userToolbars.RemoveHead();
-        frame.DestroyWindow();
         ::SHDeleteKeyA(HKEY_CURRENT_USER, testRoot);
     }
 

@@ -4,30 +4,13 @@
 #include "docking/CVrxPDockBar.h"
 #include "docking/CVrxPDockBarRow.h"
 #include "docking/CVrxPMiniFrameWnd.h"
-#include "docking/tests/DockingTestBars.h"
+#include "docking/tests/DockingViewHarness.h"
 #include "gdi/CDC.h"
 #include "themes/CVrxPVisualManager.h"
 
-#include "ScreenPicture.h"
-
-#include <gtest/gtest.h>
-
-#include <string>
-
 namespace
 {
-std::string g_shot = "vrx_docking_bars.bmp";
-
-void LetTheDesktopCatchUp()
-{
-    for (DWORD dwStart = ::GetTickCount(); ::GetTickCount() - dwStart < 500;)
-    {
-        MSG msg;
-        while (::PeekMessage(&msg, NULL, 0, 0, PM_REMOVE))
-            ::DispatchMessage(&msg);
-        ::Sleep(20);
-    }
-}
+using Harness = DockingViewHarness;
 
 // A bar that shows its name beside its gripper.
 class LabelledBar : public ToolbarLikeBar
@@ -50,20 +33,44 @@ public:
         CString text;
         GetWindowText(text);
         pDC->SetBkMode(TRANSPARENT);
-        CRect rectText = rect;
-        rectText.DeflateRect(10, 0, 2, 0);
         if (IsAlignedHorizontally())
+        {
+            CRect rectText = rect;
+            rectText.DeflateRect(10, 0, 2, 0);
             pDC->DrawText(text, &rectText, DT_SINGLELINE | DT_VCENTER | DT_LEFT);
-        else
-            pDC->DrawText(text, &rectText, DT_SINGLELINE | DT_CENTER | DT_BOTTOM);
+            return;
+        }
+        DrawDownwards(pDC, text, rect);
+    }
+
+private:
+    // A vertical bar reads from top to bottom below its gripper, the tops
+    // of the letters facing right, centred across the bar.
+    static void DrawDownwards(CDC* pDC, const CString& text, const CRect& rect)
+    {
+        LOGFONT font = {};
+        ::GetObject(::GetStockObject(DEFAULT_GUI_FONT), sizeof(font), &font);
+        font.lfEscapement = 2700;
+        font.lfOrientation = 2700;
+        lstrcpy(font.lfFaceName, "Tahoma");
+        HFONT hFont = ::CreateFontIndirect(&font);
+        HDC hDC = pDC->GetSafeHdc();
+        HGDIOBJ hOld = ::SelectObject(hDC, hFont);
+        TEXTMETRIC tm;
+        ::GetTextMetrics(hDC, &tm);
+        const UINT nAlign = ::SetTextAlign(hDC, TA_LEFT | TA_TOP);
+        const int x = rect.left + (rect.Width() + tm.tmHeight) / 2;
+        ::ExtTextOut(hDC, x, rect.top + 12, ETO_CLIPPED, &rect, text, static_cast<UINT>(text.GetLength()), nullptr);
+        ::SetTextAlign(hDC, nAlign);
+        ::SelectObject(hDC, hOld);
+        ::DeleteObject(hFont);
     }
 };
 
 TEST(DockingBarsView, BarsInRowsOnTwoEdgesAndOneFloating)
 {
     DockingTestFrame frame;
-    ASSERT_TRUE(frame.Create(nullptr, "Bars", WS_OVERLAPPEDWINDOW, CRect(20, 20, 820, 620)));
-    frame.AllowDockingSides(CBRS_ALIGN_ANY);
+    ASSERT_TRUE(Harness::OpenFrame(frame, "Bars"));
     LabelledBar file(160, 26), edit(120, 26), view(200, 26), build(240, 30), left1(150, 28), left2(110, 28),
         floating(180, 26);
     struct Named
@@ -81,7 +88,7 @@ TEST(DockingBarsView, BarsInRowsOnTwoEdgesAndOneFloating)
         n.bar->SetWindowText(n.name);
     }
     frame.ShowWindow(SW_SHOW);
-    LetTheDesktopCatchUp();
+    Harness::LetTheDesktopCatchUp();
     CVrxPFrameBarManager& manager = frame.GetBarManager();
     CVrxPDockBar* pTop = manager.FindDockBar(CBRS_ALIGN_TOP, TRUE);
     auto dockInRow = [&](LabelledBar& bar, CVrxPDockBar* pSite, UINT nId, int nAlong) {
@@ -106,7 +113,7 @@ TEST(DockingBarsView, BarsInRowsOnTwoEdgesAndOneFloating)
     ASSERT_TRUE(floating.FloatBar(CRect(rectFrame.left + 380, rectFrame.top + 250, 0, 0),
                                   CVrxPControlBar::dockByWindowMenu, TRUE));
     frame.RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    LetTheDesktopCatchUp();
+    Harness::LetTheDesktopCatchUp();
 
     EXPECT_EQ(2, pTop->GetRows().GetCount());
     EXPECT_EQ(56, pTop->GetThickness());
@@ -126,7 +133,7 @@ TEST(DockingBarsView, BarsInRowsOnTwoEdgesAndOneFloating)
     frame.ScreenToClient(&rectMdi);
     EXPECT_EQ(manager.GetOuterRect(), rectMdi);
     EXPECT_EQ(CPoint(28, 56), rectMdi.TopLeft());
-    windriver::save_screen(g_shot);
+    windriver::save_screen(Harness::Shot());
 
     CVrxPMiniFrameWnd* pMiniFrame = floating.FindMiniFrameParent();
     floating.SetParent(&frame);
@@ -137,7 +144,5 @@ TEST(DockingBarsView, BarsInRowsOnTwoEdgesAndOneFloating)
 
 int main(int argc, char** argv)
 {
-    g_shot = windriver::shot_path(argc, argv, g_shot);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    return DockingViewHarness::Run(argc, argv, "vrx_docking_bars.bmp");
 }

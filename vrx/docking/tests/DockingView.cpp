@@ -4,49 +4,23 @@
 
 #include "docking/CVrxPAutoHideDockBar.h"
 #include "docking/CVrxPDockingControlBar.h"
-#include "docking/CVrxPMDIFrameWnd.h"
 #include "docking/CVrxPMiniFrameWnd.h"
+#include "docking/tests/DockingViewHarness.h"
 #include "toolbars/CVrxPMenuBar.h"
-
-#include "ScreenPicture.h"
-
-#include <gtest/gtest.h>
-
-#include <string>
 
 namespace
 {
-std::string g_shot = "vrx_docking.bmp";
-
-// The desktop shows windows, and moves the active one up, a moment after
-// they are made or activated.
-void LetTheDesktopCatchUp()
-{
-    for (DWORD dwStart = ::GetTickCount(); ::GetTickCount() - dwStart < 500;)
-    {
-        MSG msg;
-        while (::PeekMessage(&msg, NULL, 0, 0, PM_REMOVE))
-            ::DispatchMessage(&msg);
-        ::Sleep(20);
-    }
-}
-
-class OwnedFrame : public CVrxPMDIFrameWnd
-{
-protected:
-    void PostNcDestroy() override {}
-};
+using Harness = DockingViewHarness;
 
 TEST(DockingView, PanesAtTheSidesAndOneFloating)
 {
-    OwnedFrame frame;
-    ASSERT_TRUE(frame.Create(nullptr, "Docking", WS_OVERLAPPEDWINDOW, CRect(20, 20, 820, 620)));
+    DockingTestFrame frame;
+    ASSERT_TRUE(Harness::OpenFrame(frame, "Docking"));
     HMENU hMenu = ::CreateMenu();
     HMENU hFile = ::CreatePopupMenu();
     ::AppendMenu(hFile, MF_STRING, 100, "E&xit");
     ::AppendMenu(hMenu, MF_POPUP, reinterpret_cast<UINT_PTR>(hFile), "&File");
     ::SetMenu(frame.GetSafeHwnd(), hMenu);
-    frame.AllowDockingSides(CBRS_ALIGN_ANY);
     frame.CreateAutoHideSites(CBRS_ALIGN_ANY);
     CVrxPMenuBar bar;
     ASSERT_TRUE(bar.CreateWithDefaultStyle(&frame, 0x50402808, 0xE806));
@@ -62,7 +36,7 @@ TEST(DockingView, PanesAtTheSidesAndOneFloating)
     for (CVrxPDockingControlBar* pPane : {&output, &properties, &log, &tools})
         ASSERT_TRUE(frame.PlaceBarDocked(pPane));
     frame.ShowWindow(SW_SHOW);
-    LetTheDesktopCatchUp();
+    Harness::LetTheDesktopCatchUp();
     ASSERT_TRUE(log.FloatPane(CRect(420, 200, 720, 360)));
     ASSERT_TRUE(tools.SwitchAutoHide(TRUE));
     CVrxPAutoHideDockBar* pStrip = frame.GetBarManager().AutoHideBarFor(CBRS_ALIGN_LEFT, FALSE);
@@ -74,7 +48,7 @@ TEST(DockingView, PanesAtTheSidesAndOneFloating)
     ::SetCursorPos(rectTools.CenterPoint().x, rectTools.CenterPoint().y);
     frame.RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
     log.GetMiniFrame()->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW);
-    LetTheDesktopCatchUp();
+    Harness::LetTheDesktopCatchUp();
 
     CRect rectOutput, rectProperties, rectMdi;
     output.GetWindowRect(&rectOutput);
@@ -86,7 +60,7 @@ TEST(DockingView, PanesAtTheSidesAndOneFloating)
     EXPECT_TRUE(log.GetMiniFrame()->IsWindowVisible());
     EXPECT_EQ(log.GetSafeHwnd(), ::WindowFromPoint(CPoint(570, 300))) << "the floating pane is above its frame";
     EXPECT_TRUE(tools.IsWindowVisible()) << "the auto-hidden pane is slid in";
-    windriver::save_screen(g_shot);
+    windriver::save_screen(Harness::Shot());
 
     frame.DestroyWindow();
     ::DestroyMenu(hMenu);
@@ -95,7 +69,5 @@ TEST(DockingView, PanesAtTheSidesAndOneFloating)
 
 int main(int argc, char** argv)
 {
-    g_shot = windriver::shot_path(argc, argv, g_shot);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    return DockingViewHarness::Run(argc, argv, "vrx_docking.bmp");
 }

@@ -40,26 +40,28 @@ void PaintCaptionSamples(CVrxPVisualManager* pLook, CDC* pDC)
     const COLORREF colorText = pLook->PaintBarCaption(pDC, nullptr, TRUE, rectCaption, CRect());
     Label(pDC, "Active pane", CRect(46, 10, 240, 28), colorText, DT_LEFT);
     // A highlighted menu button, a pressed pin and a disabled close button.
-    const UINT hits[3] = {CVrxPMiniFrameTitleButton::hitMenu, CVrxPMiniFrameTitleButton::hitPin,
-                          CVrxPMiniFrameTitleButton::hitPaneClose};
+    const int hits[3] = {CVrxPMiniFrameTitleButton::hitMenu, CVrxPMiniFrameTitleButton::hitPin,
+                         CVrxPMiniFrameTitleButton::hitPaneClose};
     for (int i = 0; i < 3; i++)
     {
-        CVrxPMiniFrameTitleButton button(hits[i]);
-        button.rect = CRect(rectCaption.right - 18 * (3 - i), rectCaption.top + 1, rectCaption.right - 18 * (2 - i) - 2,
-                            rectCaption.bottom - 1);
+        CVrxPMiniFrameTitleButton button(hits[i], FALSE);
+        button.x = rectCaption.right - 18 * (3 - i);
+        button.y = rectCaption.top + 1;
         button.highlighted = i < 2;
         button.pushed = i == 1;
-        pLook->PaintCaptionButton(pDC, &button, TRUE, TRUE, FALSE, i == 2);
+        pLook->PaintCaptionButton(pDC, &button, TRUE, TRUE, i == 0, i == 2);
     }
     const CRect rectInactive(40, 32, 300, 50);
     const COLORREF colorInactive = pLook->PaintBarCaption(pDC, nullptr, FALSE, rectInactive, CRect());
     Label(pDC, "Inactive pane", CRect(46, 32, 240, 50), colorInactive, DT_LEFT);
-    CVrxPMiniFrameTitleButton pin(CVrxPMiniFrameTitleButton::hitPin);
-    pin.rect = CRect(rectInactive.right - 36, rectInactive.top + 1, rectInactive.right - 20, rectInactive.bottom - 1);
-    pin.pinnedOut = TRUE;
-    pLook->PaintCaptionButton(pDC, &pin, FALSE, TRUE, FALSE, FALSE);
-    CVrxPMiniFrameTitleButton close(CVrxPMiniFrameTitleButton::hitPaneClose);
-    close.rect = CRect(rectInactive.right - 18, rectInactive.top + 1, rectInactive.right - 2, rectInactive.bottom - 1);
+    // The pin of a pane hidden at its side (state 1), then a close button.
+    CVrxPMiniFrameTitleButton pin(CVrxPMiniFrameTitleButton::hitPin, FALSE);
+    pin.x = rectInactive.right - 36;
+    pin.y = rectInactive.top + 1;
+    pLook->PaintCaptionButton(pDC, &pin, FALSE, TRUE, TRUE, FALSE);
+    CVrxPMiniFrameTitleButton close(CVrxPMiniFrameTitleButton::hitPaneClose, FALSE);
+    close.x = rectInactive.right - 18;
+    close.y = rectInactive.top + 1;
     pLook->PaintCaptionButton(pDC, &close, FALSE, TRUE, FALSE, FALSE);
 }
 

@@ -5,6 +5,7 @@
 
 #include "LookBenchmark.h"
 #include "ScreenPicture.h"
+#include "docking/CVrxPMiniFrameTitleButton.h"
 #include "foundation/CVrxPGlobals.h"
 #include "foundation/CVrxPMenuGlyphs.h"
 #include "foundation/VrxPLibrary.h"
@@ -100,21 +101,19 @@ TEST(Showcase, BaseLookDrawsWhatItsRulesSay)
     // The Output pane's pin button shows its glyph, in a raised frame.
     CRect rectPane;
     showcase.Output().GetWindowRect(&rectPane);
-    HDC hDC = ::GetDC(showcase.Output().GetSafeHwnd());
-    HGDIOBJ hOld = ::SelectObject(hDC, ::GetStockObject(DEFAULT_GUI_FONT));
-    TEXTMETRIC tm;
-    ::GetTextMetrics(hDC, &tm);
-    ::SelectObject(hDC, hOld);
-    ::ReleaseDC(showcase.Output().GetSafeHwnd(), hDC);
-    const CVrxPDockingControlBar::NonClientLayout layout = CVrxPDockingControlBar::ComputeLayout(
-        CBRS_ALIGN_BOTTOM, rectPane.Size(), tm.tmHeight + 2 * CVrxPDockingControlBar::captionMargin);
-    const CRect pin = Moved(layout.pinButton, rectPane.TopLeft());
+    const CVrxPMiniFrameTitleButton* pPin = showcase.Output().FindCaptionButton(CVrxPMiniFrameTitleButton::hitPin);
+    ASSERT_NE(nullptr, pPin);
+    ASSERT_FALSE(pPin->hidden);
+    const CRect pin = Moved(pPin->GetRect(), rectPane.TopLeft());
     ASSERT_FALSE(pin.IsRectEmpty());
     EXPECT_EQ(g.colorBarLight, screen.At(pin.TopLeft()));
     EXPECT_EQ(g.colorBarDarkShade, screen.At(CPoint(pin.right - 1, pin.bottom - 1)));
     CRect inside = pin;
     inside.DeflateRect(2, 2);
-    EXPECT_GT(screen.Count(inside, RGB(0, 0, 0)), 4) << "the pin glyph";
+    // The glyph takes the caption's text colour: white on a dark caption.
+    const COLORREF text = g.colorInactiveCaptionText;
+    const BOOL bLight = GetRValue(text) > 192 && GetGValue(text) > 192 && GetBValue(text) > 192;
+    EXPECT_GT(screen.Count(inside, bLight ? RGB(255, 255, 255) : RGB(0, 0, 0)), 4) << "the pin glyph";
 
     windriver::save_screen(g_shot);
 }

@@ -171,12 +171,11 @@ TEST_F(BaseLookTest, StatusProgressGradientRunsFromFillToFillEnd)
 
 TEST_F(BaseLookTest, CaptionButtonsByState)
 {
-    const CRect rect(0, 0, 16, 14);
+    // The record's standard size with the base look: 15 x 17.
     for (int nCase = 0; nCase < 4; nCase++)
     {
-        TestCanvas canvas(16, 14, kBack);
-        CVrxPMiniFrameTitleButton button(CVrxPMiniFrameTitleButton::hitPaneClose);
-        button.rect = rect;
+        TestCanvas canvas(15, 17, kBack);
+        CVrxPMiniFrameTitleButton button(CVrxPMiniFrameTitleButton::hitPaneClose, FALSE);
         button.pushed = TRUE;
         button.highlighted = TRUE;
         look.look2000 = FALSE;
@@ -196,24 +195,24 @@ TEST_F(BaseLookTest, CaptionButtonsByState)
             break;
         }
         look.PaintCaptionButton(&canvas.DC(), &button, FALSE, TRUE, FALSE, bDisabled);
-        const CRect inside(3, 3, 13, 11);
+        const CRect inside(3, 3, 12, 14);
         switch (nCase)
         {
         case 0:
             EXPECT_EQ(kBack, canvas.Pixel(0, 0)) << "disabled: no frame even when pressed";
-            EXPECT_EQ(kBack, canvas.Pixel(15, 13));
+            EXPECT_EQ(kBack, canvas.Pixel(14, 16));
             EXPECT_GT(CountIn(canvas, inside, CVrxPMenuGlyphs::greyColor), 0);
             EXPECT_EQ(0, CountIn(canvas, inside, kGlyphBlack));
             break;
         case 1:
             EXPECT_EQ(g.colorBarDarkShade, canvas.Pixel(0, 0)) << "pressed: sunken";
-            EXPECT_EQ(g.colorBarLight, canvas.Pixel(15, 13));
+            EXPECT_EQ(g.colorBarLight, canvas.Pixel(14, 16));
             EXPECT_GT(CountIn(canvas, inside, kGlyphBlack), 0);
             break;
         case 2:
             EXPECT_EQ(g.colorBarLight, canvas.Pixel(0, 0)) << "raised";
-            EXPECT_EQ(g.colorBarDarkShade, canvas.Pixel(15, 13));
-            EXPECT_EQ(g.colorBarShade, canvas.Pixel(14, 12));
+            EXPECT_EQ(g.colorBarDarkShade, canvas.Pixel(14, 16));
+            EXPECT_EQ(g.colorBarShade, canvas.Pixel(13, 15));
             break;
         case 3:
             EXPECT_EQ(kBack, canvas.Pixel(0, 0)) << "look 2000: flat until touched";
@@ -224,18 +223,17 @@ TEST_F(BaseLookTest, CaptionButtonsByState)
 
 TEST_F(BaseLookTest, PinGlyphFollowsTheAutoHideState)
 {
-    CVrxPMiniFrameTitleButton pin(CVrxPMiniFrameTitleButton::hitPin);
-    pin.rect = CRect(0, 0, 15, 15);
-    TestCanvas in(15, 15, kBack);
-    look.PaintCaptionButton(&in.DC(), &pin, FALSE, TRUE, FALSE, FALSE);
-    pin.pinnedOut = TRUE;
-    TestCanvas out(15, 15, kBack);
-    look.PaintCaptionButton(&out.DC(), &pin, FALSE, TRUE, FALSE, FALSE);
-    const CRect inside(2, 2, 13, 13);
+    // State 0: pinned; any other: hidden at its side.
+    CVrxPMiniFrameTitleButton pin(CVrxPMiniFrameTitleButton::hitPin, FALSE);
+    TestCanvas in(15, 17, kBack);
+    look.PaintCaptionButton(&in.DC(), &pin, FALSE, TRUE, 0, FALSE);
+    TestCanvas out(15, 17, kBack);
+    look.PaintCaptionButton(&out.DC(), &pin, FALSE, TRUE, 1, FALSE);
+    const CRect inside(2, 2, 13, 15);
     EXPECT_GT(CountIn(in, inside, kGlyphBlack), 4);
     EXPECT_GT(CountIn(out, inside, kGlyphBlack), 4);
     int nDifferent = 0;
-    for (int y = 2; y < 13; y++)
+    for (int y = 2; y < 15; y++)
         for (int x = 2; x < 13; x++)
             nDifferent += in.Pixel(x, y) != out.Pixel(x, y);
     EXPECT_GT(nDifferent, 4) << "pinned and hidden pins differ";
