@@ -219,11 +219,22 @@ void CVrxPTabWnd::ArrangeTabs()
     else
         m_rectContent.bottom = m_bFlat ? strip.top : strip.top - b;
 
+    // Windows already in place are left alone: moving a hundred of them is
+    // most of a layout's time.
     if (positionTabWindows)
+    {
         for (const Tab& tab : tabs)
-            if (tab.visible && tab.window != nullptr && tab.window->GetSafeHwnd() != NULL)
+        {
+            if (!tab.visible || tab.window == nullptr || tab.window->GetSafeHwnd() == NULL)
+                continue;
+            CRect rectNow;
+            tab.window->GetWindowRect(&rectNow);
+            ScreenToClient(&rectNow);
+            if (rectNow != m_rectContent)
                 tab.window->SetWindowPos(nullptr, m_rectContent.left, m_rectContent.top, m_rectContent.Width(),
                                          m_rectContent.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
+        }
+    }
     RecalcTabRects();
     UpdateScrollState();
     RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
