@@ -1,11 +1,15 @@
 #include "panes/CVrxPBaseTabWnd.h"
 
+#include "controls/CEdit.h"
+#include "core/CException.h"
 #include "docking/CVrxPControlBar.h"
+#include "files/CArchive.h"
 #include "foundation/CVrxPGlobals.h"
 #include "foundation/VrxPMessages.h"
 #include "frames/CFrameWnd.h"
 
 #include <algorithm>
+#include <cstdint>
 
 IMPLEMENT_DYNAMIC(CVrxPBaseTabWnd, CWnd)
 
@@ -13,6 +17,11 @@ BEGIN_MESSAGE_MAP(CVrxPBaseTabWnd, CWnd)
     ON_WM_CREATE()
     ON_WM_DESTROY()
     ON_WM_SYSCOLORCHANGE()
+    ON_WM_LBUTTONDOWN()
+    ON_WM_MOUSEMOVE()
+    ON_WM_LBUTTONUP()
+    ON_WM_LBUTTONDBLCLK()
+    ON_WM_CANCELMODE()
 END_MESSAGE_MAP()
 
 int CVrxPBaseTabWnd::tabTextMargin = 4;
@@ -44,6 +53,7 @@ CVrxPBaseTabWnd::CVrxPBaseTabWnd()
 
 CVrxPBaseTabWnd::~CVrxPBaseTabWnd()
 {
+    delete m_pRenameEdit;
     for (Tab& tab : tabs)
         DestroyTabIcon(tab);
 }
@@ -58,6 +68,7 @@ int CVrxPBaseTabWnd::OnCreate(LPCREATESTRUCT lpCreateStruct)
 
 void CVrxPBaseTabWnd::OnDestroy()
 {
+    CloseRenameEdit();
     ReleaseTabs();
     CWnd::OnDestroy();
 }
@@ -577,4 +588,266 @@ LRESULT CVrxPBaseTabWnd::NotifyActiveTabChanged(int nIndex)
 BOOL CVrxPBaseTabWnd::AskActiveTabChanging(int nIndex)
 {
     return SendToParentAndFrame(VrxM_ON_CHANGING_ACTIVE_TAB, static_cast<WPARAM>(nIndex), TRUE) != 0;
+}
+
+// A tab without a window is stored with control id 0.
+void CVrxPBaseTabWnd::Serialize(CArchive& ar)
+{
+    if (ar.IsStoring())
+    {
+        ar << static_cast<int32_t>(CountTabs());
+        for (const Tab& tab : tabs)
+        {
+            const int nId = tab.window != nullptr && tab.window->GetSafeHwnd() != NULL ? tab.window->GetDlgCtrlID() : 0;
+            ar << tab.label << static_cast<int32_t>(tab.visible) << static_cast<int32_t>(nId)
+               << static_cast<int32_t>(tab.detachable) << static_cast<int32_t>(tab.textColor)
+               << static_cast<int32_t>(tab.color);
+        }
+        ar << static_cast<int32_t>(activeTab) << static_cast<int32_t>(location);
+        return;
+    }
+    int32_t nCount = 0;
+    ar >> nCount;
+    if (nCount < 0)
+        AfxThrowArchiveException(CArchiveException::badIndex);
+    std::vector<CVrxPSavedTab> loaded;
+    for (int32_t i = 0; i < nCount; i++)
+    {
+        CVrxPSavedTab saved;
+        int32_t values[5] = {};
+        ar >> saved.label;
+        for (int32_t& value : values)
+            ar >> value;
+        saved.visible = values[0];
+        saved.controlId = values[1];
+        saved.detachable = values[2];
+        saved.textColor = values[3];
+        saved.backgroundColor = values[4];
+        loaded.push_back(saved);
+    }
+    int32_t nActive = 0;
+    int32_t nLocation = 0;
+    ar >> nActive >> nLocation;
+    m_savedTabs.swap(loaded);
+    m_nSavedActive = nActive;
+    m_nSavedLocation = nLocation;
+}
+
+BOOL CVrxPBaseTabWnd::ReapplySavedTabs(BOOL bReorder)
+{
+    int nVisible = 0;
+    for (size_t j = 0; j < m_savedTabs.size(); j++)
+    {
+        const CVrxPSavedTab& saved = m_savedTabs[j];
+        int nIndex = -1;
+        for (int i = 0; i < CountTabs() && nIndex < 0 && saved.controlId != 0; i++)
+        {
+            CWnd* pWnd = tabs[static_cast<size_t>(i)].window;
+            if (pWnd != nullptr && pWnd->GetSafeHwnd() != NULL && pWnd->GetDlgCtrlID() == saved.controlId)
+                nIndex = i;
+        }
+        if (nIndex < 0)
+            continue;
+        Tab& tab = tabs[static_cast<size_t>(nIndex)];
+        if (!saved.label.IsEmpty())
+            tab.label = saved.label;
+        tab.textColor = static_cast<COLORREF>(saved.textColor);
+        tab.color = static_cast<COLORREF>(saved.backgroundColor);
+        tab.detachable = saved.detachable && dynamic_cast<CVrxPControlBar*>(tab.window) != nullptr;
+        ShowTabAt(nIndex, saved.visible != 0, FALSE, FALSE);
+        nVisible += saved.visible != 0;
+        const int nPlace = static_cast<int>(j);
+        if (bReorder && nIndex != nPlace && nPlace < CountTabs())
+        {
+            const int nActiveId = activeTab >= 0 ? tabs[static_cast<size_t>(activeTab)].id : -1;
+            SwapTabRecords(nIndex, nPlace);
+            activeTab = TabIndexFromId(nActiveId);
+        }
+    }
+    if (nVisible > 0)
+    {
+        if (!ActivateTab(m_nSavedActive))
+            ActivateTab(0);
+    }
+    ArrangeTabs();
+    return nVisible > 0;
+}
+
+BOOL CVrxPBaseTabWnd::BeginTabRename(int nIndex)
+{
+    if (!m_bRenameEnabled || !IsValidIndex(nIndex) || tabs[static_cast<size_t>(nIndex)].rect.IsRectEmpty() ||
+        m_pRenameEdit != nullptr)
+        return FALSE;
+    CRect rect = tabs[static_cast<size_t>(nIndex)].rect;
+    AdjustRenameEditRect(rect);
+    m_pRenameEdit = new CEdit;
+    if (!m_pRenameEdit->Create(WS_CHILD | WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL, rect, this, 1))
+    {
+        delete m_pRenameEdit;
+        m_pRenameEdit = nullptr;
+        return FALSE;
+    }
+    m_pRenameEdit->SetWindowText(tabs[static_cast<size_t>(nIndex)].label);
+    m_pRenameEdit->SetFont(CFont::FromHandle(static_cast<HFONT>(VrxPGlobals().fontRegular.GetSafeHandle())));
+    m_pRenameEdit->SetSel(0, -1);
+    m_pRenameEdit->SetFocus();
+    m_nRenameIndex = nIndex;
+    SetCapture();
+    return TRUE;
+}
+
+BOOL CVrxPBaseTabWnd::EndTabRename()
+{
+    if (m_pRenameEdit == nullptr)
+        return FALSE;
+    CString text;
+    m_pRenameEdit->GetWindowText(text);
+    if (text.IsEmpty() || !AcceptNewTabLabel(m_nRenameIndex, text))
+        return FALSE;
+    if (GetParent() != nullptr &&
+        GetParent()->SendMessage(VrxM_ON_RENAME_TAB, static_cast<WPARAM>(m_nRenameIndex),
+                                 reinterpret_cast<LPARAM>(static_cast<LPCTSTR>(text))) != 0)
+        return FALSE;
+    return SetTabLabelAt(m_nRenameIndex, text);
+}
+
+void CVrxPBaseTabWnd::CloseRenameEdit()
+{
+    if (m_pRenameEdit == nullptr)
+        return;
+    CEdit* pEdit = m_pRenameEdit;
+    m_pRenameEdit = nullptr;
+    m_nRenameIndex = -1;
+    pEdit->DestroyWindow();
+    delete pEdit;
+    if (::GetCapture() == m_hWnd)
+        ::ReleaseCapture();
+}
+
+BOOL CVrxPBaseTabWnd::PreTranslateMessage(MSG* pMsg)
+{
+    if (m_pRenameEdit == nullptr)
+        return CWnd::PreTranslateMessage(pMsg);
+    if (pMsg->message >= WM_KEYFIRST && pMsg->message <= WM_KEYLAST)
+    {
+        if (pMsg->wParam == VK_RETURN)
+        {
+            if (pMsg->message == WM_KEYDOWN)
+            {
+                if (EndTabRename())
+                    CloseRenameEdit();
+                else
+                    ::MessageBeep(static_cast<UINT>(-1));
+            }
+            return TRUE;
+        }
+        if (pMsg->wParam == VK_ESCAPE)
+        {
+            CloseRenameEdit();
+            return TRUE;
+        }
+        return FALSE;
+    }
+    if (pMsg->message >= WM_MOUSEFIRST && pMsg->message <= WM_MOUSEWHEEL)
+    {
+        CPoint point;
+        ::GetCursorPos(&point);
+        CRect rectEdit;
+        m_pRenameEdit->GetWindowRect(&rectEdit);
+        if (rectEdit.PtInRect(point))
+        {
+            m_pRenameEdit->ScreenToClient(&point);
+            m_pRenameEdit->SendMessage(pMsg->message, pMsg->wParam, MAKELPARAM(point.x, point.y));
+            return TRUE;
+        }
+        if (pMsg->message != WM_MOUSEMOVE)
+            CloseRenameEdit();
+        return TRUE;
+    }
+    return FALSE;
+}
+
+void CVrxPBaseTabWnd::OnLButtonDown(UINT, CPoint point)
+{
+    Default();
+    const int nIndex = TabIndexFromPoint(point);
+    if (nIndex < 0)
+        return;
+    if (nIndex != activeTab)
+    {
+        m_nActiveBeforeInsertion = activeTab;
+        if (!ActivateTab(nIndex))
+            return;
+    }
+    else if (CWnd* pWnd = ActiveTabWindow())
+    {
+        pWnd->SetFocus();
+    }
+    if (activeTab < 0 || TabIndexFromPoint(point) != nIndex)
+        return;
+    m_bReorderDrag = TRUE;
+    SetCapture();
+    m_nIndexAtPress = activeTab;
+    CPoint screen = point;
+    ClientToScreen(&screen);
+    CRect rectTab = tabs[static_cast<size_t>(activeTab)].rect;
+    ClientToScreen(&rectTab);
+    m_nCursorOffset = screen.x - rectTab.left;
+}
+
+void CVrxPBaseTabWnd::OnMouseMove(UINT, CPoint point)
+{
+    Default();
+    if (!m_bReorderDrag || !IsPtInTabArea(point) || CountTabs() < 2 || !allowDragReorder || activeTab < 0)
+        return;
+    const int nUnder = TabIndexFromPoint(point);
+    if (nUnder < 0 || nUnder == activeTab)
+        return;
+    SwapTabRecords(nUnder, activeTab);
+    activeTab = nUnder;
+    ArrangeTabs();
+    // The cursor keeps its place on the dragged tab.
+    CRect rectTab = tabs[static_cast<size_t>(activeTab)].rect;
+    if (!rectTab.PtInRect(point))
+    {
+        CPoint cursor(rectTab.left + m_nCursorOffset, point.y);
+        ClientToScreen(&cursor);
+        ::SetCursorPos(cursor.x, cursor.y);
+    }
+}
+
+void CVrxPBaseTabWnd::OnLButtonUp(UINT, CPoint)
+{
+    if (m_bReorderDrag && m_nIndexAtPress != activeTab)
+    {
+        if (CWnd* pParent = GetParent())
+            pParent->SendMessage(VrxM_ON_MOVE_TAB, static_cast<WPARAM>(m_nIndexAtPress),
+                                 static_cast<LPARAM>(activeTab));
+    }
+    EndReorderDrag();
+    Default();
+}
+
+void CVrxPBaseTabWnd::OnLButtonDblClk(UINT, CPoint point)
+{
+    Default();
+    if (m_bRenameEnabled && activeTab >= 0 && TabIndexFromPoint(point) == activeTab)
+        BeginTabRename(activeTab);
+}
+
+void CVrxPBaseTabWnd::OnCancelMode()
+{
+    Default();
+    CloseRenameEdit();
+    EndReorderDrag();
+}
+
+void CVrxPBaseTabWnd::EndReorderDrag()
+{
+    if (!m_bReorderDrag)
+        return;
+    m_bReorderDrag = FALSE;
+    m_nIndexAtPress = -1;
+    if (::GetCapture() == m_hWnd)
+        ::ReleaseCapture();
 }

@@ -39,6 +39,20 @@ public:
     BOOL detachable = FALSE;
 };
 
+// One tab as the tab archive keeps it.
+struct CVrxPSavedTab
+{
+    CString label;
+    int visible = TRUE;
+    // 0 for a tab that had no window.
+    int controlId = 0;
+    int detachable = FALSE;
+    int textColor = -1;
+    int backgroundColor = -1;
+};
+
+class CEdit;
+
 class CVrxPBaseTabWnd : public CWnd
 {
     DECLARE_DYNAMIC(CVrxPBaseTabWnd)
@@ -122,6 +136,28 @@ public:
     BOOL HidesSingleTab() const { return m_bHideSingleTab; }
     virtual void SetTabLocation(Location newLocation);
 
+    // The tab archive. Loading changes no tab: it keeps the saved tabs for
+    // ReapplySavedTabs, and a failed load keeps the saved tabs it had.
+    void Serialize(CArchive& ar) override;
+    const std::vector<CVrxPSavedTab>& SavedTabs() const { return m_savedTabs; }
+    // The saved labels, colours and visibility go to the tabs whose windows
+    // have the saved control ids; with bReorder those tabs also take their
+    // saved places. The saved active tab becomes active.
+    virtual BOOL ReapplySavedTabs(BOOL bReorder);
+
+    // In-place renaming of a tab's label (a double click on the active tab
+    // starts it when renaming is allowed); Enter takes the new label, Escape
+    // or a click elsewhere keeps the old one.
+    virtual void AllowTabRename(BOOL bAllow) { m_bRenameEnabled = bAllow; }
+    BOOL IsRenameEnabled() const { return m_bRenameEnabled; }
+    virtual BOOL BeginTabRename(int nIndex);
+    virtual BOOL EndTabRename();
+    virtual BOOL AcceptNewTabLabel(int, const CString&) { return TRUE; }
+    BOOL IsRenaming() const { return m_pRenameEdit != nullptr; }
+    CEdit* RenameEdit() const { return m_pRenameEdit; }
+    BOOL PreTranslateMessage(MSG* pMsg) override;
+    BOOL IsReorderDragging() const { return m_bReorderDrag; }
+
     // Sends "VrxM_ONCHANGE_ACTIVE_TAB" to the parent, then the top-level
     // frame.
     LRESULT NotifyActiveTabChanged(int nIndex);
@@ -168,6 +204,10 @@ public:
 
 protected:
     virtual void OnTabListChanged() {}
+    virtual void AdjustRenameEditRect(CRect&) {}
+    virtual BOOL IsPtInTabArea(CPoint point) const { return tabArea.PtInRect(point); }
+    void CloseRenameEdit();
+    void EndReorderDrag();
     // Every tab's window goes (with destroyWindowsOnRemove) and every record
     // with it; no notification is sent.
     void ReleaseTabs();
@@ -175,6 +215,11 @@ protected:
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
     afx_msg void OnDestroy();
     afx_msg void OnSysColorChange();
+    afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
+    afx_msg void OnMouseMove(UINT nFlags, CPoint point);
+    afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
+    afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
+    afx_msg void OnCancelMode();
 
     DECLARE_MESSAGE_MAP()
 
@@ -187,6 +232,15 @@ protected:
     std::vector<COLORREF> m_palette;
     COLORREF m_activeBackground = static_cast<COLORREF>(-1);
     COLORREF m_activeForeground = static_cast<COLORREF>(-1);
+    std::vector<CVrxPSavedTab> m_savedTabs;
+    int m_nSavedActive = 0;
+    int m_nSavedLocation = 0;
+    BOOL m_bRenameEnabled = FALSE;
+    int m_nRenameIndex = -1;
+    CEdit* m_pRenameEdit = nullptr;
+    BOOL m_bReorderDrag = FALSE;
+    int m_nIndexAtPress = -1;
+    int m_nCursorOffset = 0;
 
 private:
     LRESULT SendToParentAndFrame(UINT message, WPARAM wParam, BOOL bStopAtRefusal);

@@ -17,7 +17,6 @@ BEGIN_MESSAGE_MAP(CVrxPTabWnd, CVrxPBaseTabWnd)
     ON_WM_PAINT()
     ON_WM_ERASEBKGND()
     ON_WM_SIZE()
-    ON_WM_LBUTTONDOWN()
 END_MESSAGE_MAP()
 
 namespace
@@ -641,11 +640,15 @@ BOOL CVrxPTabWnd::PreTranslateMessage(MSG* pMsg)
     return CVrxPBaseTabWnd::PreTranslateMessage(pMsg);
 }
 
-void CVrxPTabWnd::OnLButtonDown(UINT, CPoint point)
+// Only the flat styles rename their tabs in place.
+void CVrxPTabWnd::AllowTabRename(BOOL bAllow)
 {
-    const int nIndex = TabIndexFromPoint(point);
-    if (nIndex >= 0)
-        ActivateTab(nIndex);
+    m_bRenameEnabled = m_bFlat && bAllow;
+}
+
+void CVrxPTabWnd::AdjustRenameEditRect(CRect& rect)
+{
+    rect.DeflateRect(tabArea.Height() / 2, 1);
 }
 
 void CVrxPTabWnd::OnSize(UINT, int, int)

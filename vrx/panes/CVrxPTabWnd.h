@@ -44,6 +44,7 @@ public:
     BOOL EnsureTabVisible(int nIndex) override;
     BOOL MoveTabTo(int nIndex, int nNewIndex) override;
     void SwapTabRecords(int nFirst, int nSecond) override;
+    void AllowTabRename(BOOL bAllow) override;
     virtual void RecalcTabRects();
     virtual void UpdateScrollState();
     // Paints the window as WM_PAINT does, into any DC.
@@ -83,6 +84,7 @@ protected:
     };
 
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+    void AdjustRenameEditRect(CRect& rect) override;
     BOOL PreTranslateMessage(MSG* pMsg) override;
     void ApplyButtonGlyphs();
     void PositionButtons(int x, int y, int nSize, BOOL bHidden);
@@ -96,7 +98,6 @@ protected:
     afx_msg void OnPaint();
     afx_msg BOOL OnEraseBkgnd(CDC* pDC);
     afx_msg void OnSize(UINT nType, int cx, int cy);
-    afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
 
     DECLARE_MESSAGE_MAP()
 
