@@ -1,3 +1,5 @@
+#include "files/CArchive.h"
+#include "files/CMemFile.h"
 #include "foundation/CVrxPGlobals.h"
 #include "foundation/tests/TestCanvas.h"
 #include "tests/RealInput.h"
@@ -6,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <random>
 #include <set>
 
@@ -383,6 +386,28 @@ INSTANTIATE_TEST_SUITE_P(EightStyles, TabStyleTest,
                                             ::testing::Values(CVrxPBaseTabWnd::locationTop,
                                                               CVrxPBaseTabWnd::locationBottom)));
 
+std::vector<BYTE> StoreTabs(CVrxPBaseTabWnd& tabs)
+{
+    CMemFile file;
+    {
+        CArchive ar(&file, CArchive::store);
+        tabs.Serialize(ar);
+    }
+    const UINT nLength = static_cast<UINT>(file.GetLength());
+    BYTE* pBytes = file.Detach();
+    std::vector<BYTE> bytes(pBytes, pBytes + nLength);
+    free(pBytes);
+    return bytes;
+}
+
+BOOL LoadTabs(CVrxPBaseTabWnd& tabs, std::vector<BYTE> bytes)
+{
+    CMemFile file(bytes.data(), static_cast<UINT>(bytes.size()));
+    CArchive ar(&file, CArchive::load);
+    tabs.Serialize(ar);
+    return tabs.SavedTabs().size() == static_cast<size_t>(tabs.CountTabs());
+}
+
 // Seeded random operations on a tab window; the invariants hold after every
 // step.
 TEST(TabRandomTest, ThousandsOfOperationsKeepTheTabWindowConsistent)
@@ -464,6 +489,23 @@ TEST(TabRandomTest, ThousandsOfOperationsKeepTheTabWindowConsistent)
                 ASSERT_LE(strip.ScrollOffset(), strip.LargestOffset()) << "step " << nStep;
             }
         }
+
+        // Stored, shuffled and re-applied, the tabs come back as they were.
+        const std::vector<BYTE> stored = StoreTabs(strip);
+        const std::vector<CString> labels = host.Labels();
+        const int nActive = strip.ActiveTabIndex();
+        ASSERT_TRUE(LoadTabs(strip, stored));
+        std::vector<int> order(static_cast<size_t>(strip.CountTabs()));
+        for (size_t i = 0; i < order.size(); i++)
+            order[i] = static_cast<int>(order.size() - 1 - i);
+        if (strip.ActiveTabIndex() >= 0)
+        {
+            ASSERT_TRUE(strip.ReorderTabs(order));
+        }
+        strip.ReapplySavedTabs(TRUE);
+        EXPECT_EQ(labels, host.Labels());
+        EXPECT_EQ(nActive, strip.ActiveTabIndex());
+        EXPECT_EQ(stored, StoreTabs(strip));
     }
 }
 
