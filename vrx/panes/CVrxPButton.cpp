@@ -69,7 +69,7 @@ CVrxPButton::CVrxPButton()
       faceColor(static_cast<COLORREF>(-1)), autoTooltip(FALSE), closeButton(FALSE), useBarColors(FALSE),
       m_bChecked(FALSE), m_bCheckBox(FALSE), m_bRadio(FALSE), m_bAutomatic(FALSE), m_bDoubleClickPending(FALSE),
       m_imageSize(0, 0), m_nGlyph(-1), m_nDisabledGlyph(-1), m_nGlyphVariant(0), m_pToolTip(nullptr), m_hFont(NULL),
-      m_bTooltipCheckPending(FALSE), repeatDelay(0), m_hImageIcon(NULL)
+      m_bTooltipCheckPending(FALSE), m_nRepeatDelay(0), m_hImageIcon(NULL)
 {
 }
 
@@ -560,8 +560,8 @@ void CVrxPButton::OnLButtonDown(UINT, CPoint)
         captured = TRUE;
     }
     RedrawNow();
-    if (repeatDelay > 0)
-        SetTimer(repeatTimer, static_cast<UINT>(repeatDelay), nullptr);
+    if (m_nRepeatDelay > 0)
+        SetTimer(repeatTimer, static_cast<UINT>(m_nRepeatDelay), nullptr);
     Default();
 }
 
@@ -648,7 +648,7 @@ void CVrxPButton::OnLButtonUp(UINT, CPoint)
     if (captured || ::GetCapture() == m_hWnd)
         ::ReleaseCapture();
     captured = FALSE;
-    if (repeatDelay > 0)
+    if (m_nRepeatDelay > 0)
         KillTimer(repeatTimer);
     if (m_pToolTip != nullptr && m_pToolTip->GetSafeHwnd() != NULL)
     {

@@ -54,7 +54,7 @@ public:
     void UseMenuGlyph(int nGlyph, int nColorVariant = 0, int nDisabledGlyph = 0);
     // NULL deactivates the tooltip.
     void AssignTooltipText(LPCTSTR lpszText);
-    void SetRepeatDelay(int nMilliseconds) { repeatDelay = nMilliseconds; }
+    void SetRepeatDelay(int nMilliseconds) { m_nRepeatDelay = nMilliseconds; }
     void ClearImageSet(BOOL bCheckedSet);
     virtual void ClearImages();
     // The size the content needs; the window takes it unless bCalcOnly.
@@ -161,7 +161,7 @@ protected:
     CToolTipCtrl* m_pToolTip;
     HFONT m_hFont;
     BOOL m_bTooltipCheckPending;
-    int repeatDelay;
+    int m_nRepeatDelay;
 
 private:
     CVrxPToolbarImageList& ImageList(BOOL bCheckedSet, int nKind) { return m_images[(bCheckedSet ? 3 : 0) + nKind]; }
