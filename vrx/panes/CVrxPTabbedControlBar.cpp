@@ -80,9 +80,10 @@ void CVrxPTabbedControlBar::OnSize(UINT nType, int cx, int cy)
         m_pTabWnd->SetWindowPos(nullptr, 0, 0, cx, cy, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+// The look is asked only for a live bar: a look selection calls this before
+// the new look is made, and asking for it would make it at once.
 void CVrxPTabbedControlBar::ApplyTabSettingsToAll()
 {
-    CVrxPVisualManager* pLook = CVrxPVisualManager::Instance();
     for (HWND hWnd : std::vector<HWND>(BarList()))
     {
         auto* pBar = ::IsWindow(hWnd) ? dynamic_cast<CVrxPTabbedControlBar*>(CWnd::FromHandlePermanent(hWnd))
@@ -90,7 +91,7 @@ void CVrxPTabbedControlBar::ApplyTabSettingsToAll()
         if (pBar == nullptr || pBar->m_pTabWnd == nullptr || pBar->m_pTabWnd->GetSafeHwnd() == NULL)
             continue;
         CVrxPTabWnd* pTabs = pBar->m_pTabWnd;
-        pTabs->SetTabBorderSize(pLook->QueryDockingTabsStyle());
+        pTabs->SetTabBorderSize(CVrxPVisualManager::Instance()->QueryDockingTabsStyle());
         pTabs->SwitchTabStyle(SharedTabStyle);
         pTabs->ArrangeTabs();
         pTabs->UseAutoTabColors(FALSE);
