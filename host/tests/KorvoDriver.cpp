@@ -381,6 +381,11 @@ TEST_F(KorvoWithPlugins, TheAboutBoxNamesTheProductAndVersion)
     EXPECT_EQ("KORVO_Tarsel  V4.70", text_of(::GetDlgItem(about, kAboutTextId)));
     EXPECT_TRUE(::IsWindowVisible(::GetDlgItem(about, kAboutLinkId)));
     expect_centred_on(s_korvo->main_window(), about);
+    // A picture of the box beside korvo's own: "<shot>_about.bmp".
+    ::Sleep(500);
+    std::string about_shot = g_shot_path;
+    about_shot.insert(about_shot.size() - (about_shot.size() >= 4 ? 4 : 0), "_about");
+    EXPECT_TRUE(save_screen(about_shot));
     press_button(about, IDOK);
     EXPECT_TRUE(wait_until([about] { return !::IsWindow(about); }));
 }

@@ -1,45 +1,134 @@
 #include "panes/CVrxPTabbedControlBar.h"
 
-IMPLEMENT_DYNAMIC(CVrxPTabbedControlBar, CVrxPDockingControlBar)
+#include "foundation/VrxPFindOwnerFrame.h"
+#include "foundation/VrxPMessages.h"
+#include "frames/CFrameWnd.h"
+#include "panes/CVrxPTabWnd.h"
+#include "themes/CVrxPVisualManager.h"
 
-int CVrxPTabbedControlBar::SharedTabStyle = 0;
-BOOL CVrxPTabbedControlBar::SharedAutoColors = FALSE;
+#include <algorithm>
+
+IMPLEMENT_DYNCREATE(CVrxPTabbedControlBar, CVrxPDockingControlBar)
+
+BEGIN_MESSAGE_MAP(CVrxPTabbedControlBar, CVrxPDockingControlBar)
+    ON_WM_CREATE()
+    ON_WM_DESTROY()
+    ON_WM_SIZE()
+END_MESSAGE_MAP()
+
+int CVrxPTabbedControlBar::SharedTabStyle = CVrxPTabWnd::TabStyleRectangular;
+BOOL CVrxPTabbedControlBar::SharedTabsAtTop = FALSE;
 
 namespace
 {
-CPtrList& PaneList()
+std::vector<HWND>& BarList()
 {
-    static CPtrList panes;
-    return panes;
+    static std::vector<HWND> bars;
+    return bars;
 }
 } // namespace
 
-CVrxPTabbedControlBar::CVrxPTabbedControlBar() : m_nTabStyle(SharedTabStyle), m_bAutoColors(SharedAutoColors)
+CVrxPTabbedControlBar::CVrxPTabbedControlBar() : m_pTabWnd(nullptr)
 {
-    PaneList().AddTail(this);
 }
 
 CVrxPTabbedControlBar::~CVrxPTabbedControlBar()
 {
-    if (POSITION pos = PaneList().Find(this))
-        PaneList().RemoveAt(pos);
+    delete m_pTabWnd;
 }
 
-const CPtrList& CVrxPTabbedControlBar::LivePanes()
+const std::vector<HWND>& CVrxPTabbedControlBar::LiveBars()
 {
-    return PaneList();
+    return BarList();
 }
 
+int CVrxPTabbedControlBar::OnCreate(LPCREATESTRUCT lpCreateStruct)
+{
+    if (CVrxPDockingControlBar::OnCreate(lpCreateStruct) == -1)
+        return -1;
+    m_pTabWnd = static_cast<CVrxPTabWnd*>(RUNTIME_CLASS(CVrxPTabWnd)->CreateObject());
+    if (m_pTabWnd == nullptr)
+        return -1;
+    const CRect rect(0, 0, lpCreateStruct->cx, lpCreateStruct->cy);
+    if (!m_pTabWnd->Create(SharedTabStyle, rect, this, tabWindowId,
+                           SharedTabsAtTop ? CVrxPBaseTabWnd::locationTop : CVrxPBaseTabWnd::locationBottom))
+    {
+        delete m_pTabWnd;
+        m_pTabWnd = nullptr;
+        return -1;
+    }
+    m_pTabWnd->destroyWindowsOnRemove = FALSE;
+    m_pTabWnd->HideSingleTab(TRUE);
+    m_pTabWnd->SetTabBorderSize(CVrxPVisualManager::Instance()->QueryDockingTabsStyle());
+    BarList().push_back(m_hWnd);
+    return 0;
+}
+
+void CVrxPTabbedControlBar::OnDestroy()
+{
+    auto& bars = BarList();
+    auto found = std::find(bars.begin(), bars.end(), m_hWnd);
+    if (found != bars.end())
+        bars.erase(found);
+    CVrxPDockingControlBar::OnDestroy();
+}
+
+void CVrxPTabbedControlBar::OnSize(UINT nType, int cx, int cy)
+{
+    CVrxPDockingControlBar::OnSize(nType, cx, cy);
+    if (m_pTabWnd != nullptr && m_pTabWnd->GetSafeHwnd() != NULL)
+        m_pTabWnd->SetWindowPos(nullptr, 0, 0, cx, cy, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// The look is asked only for a live bar: a look selection calls this before
+// the new look is made, and asking for it would make it at once.
 void CVrxPTabbedControlBar::ApplyTabSettingsToAll()
 {
-    for (POSITION pos = PaneList().GetHeadPosition(); pos != NULL;)
-        static_cast<CVrxPTabbedControlBar*>(PaneList().GetNext(pos))->ApplyTabSettings();
+    for (HWND hWnd : std::vector<HWND>(BarList()))
+    {
+        auto* pBar = ::IsWindow(hWnd) ? dynamic_cast<CVrxPTabbedControlBar*>(CWnd::FromHandlePermanent(hWnd))
+                                      : nullptr;
+        if (pBar == nullptr || pBar->m_pTabWnd == nullptr || pBar->m_pTabWnd->GetSafeHwnd() == NULL)
+            continue;
+        CVrxPTabWnd* pTabs = pBar->m_pTabWnd;
+        pTabs->SetTabBorderSize(CVrxPVisualManager::Instance()->QueryDockingTabsStyle());
+        pTabs->SwitchTabStyle(SharedTabStyle);
+        pTabs->ArrangeTabs();
+        pTabs->UseAutoTabColors(FALSE);
+        pTabs->AssignAutoColorPalette({});
+    }
 }
 
-void CVrxPTabbedControlBar::ApplyTabSettings()
+void CVrxPTabbedControlBar::AddTab(CWnd* pWnd, LPCTSTR lpszLabel)
 {
-    m_nTabStyle = SharedTabStyle;
-    m_bAutoColors = SharedAutoColors;
-    if (GetSafeHwnd() != NULL)
-        RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME);
+    if (m_pTabWnd != nullptr && pWnd != nullptr && pWnd->GetSafeHwnd() != NULL)
+    {
+        pWnd->SetParent(m_pTabWnd);
+        m_pTabWnd->AppendTab(pWnd, lpszLabel);
+    }
+}
+
+BOOL CVrxPTabbedControlBar::HasTabsAtBottom() const
+{
+    return m_pTabWnd != nullptr && m_pTabWnd->location == CVrxPBaseTabWnd::locationBottom;
+}
+
+void CVrxPTabbedControlBar::HandleCloseButton()
+{
+    if (m_pTabWnd == nullptr)
+        return;
+    CFrameWnd* pFrame = VrxPFindOwnerFrame(this);
+    if (pFrame != nullptr &&
+        pFrame->SendMessage(VrxM_ON_PRESS_CLOSE_BUTTON, 0, reinterpret_cast<LPARAM>(m_pTabWnd->ActiveTabWindow())) != 0)
+        return;
+    if (m_pTabWnd->CountVisibleTabs() == 1)
+    {
+        if (pFrame != nullptr &&
+            pFrame->SendMessage(VrxM_ON_PRESS_CLOSE_BUTTON, 0, reinterpret_cast<LPARAM>(this)) != 0)
+            return;
+        if (IsAutoHideMode())
+            SwitchAutoHide(FALSE);
+        ShowPane(FALSE);
+    }
+    m_pTabWnd->ShowTabAt(m_pTabWnd->ActiveTabIndex(), FALSE, TRUE, FALSE);
 }

@@ -1,31 +1,50 @@
 #pragma once
 
-// A docking pane that holds other panes as tabs. This first form keeps the
-// tab settings every tabbed pane shares and applies them to each live pane;
-// the tab window itself comes with the tab windows.
+// A docking pane whose client area is one tab strip, each pane it holds
+// being one tab. The tab style and side are shared by every tabbed pane;
+// the host re-styles them all at once after a look change.
 
-#include "collections/CPtrList.h"
 #include "docking/CVrxPDockingControlBar.h"
+
+#include <vector>
+
+class CVrxPTabWnd;
 
 class CVrxPTabbedControlBar : public CVrxPDockingControlBar
 {
-    DECLARE_DYNAMIC(CVrxPTabbedControlBar)
+    DECLARE_DYNCREATE(CVrxPTabbedControlBar)
 public:
+    static constexpr UINT tabWindowId = 101;
+
     CVrxPTabbedControlBar();
     ~CVrxPTabbedControlBar() override;
 
-    // The shared tab style (0 to 7) and automatic tab colours.
+    // The style (0 to 7) and side of every tabbed pane's tab strip.
     static int SharedTabStyle;
-    static BOOL SharedAutoColors;
-    // Every live tabbed pane takes the shared settings again.
+    static BOOL SharedTabsAtTop;
+    // Every tabbed pane created and not yet destroyed, in creation order.
+    static const std::vector<HWND>& LiveBars();
+    // Every live tabbed pane takes the current look's border size and frame
+    // edges, the shared style, and the built-in palette with automatic
+    // colours off.
     static void ApplyTabSettingsToAll();
-    static const CPtrList& LivePanes();
 
-    virtual void ApplyTabSettings();
-    int GetTabStyle() const { return m_nTabStyle; }
-    BOOL HasAutoColors() const { return m_bAutoColors; }
+    CVrxPTabWnd* TabWindow() const { return m_pTabWnd; }
+    // The pane shows the window as a new tab.
+    void AddTab(CWnd* pWnd, LPCTSTR lpszLabel);
+    // The close button: the frame may take it ("VrxM_ON_PRESS_CLOSE_BUTTON");
+    // else the active tab hides, and with it the pane when it was the only
+    // one shown.
+    virtual void HandleCloseButton();
+    BOOL HasTabsAtBottom() const;
+
+protected:
+    afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
+    afx_msg void OnDestroy();
+    afx_msg void OnSize(UINT nType, int cx, int cy);
+
+    DECLARE_MESSAGE_MAP()
 
 private:
-    int m_nTabStyle;
-    BOOL m_bAutoColors;
+    CVrxPTabWnd* m_pTabWnd;
 };

@@ -1,24 +1,40 @@
 #include "panes/CVrxPURLLinkButton.h"
 
+#include "app/ResourceChain.h"
 #include "foundation/CVrxPGlobals.h"
-#include "gdi/CPaintDC.h"
+#include "gdi/CClientDC.h"
+#include "gdi/CDC.h"
 
 #include <shellapi.h>
 
-IMPLEMENT_DYNAMIC(CVrxPURLLinkButton, CWnd)
+IMPLEMENT_DYNAMIC(CVrxPURLLinkButton, CVrxPButton)
 
-BEGIN_MESSAGE_MAP(CVrxPURLLinkButton, CWnd)
-    ON_WM_PAINT()
-    ON_WM_ERASEBKGND()
-    ON_WM_SETCURSOR()
-    ON_WM_MOUSEMOVE()
-    ON_WM_MOUSELEAVE()
+BEGIN_MESSAGE_MAP(CVrxPURLLinkButton, CVrxPButton)
     ON_CONTROL_REFLECT_EX(BN_CLICKED, OnClicked)
 END_MESSAGE_MAP()
 
 CVrxPURLLinkButton::CVrxPURLLinkButton()
-    : multiLine(FALSE), alwaysUnderlined(TRUE), commandMode(FALSE), mouseInside(FALSE), m_bTrackingLeave(FALSE)
+    : multiLine(FALSE), alwaysUnderlined(TRUE), commandMode(FALSE)
 {
+    borderStyle = borderNone;
+    transparent = TRUE;
+    pushOffset = CSize(0, 0);
+    UseHandCursor();
+}
+
+// One cursor for every link: the library's own, else the system's hand.
+void CVrxPURLLinkButton::UseHandCursor()
+{
+    CVrxPGlobals& globals = VrxPGlobals();
+    if (globals.cursorHand == NULL)
+    {
+        HINSTANCE hInstance = AfxFindResourceHandle(MAKEINTRESOURCE(idCursorHand), RT_GROUP_CURSOR);
+        if (hInstance != NULL)
+            globals.cursorHand = ::LoadCursor(hInstance, MAKEINTRESOURCE(idCursorHand));
+        if (globals.cursorHand == NULL)
+            globals.cursorHand = ::LoadCursor(NULL, IDC_HAND);
+    }
+    cursor = globals.cursorHand;
 }
 
 CString CVrxPURLLinkButton::BuildShellTarget() const
@@ -29,73 +45,31 @@ CString CVrxPURLLinkButton::BuildShellTarget() const
     return m_strPrefix + target;
 }
 
-HFONT CVrxPURLLinkButton::LinkFont() const
+void CVrxPURLLinkButton::DrawContent(CDC* pDC, CRect rect, UINT nState)
 {
-    if (alwaysUnderlined || mouseInside)
-        return static_cast<HFONT>(VrxPGlobals().fontGuiUnderline.GetSafeHandle());
-    HFONT hFont = reinterpret_cast<HFONT>(::SendMessage(m_hWnd, WM_GETFONT, 0, 0));
-    return hFont != NULL ? hFont : static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
-}
-
-BOOL CVrxPURLLinkButton::OnEraseBkgnd(CDC*)
-{
-    return TRUE;
-}
-
-// The parent's background shows through: the parent paints it as it does
-// for its static controls.
-void CVrxPURLLinkButton::OnPaint()
-{
-    CPaintDC dc(this);
-    CRect rect;
-    GetClientRect(&rect);
-    HBRUSH hBrush = reinterpret_cast<HBRUSH>(::SendMessage(::GetParent(m_hWnd), WM_CTLCOLORSTATIC,
-                                                           reinterpret_cast<WPARAM>(dc.GetSafeHdc()),
-                                                           reinterpret_cast<LPARAM>(m_hWnd)));
-    ::FillRect(dc.GetSafeHdc(), &rect, hBrush != NULL ? hBrush : ::GetSysColorBrush(COLOR_BTNFACE));
+    const CVrxPGlobals& globals = VrxPGlobals();
+    HFONT hFont = alwaysUnderlined || mouseInside ? static_cast<HFONT>(globals.fontGuiUnderline.GetSafeHandle())
+                                                  : SelectLabelFont(pDC);
+    HGDIOBJ hOldFont = ::SelectObject(pDC->GetSafeHdc(), hFont);
+    COLORREF color = mouseInside ? globals.colorLinkHot : globals.colorLink;
+    if ((nState & ODS_DISABLED) != 0)
+        color = globals.colorGrayText;
+    pDC->SetTextColor(color);
+    pDC->SetBkMode(TRANSPARENT);
     CString text;
     GetWindowText(text);
-    HGDIOBJ hOldFont = ::SelectObject(dc.GetSafeHdc(), LinkFont());
-    dc.SetBkMode(TRANSPARENT);
-    const BOOL bEnabled = IsWindowEnabled();
-    dc.SetTextColor(!bEnabled ? VrxPGlobals().colorGrayText
-                              : (mouseInside ? VrxPGlobals().colorLinkHot : VrxPGlobals().colorLink));
-    ::DrawText(dc.GetSafeHdc(), text, -1, &rect, multiLine ? DT_WORDBREAK : DT_SINGLELINE | DT_VCENTER);
-    ::SelectObject(dc.GetSafeHdc(), hOldFont);
-    if (::GetFocus() == m_hWnd)
-        ::DrawFocusRect(dc.GetSafeHdc(), &rect);
+    pDC->DrawText(text, &rect, multiLine ? DT_WORDBREAK : DT_SINGLELINE);
+    ::SelectObject(pDC->GetSafeHdc(), hOldFont);
 }
 
-BOOL CVrxPURLLinkButton::OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message)
+void CVrxPURLLinkButton::DrawFocusFrame(CDC* pDC, const CRect& rect)
 {
-    if (VrxPGlobals().cursorHand == NULL)
-        VrxPGlobals().cursorHand = ::LoadCursor(NULL, IDC_HAND);
-    if (nHitTest != HTCLIENT || VrxPGlobals().cursorHand == NULL)
-        return CWnd::OnSetCursor(pWnd, nHitTest, message);
-    ::SetCursor(VrxPGlobals().cursorHand);
-    return TRUE;
+    pDC->DrawFocusRect(&rect);
 }
 
-void CVrxPURLLinkButton::OnMouseMove(UINT nFlags, CPoint point)
+void CVrxPURLLinkButton::ReportOpenFailure(INT_PTR)
 {
-    if (!m_bTrackingLeave)
-    {
-        TRACKMOUSEEVENT track = {sizeof(track), TME_LEAVE, m_hWnd, 0};
-        m_bTrackingLeave = ::TrackMouseEvent(&track);
-    }
-    if (!mouseInside)
-    {
-        mouseInside = TRUE;
-        Invalidate();
-    }
-    CWnd::OnMouseMove(nFlags, point);
-}
-
-void CVrxPURLLinkButton::OnMouseLeave()
-{
-    m_bTrackingLeave = FALSE;
-    mouseInside = FALSE;
-    Invalidate();
+    ::MessageBeep(MB_ICONEXCLAMATION);
 }
 
 // The link opens in a normal window, and a target the shell cannot open is
@@ -104,20 +78,24 @@ BOOL CVrxPURLLinkButton::OnClicked()
 {
     if (!IsWindowEnabled())
         return TRUE;
-    if (!commandMode)
+    if (commandMode)
     {
-        HCURSOR hOldCursor = ::SetCursor(::LoadCursor(NULL, IDC_WAIT));
-        const INT_PTR nResult = reinterpret_cast<INT_PTR>(
-            ::ShellExecuteA(NULL, NULL, BuildShellTarget(), NULL, NULL, SW_SHOWNORMAL));
-        ::SetCursor(hOldCursor);
-        if (nResult <= shellFailureLimit)
-            ::MessageBeep(MB_ICONEXCLAMATION);
+        mouseInside = FALSE;
+        RedrawNow();
+        return FALSE;
     }
+    HCURSOR hOldCursor = ::SetCursor(::LoadCursor(NULL, IDC_WAIT));
+    const INT_PTR nResult =
+        reinterpret_cast<INT_PTR>(::ShellExecuteA(NULL, NULL, BuildShellTarget(), NULL, NULL, SW_SHOWNORMAL));
+    ::SetCursor(hOldCursor);
+    if (nResult <= shellFailureLimit)
+        ReportOpenFailure(nResult);
     mouseInside = FALSE;
-    RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-    return !commandMode;
+    RedrawNow();
+    return TRUE;
 }
 
+// A key acts at its release, so the press cannot open the link twice.
 BOOL CVrxPURLLinkButton::PreTranslateMessage(MSG* pMsg)
 {
     if (pMsg->hwnd == m_hWnd && (pMsg->wParam == VK_SPACE || pMsg->wParam == VK_RETURN))
@@ -127,25 +105,27 @@ BOOL CVrxPURLLinkButton::PreTranslateMessage(MSG* pMsg)
         if (pMsg->message == WM_KEYUP)
         {
             if (pMsg->wParam == VK_RETURN && !OnClicked())
-                GetParent()->SendMessage(WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(), BN_CLICKED),
-                                         reinterpret_cast<LPARAM>(m_hWnd));
+                SendClickToParent();
             return TRUE;
         }
     }
-    return CWnd::PreTranslateMessage(pMsg);
+    return CVrxPButton::PreTranslateMessage(pMsg);
 }
 
 CSize CVrxPURLLinkButton::FitToText(BOOL bVerticalCentre, BOOL bHorizontalCentre)
 {
+    if (m_imageSize.cx != 0)
+        return MeasureContent(FALSE);
     CRect rectText;
     GetClientRect(&rectText);
     CString text;
     GetWindowText(text);
-    HDC hDC = ::GetDC(m_hWnd);
-    HGDIOBJ hOldFont = ::SelectObject(hDC, VrxPGlobals().fontGuiUnderline.GetSafeHandle());
-    ::DrawText(hDC, text, -1, &rectText, DT_SINGLELINE | DT_CALCRECT);
-    ::SelectObject(hDC, hOldFont);
-    ::ReleaseDC(m_hWnd, hDC);
+    {
+        CClientDC dc(this);
+        HGDIOBJ hOldFont = ::SelectObject(dc.GetSafeHdc(), VrxPGlobals().fontGuiUnderline.GetSafeHandle());
+        ::DrawText(dc.GetSafeHdc(), text, -1, &rectText, DT_SINGLELINE | DT_CALCRECT);
+        ::SelectObject(dc.GetSafeHdc(), hOldFont);
+    }
     rectText.InflateRect(fitMargin, fitMargin);
     const CSize size(rectText.Width(), rectText.Height());
     if (!bVerticalCentre && !bHorizontalCentre)

@@ -3,21 +3,20 @@
 // A button that looks like a link: underlined text in the link colours, a
 // hand cursor, no frame. A click opens its target (the window text when no
 // target is set) with the shell, or, in command mode, reaches the parent as
-// a plain button click. This first form subclasses an existing button
-// control (for example a dialog's) and draws it itself.
+// a plain button click.
 
+#include "panes/CVrxPButton.h"
 #include "strings/CString.h"
-#include "windows/CWnd.h"
 
-class CDC;
-
-class CVrxPURLLinkButton : public CWnd
+class CVrxPURLLinkButton : public CVrxPButton
 {
     DECLARE_DYNAMIC(CVrxPURLLinkButton)
 public:
     // Shell results up to this value are failures.
     static constexpr INT_PTR shellFailureLimit = 32;
     static constexpr int fitMargin = 3;
+    // The library's hand cursor resource.
+    static constexpr UINT idCursorHand = 16919;
 
     CVrxPURLLinkButton();
 
@@ -31,25 +30,21 @@ public:
     // TRUE when the click was taken (the parent then hears nothing).
     BOOL OnClicked();
     BOOL PreTranslateMessage(MSG* pMsg) override;
+    void UseHandCursor();
 
     BOOL multiLine;
     BOOL alwaysUnderlined;
     BOOL commandMode;
-    BOOL mouseInside;
 
 protected:
-    afx_msg void OnPaint();
-    afx_msg BOOL OnEraseBkgnd(CDC* pDC);
-    afx_msg BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
-    afx_msg void OnMouseMove(UINT nFlags, CPoint point);
-    afx_msg void OnMouseLeave();
+    void DrawFocusFrame(CDC* pDC, const CRect& rect) override;
+    void DrawContent(CDC* pDC, CRect rect, UINT nState) override;
+    // A target the shell could not open is heard (a beep).
+    virtual void ReportOpenFailure(INT_PTR nResult);
 
     DECLARE_MESSAGE_MAP()
 
 private:
-    HFONT LinkFont() const;
-
     CString m_strTarget;
     CString m_strPrefix;
-    BOOL m_bTrackingLeave;
 };

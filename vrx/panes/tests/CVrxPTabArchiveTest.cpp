@@ -1,0 +1,191 @@
+#include "core/CException.h"
+#include "files/CArchive.h"
+#include "files/CMemFile.h"
+#include "foundation/VrxPMessages.h"
+#include "tests/RealInput.h"
+#include "tests/TabTestHost.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <vector>
+
+namespace
+{
+std::vector<BYTE> Store(CVrxPBaseTabWnd& tabs)
+{
+    CMemFile file;
+    {
+        CArchive ar(&file, CArchive::store);
+        tabs.Serialize(ar);
+    }
+    const UINT nLength = static_cast<UINT>(file.GetLength());
+    BYTE* pBytes = file.Detach();
+    std::vector<BYTE> bytes(pBytes, pBytes + nLength);
+    free(pBytes);
+    return bytes;
+}
+
+// TRUE when the load went through; a failed load's exception is taken here.
+BOOL Load(CVrxPBaseTabWnd& tabs, std::vector<BYTE> bytes)
+{
+    CMemFile file(bytes.data(), static_cast<UINT>(bytes.size()));
+    CArchive ar(&file, CArchive::load);
+    try
+    {
+        tabs.Serialize(ar);
+        return TRUE;
+    }
+    catch (CArchiveException* e)
+    {
+        e->Delete();
+        return FALSE;
+    }
+}
+
+class TabArchiveTest : public ::testing::Test
+{
+protected:
+    void SetUp() override { ASSERT_TRUE(host.Open(CVrxPTabWnd::TabStyleRectangular, CVrxPBaseTabWnd::locationTop)); }
+    TabTestHost host;
+};
+
+TEST_F(TabArchiveTest, StoresEachTabThenTheActiveIndexAndTheLocation)
+{
+    host.AddTabs({"P", "Q"});
+    host.strip.ActivateTab(1);
+    host.strip.SetTabColorAt(0, RGB(1, 2, 3));
+    const std::vector<BYTE> expected = {
+        2, 0, 0, 0,                                                                            // two tabs
+        1, 'P', 1, 0, 0, 0, 100, 0, 0, 0, 0, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF, 1, 2, 3, 0,     // P, id 100
+        1, 'Q', 1, 0, 0, 0, 101, 0, 0, 0, 0, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF,
+        1, 0, 0, 0, // active
+        1, 0, 0, 0  // at the top
+    };
+    EXPECT_EQ(expected, Store(host.strip));
+}
+
+TEST_F(TabArchiveTest, ATabWhoseWindowIsGoneIsStoredWithoutAnId)
+{
+    host.strip.destroyWindowsOnRemove = FALSE;
+    host.AddTabs({"P", "Q"});
+    host.pages[1]->DestroyWindow();
+    const std::vector<BYTE> bytes = Store(host.strip);
+    ASSERT_TRUE(Load(host.strip, bytes));
+    ASSERT_EQ(2u, host.strip.SavedTabs().size());
+    EXPECT_EQ(100, host.strip.SavedTabs()[0].controlId);
+    EXPECT_EQ(0, host.strip.SavedTabs()[1].controlId);
+}
+
+TEST_F(TabArchiveTest, ASavedOrderComesBackToTabsMadeInAnotherOrder)
+{
+    host.AddTabs({"P", "Q", "R"});
+    host.strip.ActivateTab(1);
+    const std::vector<BYTE> bytes = Store(host.strip);
+
+    // The same windows, now in the order R, P, Q, under other labels.
+    TabTestHost later;
+    ASSERT_TRUE(later.Open(CVrxPTabWnd::TabStyleRectangular, CVrxPBaseTabWnd::locationTop));
+    for (int nPage : {2, 0, 1})
+    {
+        CWnd* pPage = later.MakePage();
+        ASSERT_NE(nullptr, pPage);
+        (void)nPage;
+    }
+    later.strip.AppendTab(later.pages[2].get(), "r");
+    later.strip.AppendTab(later.pages[0].get(), "p");
+    later.strip.AppendTab(later.pages[1].get(), "q");
+    ASSERT_TRUE(Load(later.strip, bytes));
+    EXPECT_EQ(3, later.strip.CountTabs()) << "loading changes no tab";
+    ASSERT_TRUE(later.strip.ReapplySavedTabs(TRUE));
+    EXPECT_EQ((std::vector<CString>{"P", "Q", "R"}), later.Labels());
+    EXPECT_EQ(1, later.strip.ActiveTabIndex());
+    EXPECT_EQ(later.pages[1].get(), later.strip.ActiveTabWindow());
+    EXPECT_EQ(1, later.VisiblePageCount());
+    EXPECT_EQ(bytes, Store(later.strip)) << "stored again, the same bytes";
+}
+
+TEST_F(TabArchiveTest, ATruncatedOrGarbageArchiveFailsAndKeepsWhatWasSaved)
+{
+    host.AddTabs({"P", "Q"});
+    const std::vector<BYTE> bytes = Store(host.strip);
+    ASSERT_TRUE(Load(host.strip, bytes));
+    for (size_t nLength : {size_t(0), size_t(3), size_t(10), bytes.size() - 1})
+    {
+        EXPECT_FALSE(Load(host.strip, std::vector<BYTE>(bytes.begin(), bytes.begin() + static_cast<long>(nLength))))
+            << nLength << " bytes";
+        EXPECT_EQ(2u, host.strip.SavedTabs().size()) << nLength << " bytes";
+    }
+    EXPECT_FALSE(Load(host.strip, {0xFF, 0xFF, 0xFF, 0xFF})) << "a negative count";
+    EXPECT_FALSE(Load(host.strip, {0x00, 0x00, 0x00, 0x40, 1, 'P'})) << "a count far beyond the data";
+    EXPECT_EQ(2u, host.strip.SavedTabs().size());
+    EXPECT_EQ(2, host.strip.CountTabs());
+}
+
+class TabHandlingTest : public ::testing::Test
+{
+protected:
+    void Open(int nStyle)
+    {
+        ASSERT_TRUE(host.Open(nStyle, CVrxPBaseTabWnd::locationTop, CSize(460, 160)));
+        host.AddTabs({"Alpha", "Beta", "Gamma", "Delta"});
+        host.SetForegroundWindow();
+        PumpMessages(100);
+    }
+    void TearDown() override { PlayInput({MoveTo(CPoint(5, 5))}); }
+    CPoint OnTab(int nIndex)
+    {
+        CPoint point = host.strip.TabAt(nIndex)->rect.CenterPoint();
+        host.strip.ClientToScreen(&point);
+        return point;
+    }
+    TabTestHost host;
+};
+
+TEST_F(TabHandlingTest, ADraggedTabChangesPlacesWithEachTabItPassesAndStaysActive)
+{
+    Open(CVrxPTabWnd::TabStyleRectangular);
+    const CPoint start = OnTab(0);
+    const CPoint end = OnTab(2);
+    PlayInput({MoveTo(start), PressAt(start), MoveTo(start + CSize(6, 0)), MoveTo(OnTab(1)), MoveTo(end),
+               MoveTo(end + CSize(2, 0))});
+    EXPECT_TRUE(host.strip.IsReorderDragging());
+    PlayInput({ReleaseAt(end + CSize(2, 0))});
+    EXPECT_FALSE(host.strip.IsReorderDragging());
+    EXPECT_EQ((std::vector<CString>{"Beta", "Gamma", "Alpha", "Delta"}), host.Labels());
+    EXPECT_EQ(2, host.strip.ActiveTabIndex());
+    EXPECT_EQ(host.pages[0].get(), host.strip.ActiveTabWindow());
+}
+
+TEST_F(TabHandlingTest, RenamingTakesTheLabelOnEnterAndKeepsItOnEscape)
+{
+    Open(CVrxPTabWnd::TabStyleFlat);
+    host.strip.AllowTabRename(TRUE);
+    ASSERT_TRUE(host.strip.IsRenameEnabled());
+    const CPoint tab = OnTab(0);
+    PlayInput({MoveTo(tab), PressAt(tab), ReleaseAt(tab), PressAt(tab), ReleaseAt(tab)});
+    ASSERT_TRUE(host.strip.IsRenaming()) << "a double click on the active tab opens the edit";
+    PlayInput({KeyDown('N'), KeyUp('N'), KeyDown('E'), KeyUp('E'), KeyDown('W'), KeyUp('W'), KeyDown(VK_RETURN),
+               KeyUp(VK_RETURN)});
+    EXPECT_FALSE(host.strip.IsRenaming());
+    EXPECT_EQ("new", CString(host.strip.TabAt(0)->label).MakeLower());
+
+    PumpMessages(::GetDoubleClickTime() + 100);
+    PlayInput({PressAt(tab), ReleaseAt(tab), PressAt(tab), ReleaseAt(tab)});
+    ASSERT_TRUE(host.strip.IsRenaming());
+    PlayInput({KeyDown(VK_DELETE), KeyUp(VK_DELETE), KeyDown(VK_RETURN), KeyUp(VK_RETURN)});
+    EXPECT_TRUE(host.strip.IsRenaming()) << "an empty label keeps the edit open";
+    PlayInput({KeyDown('X'), KeyUp('X'), KeyDown(VK_ESCAPE), KeyUp(VK_ESCAPE)});
+    EXPECT_FALSE(host.strip.IsRenaming());
+    EXPECT_EQ("new", CString(host.strip.TabAt(0)->label).MakeLower()) << "Escape keeps the old label";
+}
+
+TEST(TabRenameTest, OnlyTheFlatStylesRenameInPlace)
+{
+    TabTestHost host;
+    ASSERT_TRUE(host.Open(CVrxPTabWnd::TabStyleRectangular, CVrxPBaseTabWnd::locationTop));
+    host.AddTabs({"P"});
+    host.strip.AllowTabRename(TRUE);
+    EXPECT_FALSE(host.strip.BeginTabRename(0));
+}
+} // namespace
