@@ -99,6 +99,18 @@ void FreeOptionalModule(HMODULE& hModule)
         FreeLibrary(hModule);
     hModule = NULL;
 }
+
+int Brightness(COLORREF color)
+{
+    return (299 * GetRValue(color) + 587 * GetGValue(color) + 114 * GetBValue(color)) / 1000;
+}
+
+// Some desktops set the hot-tracking colour close to the face (a pale grey on
+// near-white), which leaves links unreadable.
+bool ReadableOn(COLORREF text, COLORREF background)
+{
+    return std::abs(Brightness(text) - Brightness(background)) >= 64;
+}
 } // namespace
 
 CVrxPGlobals::CVrxPGlobals()
@@ -196,6 +208,8 @@ void CVrxPGlobals::RefreshSysColors()
     {
         colorLink = GetSysColor(COLOR_HOTLIGHT);
         colorLinkHot = RGB(0, 0, 255);
+        if (!ReadableOn(colorLink, colorFace))
+            colorLink = ReadableOn(colorLinkHot, colorFace) ? colorLinkHot : colorButtonText;
     }
     else
     {

@@ -67,6 +67,25 @@ TEST(CVrxPGlobals, BarGroupFollowsTheSystemAgainAfterARefresh)
     EXPECT_EQ(GetSysColor(COLOR_BTNSHADOW), globals.colorBarShade);
 }
 
+TEST(CVrxPGlobals, LinksTakeTheHotTrackingColourOnlyWhereItCanBeRead)
+{
+    struct Case
+    {
+        COLORREF face, hotLight, buttonText, link;
+    } cases[] = {
+        {RGB(240, 240, 240), RGB(0, 102, 204), RGB(0, 0, 0), RGB(0, 102, 204)},
+        {RGB(240, 240, 240), RGB(224, 224, 224), RGB(0, 0, 0), RGB(0, 0, 255)},
+        {RGB(20, 20, 60), RGB(30, 30, 90), RGB(250, 250, 250), RGB(250, 250, 250)},
+    };
+    for (const Case& c : cases)
+    {
+        SystemColors colors{{COLOR_3DLIGHT, RGB(255, 255, 255)}, {COLOR_BTNFACE, c.face},
+                            {COLOR_HOTLIGHT, c.hotLight}, {COLOR_BTNTEXT, c.buttonText}};
+        EXPECT_EQ(c.link, VrxPGlobals().colorLink) << std::hex << c.hotLight;
+        EXPECT_EQ(RGB(0, 0, 255), VrxPGlobals().colorLinkHot);
+    }
+}
+
 TEST(CVrxPGlobals, HighContrastBlackMakesLinksWindowText)
 {
     SystemColors colors{{COLOR_3DLIGHT, RGB(255, 255, 255)}, {COLOR_BTNFACE, RGB(0, 0, 0)},
