@@ -69,6 +69,22 @@ void DeleteButtons(CObList& list)
     while (!list.IsEmpty())
         delete list.RemoveHead();
 }
+
+// The stored list as an object list writes it, each entry a button of its
+// own: another class is refused before anything of it is made, and a null
+// or a second reference to a button read before fails the load.
+void ReadButtonList(CArchive& ar, CObList& loaded)
+{
+    const DWORD_PTR nCount = ar.ReadCount();
+    for (DWORD_PTR i = 0; i < nCount; i++)
+    {
+        const DWORD nSeenBefore = ar.GetLoadedCount();
+        CObject* pObject = ar.ReadObject(RUNTIME_CLASS(CVrxPToolbarButton));
+        if (pObject == nullptr || ar.GetLoadedCount() == nSeenBefore)
+            AfxThrowArchiveException(CArchiveException::badIndex);
+        loaded.AddTail(pObject);
+    }
+}
 } // namespace
 
 CVrxPToolBar::CVrxPToolBar()
@@ -419,7 +435,7 @@ void CVrxPToolBar::Serialize(CArchive& ar)
     CObList loaded;
     try
     {
-        loaded.Serialize(ar);
+        ReadButtonList(ar, loaded);
     }
     catch (CException*)
     {
@@ -429,12 +445,7 @@ void CVrxPToolBar::Serialize(CArchive& ar)
     DeleteAllButtons();
     while (!loaded.IsEmpty())
     {
-        CVrxPToolbarButton* pButton = dynamic_cast<CVrxPToolbarButton*>(loaded.RemoveHead());
-        if (pButton == nullptr)
-        {
-            DeleteButtons(loaded);
-            AfxThrowArchiveException(CArchiveException::badClass);
-        }
+        CVrxPToolbarButton* pButton = AsButton(loaded.RemoveHead());
         pButton->style &= ~(CVrxPToolbarButton::styleChecked | CVrxPToolbarButton::stylePressed);
         pButton->parent = this;
         m_buttons.AddTail(pButton);

@@ -9,6 +9,7 @@
 #include "toolbars/CVrxPToolbarButton.h"
 #include "toolbars/CVrxPToolbarMenuButton.h"
 
+#include "StoredButtonSamples.h"
 #include "TestMdiFrame.h"
 
 #include <gtest/gtest.h>
@@ -117,6 +118,47 @@ TEST_F(BarButtonsTest, ADamagedOrMissingStateLeavesTheBarEmpty)
     Fill(bar);
     EXPECT_FALSE(bar.RestoreFromRegistry(profile, 59393));
     EXPECT_EQ(0, bar.GetCount());
+}
+
+// Button lists written by someone else: an object of another class among
+// the buttons, or one button listed twice, fail the load before any foreign
+// object is made, and the bar is left empty.
+TEST_F(BarButtonsTest, ForeignOrRepeatedEntriesFailTheLoad)
+{
+    CVrxPToolbarButton button(57601, 3, "&Open");
+    CSampleForeign foreign;
+    const struct
+    {
+        const char* name;
+        CObject* pSecond;
+    } cases[] = {{"foreign class", &foreign}, {"same button again", &button}};
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        CMemFile file;
+        {
+            CArchive ar(&file, CArchive::store);
+            ar << 0 << 1;
+            ar.WriteCount(2);
+            ar << static_cast<CObject*>(&button) << c.pSecond;
+            ar << 0 << "" << 32767;
+        }
+        const UINT nBytes = static_cast<UINT>(file.GetLength());
+        BYTE* pBytes = file.Detach();
+        {
+            CVrxPRegistryHolder holder;
+            CVrxPRegistry& registry = holder.Open(FALSE, FALSE);
+            ASSERT_TRUE(registry.MakeKey(CString(profile) + "VrxToolBar-59394"));
+            ASSERT_TRUE(registry.WriteBinary("Buttons", pBytes, nBytes));
+        }
+        free(pBytes);
+        const int nMadeBefore = CSampleForeign::made;
+        CVrxPToolBar bar;
+        Fill(bar);
+        EXPECT_FALSE(bar.RestoreFromRegistry(profile, 59394));
+        EXPECT_EQ(0, bar.GetCount());
+        EXPECT_EQ(nMadeBefore, CSampleForeign::made);
+    }
 }
 
 // A profile given is the path itself; without one the application's path
