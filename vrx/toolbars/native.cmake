@@ -1,5 +1,5 @@
-# The native build's part of the toolbars: the stored button record and the
-# reader of archived buttons (see cmake/KorvoNative.cmake).
+# The native build's part of the toolbars: the stored button record, the
+# reader of archived buttons and the row layout (see cmake/KorvoNative.cmake).
 include(${CMAKE_CURRENT_LIST_DIR}/sources.cmake)
 korvo_native_library(vrx_toolbars_native
   SOURCES ${VRX_TOOLBARS_PORTABLE_SOURCES}
