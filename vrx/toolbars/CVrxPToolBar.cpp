@@ -149,37 +149,73 @@ CVrxPToolbarButton* CVrxPToolBar::GetButton(int nIndex) const
     return pos == NULL ? nullptr : AsButton(m_buttons.GetAt(pos));
 }
 
+int CVrxPToolBar::InsertButtonAt(CVrxPToolbarButton* pButton, int nIndex)
+{
+    if (nIndex < -1 || nIndex > GetCount() || ForbiddenCommands().Find(pButton->commandId) != NULL)
+        return -1;
+    pButton->parent = this;
+    if (nIndex == -1 || nIndex == GetCount())
+    {
+        m_buttons.AddTail(pButton);
+        return GetCount() - 1;
+    }
+    m_buttons.InsertBefore(m_buttons.FindIndex(nIndex), pButton);
+    return nIndex;
+}
+
 int CVrxPToolBar::InsertButtonCopy(const CVrxPToolbarButton& button, int nIndex)
 {
     CVrxPToolbarButton* pCopy = static_cast<CVrxPToolbarButton*>(button.GetRuntimeClass()->CreateObject());
     pCopy->AssignFrom(button);
-    pCopy->parent = this;
-    POSITION pos = nIndex < 0 ? NULL : m_buttons.FindIndex(nIndex);
-    if (pos == NULL)
-    {
-        m_buttons.AddTail(pCopy);
-        return GetCount() - 1;
-    }
-    m_buttons.InsertBefore(pos, pCopy);
-    return nIndex;
+    const int nInserted = InsertButtonAt(pCopy, nIndex);
+    if (nInserted == -1)
+        delete pCopy;
+    return nInserted;
 }
 
 int CVrxPToolBar::InsertSeparatorAt(int nIndex)
 {
-    CVrxPToolbarButton separator;
-    separator.style = CVrxPToolbarButton::styleSeparator;
-    separator.imageIndex = separatorWidth;
-    return InsertButtonCopy(separator, nIndex);
+    if (GetCount() == 0 || nIndex == 0)
+        return -1;
+    CVrxPToolbarButton* pSeparator = new CVrxPToolbarButton;
+    pSeparator->style = CVrxPToolbarButton::styleSeparator;
+    pSeparator->imageIndex = separatorWidth;
+    const int nInserted = InsertButtonAt(pSeparator, nIndex);
+    if (nInserted == -1)
+        delete pSeparator;
+    return nInserted;
 }
 
-BOOL CVrxPToolBar::RemoveButtonAt(int nIndex)
+namespace
 {
-    POSITION pos = nIndex < 0 ? NULL : m_buttons.FindIndex(nIndex);
-    if (pos == NULL)
-        return FALSE;
+// An index into the list after the entry at nRemoved went.
+int IndexAfterRemoval(int nIndex, int nRemoved)
+{
+    if (nIndex == nRemoved)
+        return -1;
+    return nIndex > nRemoved ? nIndex - 1 : nIndex;
+}
+} // namespace
+
+void CVrxPToolBar::DeleteEntry(int nIndex)
+{
+    POSITION pos = m_buttons.FindIndex(nIndex);
     delete m_buttons.GetAt(pos);
     m_buttons.RemoveAt(pos);
-    m_nHot = m_nPressed = -1;
+    m_nPressed = IndexAfterRemoval(m_nPressed, nIndex);
+    m_nHot = IndexAfterRemoval(m_nHot, nIndex);
+}
+
+// A bar neither ends with a separator nor shows two in a row.
+BOOL CVrxPToolBar::RemoveButtonAt(int nIndex)
+{
+    if (nIndex < 0 || nIndex >= GetCount())
+        return FALSE;
+    DeleteEntry(nIndex);
+    for (int nLast = GetCount() - 1; nLast > 0 && GetButton(nLast)->IsSeparator(); nLast--)
+        DeleteEntry(nLast);
+    if (nIndex > 0 && nIndex < GetCount() && GetButton(nIndex - 1)->IsSeparator() && GetButton(nIndex)->IsSeparator())
+        DeleteEntry(nIndex);
     return TRUE;
 }
 

@@ -56,9 +56,15 @@ public:
 
     int GetCount() const { return static_cast<int>(m_buttons.GetCount()); }
     CVrxPToolbarButton* GetButton(int nIndex) const;
-    // A copy of the button goes in at nIndex (-1: at the end); its index.
+    // The bar takes the button at nIndex (-1 or the count: at the end); its
+    // index. -1, the button still the caller's, for an index outside the
+    // list or a forbidden command.
+    int InsertButtonAt(CVrxPToolbarButton* pButton, int nIndex = -1);
+    // A copy of the button, made by its class, goes in as InsertButtonAt.
     int InsertButtonCopy(const CVrxPToolbarButton& button, int nIndex = -1);
+    // Refused (-1) on an empty bar and at index 0: no bar starts with one.
     int InsertSeparatorAt(int nIndex = -1);
+    // Also removes the separators it leaves at the end or doubled.
     virtual BOOL RemoveButtonAt(int nIndex);
     void DeleteAllButtons();
     // First index at or after nStart whose button has the command, else -1.
@@ -138,6 +144,8 @@ protected:
     // A click released on the button: its command goes to the owner.
     virtual void OnClickButton(int nIndex);
     void SetHotIndex(int nIndex);
+    // Deletes one entry, keeping the hot and pressed indexes on their buttons.
+    void DeleteEntry(int nIndex);
     // The frame that gets the bar's commands.
     CWnd* GetCommandTarget() const;
 

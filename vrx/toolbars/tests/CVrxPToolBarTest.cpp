@@ -16,6 +16,7 @@
 #include <shlwapi.h>
 
 #include <cstdlib>
+#include <string>
 
 namespace
 {
@@ -78,6 +79,73 @@ TEST_F(BarButtonsTest, InsertsFindsAndRemovesButtons)
     EXPECT_TRUE(bar.RemoveButtonAt(0));
     EXPECT_FALSE(bar.RemoveButtonAt(4));
     EXPECT_EQ(nullptr, bar.GetButton(4));
+}
+
+namespace
+{
+// A bar from a picture: a digit is a button of that command, '-' a separator.
+void FillFromPicture(CVrxPToolBar& bar, const char* picture)
+{
+    for (const char* p = picture; *p != '\0'; p++)
+    {
+        CVrxPToolbarButton* pButton = new CVrxPToolbarButton(*p == '-' ? 0 : static_cast<UINT>(*p - '0'), -1);
+        if (*p == '-')
+            pButton->style = CVrxPToolbarButton::styleSeparator;
+        ASSERT_NE(-1, bar.InsertButtonAt(pButton));
+    }
+}
+
+std::string Picture(const CVrxPToolBar& bar)
+{
+    std::string picture;
+    for (int i = 0; i < bar.GetCount(); i++)
+        picture += bar.GetButton(i)->IsSeparator() ? '-' : static_cast<char>('0' + bar.GetButton(i)->commandId);
+    return picture;
+}
+} // namespace
+
+TEST(ToolBarListTest, RemovingKeepsNoTrailingOrDoubledSeparators)
+{
+    const struct
+    {
+        const char* before;
+        int index;
+        BOOL removed;
+        const char* after;
+    } cases[] = {
+        {"1-2-3", 2, TRUE, "1-3"},   // between two separators: one stays
+        {"1-2", 2, TRUE, "1"},       // the last button: no trailing separator
+        {"12--", 1, TRUE, "1"},
+        {"1-2", 0, TRUE, "-2"},      // a leading separator is the first entry: kept
+        {"-", 0, TRUE, ""},
+        {"12", 2, FALSE, "12"},
+        {"12", -1, FALSE, "12"},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(std::string(c.before) + " without " + std::to_string(c.index));
+        CVrxPToolBar bar;
+        FillFromPicture(bar, c.before);
+        EXPECT_EQ(c.removed, bar.RemoveButtonAt(c.index));
+        EXPECT_EQ(c.after, Picture(bar));
+    }
+}
+
+TEST(ToolBarListTest, InsertionRefusesBadIndexesLeadingSeparatorsAndForbiddenCommands)
+{
+    CVrxPToolBar bar;
+    EXPECT_EQ(-1, bar.InsertSeparatorAt(-1)) << "an empty bar takes no separator";
+    FillFromPicture(bar, "12");
+    EXPECT_EQ(-1, bar.InsertSeparatorAt(0));
+    EXPECT_EQ(1, bar.InsertSeparatorAt(1));
+    EXPECT_EQ(3, bar.InsertButtonCopy(CVrxPToolbarButton(3, -1), 3)) << "the count appends";
+    EXPECT_EQ(-1, bar.InsertButtonCopy(CVrxPToolbarButton(4, -1), 5));
+    EXPECT_EQ(-1, bar.InsertButtonCopy(CVrxPToolbarButton(4, -1), -2));
+    CVrxPToolBar::ForbiddenCommands().AddTail(4);
+    EXPECT_EQ(-1, bar.InsertButtonCopy(CVrxPToolbarButton(4, -1)));
+    CVrxPToolBar::ForbiddenCommands().RemoveAll();
+    EXPECT_EQ("1-23", Picture(bar));
+    EXPECT_EQ(&bar, bar.GetButton(3)->parent);
 }
 
 TEST_F(BarButtonsTest, StoresAndRestoresItsButtons)
