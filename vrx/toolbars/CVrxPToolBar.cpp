@@ -16,7 +16,11 @@
 #include "toolbars/CVrxPMenuBar.h"
 #include "toolbars/CVrxPMenuStore.h"
 #include "toolbars/CVrxPToolbarButton.h"
+#include "toolbars/CVrxPToolbarLayout.h"
 #include "windows/FrameworkMessages.h"
+
+#include <utility>
+#include <vector>
 
 IMPLEMENT_SERIAL(CVrxPToolBar, CWnd, 1)
 
@@ -89,7 +93,8 @@ void ReadButtonList(CArchive& ar, CObList& loaded)
 
 CVrxPToolBar::CVrxPToolBar()
     : m_dwBarStyle(0), m_dwDockingSides(0), m_bDocked(FALSE), m_bTextLabels(FALSE), m_bOriginalsChanged(FALSE),
-      m_nMruLength(32767), m_nBarHeight(0), m_nHot(-1), m_nPressed(-1), m_bTrackingLeave(FALSE),
+      m_nMruLength(32767), m_nBarHeight(0), m_nLayoutWidth(CVrxPToolbarLayout::unlimited), m_nHot(-1),
+      m_nPressed(-1), m_bTrackingLeave(FALSE),
       m_pOwnImages(nullptr)
 {
 }
@@ -245,25 +250,47 @@ int CVrxPToolBar::ButtonIndexAtPoint(CPoint point) const
     return -1;
 }
 
-int CVrxPToolBar::LayoutRow(CVrxPToolbarButton* const* ppButtons, const CSize* pSizes, int nCount)
+int CVrxPToolBar::PlaceButtons(CVrxPToolbarButton* const* ppButtons, const CSize* pSizes, int nCount, int nWidth)
 {
-    int x = barMargin;
+    std::vector<VrxPLaidButton> measured(static_cast<size_t>(nCount));
     int nRowHeight = 0;
     for (int i = 0; i < nCount; i++)
-        if (ppButtons[i]->visible && pSizes[i].cy > nRowHeight)
-            nRowHeight = pSizes[i].cy;
+    {
+        VrxPLaidButton& laid = measured[static_cast<size_t>(i)];
+        laid.cx = pSizes[i].cx;
+        laid.cy = pSizes[i].cy;
+        laid.separator = ppButtons[i]->IsSeparator() != FALSE;
+        laid.visible = ppButtons[i]->visible != FALSE;
+        if (laid.visible && laid.cy > nRowHeight)
+            nRowHeight = laid.cy;
+    }
+    CVrxPToolbarLayout layout(std::move(measured), 0, nRowHeight, true);
+    layout.Wrap(nWidth - 2 * barMargin);
+    int x = barMargin;
+    int y = barMargin;
+    BOOL bRowStart = TRUE;
     for (int i = 0; i < nCount; i++)
     {
         CVrxPToolbarButton* pButton = ppButtons[i];
-        if (!pButton->visible)
+        const VrxPLaidButton& laid = layout.Buttons()[static_cast<size_t>(i)];
+        pButton->wrap = laid.wrap;
+        if (!laid.visible)
         {
             pButton->rect.SetRectEmpty();
             continue;
         }
-        pButton->rect.SetRect(x, barMargin, x + pSizes[i].cx, barMargin + nRowHeight);
-        x += pSizes[i].cx;
+        const int nButtonWidth = laid.separator && bRowStart ? 0 : laid.cx;
+        pButton->rect.SetRect(x, y, x + nButtonWidth, y + nRowHeight);
+        x += nButtonWidth;
+        bRowStart = FALSE;
+        if (laid.wrap)
+        {
+            x = barMargin;
+            y += nRowHeight + CVrxPToolbarLayout::rowGap;
+            bRowStart = TRUE;
+        }
     }
-    return nRowHeight + 2 * barMargin;
+    return y + nRowHeight + barMargin;
 }
 
 CSize CVrxPToolBar::MeasureButton(CDC& dc, const CVrxPToolbarButton& button) const
@@ -301,7 +328,7 @@ void CVrxPToolBar::LayoutButtons()
     }
     ::SelectObject(hDC, hOldFont);
     ::ReleaseDC(m_hWnd, hDC);
-    m_nBarHeight = LayoutRow(ppButtons, pSizes, nCount);
+    m_nBarHeight = PlaceButtons(ppButtons, pSizes, nCount, m_nLayoutWidth);
     if (nCount == 0)
     {
         TEXTMETRIC tm;
@@ -321,6 +348,12 @@ LRESULT CVrxPToolBar::OnSizeParent(WPARAM, LPARAM lParam)
         return 0;
     AFX_SIZEPARENTPARAMS* pLayout = reinterpret_cast<AFX_SIZEPARENTPARAMS*>(lParam);
     CRect rect = pLayout->rect;
+    // The rows wrap at the frame's width, so the bar's height follows it.
+    if (rect.Width() != m_nLayoutWidth)
+    {
+        m_nLayoutWidth = rect.Width();
+        LayoutButtons();
+    }
     if ((m_dwBarStyle & CBRS_ALIGN_BOTTOM) != 0 && (m_dwBarStyle & CBRS_ALIGN_TOP) == 0)
     {
         rect.top = rect.bottom - m_nBarHeight;

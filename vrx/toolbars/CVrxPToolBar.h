@@ -1,7 +1,8 @@
 #pragma once
 
 // The library's toolbar, in its first form: a bar docked along the top of
-// its frame that shows a row of buttons, tracks the button under the mouse
+// its frame that shows rows of buttons wrapped at the frame's width, tracks
+// the button under the mouse
 // and sends a clicked button's command to its owner. It keeps its buttons in
 // the registry and holds the options shared by every toolbar and menu.
 //
@@ -72,9 +73,10 @@ public:
     // The button under a client point, or -1.
     virtual int ButtonIndexAtPoint(CPoint point) const;
 
-    // Places the buttons in one row from (barMargin, barMargin), each as
-    // wide and high as measured; returns the row's height.
-    static int LayoutRow(CVrxPToolbarButton* const* ppButtons, const CSize* pSizes, int nCount);
+    // Places the buttons in rows from (barMargin, barMargin), each as wide
+    // as measured and as high as the tallest, wrapping the rows at nWidth;
+    // returns the height the rows take with their margins.
+    static int PlaceButtons(CVrxPToolbarButton* const* ppButtons, const CSize* pSizes, int nCount, int nWidth);
     virtual void LayoutButtons();
     // The height the bar takes when docked.
     int GetBarHeight() const { return m_nBarHeight; }
@@ -171,6 +173,8 @@ protected:
     BOOL m_bOriginalsChanged;
     int m_nMruLength;
     int m_nBarHeight;
+    // The width the rows wrap at: the docked bar's, unlimited before docking.
+    int m_nLayoutWidth;
     int m_nHot;
     int m_nPressed;
     BOOL m_bTrackingLeave;
