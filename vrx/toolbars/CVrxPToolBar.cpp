@@ -373,13 +373,16 @@ LRESULT CVrxPToolBar::OnSizeParent(WPARAM, LPARAM lParam)
 void CVrxPToolBar::OnPaint()
 {
     CPaintDC dc(this);
-    CRect rectClient;
-    GetClientRect(&rectClient);
-    dc.FillSolidRect(&rectClient, VrxPGlobals().colorBarFace);
+    CRect rectUpdate;
+    ::GetClipBox(dc.GetSafeHdc(), &rectUpdate);
+    dc.FillSolidRect(&rectUpdate, VrxPGlobals().colorBarFace);
     HGDIOBJ hOldFont = ::SelectObject(dc.GetSafeHdc(), VrxPGlobals().fontRegular.GetSafeHandle());
     dc.SetBkMode(TRANSPARENT);
-    for (int i = 0; i < GetCount(); i++)
-        DrawButton(dc, i, i == m_nHot, i == m_nPressed);
+    CRect rectShared;
+    int i = 0;
+    for (POSITION pos = m_buttons.GetHeadPosition(); pos != NULL; i++)
+        if (rectShared.IntersectRect(&AsButton(m_buttons.GetNext(pos))->rect, &rectUpdate))
+            DrawButton(dc, i, i == m_nHot, i == m_nPressed);
     ::SelectObject(dc.GetSafeHdc(), hOldFont);
 }
 
@@ -409,8 +412,11 @@ void CVrxPToolBar::SetHotIndex(int nIndex)
 {
     if (nIndex == m_nHot)
         return;
+    // Only the buttons that lose and gain the highlight are drawn again.
+    for (int nChanged : {m_nHot, nIndex})
+        if (const CVrxPToolbarButton* pButton = GetButton(nChanged))
+            InvalidateRect(&pButton->rect);
     m_nHot = nIndex;
-    Invalidate();
 }
 
 void CVrxPToolBar::OnMouseMove(UINT, CPoint point)
