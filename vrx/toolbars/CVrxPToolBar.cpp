@@ -51,6 +51,7 @@ BOOL CVrxPToolBar::largeIcons = FALSE;
 int CVrxPToolBar::menuAnimation = 0;
 BOOL CVrxPToolBar::menuShadows = TRUE;
 BOOL CVrxPToolBar::showAllMenusAfterDelay = TRUE;
+CVrxPToolBar* CVrxPToolBar::hoveredBar = nullptr;
 CVrxPToolbarImageList* CVrxPToolBar::userImages = nullptr;
 CVrxPToolbarImageList* CVrxPToolBar::sharedImages = nullptr;
 CVrxPToolbarImageList* CVrxPToolBar::sharedSecondImages = nullptr;
@@ -142,6 +143,8 @@ int CVrxPToolBar::OnCreate(LPCREATESTRUCT lpCreateStruct)
 
 void CVrxPToolBar::OnDestroy()
 {
+    if (hoveredBar == this)
+        hoveredBar = nullptr;
     CObList& all = VrxPAllToolBars();
     if (POSITION pos = all.Find(this))
         all.RemoveAt(pos);
@@ -421,6 +424,18 @@ void CVrxPToolBar::SetHotIndex(int nIndex)
 
 void CVrxPToolBar::OnMouseMove(UINT, CPoint point)
 {
+    // The leave notice of the bar left behind may come late or not at all
+    // when the mouse goes straight onto another bar.
+    if (hoveredBar != this)
+    {
+        if (hoveredBar != nullptr)
+        {
+            hoveredBar->m_bTrackingLeave = FALSE;
+            hoveredBar->SetHotIndex(-1);
+            hoveredBar->UpdateWindow();
+        }
+        hoveredBar = this;
+    }
     if (!m_bTrackingLeave)
     {
         TRACKMOUSEEVENT track = {sizeof(track), TME_LEAVE, m_hWnd, 0};

@@ -181,6 +181,8 @@ protected:
 
     CVrxPToolbarImageList* m_pOwnImages;
 
+    // The bar the mouse last moved over, while its window exists.
+    static CVrxPToolBar* hoveredBar;
     static CVrxPToolbarImageList* userImages;
     static CVrxPToolbarImageList* sharedImages;
     static CVrxPToolbarImageList* sharedSecondImages;

@@ -1,0 +1,117 @@
+// Plays two docked toolbars as a user does, in a virtual desktop: the first
+// wraps at the frame's width, the mouse moves over one of its buttons and
+// then onto the second bar, and a click there sends its command. The screen
+// is kept with the second bar's button hot.
+
+#include "foundation/CVrxPGlobals.h"
+#include "toolbars/CVrxPToolBar.h"
+#include "toolbars/CVrxPToolbarButton.h"
+
+#include "ScreenPicture.h"
+#include "TestMdiFrame.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace
+{
+std::string g_shot = "vrx_toolbar.bmp";
+
+void SendMouse(DWORD dwFlags, CPoint pointScreen)
+{
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = MulDiv(pointScreen.x, 65535, ::GetSystemMetrics(SM_CXSCREEN) - 1);
+    input.mi.dy = MulDiv(pointScreen.y, 65535, ::GetSystemMetrics(SM_CYSCREEN) - 1);
+    input.mi.dwFlags = dwFlags | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
+    ::SendInput(1, &input, sizeof(INPUT));
+}
+
+// Runs the thread's messages for a moment: the input sent arrives.
+void LetTheInputArrive()
+{
+    for (DWORD dwStart = ::GetTickCount(); ::GetTickCount() - dwStart < 300;)
+    {
+        PumpMessages();
+        ::Sleep(10);
+    }
+}
+
+CPoint ScreenCentre(CVrxPToolBar& bar, int nIndex)
+{
+    CPoint point = bar.GetButton(nIndex)->rect.CenterPoint();
+    bar.ClientToScreen(&point);
+    return point;
+}
+
+COLORREF ScreenPixel(CVrxPToolBar& bar, int x, int y)
+{
+    CPoint point(x, y);
+    bar.ClientToScreen(&point);
+    HDC hScreen = ::GetDC(NULL);
+    const COLORREF colour = ::GetPixel(hScreen, point.x, point.y);
+    ::ReleaseDC(NULL, hScreen);
+    return colour;
+}
+} // namespace
+
+TEST(ToolBarView, WrapsTracksTheHotButtonAcrossBarsAndSendsAClick)
+{
+    TestMdiFrame frame;
+    ASSERT_TRUE(frame.Create(nullptr, "toolbars", WS_OVERLAPPEDWINDOW, CRect(40, 40, 340, 340)));
+    frame.AllowDockingSides(CBRS_ALIGN_ANY);
+    CVrxPToolBar bars[2];
+    const char* const texts[] = {"New", "Open", "Save", "Cut", "Copy", "Paste", "Undo", "Redo", "Find", "Print"};
+    for (UINT nBar = 0; nBar < 2; nBar++)
+    {
+        ASSERT_TRUE(bars[nBar].CreateWithDefaultStyle(&frame, 0x50402808, 0xE820 + nBar));
+        for (UINT i = 0; i < (nBar == 0 ? 10u : 3u); i++)
+        {
+            bars[nBar].InsertButtonCopy(CVrxPToolbarButton(100 * (nBar + 1) + i, -1, texts[i]));
+            if (i == 4)
+                bars[nBar].InsertSeparatorAt();
+        }
+        bars[nBar].EnableDocking(CBRS_ALIGN_ANY);
+        ASSERT_TRUE(frame.PlaceBarDocked(&bars[nBar]));
+    }
+    frame.ShowWindow(SW_SHOW);
+    frame.RecalcLayout();
+    frame.SetForegroundWindow();
+    LetTheInputArrive();
+
+    // 300 pixels hold the first bar's ten buttons in two rows.
+    CVrxPToolBar& wrapped = bars[0];
+    EXPECT_GT(wrapped.GetButton(10)->rect.top, wrapped.GetButton(0)->rect.top);
+
+    SendMouse(0, ScreenCentre(wrapped, 2));
+    LetTheInputArrive();
+    EXPECT_EQ(2, wrapped.GetHotIndex());
+    const CRect rectHot = wrapped.GetButton(2)->rect;
+    EXPECT_EQ(VrxPGlobals().colorBarLightEdge, ScreenPixel(wrapped, rectHot.left, rectHot.top + 3));
+    EXPECT_EQ(VrxPGlobals().colorBarShade, ScreenPixel(wrapped, rectHot.right - 1, rectHot.top + 3));
+
+    CVrxPToolBar& second = bars[1];
+    SendMouse(0, ScreenCentre(second, 1));
+    LetTheInputArrive();
+    EXPECT_EQ(1, second.GetHotIndex());
+    EXPECT_EQ(-1, wrapped.GetHotIndex()) << "the first bar's hot button is cleared";
+    EXPECT_EQ(VrxPGlobals().colorBarFace, ScreenPixel(wrapped, rectHot.left, rectHot.top + 3));
+
+    windriver::save_screen(g_shot);
+
+    SendMouse(MOUSEEVENTF_LEFTDOWN, ScreenCentre(second, 1));
+    SendMouse(MOUSEEVENTF_LEFTUP, ScreenCentre(second, 1));
+    LetTheInputArrive();
+    ASSERT_EQ(1u, frame.commands.size());
+    EXPECT_EQ(201u, frame.commands[0]);
+
+    frame.DestroyWindow();
+}
+
+int main(int argc, char** argv)
+{
+    ::testing::InitGoogleTest(&argc, argv);
+    g_shot = windriver::shot_path(argc, argv, g_shot);
+    return RUN_ALL_TESTS();
+}
