@@ -3,12 +3,15 @@
 #include "app/AfxRegisterWndClass.h"
 #include "docking/VrxPShowBarContextMenu.h"
 #include "files/CArchive.h"
+#include "foundation/CVrxPAccelFormatter.h"
 #include "foundation/CVrxPGlobals.h"
 #include "foundation/CVrxPMenuGlyphs.h"
 #include "foundation/CVrxPRegistryHolder.h"
+#include "foundation/CVrxPToolTipFactory.h"
 #include "foundation/CVrxPToolbarImageList.h"
 #include "foundation/CVrxPWorkspace.h"
 #include "foundation/VrxPBuildRegistryPath.h"
+#include "foundation/VrxPFindOwnerFrame.h"
 #include "foundation/VrxPLibrary.h"
 #include "frames/CFrameWnd.h"
 #include "gdi/CPaintDC.h"
@@ -138,6 +141,7 @@ int CVrxPToolBar::OnCreate(LPCREATESTRUCT lpCreateStruct)
     if (CWnd::OnCreate(lpCreateStruct) == -1)
         return -1;
     VrxPAllToolBars().AddTail(this);
+    EnableToolTips(TRUE);
     return 0;
 }
 
@@ -409,6 +413,74 @@ void CVrxPToolBar::DrawButton(CDC& dc, int nIndex, BOOL bHot, BOOL bPressed)
     if (bPressed)
         rect.OffsetRect(1, 1);
     GetButton(nIndex)->Draw(&dc, rect, ImagesFor(*pButton));
+}
+
+CString CVrxPToolBar::TooltipText(const CVrxPToolbarButton& button) const
+{
+    CString text;
+    const BOOL bValidCommand = button.commandId != 0 && button.commandId != static_cast<UINT>(-1);
+    if (bValidCommand && !button.userImage && text.LoadString(button.commandId))
+    {
+        const int nNewline = text.Find('\n');
+        text = nNewline >= 0 ? text.Mid(nNewline + 1) : CString();
+    }
+    if (text.IsEmpty())
+    {
+        text = button.text;
+        text.Remove('&');
+    }
+    if (text.IsEmpty() || !showShortcutKeys || !bValidCommand)
+        return text;
+    const CString shortcut = ShortcutText(button.commandId);
+    if (!shortcut.IsEmpty())
+        text += " (" + shortcut + ")";
+    return text;
+}
+
+// The first shortcut of the command in the owner frame's accelerators.
+CString CVrxPToolBar::ShortcutText(UINT nCommand) const
+{
+    CFrameWnd* pFrame = VrxPFindOwnerFrame(const_cast<CVrxPToolBar*>(this));
+    HACCEL hAccel = pFrame != nullptr ? pFrame->m_hAccelTable : NULL;
+    if (hAccel == NULL && pFrame != nullptr)
+        hAccel = pFrame->GetDefaultAccelerator();
+    CString text;
+    const int nEntries = hAccel != NULL ? ::CopyAcceleratorTable(hAccel, nullptr, 0) : 0;
+    if (nEntries <= 0)
+        return text;
+    std::vector<ACCEL> entries(static_cast<size_t>(nEntries));
+    ::CopyAcceleratorTable(hAccel, entries.data(), nEntries);
+    for (const ACCEL& entry : entries)
+        if (entry.cmd == nCommand)
+        {
+            CVrxPAccelFormatter(&entry).BuildText(text);
+            break;
+        }
+    return text;
+}
+
+INT_PTR CVrxPToolBar::OnToolHitTest(CPoint point, TOOLINFO* pTI) const
+{
+    if (!showTooltips)
+        return -1;
+    const INT_PTR nChild = CWnd::OnToolHitTest(point, pTI);
+    if (nChild != -1)
+        return nChild;
+    const CVrxPToolbarButton* pButton = GetButton(ButtonIndexAtPoint(point));
+    if (pButton == nullptr || pButton->IsSeparator())
+        return -1;
+    const CString text = TooltipText(*pButton);
+    if (text.IsEmpty())
+        return -1;
+    const UINT nTool = pButton->commandId == static_cast<UINT>(-1) ? 0 : pButton->commandId;
+    if (pTI != nullptr)
+    {
+        pTI->hwnd = m_hWnd;
+        pTI->uId = nTool;
+        pTI->rect = pButton->rect;
+        CVrxPToolTipFactory::SetToolText(pTI, nullptr, CVrxPToolTipFactory::kindToolBar, text, nullptr);
+    }
+    return static_cast<INT_PTR>(nTool);
 }
 
 void CVrxPToolBar::SetHotIndex(int nIndex)

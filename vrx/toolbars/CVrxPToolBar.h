@@ -72,6 +72,13 @@ public:
     int CommandToIndex(UINT nID, int nStart = 0) const;
     // The button under a client point, or -1.
     virtual int ButtonIndexAtPoint(CPoint point) const;
+    // The button's tooltip: the command's tip from its string resource, else
+    // the text without mnemonic marks; with the shortcut-keys option the
+    // command's first shortcut in the owner frame follows ("Save (Ctrl+S)").
+    CString TooltipText(const CVrxPToolbarButton& button) const;
+    // The tooltips option off: no tool; otherwise the child control or the
+    // button under the point, its command the tool id.
+    INT_PTR OnToolHitTest(CPoint point, TOOLINFO* pTI) const override;
 
     // Places the buttons in rows from (barMargin, barMargin), each as wide
     // as measured and as high as the tallest, wrapping the rows at nWidth;
@@ -146,6 +153,7 @@ protected:
     // A click released on the button: its command goes to the owner.
     virtual void OnClickButton(int nIndex);
     void SetHotIndex(int nIndex);
+    CString ShortcutText(UINT nCommand) const;
     // Deletes one entry, keeping the hot and pressed indexes on their buttons.
     void DeleteEntry(int nIndex);
     // The frame that gets the bar's commands.

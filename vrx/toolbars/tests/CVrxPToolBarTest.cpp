@@ -2,6 +2,7 @@
 
 #include "files/CArchive.h"
 #include "files/CMemFile.h"
+#include "foundation/CVrxPAccelFormatter.h"
 #include "foundation/CVrxPGlobals.h"
 #include "foundation/CVrxPRegistryHolder.h"
 #include "themes/CVrxPVisualManager.h"
@@ -464,6 +465,46 @@ TEST_F(ToolBarFontTest, ADockedBarWrapsAtTheFrameWidth)
     PumpMessages();
     EXPECT_EQ(nRow + 2 * CVrxPToolBar::barMargin, WindowHeight(bars[0]));
     EXPECT_EQ(bars[0].GetButton(11)->rect.top, bars[0].GetButton(0)->rect.top);
+}
+
+// The tip names the button and, with the shortcut-keys option, the owner
+// frame's shortcut for its command; the options turn either off.
+TEST_F(ToolBarFontTest, TooltipsNameTheButtonAndItsShortcut)
+{
+    // The key names come from the keyboard layout ("Ctrl", or "Control" under
+    // some layouts).
+    ACCEL entries[] = {{FCONTROL | FVIRTKEY, 'P', 102}, {FVIRTKEY, VK_F2, 101}, {FCONTROL | FVIRTKEY, 'S', 101}};
+    HACCEL hAccel = ::CreateAcceleratorTable(entries, 3);
+    frame.m_hAccelTable = hAccel;
+    CString f2;
+    CVrxPAccelFormatter(&entries[1]).BuildText(f2);
+    const CString expected = "Save (" + f2 + ")";
+    bars[1].GetButton(0)->text = "&Save";
+    bars[1].InsertSeparatorAt();
+    bars[1].InsertButtonCopy(CVrxPToolbarButton(102, -1, "&Print"));
+    bars[1].LayoutButtons();
+    const CVrxPToolbarButton& button = *bars[1].GetButton(0);
+    EXPECT_STREQ((LPCTSTR)expected, (LPCTSTR)bars[1].TooltipText(button)) << "the first shortcut of the command";
+    CString ctrlP;
+    CVrxPAccelFormatter(&entries[0]).BuildText(ctrlP);
+    EXPECT_STREQ((LPCTSTR)("Print (" + ctrlP + ")"), (LPCTSTR)bars[1].TooltipText(*bars[1].GetButton(2)));
+
+    TOOLINFO info = {};
+    info.cbSize = TTTOOLINFOA_V2_SIZE;
+    EXPECT_EQ(101, bars[1].OnToolHitTest(button.rect.CenterPoint(), &info));
+    EXPECT_STREQ((LPCTSTR)expected, info.lpszText);
+    EXPECT_EQ(button.rect, CRect(info.rect));
+    free(info.lpszText);
+    EXPECT_EQ(-1, bars[1].OnToolHitTest(bars[1].GetButton(1)->rect.CenterPoint(), nullptr)) << "separator";
+
+    CVrxPToolBar::showShortcutKeys = FALSE;
+    EXPECT_STREQ("Save", (LPCTSTR)bars[1].TooltipText(button));
+    CVrxPToolBar::showShortcutKeys = TRUE;
+    CVrxPToolBar::showTooltips = FALSE;
+    EXPECT_EQ(-1, bars[1].OnToolHitTest(button.rect.CenterPoint(), nullptr));
+    CVrxPToolBar::showTooltips = TRUE;
+    frame.m_hAccelTable = NULL;
+    ::DestroyAcceleratorTable(hAccel);
 }
 
 // The system tells the frame of a new menu font; the frame passes it on and
