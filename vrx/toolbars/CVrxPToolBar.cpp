@@ -38,6 +38,10 @@ BEGIN_MESSAGE_MAP(CVrxPToolBar, CWnd)
     ON_WM_LBUTTONUP()
     ON_WM_CONTEXTMENU()
     ON_WM_SETTINGCHANGE()
+    ON_MESSAGE(TB_BUTTONCOUNT, OnButtonCount)
+    ON_MESSAGE(TB_GETITEMRECT, OnGetItemRect)
+    ON_MESSAGE(TB_GETBUTTON, OnGetButton)
+    ON_MESSAGE(TB_GETBUTTONTEXTA, OnGetButtonText)
 END_MESSAGE_MAP()
 
 BOOL CVrxPToolBar::AltDragEnabled = FALSE;
@@ -481,6 +485,46 @@ INT_PTR CVrxPToolBar::OnToolHitTest(CPoint point, TOOLINFO* pTI) const
         CVrxPToolTipFactory::SetToolText(pTI, nullptr, CVrxPToolTipFactory::kindToolBar, text, nullptr);
     }
     return static_cast<INT_PTR>(nTool);
+}
+
+LRESULT CVrxPToolBar::OnButtonCount(WPARAM, LPARAM)
+{
+    return GetCount();
+}
+
+LRESULT CVrxPToolBar::OnGetItemRect(WPARAM wParam, LPARAM lParam)
+{
+    const CVrxPToolbarButton* pButton = GetButton(static_cast<int>(wParam));
+    if (pButton == nullptr || lParam == 0)
+        return FALSE;
+    *reinterpret_cast<RECT*>(lParam) = pButton->rect;
+    return TRUE;
+}
+
+LRESULT CVrxPToolBar::OnGetButton(WPARAM wParam, LPARAM lParam)
+{
+    const CVrxPToolbarButton* pButton = GetButton(static_cast<int>(wParam));
+    if (pButton == nullptr || lParam == 0)
+        return FALSE;
+    TBBUTTON* pInfo = reinterpret_cast<TBBUTTON*>(lParam);
+    *pInfo = TBBUTTON();
+    pInfo->idCommand = static_cast<int>(pButton->commandId);
+    pInfo->fsState = static_cast<BYTE>(pButton->style >> 16);
+    pInfo->fsStyle = static_cast<BYTE>(pButton->style & 0xFF);
+    return TRUE;
+}
+
+// Without a buffer only the length is answered, as the platform's toolbar
+// does: the caller asks first, then gives a buffer that long plus one.
+LRESULT CVrxPToolBar::OnGetButtonText(WPARAM wParam, LPARAM lParam)
+{
+    const int nIndex = CommandToIndex(static_cast<UINT>(wParam));
+    if (nIndex < 0)
+        return -1;
+    const CString& text = GetButton(nIndex)->text;
+    if (lParam != 0)
+        memcpy(reinterpret_cast<char*>(lParam), static_cast<LPCTSTR>(text), static_cast<size_t>(text.GetLength()) + 1);
+    return text.GetLength();
 }
 
 void CVrxPToolBar::SetHotIndex(int nIndex)

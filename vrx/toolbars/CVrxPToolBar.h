@@ -169,6 +169,10 @@ protected:
     afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
     afx_msg void OnContextMenu(CWnd* pWnd, CPoint point);
     afx_msg void OnSettingChange(UINT uFlags, LPCTSTR lpszSection);
+    afx_msg LRESULT OnButtonCount(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnGetItemRect(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnGetButton(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnGetButtonText(WPARAM wParam, LPARAM lParam);
 
     DECLARE_MESSAGE_MAP()
 

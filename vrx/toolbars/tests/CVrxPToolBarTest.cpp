@@ -507,6 +507,36 @@ TEST_F(ToolBarFontTest, TooltipsNameTheButtonAndItsShortcut)
     ::DestroyAcceleratorTable(hAccel);
 }
 
+// Programs that read a toolbar through the platform's toolbar messages.
+TEST_F(ToolBarFontTest, AnswersThePlatformToolbarMessages)
+{
+    CVrxPToolBar& bar = bars[0];
+    bar.InsertButtonCopy(CVrxPToolbarButton(300, -1, "Open"));
+    bar.GetButton(1)->style = CVrxPToolbarButton::styleCheckBox | CVrxPToolbarButton::styleChecked;
+    bar.LayoutButtons();
+    EXPECT_EQ(2, bar.SendMessage(TB_BUTTONCOUNT));
+
+    EXPECT_EQ(4, bar.SendMessage(TB_GETBUTTONTEXTA, 300, 0)) << "no buffer: the length alone";
+    char text[8];
+    memset(text, 'x', sizeof(text));
+    EXPECT_EQ(4, bar.SendMessage(TB_GETBUTTONTEXTA, 300, reinterpret_cast<LPARAM>(text)));
+    EXPECT_STREQ("Open", text);
+    EXPECT_EQ('x', text[5]);
+    EXPECT_EQ(-1, bar.SendMessage(TB_GETBUTTONTEXTA, 999, reinterpret_cast<LPARAM>(text)));
+
+    RECT rect = {};
+    EXPECT_TRUE(bar.SendMessage(TB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&rect)));
+    EXPECT_EQ(bar.GetButton(1)->rect, CRect(rect));
+    EXPECT_FALSE(bar.SendMessage(TB_GETITEMRECT, 2, reinterpret_cast<LPARAM>(&rect)));
+
+    TBBUTTON info = {};
+    EXPECT_TRUE(bar.SendMessage(TB_GETBUTTON, 1, reinterpret_cast<LPARAM>(&info)));
+    EXPECT_EQ(300, info.idCommand);
+    EXPECT_EQ(0x01, info.fsState);
+    EXPECT_EQ(0x02, info.fsStyle);
+    EXPECT_FALSE(bar.SendMessage(TB_GETBUTTON, 1, 0));
+}
+
 // The system tells the frame of a new menu font; the frame passes it on and
 // every bar measures its buttons in the new font and takes its new height.
 TEST_F(ToolBarFontTest, ANewMenuFontSentToTheFrameResizesEveryBar)
