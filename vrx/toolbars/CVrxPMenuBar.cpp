@@ -382,3 +382,10 @@ BOOL CVrxPMenuBar::PreTranslateMessage(MSG* pMsg)
         return HandleMnemonicKey(nKey) ? TRUE : CVrxPToolBar::PreTranslateMessage(pMsg);
     }
 }
+
+INT_PTR CVrxPMenuBar::OnToolHitTest(CPoint point, TOOLINFO* pTI) const
+{
+    if (dynamic_cast<const CVrxPToolbarMenuButton*>(GetButton(ButtonIndexAtPoint(point))) != nullptr)
+        return -1;
+    return CVrxPToolBar::OnToolHitTest(point, pTI);
+}

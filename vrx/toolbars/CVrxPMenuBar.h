@@ -19,6 +19,8 @@ public:
     static constexpr UINT maxItemText = 1024;
 
     CVrxPMenuBar();
+    // Top-level menus show no tooltip.
+    INT_PTR OnToolHitTest(CPoint point, TOOLINFO* pTI) const override;
 
     // Records the parent as the owner frame, then creates the bar.
     BOOL CreateWithDefaultStyle(CWnd* pParent, DWORD dwStyle, UINT nID) override;

@@ -3,12 +3,15 @@
 #include "app/AfxRegisterWndClass.h"
 #include "docking/VrxPShowBarContextMenu.h"
 #include "files/CArchive.h"
+#include "foundation/CVrxPAccelFormatter.h"
 #include "foundation/CVrxPGlobals.h"
 #include "foundation/CVrxPMenuGlyphs.h"
 #include "foundation/CVrxPRegistryHolder.h"
+#include "foundation/CVrxPToolTipFactory.h"
 #include "foundation/CVrxPToolbarImageList.h"
 #include "foundation/CVrxPWorkspace.h"
 #include "foundation/VrxPBuildRegistryPath.h"
+#include "foundation/VrxPFindOwnerFrame.h"
 #include "foundation/VrxPLibrary.h"
 #include "frames/CFrameWnd.h"
 #include "gdi/CPaintDC.h"
@@ -16,7 +19,11 @@
 #include "toolbars/CVrxPMenuBar.h"
 #include "toolbars/CVrxPMenuStore.h"
 #include "toolbars/CVrxPToolbarButton.h"
+#include "toolbars/CVrxPToolbarLayout.h"
 #include "windows/FrameworkMessages.h"
+
+#include <utility>
+#include <vector>
 
 IMPLEMENT_SERIAL(CVrxPToolBar, CWnd, 1)
 
@@ -31,6 +38,10 @@ BEGIN_MESSAGE_MAP(CVrxPToolBar, CWnd)
     ON_WM_LBUTTONUP()
     ON_WM_CONTEXTMENU()
     ON_WM_SETTINGCHANGE()
+    ON_MESSAGE(TB_BUTTONCOUNT, OnButtonCount)
+    ON_MESSAGE(TB_GETITEMRECT, OnGetItemRect)
+    ON_MESSAGE(TB_GETBUTTON, OnGetButton)
+    ON_MESSAGE(TB_GETBUTTONTEXTA, OnGetButtonText)
 END_MESSAGE_MAP()
 
 BOOL CVrxPToolBar::AltDragEnabled = FALSE;
@@ -47,6 +58,7 @@ BOOL CVrxPToolBar::largeIcons = FALSE;
 int CVrxPToolBar::menuAnimation = 0;
 BOOL CVrxPToolBar::menuShadows = TRUE;
 BOOL CVrxPToolBar::showAllMenusAfterDelay = TRUE;
+CVrxPToolBar* CVrxPToolBar::hoveredBar = nullptr;
 CVrxPToolbarImageList* CVrxPToolBar::userImages = nullptr;
 CVrxPToolbarImageList* CVrxPToolBar::sharedImages = nullptr;
 CVrxPToolbarImageList* CVrxPToolBar::sharedSecondImages = nullptr;
@@ -69,11 +81,28 @@ void DeleteButtons(CObList& list)
     while (!list.IsEmpty())
         delete list.RemoveHead();
 }
+
+// The stored list as an object list writes it, each entry a button of its
+// own: another class is refused before anything of it is made, and a null
+// or a second reference to a button read before fails the load.
+void ReadButtonList(CArchive& ar, CObList& loaded)
+{
+    const DWORD_PTR nCount = ar.ReadCount();
+    for (DWORD_PTR i = 0; i < nCount; i++)
+    {
+        const DWORD nSeenBefore = ar.GetLoadedCount();
+        CObject* pObject = ar.ReadObject(RUNTIME_CLASS(CVrxPToolbarButton));
+        if (pObject == nullptr || ar.GetLoadedCount() == nSeenBefore)
+            AfxThrowArchiveException(CArchiveException::badIndex);
+        loaded.AddTail(pObject);
+    }
+}
 } // namespace
 
 CVrxPToolBar::CVrxPToolBar()
     : m_dwBarStyle(0), m_dwDockingSides(0), m_bDocked(FALSE), m_bTextLabels(FALSE), m_bOriginalsChanged(FALSE),
-      m_nMruLength(32767), m_nBarHeight(0), m_nHot(-1), m_nPressed(-1), m_bTrackingLeave(FALSE),
+      m_nMruLength(32767), m_nBarHeight(0), m_nLayoutWidth(CVrxPToolbarLayout::unlimited), m_nHot(-1),
+      m_nPressed(-1), m_bTrackingLeave(FALSE),
       m_pOwnImages(nullptr)
 {
 }
@@ -116,11 +145,14 @@ int CVrxPToolBar::OnCreate(LPCREATESTRUCT lpCreateStruct)
     if (CWnd::OnCreate(lpCreateStruct) == -1)
         return -1;
     VrxPAllToolBars().AddTail(this);
+    EnableToolTips(TRUE);
     return 0;
 }
 
 void CVrxPToolBar::OnDestroy()
 {
+    if (hoveredBar == this)
+        hoveredBar = nullptr;
     CObList& all = VrxPAllToolBars();
     if (POSITION pos = all.Find(this))
         all.RemoveAt(pos);
@@ -133,37 +165,73 @@ CVrxPToolbarButton* CVrxPToolBar::GetButton(int nIndex) const
     return pos == NULL ? nullptr : AsButton(m_buttons.GetAt(pos));
 }
 
+int CVrxPToolBar::InsertButtonAt(CVrxPToolbarButton* pButton, int nIndex)
+{
+    if (nIndex < -1 || nIndex > GetCount() || ForbiddenCommands().Find(pButton->commandId) != NULL)
+        return -1;
+    pButton->parent = this;
+    if (nIndex == -1 || nIndex == GetCount())
+    {
+        m_buttons.AddTail(pButton);
+        return GetCount() - 1;
+    }
+    m_buttons.InsertBefore(m_buttons.FindIndex(nIndex), pButton);
+    return nIndex;
+}
+
 int CVrxPToolBar::InsertButtonCopy(const CVrxPToolbarButton& button, int nIndex)
 {
     CVrxPToolbarButton* pCopy = static_cast<CVrxPToolbarButton*>(button.GetRuntimeClass()->CreateObject());
     pCopy->AssignFrom(button);
-    pCopy->parent = this;
-    POSITION pos = nIndex < 0 ? NULL : m_buttons.FindIndex(nIndex);
-    if (pos == NULL)
-    {
-        m_buttons.AddTail(pCopy);
-        return GetCount() - 1;
-    }
-    m_buttons.InsertBefore(pos, pCopy);
-    return nIndex;
+    const int nInserted = InsertButtonAt(pCopy, nIndex);
+    if (nInserted == -1)
+        delete pCopy;
+    return nInserted;
 }
 
 int CVrxPToolBar::InsertSeparatorAt(int nIndex)
 {
-    CVrxPToolbarButton separator;
-    separator.style = CVrxPToolbarButton::styleSeparator;
-    separator.imageIndex = separatorWidth;
-    return InsertButtonCopy(separator, nIndex);
+    if (GetCount() == 0 || nIndex == 0)
+        return -1;
+    CVrxPToolbarButton* pSeparator = new CVrxPToolbarButton;
+    pSeparator->style = CVrxPToolbarButton::styleSeparator;
+    pSeparator->imageIndex = separatorWidth;
+    const int nInserted = InsertButtonAt(pSeparator, nIndex);
+    if (nInserted == -1)
+        delete pSeparator;
+    return nInserted;
 }
 
-BOOL CVrxPToolBar::RemoveButtonAt(int nIndex)
+namespace
 {
-    POSITION pos = nIndex < 0 ? NULL : m_buttons.FindIndex(nIndex);
-    if (pos == NULL)
-        return FALSE;
+// An index into the list after the entry at nRemoved went.
+int IndexAfterRemoval(int nIndex, int nRemoved)
+{
+    if (nIndex == nRemoved)
+        return -1;
+    return nIndex > nRemoved ? nIndex - 1 : nIndex;
+}
+} // namespace
+
+void CVrxPToolBar::DeleteEntry(int nIndex)
+{
+    POSITION pos = m_buttons.FindIndex(nIndex);
     delete m_buttons.GetAt(pos);
     m_buttons.RemoveAt(pos);
-    m_nHot = m_nPressed = -1;
+    m_nPressed = IndexAfterRemoval(m_nPressed, nIndex);
+    m_nHot = IndexAfterRemoval(m_nHot, nIndex);
+}
+
+// A bar neither ends with a separator nor shows two in a row.
+BOOL CVrxPToolBar::RemoveButtonAt(int nIndex)
+{
+    if (nIndex < 0 || nIndex >= GetCount())
+        return FALSE;
+    DeleteEntry(nIndex);
+    for (int nLast = GetCount() - 1; nLast > 0 && GetButton(nLast)->IsSeparator(); nLast--)
+        DeleteEntry(nLast);
+    if (nIndex > 0 && nIndex < GetCount() && GetButton(nIndex - 1)->IsSeparator() && GetButton(nIndex)->IsSeparator())
+        DeleteEntry(nIndex);
     return TRUE;
 }
 
@@ -193,25 +261,47 @@ int CVrxPToolBar::ButtonIndexAtPoint(CPoint point) const
     return -1;
 }
 
-int CVrxPToolBar::LayoutRow(CVrxPToolbarButton* const* ppButtons, const CSize* pSizes, int nCount)
+int CVrxPToolBar::PlaceButtons(CVrxPToolbarButton* const* ppButtons, const CSize* pSizes, int nCount, int nWidth)
 {
-    int x = barMargin;
+    std::vector<VrxPLaidButton> measured(static_cast<size_t>(nCount));
     int nRowHeight = 0;
     for (int i = 0; i < nCount; i++)
-        if (ppButtons[i]->visible && pSizes[i].cy > nRowHeight)
-            nRowHeight = pSizes[i].cy;
+    {
+        VrxPLaidButton& laid = measured[static_cast<size_t>(i)];
+        laid.cx = pSizes[i].cx;
+        laid.cy = pSizes[i].cy;
+        laid.separator = ppButtons[i]->IsSeparator() != FALSE;
+        laid.visible = ppButtons[i]->visible != FALSE;
+        if (laid.visible && laid.cy > nRowHeight)
+            nRowHeight = laid.cy;
+    }
+    CVrxPToolbarLayout layout(std::move(measured), 0, nRowHeight, true);
+    layout.Wrap(nWidth - 2 * barMargin);
+    int x = barMargin;
+    int y = barMargin;
+    BOOL bRowStart = TRUE;
     for (int i = 0; i < nCount; i++)
     {
         CVrxPToolbarButton* pButton = ppButtons[i];
-        if (!pButton->visible)
+        const VrxPLaidButton& laid = layout.Buttons()[static_cast<size_t>(i)];
+        pButton->wrap = laid.wrap;
+        if (!laid.visible)
         {
             pButton->rect.SetRectEmpty();
             continue;
         }
-        pButton->rect.SetRect(x, barMargin, x + pSizes[i].cx, barMargin + nRowHeight);
-        x += pSizes[i].cx;
+        const int nButtonWidth = laid.separator && bRowStart ? 0 : laid.cx;
+        pButton->rect.SetRect(x, y, x + nButtonWidth, y + nRowHeight);
+        x += nButtonWidth;
+        bRowStart = FALSE;
+        if (laid.wrap)
+        {
+            x = barMargin;
+            y += nRowHeight + CVrxPToolbarLayout::rowGap;
+            bRowStart = TRUE;
+        }
     }
-    return nRowHeight + 2 * barMargin;
+    return y + nRowHeight + barMargin;
 }
 
 CSize CVrxPToolBar::MeasureButton(CDC& dc, const CVrxPToolbarButton& button) const
@@ -249,7 +339,7 @@ void CVrxPToolBar::LayoutButtons()
     }
     ::SelectObject(hDC, hOldFont);
     ::ReleaseDC(m_hWnd, hDC);
-    m_nBarHeight = LayoutRow(ppButtons, pSizes, nCount);
+    m_nBarHeight = PlaceButtons(ppButtons, pSizes, nCount, m_nLayoutWidth);
     if (nCount == 0)
     {
         TEXTMETRIC tm;
@@ -269,6 +359,12 @@ LRESULT CVrxPToolBar::OnSizeParent(WPARAM, LPARAM lParam)
         return 0;
     AFX_SIZEPARENTPARAMS* pLayout = reinterpret_cast<AFX_SIZEPARENTPARAMS*>(lParam);
     CRect rect = pLayout->rect;
+    // The rows wrap at the frame's width, so the bar's height follows it.
+    if (rect.Width() != m_nLayoutWidth)
+    {
+        m_nLayoutWidth = rect.Width();
+        LayoutButtons();
+    }
     if ((m_dwBarStyle & CBRS_ALIGN_BOTTOM) != 0 && (m_dwBarStyle & CBRS_ALIGN_TOP) == 0)
     {
         rect.top = rect.bottom - m_nBarHeight;
@@ -288,13 +384,16 @@ LRESULT CVrxPToolBar::OnSizeParent(WPARAM, LPARAM lParam)
 void CVrxPToolBar::OnPaint()
 {
     CPaintDC dc(this);
-    CRect rectClient;
-    GetClientRect(&rectClient);
-    dc.FillSolidRect(&rectClient, VrxPGlobals().colorBarFace);
+    CRect rectUpdate;
+    ::GetClipBox(dc.GetSafeHdc(), &rectUpdate);
+    dc.FillSolidRect(&rectUpdate, VrxPGlobals().colorBarFace);
     HGDIOBJ hOldFont = ::SelectObject(dc.GetSafeHdc(), VrxPGlobals().fontRegular.GetSafeHandle());
     dc.SetBkMode(TRANSPARENT);
-    for (int i = 0; i < GetCount(); i++)
-        DrawButton(dc, i, i == m_nHot, i == m_nPressed);
+    CRect rectShared;
+    int i = 0;
+    for (POSITION pos = m_buttons.GetHeadPosition(); pos != NULL; i++)
+        if (rectShared.IntersectRect(&AsButton(m_buttons.GetNext(pos))->rect, &rectUpdate))
+            DrawButton(dc, i, i == m_nHot, i == m_nPressed);
     ::SelectObject(dc.GetSafeHdc(), hOldFont);
 }
 
@@ -320,16 +419,139 @@ void CVrxPToolBar::DrawButton(CDC& dc, int nIndex, BOOL bHot, BOOL bPressed)
     GetButton(nIndex)->Draw(&dc, rect, ImagesFor(*pButton));
 }
 
+CString CVrxPToolBar::TooltipText(const CVrxPToolbarButton& button) const
+{
+    CString text;
+    const BOOL bValidCommand = button.commandId != 0 && button.commandId != static_cast<UINT>(-1);
+    if (bValidCommand && !button.userImage && text.LoadString(button.commandId))
+    {
+        const int nNewline = text.Find('\n');
+        text = nNewline >= 0 ? text.Mid(nNewline + 1) : CString();
+    }
+    if (text.IsEmpty())
+    {
+        text = button.text;
+        text.Remove('&');
+    }
+    if (text.IsEmpty() || !showShortcutKeys || !bValidCommand)
+        return text;
+    const CString shortcut = ShortcutText(button.commandId);
+    if (!shortcut.IsEmpty())
+        text += " (" + shortcut + ")";
+    return text;
+}
+
+// The first shortcut of the command in the owner frame's accelerators.
+CString CVrxPToolBar::ShortcutText(UINT nCommand) const
+{
+    CFrameWnd* pFrame = VrxPFindOwnerFrame(const_cast<CVrxPToolBar*>(this));
+    HACCEL hAccel = pFrame != nullptr ? pFrame->m_hAccelTable : NULL;
+    if (hAccel == NULL && pFrame != nullptr)
+        hAccel = pFrame->GetDefaultAccelerator();
+    CString text;
+    const int nEntries = hAccel != NULL ? ::CopyAcceleratorTable(hAccel, nullptr, 0) : 0;
+    if (nEntries <= 0)
+        return text;
+    std::vector<ACCEL> entries(static_cast<size_t>(nEntries));
+    ::CopyAcceleratorTable(hAccel, entries.data(), nEntries);
+    for (const ACCEL& entry : entries)
+        if (entry.cmd == nCommand)
+        {
+            CVrxPAccelFormatter(&entry).BuildText(text);
+            break;
+        }
+    return text;
+}
+
+INT_PTR CVrxPToolBar::OnToolHitTest(CPoint point, TOOLINFO* pTI) const
+{
+    if (!showTooltips)
+        return -1;
+    const INT_PTR nChild = CWnd::OnToolHitTest(point, pTI);
+    if (nChild != -1)
+        return nChild;
+    const CVrxPToolbarButton* pButton = GetButton(ButtonIndexAtPoint(point));
+    if (pButton == nullptr || pButton->IsSeparator())
+        return -1;
+    const CString text = TooltipText(*pButton);
+    if (text.IsEmpty())
+        return -1;
+    const UINT nTool = pButton->commandId == static_cast<UINT>(-1) ? 0 : pButton->commandId;
+    if (pTI != nullptr)
+    {
+        pTI->hwnd = m_hWnd;
+        pTI->uId = nTool;
+        pTI->rect = pButton->rect;
+        CVrxPToolTipFactory::SetToolText(pTI, nullptr, CVrxPToolTipFactory::kindToolBar, text, nullptr);
+    }
+    return static_cast<INT_PTR>(nTool);
+}
+
+LRESULT CVrxPToolBar::OnButtonCount(WPARAM, LPARAM)
+{
+    return GetCount();
+}
+
+LRESULT CVrxPToolBar::OnGetItemRect(WPARAM wParam, LPARAM lParam)
+{
+    const CVrxPToolbarButton* pButton = GetButton(static_cast<int>(wParam));
+    if (pButton == nullptr || lParam == 0)
+        return FALSE;
+    *reinterpret_cast<RECT*>(lParam) = pButton->rect;
+    return TRUE;
+}
+
+LRESULT CVrxPToolBar::OnGetButton(WPARAM wParam, LPARAM lParam)
+{
+    const CVrxPToolbarButton* pButton = GetButton(static_cast<int>(wParam));
+    if (pButton == nullptr || lParam == 0)
+        return FALSE;
+    TBBUTTON* pInfo = reinterpret_cast<TBBUTTON*>(lParam);
+    *pInfo = TBBUTTON();
+    pInfo->idCommand = static_cast<int>(pButton->commandId);
+    pInfo->fsState = static_cast<BYTE>(pButton->style >> 16);
+    pInfo->fsStyle = static_cast<BYTE>(pButton->style & 0xFF);
+    return TRUE;
+}
+
+// Without a buffer only the length is answered, as the platform's toolbar
+// does: the caller asks first, then gives a buffer that long plus one.
+LRESULT CVrxPToolBar::OnGetButtonText(WPARAM wParam, LPARAM lParam)
+{
+    const int nIndex = CommandToIndex(static_cast<UINT>(wParam));
+    if (nIndex < 0)
+        return -1;
+    const CString& text = GetButton(nIndex)->text;
+    if (lParam != 0)
+        memcpy(reinterpret_cast<char*>(lParam), static_cast<LPCTSTR>(text), static_cast<size_t>(text.GetLength()) + 1);
+    return text.GetLength();
+}
+
 void CVrxPToolBar::SetHotIndex(int nIndex)
 {
     if (nIndex == m_nHot)
         return;
+    // Only the buttons that lose and gain the highlight are drawn again.
+    for (int nChanged : {m_nHot, nIndex})
+        if (const CVrxPToolbarButton* pButton = GetButton(nChanged))
+            InvalidateRect(&pButton->rect);
     m_nHot = nIndex;
-    Invalidate();
 }
 
 void CVrxPToolBar::OnMouseMove(UINT, CPoint point)
 {
+    // The leave notice of the bar left behind may come late or not at all
+    // when the mouse goes straight onto another bar.
+    if (hoveredBar != this)
+    {
+        if (hoveredBar != nullptr)
+        {
+            hoveredBar->m_bTrackingLeave = FALSE;
+            hoveredBar->SetHotIndex(-1);
+            hoveredBar->UpdateWindow();
+        }
+        hoveredBar = this;
+    }
     if (!m_bTrackingLeave)
     {
         TRACKMOUSEEVENT track = {sizeof(track), TME_LEAVE, m_hWnd, 0};
@@ -419,7 +641,7 @@ void CVrxPToolBar::Serialize(CArchive& ar)
     CObList loaded;
     try
     {
-        loaded.Serialize(ar);
+        ReadButtonList(ar, loaded);
     }
     catch (CException*)
     {
@@ -429,12 +651,7 @@ void CVrxPToolBar::Serialize(CArchive& ar)
     DeleteAllButtons();
     while (!loaded.IsEmpty())
     {
-        CVrxPToolbarButton* pButton = dynamic_cast<CVrxPToolbarButton*>(loaded.RemoveHead());
-        if (pButton == nullptr)
-        {
-            DeleteButtons(loaded);
-            AfxThrowArchiveException(CArchiveException::badClass);
-        }
+        CVrxPToolbarButton* pButton = AsButton(loaded.RemoveHead());
         pButton->style &= ~(CVrxPToolbarButton::styleChecked | CVrxPToolbarButton::stylePressed);
         pButton->parent = this;
         m_buttons.AddTail(pButton);

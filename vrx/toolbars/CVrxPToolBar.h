@@ -1,7 +1,8 @@
 #pragma once
 
 // The library's toolbar, in its first form: a bar docked along the top of
-// its frame that shows a row of buttons, tracks the button under the mouse
+// its frame that shows rows of buttons wrapped at the frame's width, tracks
+// the button under the mouse
 // and sends a clicked button's command to its owner. It keeps its buttons in
 // the registry and holds the options shared by every toolbar and menu.
 //
@@ -56,19 +57,33 @@ public:
 
     int GetCount() const { return static_cast<int>(m_buttons.GetCount()); }
     CVrxPToolbarButton* GetButton(int nIndex) const;
-    // A copy of the button goes in at nIndex (-1: at the end); its index.
+    // The bar takes the button at nIndex (-1 or the count: at the end); its
+    // index. -1, the button still the caller's, for an index outside the
+    // list or a forbidden command.
+    int InsertButtonAt(CVrxPToolbarButton* pButton, int nIndex = -1);
+    // A copy of the button, made by its class, goes in as InsertButtonAt.
     int InsertButtonCopy(const CVrxPToolbarButton& button, int nIndex = -1);
+    // Refused (-1) on an empty bar and at index 0: no bar starts with one.
     int InsertSeparatorAt(int nIndex = -1);
+    // Also removes the separators it leaves at the end or doubled.
     virtual BOOL RemoveButtonAt(int nIndex);
     void DeleteAllButtons();
     // First index at or after nStart whose button has the command, else -1.
     int CommandToIndex(UINT nID, int nStart = 0) const;
     // The button under a client point, or -1.
     virtual int ButtonIndexAtPoint(CPoint point) const;
+    // The button's tooltip: the command's tip from its string resource, else
+    // the text without mnemonic marks; with the shortcut-keys option the
+    // command's first shortcut in the owner frame follows ("Save (Ctrl+S)").
+    CString TooltipText(const CVrxPToolbarButton& button) const;
+    // The tooltips option off: no tool; otherwise the child control or the
+    // button under the point, its command the tool id.
+    INT_PTR OnToolHitTest(CPoint point, TOOLINFO* pTI) const override;
 
-    // Places the buttons in one row from (barMargin, barMargin), each as
-    // wide and high as measured; returns the row's height.
-    static int LayoutRow(CVrxPToolbarButton* const* ppButtons, const CSize* pSizes, int nCount);
+    // Places the buttons in rows from (barMargin, barMargin), each as wide
+    // as measured and as high as the tallest, wrapping the rows at nWidth;
+    // returns the height the rows take with their margins.
+    static int PlaceButtons(CVrxPToolbarButton* const* ppButtons, const CSize* pSizes, int nCount, int nWidth);
     virtual void LayoutButtons();
     // The height the bar takes when docked.
     int GetBarHeight() const { return m_nBarHeight; }
@@ -138,6 +153,9 @@ protected:
     // A click released on the button: its command goes to the owner.
     virtual void OnClickButton(int nIndex);
     void SetHotIndex(int nIndex);
+    CString ShortcutText(UINT nCommand) const;
+    // Deletes one entry, keeping the hot and pressed indexes on their buttons.
+    void DeleteEntry(int nIndex);
     // The frame that gets the bar's commands.
     CWnd* GetCommandTarget() const;
 
@@ -151,6 +169,10 @@ protected:
     afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
     afx_msg void OnContextMenu(CWnd* pWnd, CPoint point);
     afx_msg void OnSettingChange(UINT uFlags, LPCTSTR lpszSection);
+    afx_msg LRESULT OnButtonCount(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnGetItemRect(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnGetButton(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnGetButtonText(WPARAM wParam, LPARAM lParam);
 
     DECLARE_MESSAGE_MAP()
 
@@ -163,12 +185,16 @@ protected:
     BOOL m_bOriginalsChanged;
     int m_nMruLength;
     int m_nBarHeight;
+    // The width the rows wrap at: the docked bar's, unlimited before docking.
+    int m_nLayoutWidth;
     int m_nHot;
     int m_nPressed;
     BOOL m_bTrackingLeave;
 
     CVrxPToolbarImageList* m_pOwnImages;
 
+    // The bar the mouse last moved over, while its window exists.
+    static CVrxPToolBar* hoveredBar;
     static CVrxPToolbarImageList* userImages;
     static CVrxPToolbarImageList* sharedImages;
     static CVrxPToolbarImageList* sharedSecondImages;

@@ -1,11 +1,14 @@
 #include "toolbars/CVrxPToolbarButton.h"
 
+#include "app/ResourceChain.h"
 #include "files/CArchive.h"
+#include "files/CSharedFile.h"
 #include "foundation/CVrxPGlobals.h"
 #include "foundation/CVrxPToolbarImageList.h"
 #include "foundation/CVrxPWorkspace.h"
 #include "gdi/CDC.h"
 #include "toolbars/CVrxPMenuStore.h"
+#include "toolbars/CVrxPStoredButton.h"
 
 IMPLEMENT_SERIAL(CVrxPToolbarButton, CObject, 1)
 
@@ -23,55 +26,121 @@ CVrxPToolbarButton::CVrxPToolbarButton(UINT nID, int nImage, LPCTSTR lpszText, B
 
 void CVrxPToolbarButton::AssignImage(int nImage)
 {
+    if (IsSeparator())
+    {
+        imageIndex = nImage;
+        return;
+    }
     if (userImage)
         userImageIndex = nImage;
     else
         imageIndex = nImage;
+    if (GetEffectiveImage() < 0)
+    {
+        imageShown = FALSE;
+        textShown = TRUE;
+    }
 }
 
 void CVrxPToolbarButton::Serialize(CArchive& ar)
 {
     CVrxPWorkspace* pWorkspace = VrxPWorkspaceInstance();
-    const BOOL bVisibleStored = CVrxPMenuStore::IsStoring() ||
-                                (pWorkspace != nullptr && pWorkspace->PackedStateVersion() >= visibleFlagVersion);
+    const bool bVisibleFlag =
+        CVrxPMenuStore::IsStoring() ||
+        CVrxPStoredButton::CarriesVisibleFlag(pWorkspace != nullptr ? pWorkspace->PackedStateVersion() : -1);
+    CVrxPStoredButton stored;
     if (ar.IsStoring())
     {
-        ar << static_cast<int>(commandId) << static_cast<int>(style) << GetEffectiveImage() << text;
-        ar << static_cast<int>(userImage) << reserved << static_cast<int>(textShown) << static_cast<int>(imageShown);
-        if (bVisibleStored)
-            ar << static_cast<int>(visible);
+        stored.commandId = static_cast<int>(commandId);
+        stored.style = static_cast<int>(style);
+        stored.image = GetEffectiveImage();
+        stored.text = text;
+        stored.userImage = userImage;
+        stored.reserved = reserved;
+        stored.textShown = textShown;
+        stored.imageShown = imageShown;
+        stored.visible = visible;
+        stored.Serialize(ar, bVisibleFlag);
         return;
     }
-    int nCommand = 0, nStyle = 0, nImage = -1, nUserImage = 0, nTextShown = 0, nImageShown = 1;
-    ar >> nCommand >> nStyle >> nImage >> text >> nUserImage >> reserved >> nTextShown >> nImageShown;
-    commandId = static_cast<UINT>(nCommand);
-    style = static_cast<UINT>(nStyle);
-    userImage = nUserImage;
-    textShown = nTextShown;
-    imageShown = nImageShown;
-    if (bVisibleStored)
+    stored.visible = visible;
+    stored.Serialize(ar, bVisibleFlag);
+    commandId = static_cast<UINT>(stored.commandId);
+    style = static_cast<UINT>(stored.style);
+    text = stored.text;
+    userImage = stored.userImage;
+    reserved = stored.reserved;
+    textShown = stored.textShown;
+    imageShown = stored.imageShown;
+    visible = stored.visible;
+    AssignImage(stored.image);
+}
+
+CString CVrxPToolbarButton::clipboardFormatName;
+
+UINT CVrxPToolbarButton::ClipboardFormat()
+{
+    static UINT nFormat = 0;
+    if (nFormat == 0)
     {
-        int nVisible = 1;
-        ar >> nVisible;
-        visible = nVisible;
+        CString name = clipboardFormatName;
+        if (name.IsEmpty())
+            name.Format(clipboardFormatFormat,
+                        static_cast<unsigned long>(reinterpret_cast<ULONG_PTR>(AfxGetInstanceHandle())));
+        nFormat = ::RegisterClipboardFormat(name);
     }
-    AssignImage(nImage);
+    return nFormat;
+}
+
+HGLOBAL CVrxPToolbarButton::CreateDragData() const
+{
+    if (!IsDraggable())
+        return NULL;
+    try
+    {
+        CSharedFile file(GMEM_MOVEABLE | GMEM_SHARE);
+        {
+            CArchive ar(&file, CArchive::store);
+            ar.WriteClass(GetRuntimeClass());
+            const_cast<CVrxPToolbarButton*>(this)->Serialize(ar);
+        }
+        return file.Detach();
+    }
+    catch (CException* pError)
+    {
+        pError->Delete();
+        return NULL;
+    }
+}
+
+CVrxPToolbarButton* CVrxPToolbarButton::CreateFromDragData(HGLOBAL hData)
+{
+    if (hData == NULL)
+        return nullptr;
+    const BYTE* pData = static_cast<const BYTE*>(::GlobalLock(hData));
+    if (pData == nullptr)
+        return nullptr;
+    CObject* pButton = VrxPReadArchivedButton(pData, ::GlobalSize(hData), RUNTIME_CLASS(CVrxPToolbarButton));
+    ::GlobalUnlock(hData);
+    return static_cast<CVrxPToolbarButton*>(pButton);
 }
 
 void CVrxPToolbarButton::AssignFrom(const CVrxPToolbarButton& other)
 {
-    userImage = other.userImage;
     commandId = other.commandId;
+    locked = other.locked;
+    userImage = other.userImage;
     style = other.style;
+    imageIndex = other.imageIndex;
+    userImageIndex = other.userImageIndex;
+    AssignImage(other.GetEffectiveImage());
     text = other.text;
     textShown = other.textShown;
     imageShown = other.imageShown;
+    wrap = other.wrap;
     customizeName = other.customizeName;
-    reserved = 0;
-    imageIndex = other.imageIndex;
-    userImageIndex = other.userImageIndex;
-    locked = other.locked;
     visible = other.visible;
+    reserved = 0;
 }
 
 void CVrxPToolbarButton::Draw(CDC* pDC, const CRect& rectButton, CVrxPToolbarImageList* pImages)

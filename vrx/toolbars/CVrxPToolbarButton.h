@@ -2,11 +2,7 @@
 
 // One item of a toolbar, of the menu bar and of popup menus: a command with
 // an image index, a text and a style word, placed at a rectangle of its bar.
-//
-// Archive (int32 each unless said): command id, style, effective image
-// index, text (counted string), user-image flag, reserved flag, text shown,
-// image shown, then the visible flag when the stored state is 0x60410 or
-// newer.
+// Its archive record and drag data are described in CVrxPStoredButton.h.
 
 #include "core/CObject.h"
 #include "strings/CRect.h"
@@ -26,14 +22,30 @@ public:
     static constexpr UINT styleChecked = 0x10000;
     static constexpr UINT stylePressed = 0x20000;
     static constexpr UINT styleDisabled = 0x40000;
-    static constexpr int visibleFlagVersion = 0x60410;
     static constexpr int imageTextGap = 4;
+    // A separator whose image index is 0 or less is this wide.
+    static constexpr int defaultSeparatorWidth = 8;
+    // The drag and clipboard format's name when the application sets none:
+    // the module instance handle in hexadecimal follows.
+    static constexpr const char clipboardFormatFormat[] = "VrxToolbarButton%lx";
 
     CVrxPToolbarButton();
     CVrxPToolbarButton(UINT nID, int nImage, LPCTSTR lpszText = nullptr, BOOL bUserImage = FALSE,
                        BOOL bLocked = FALSE);
 
+    // The visible flag is written and read when the workspace's stored state
+    // is of a version that has it (and always for the menu store).
     void Serialize(CArchive& ar) override;
+
+    // The button's class and record in global memory, for drag data or the
+    // clipboard; NULL when the button is not draggable or memory ran out.
+    HGLOBAL CreateDragData() const;
+    // The button held in such memory, or NULL when it holds none of ours.
+    static CVrxPToolbarButton* CreateFromDragData(HGLOBAL hData);
+    // Registered once per process; 0 when registration failed.
+    static UINT ClipboardFormat();
+    // The format's name; empty: clipboardFormatFormat with this module.
+    static CString clipboardFormatName;
     // Copies the record of another button (not its place nor its bar).
     virtual void AssignFrom(const CVrxPToolbarButton& other);
     // Buttons that stand for the same command.
@@ -47,7 +59,9 @@ public:
 
     BOOL IsSeparator() const { return (style & styleSeparator) != 0; }
     int GetEffectiveImage() const { return userImage ? userImageIndex : imageIndex; }
-    // The index read from an archive goes where the user-image flag says.
+    // A separator's index is its width. Otherwise the index goes where the
+    // user-image flag says; without an effective image the text is shown
+    // instead.
     void AssignImage(int nImage);
 
     BOOL userImage;

@@ -2,19 +2,23 @@
 
 #include "files/CArchive.h"
 #include "files/CMemFile.h"
+#include "foundation/CVrxPAccelFormatter.h"
 #include "foundation/CVrxPGlobals.h"
 #include "foundation/CVrxPRegistryHolder.h"
 #include "themes/CVrxPVisualManager.h"
 #include "toolbars/CVrxPMenuBar.h"
 #include "toolbars/CVrxPToolbarButton.h"
+#include "toolbars/CVrxPToolbarLayout.h"
 #include "toolbars/CVrxPToolbarMenuButton.h"
 
+#include "StoredButtonSamples.h"
 #include "TestMdiFrame.h"
 
 #include <gtest/gtest.h>
 #include <shlwapi.h>
 
 #include <cstdlib>
+#include <string>
 
 namespace
 {
@@ -28,7 +32,7 @@ protected:
     void TearDown() override { ::SHDeleteKeyA(HKEY_CURRENT_USER, testRoot); }
 };
 
-TEST(ToolBarLayoutTest, PlacesButtonsInOneRowOfTheTallestHeight)
+TEST(ToolBarPlacementTest, PlacesButtonsInRowsOfTheTallestHeight)
 {
     CVrxPToolbarButton first(1, -1, "a");
     CVrxPToolbarButton separator;
@@ -36,15 +40,27 @@ TEST(ToolBarLayoutTest, PlacesButtonsInOneRowOfTheTallestHeight)
     CVrxPToolbarButton tall(2, -1, "b");
     CVrxPToolbarButton hidden(3, -1, "c");
     hidden.visible = FALSE;
-    CVrxPToolbarButton* buttons[] = {&first, &separator, &tall, &hidden};
-    const CSize sizes[] = {CSize(30, 20), CSize(8, 0), CSize(50, 24), CSize(40, 20)};
+    CVrxPToolbarButton last(4, -1, "d");
+    CVrxPToolbarButton* buttons[] = {&first, &separator, &tall, &hidden, &last};
+    const CSize sizes[] = {CSize(30, 20), CSize(8, 0), CSize(50, 24), CSize(40, 20), CSize(30, 20)};
     const int m = CVrxPToolBar::barMargin;
+    const int gap = CVrxPToolbarLayout::rowGap;
 
-    EXPECT_EQ(24 + 2 * m, CVrxPToolBar::LayoutRow(buttons, sizes, 4));
+    // One row when wide enough.
+    EXPECT_EQ(24 + 2 * m, CVrxPToolBar::PlaceButtons(buttons, sizes, 5, 1000));
     EXPECT_EQ(CRect(m, m, m + 30, m + 24), first.rect);
     EXPECT_EQ(CRect(m + 30, m, m + 38, m + 24), separator.rect);
     EXPECT_EQ(CRect(m + 38, m, m + 88, m + 24), tall.rect);
     EXPECT_TRUE(hidden.rect.IsRectEmpty());
+    EXPECT_EQ(CRect(m + 88, m, m + 118, m + 24), last.rect);
+
+    // 80 wide: "a" and the separator, then "b", then "d".
+    EXPECT_EQ(3 * 24 + 2 * gap + 2 * m, CVrxPToolBar::PlaceButtons(buttons, sizes, 5, 80));
+    EXPECT_TRUE(separator.wrap);
+    EXPECT_TRUE(tall.wrap);
+    EXPECT_FALSE(last.wrap);
+    EXPECT_EQ(CRect(m, m + 24 + gap, m + 50, m + 48 + gap), tall.rect);
+    EXPECT_EQ(CRect(m, m + 48 + 2 * gap, m + 30, m + 72 + 2 * gap), last.rect);
 }
 
 // Buttons of a bar without a window, as the workspace restores them.
@@ -77,6 +93,73 @@ TEST_F(BarButtonsTest, InsertsFindsAndRemovesButtons)
     EXPECT_TRUE(bar.RemoveButtonAt(0));
     EXPECT_FALSE(bar.RemoveButtonAt(4));
     EXPECT_EQ(nullptr, bar.GetButton(4));
+}
+
+namespace
+{
+// A bar from a picture: a digit is a button of that command, '-' a separator.
+void FillFromPicture(CVrxPToolBar& bar, const char* picture)
+{
+    for (const char* p = picture; *p != '\0'; p++)
+    {
+        CVrxPToolbarButton* pButton = new CVrxPToolbarButton(*p == '-' ? 0 : static_cast<UINT>(*p - '0'), -1);
+        if (*p == '-')
+            pButton->style = CVrxPToolbarButton::styleSeparator;
+        ASSERT_NE(-1, bar.InsertButtonAt(pButton));
+    }
+}
+
+std::string Picture(const CVrxPToolBar& bar)
+{
+    std::string picture;
+    for (int i = 0; i < bar.GetCount(); i++)
+        picture += bar.GetButton(i)->IsSeparator() ? '-' : static_cast<char>('0' + bar.GetButton(i)->commandId);
+    return picture;
+}
+} // namespace
+
+TEST(ToolBarListTest, RemovingKeepsNoTrailingOrDoubledSeparators)
+{
+    const struct
+    {
+        const char* before;
+        int index;
+        BOOL removed;
+        const char* after;
+    } cases[] = {
+        {"1-2-3", 2, TRUE, "1-3"},   // between two separators: one stays
+        {"1-2", 2, TRUE, "1"},       // the last button: no trailing separator
+        {"12--", 1, TRUE, "1"},
+        {"1-2", 0, TRUE, "-2"},      // a leading separator is the first entry: kept
+        {"-", 0, TRUE, ""},
+        {"12", 2, FALSE, "12"},
+        {"12", -1, FALSE, "12"},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(std::string(c.before) + " without " + std::to_string(c.index));
+        CVrxPToolBar bar;
+        FillFromPicture(bar, c.before);
+        EXPECT_EQ(c.removed, bar.RemoveButtonAt(c.index));
+        EXPECT_EQ(c.after, Picture(bar));
+    }
+}
+
+TEST(ToolBarListTest, InsertionRefusesBadIndexesLeadingSeparatorsAndForbiddenCommands)
+{
+    CVrxPToolBar bar;
+    EXPECT_EQ(-1, bar.InsertSeparatorAt(-1)) << "an empty bar takes no separator";
+    FillFromPicture(bar, "12");
+    EXPECT_EQ(-1, bar.InsertSeparatorAt(0));
+    EXPECT_EQ(1, bar.InsertSeparatorAt(1));
+    EXPECT_EQ(3, bar.InsertButtonCopy(CVrxPToolbarButton(3, -1), 3)) << "the count appends";
+    EXPECT_EQ(-1, bar.InsertButtonCopy(CVrxPToolbarButton(4, -1), 5));
+    EXPECT_EQ(-1, bar.InsertButtonCopy(CVrxPToolbarButton(4, -1), -2));
+    CVrxPToolBar::ForbiddenCommands().AddTail(4);
+    EXPECT_EQ(-1, bar.InsertButtonCopy(CVrxPToolbarButton(4, -1)));
+    CVrxPToolBar::ForbiddenCommands().RemoveAll();
+    EXPECT_EQ("1-23", Picture(bar));
+    EXPECT_EQ(&bar, bar.GetButton(3)->parent);
 }
 
 TEST_F(BarButtonsTest, StoresAndRestoresItsButtons)
@@ -117,6 +200,47 @@ TEST_F(BarButtonsTest, ADamagedOrMissingStateLeavesTheBarEmpty)
     Fill(bar);
     EXPECT_FALSE(bar.RestoreFromRegistry(profile, 59393));
     EXPECT_EQ(0, bar.GetCount());
+}
+
+// Button lists written by someone else: an object of another class among
+// the buttons, or one button listed twice, fail the load before any foreign
+// object is made, and the bar is left empty.
+TEST_F(BarButtonsTest, ForeignOrRepeatedEntriesFailTheLoad)
+{
+    CVrxPToolbarButton button(57601, 3, "&Open");
+    CSampleForeign foreign;
+    const struct
+    {
+        const char* name;
+        CObject* pSecond;
+    } cases[] = {{"foreign class", &foreign}, {"same button again", &button}};
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        CMemFile file;
+        {
+            CArchive ar(&file, CArchive::store);
+            ar << 0 << 1;
+            ar.WriteCount(2);
+            ar << static_cast<CObject*>(&button) << c.pSecond;
+            ar << 0 << "" << 32767;
+        }
+        const UINT nBytes = static_cast<UINT>(file.GetLength());
+        BYTE* pBytes = file.Detach();
+        {
+            CVrxPRegistryHolder holder;
+            CVrxPRegistry& registry = holder.Open(FALSE, FALSE);
+            ASSERT_TRUE(registry.MakeKey(CString(profile) + "VrxToolBar-59394"));
+            ASSERT_TRUE(registry.WriteBinary("Buttons", pBytes, nBytes));
+        }
+        free(pBytes);
+        const int nMadeBefore = CSampleForeign::made;
+        CVrxPToolBar bar;
+        Fill(bar);
+        EXPECT_FALSE(bar.RestoreFromRegistry(profile, 59394));
+        EXPECT_EQ(0, bar.GetCount());
+        EXPECT_EQ(nMadeBefore, CSampleForeign::made);
+    }
 }
 
 // A profile given is the path itself; without one the application's path
@@ -315,6 +439,103 @@ protected:
     TestMdiFrame frame;
     CVrxPToolBar bars[2];
 };
+
+// A docked bar wraps its rows at the frame's width and takes their height;
+// a wider frame brings them back into one row.
+TEST_F(ToolBarFontTest, ADockedBarWrapsAtTheFrameWidth)
+{
+    for (int i = 0; i < 11; i++)
+        bars[0].InsertButtonCopy(CVrxPToolbarButton(200 + i, -1, "Settings"));
+    bars[0].LayoutButtons();
+    frame.SetWindowPos(NULL, 0, 0, 300, 300, SWP_NOMOVE | SWP_NOZORDER);
+    frame.RecalcLayout();
+    PumpMessages();
+    const int nRow = ButtonSizeFor("Settings").cy;
+    const int nRows = bars[0].GetBarHeight() / nRow;
+    EXPECT_GE(nRows, 3);
+    EXPECT_EQ(bars[0].GetBarHeight(), WindowHeight(bars[0]));
+    CRect rectClient;
+    bars[0].GetClientRect(&rectClient);
+    for (int i = 0; i < bars[0].GetCount(); i++)
+        EXPECT_LE(bars[0].GetButton(i)->rect.right, rectClient.right) << i;
+    EXPECT_GT(bars[0].GetButton(11)->rect.top, bars[0].GetButton(0)->rect.top);
+
+    frame.SetWindowPos(NULL, 0, 0, 1250, 300, SWP_NOMOVE | SWP_NOZORDER);
+    frame.RecalcLayout();
+    PumpMessages();
+    EXPECT_EQ(nRow + 2 * CVrxPToolBar::barMargin, WindowHeight(bars[0]));
+    EXPECT_EQ(bars[0].GetButton(11)->rect.top, bars[0].GetButton(0)->rect.top);
+}
+
+// The tip names the button and, with the shortcut-keys option, the owner
+// frame's shortcut for its command; the options turn either off.
+TEST_F(ToolBarFontTest, TooltipsNameTheButtonAndItsShortcut)
+{
+    // The key names come from the keyboard layout ("Ctrl", or "Control" under
+    // some layouts).
+    ACCEL entries[] = {{FCONTROL | FVIRTKEY, 'P', 102}, {FVIRTKEY, VK_F2, 101}, {FCONTROL | FVIRTKEY, 'S', 101}};
+    HACCEL hAccel = ::CreateAcceleratorTable(entries, 3);
+    frame.m_hAccelTable = hAccel;
+    CString f2;
+    CVrxPAccelFormatter(&entries[1]).BuildText(f2);
+    const CString expected = "Save (" + f2 + ")";
+    bars[1].GetButton(0)->text = "&Save";
+    bars[1].InsertSeparatorAt();
+    bars[1].InsertButtonCopy(CVrxPToolbarButton(102, -1, "&Print"));
+    bars[1].LayoutButtons();
+    const CVrxPToolbarButton& button = *bars[1].GetButton(0);
+    EXPECT_STREQ((LPCTSTR)expected, (LPCTSTR)bars[1].TooltipText(button)) << "the first shortcut of the command";
+    CString ctrlP;
+    CVrxPAccelFormatter(&entries[0]).BuildText(ctrlP);
+    EXPECT_STREQ((LPCTSTR)("Print (" + ctrlP + ")"), (LPCTSTR)bars[1].TooltipText(*bars[1].GetButton(2)));
+
+    TOOLINFO info = {};
+    info.cbSize = TTTOOLINFOA_V2_SIZE;
+    EXPECT_EQ(101, bars[1].OnToolHitTest(button.rect.CenterPoint(), &info));
+    EXPECT_STREQ((LPCTSTR)expected, info.lpszText);
+    EXPECT_EQ(button.rect, CRect(info.rect));
+    free(info.lpszText);
+    EXPECT_EQ(-1, bars[1].OnToolHitTest(bars[1].GetButton(1)->rect.CenterPoint(), nullptr)) << "separator";
+
+    CVrxPToolBar::showShortcutKeys = FALSE;
+    EXPECT_STREQ("Save", (LPCTSTR)bars[1].TooltipText(button));
+    CVrxPToolBar::showShortcutKeys = TRUE;
+    CVrxPToolBar::showTooltips = FALSE;
+    EXPECT_EQ(-1, bars[1].OnToolHitTest(button.rect.CenterPoint(), nullptr));
+    CVrxPToolBar::showTooltips = TRUE;
+    frame.m_hAccelTable = NULL;
+    ::DestroyAcceleratorTable(hAccel);
+}
+
+// Programs that read a toolbar through the platform's toolbar messages.
+TEST_F(ToolBarFontTest, AnswersThePlatformToolbarMessages)
+{
+    CVrxPToolBar& bar = bars[0];
+    bar.InsertButtonCopy(CVrxPToolbarButton(300, -1, "Open"));
+    bar.GetButton(1)->style = CVrxPToolbarButton::styleCheckBox | CVrxPToolbarButton::styleChecked;
+    bar.LayoutButtons();
+    EXPECT_EQ(2, bar.SendMessage(TB_BUTTONCOUNT));
+
+    EXPECT_EQ(4, bar.SendMessage(TB_GETBUTTONTEXTA, 300, 0)) << "no buffer: the length alone";
+    char text[8];
+    memset(text, 'x', sizeof(text));
+    EXPECT_EQ(4, bar.SendMessage(TB_GETBUTTONTEXTA, 300, reinterpret_cast<LPARAM>(text)));
+    EXPECT_STREQ("Open", text);
+    EXPECT_EQ('x', text[5]);
+    EXPECT_EQ(-1, bar.SendMessage(TB_GETBUTTONTEXTA, 999, reinterpret_cast<LPARAM>(text)));
+
+    RECT rect = {};
+    EXPECT_TRUE(bar.SendMessage(TB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&rect)));
+    EXPECT_EQ(bar.GetButton(1)->rect, CRect(rect));
+    EXPECT_FALSE(bar.SendMessage(TB_GETITEMRECT, 2, reinterpret_cast<LPARAM>(&rect)));
+
+    TBBUTTON info = {};
+    EXPECT_TRUE(bar.SendMessage(TB_GETBUTTON, 1, reinterpret_cast<LPARAM>(&info)));
+    EXPECT_EQ(300, info.idCommand);
+    EXPECT_EQ(0x01, info.fsState);
+    EXPECT_EQ(0x02, info.fsStyle);
+    EXPECT_FALSE(bar.SendMessage(TB_GETBUTTON, 1, 0));
+}
 
 // The system tells the frame of a new menu font; the frame passes it on and
 // every bar measures its buttons in the new font and takes its new height.

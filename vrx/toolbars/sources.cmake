@@ -1,0 +1,9 @@
+# The toolbars' portable pieces and their tests, shared by the Windows build
+# (CMakeLists.txt) and the native one (native.cmake).
+set(VRX_TOOLBARS_PORTABLE_SOURCES
+  CVrxPStoredButton.cpp
+  CVrxPToolbarLayout.cpp)
+set(VRX_TOOLBARS_PORTABLE_TEST_SOURCES
+  tests/CVrxPStoredButtonTest.cpp
+  tests/CVrxPToolbarLayoutTest.cpp
+  tests/StoredButtonSamples.cpp)

@@ -1,0 +1,164 @@
+// Plays two docked toolbars as a user does, in a virtual desktop: the first
+// wraps at the frame's width, the mouse rests on its Save button until the
+// tooltip shows the shortcut, then moves onto the second bar, and a click
+// there sends its command. The screen is kept with the tooltip shown.
+
+#include "foundation/CVrxPAccelFormatter.h"
+#include "foundation/CVrxPGlobals.h"
+#include "toolbars/CVrxPToolBar.h"
+#include "toolbars/CVrxPToolbarButton.h"
+
+#include "ScreenPicture.h"
+#include "TestMdiFrame.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+namespace
+{
+std::string g_shot = "vrx_toolbar.bmp";
+
+void SendMouse(DWORD dwFlags, CPoint pointScreen)
+{
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = MulDiv(pointScreen.x, 65535, ::GetSystemMetrics(SM_CXSCREEN) - 1);
+    input.mi.dy = MulDiv(pointScreen.y, 65535, ::GetSystemMetrics(SM_CYSCREEN) - 1);
+    input.mi.dwFlags = dwFlags | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
+    ::SendInput(1, &input, sizeof(INPUT));
+}
+
+// Runs the thread's messages, as the application's loop does, until the
+// condition holds or the time is up.
+bool RunMessagesUntil(const std::function<bool()>& done, DWORD dwMilliseconds)
+{
+    for (DWORD dwStart = ::GetTickCount(); ::GetTickCount() - dwStart < dwMilliseconds;)
+    {
+        MSG msg;
+        while (::PeekMessage(&msg, NULL, 0, 0, PM_REMOVE))
+        {
+            if (AfxWalkPreTranslateTree(::GetAncestor(msg.hwnd, GA_ROOT), &msg))
+                continue;
+            ::TranslateMessage(&msg);
+            ::DispatchMessage(&msg);
+        }
+        if (done())
+            return true;
+        ::Sleep(10);
+    }
+    return false;
+}
+
+// The input sent arrives.
+void LetTheInputArrive()
+{
+    RunMessagesUntil([] { return false; }, 300);
+}
+
+// The text of the tooltip window shown, or empty when none shows.
+std::string ShownTooltip()
+{
+    HWND hTip = NULL;
+    while ((hTip = ::FindWindowEx(NULL, hTip, TOOLTIPS_CLASS, nullptr)) != NULL)
+    {
+        if (!::IsWindowVisible(hTip))
+            continue;
+        char text[80] = {};
+        TOOLINFO info = {};
+        info.cbSize = TTTOOLINFOA_V2_SIZE;
+        info.lpszText = text;
+        if (::SendMessage(hTip, TTM_GETCURRENTTOOL, 0, reinterpret_cast<LPARAM>(&info)))
+            return text;
+    }
+    return std::string();
+}
+
+CPoint ScreenCentre(CVrxPToolBar& bar, int nIndex)
+{
+    CPoint point = bar.GetButton(nIndex)->rect.CenterPoint();
+    bar.ClientToScreen(&point);
+    return point;
+}
+
+COLORREF ScreenPixel(CVrxPToolBar& bar, int x, int y)
+{
+    CPoint point(x, y);
+    bar.ClientToScreen(&point);
+    HDC hScreen = ::GetDC(NULL);
+    const COLORREF colour = ::GetPixel(hScreen, point.x, point.y);
+    ::ReleaseDC(NULL, hScreen);
+    return colour;
+}
+} // namespace
+
+TEST(ToolBarView, WrapsTracksTheHotButtonAcrossBarsAndSendsAClick)
+{
+    TestMdiFrame frame;
+    ASSERT_TRUE(frame.Create(nullptr, "toolbars", WS_OVERLAPPEDWINDOW, CRect(40, 40, 340, 340)));
+    frame.AllowDockingSides(CBRS_ALIGN_ANY);
+    ACCEL save = {FCONTROL | FVIRTKEY, 'S', 102};
+    HACCEL hAccel = ::CreateAcceleratorTable(&save, 1);
+    frame.m_hAccelTable = hAccel;
+    CVrxPToolBar bars[2];
+    const char* const texts[] = {"New", "Open", "Save", "Cut", "Copy", "Paste", "Undo", "Redo", "Find", "Print"};
+    for (UINT nBar = 0; nBar < 2; nBar++)
+    {
+        ASSERT_TRUE(bars[nBar].CreateWithDefaultStyle(&frame, 0x50402808, 0xE820 + nBar));
+        for (UINT i = 0; i < (nBar == 0 ? 10u : 3u); i++)
+        {
+            bars[nBar].InsertButtonCopy(CVrxPToolbarButton(100 * (nBar + 1) + i, -1, texts[i]));
+            if (i == 4)
+                bars[nBar].InsertSeparatorAt();
+        }
+        bars[nBar].EnableDocking(CBRS_ALIGN_ANY);
+        ASSERT_TRUE(frame.PlaceBarDocked(&bars[nBar]));
+    }
+    frame.ShowWindow(SW_SHOW);
+    frame.RecalcLayout();
+    frame.SetForegroundWindow();
+    LetTheInputArrive();
+
+    // 300 pixels hold the first bar's ten buttons in two rows.
+    CVrxPToolBar& wrapped = bars[0];
+    EXPECT_GT(wrapped.GetButton(10)->rect.top, wrapped.GetButton(0)->rect.top);
+
+    SendMouse(0, ScreenCentre(wrapped, 2));
+    LetTheInputArrive();
+    EXPECT_EQ(2, wrapped.GetHotIndex());
+    const CRect rectHot = wrapped.GetButton(2)->rect;
+    EXPECT_EQ(VrxPGlobals().colorBarLightEdge, ScreenPixel(wrapped, rectHot.left, rectHot.top + 3));
+    EXPECT_EQ(VrxPGlobals().colorBarShade, ScreenPixel(wrapped, rectHot.right - 1, rectHot.top + 3));
+    // Ctrl is named as the keyboard layout names it ("Control" under Wine's).
+    CString shortcut;
+    CVrxPAccelFormatter(&save).BuildText(shortcut);
+    const std::string expected = "Save (" + std::string(shortcut) + ")";
+    EXPECT_EQ("S", std::string(shortcut).substr(shortcut.GetLength() - 1));
+    EXPECT_TRUE(RunMessagesUntil([&] { return ShownTooltip() == expected; }, 3000))
+        << "shown: \"" << ShownTooltip() << "\"";
+    windriver::save_screen(g_shot);
+
+    CVrxPToolBar& second = bars[1];
+    SendMouse(0, ScreenCentre(second, 1));
+    LetTheInputArrive();
+    EXPECT_EQ(1, second.GetHotIndex());
+    EXPECT_EQ(-1, wrapped.GetHotIndex()) << "the first bar's hot button is cleared";
+    EXPECT_EQ(VrxPGlobals().colorBarFace, ScreenPixel(wrapped, rectHot.left, rectHot.top + 3));
+
+    SendMouse(MOUSEEVENTF_LEFTDOWN, ScreenCentre(second, 1));
+    SendMouse(MOUSEEVENTF_LEFTUP, ScreenCentre(second, 1));
+    LetTheInputArrive();
+    ASSERT_EQ(1u, frame.commands.size());
+    EXPECT_EQ(201u, frame.commands[0]);
+
+    frame.DestroyWindow();
+    ::DestroyAcceleratorTable(hAccel);
+}
+
+int main(int argc, char** argv)
+{
+    ::testing::InitGoogleTest(&argc, argv);
+    g_shot = windriver::shot_path(argc, argv, g_shot);
+    return RUN_ALL_TESTS();
+}
