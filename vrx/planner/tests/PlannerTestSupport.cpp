@@ -1,5 +1,7 @@
 #include "PlannerTestSupport.h"
 
+#include "CVrxPAppointment.h"
+
 #include "files/CArchive.h"
 #include "files/CMemFile.h"
 
@@ -40,6 +42,12 @@ double SerialOf(int nYear, int nMonth, int nDay, int nHour, int nMinute, int nSe
 COleDateTime DateOf(int nYear, int nMonth, int nDay, int nHour, int nMinute, int nSecond)
 {
     return COleDateTime(nYear, nMonth, nDay, nHour, nMinute, nSecond);
+}
+
+CString TimeTextOf(const COleDateTime& date)
+{
+    CString text = CVrxPAppointment::FormatTime(date, CVrxPAppointment::timeNoSeconds, CVrxPTimeLocale::User());
+    return text.MakeLower();
 }
 
 std::vector<uint8_t> StoreObject(const CObject* pObject)

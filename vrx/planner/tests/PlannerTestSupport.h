@@ -2,6 +2,7 @@
 
 #include "core/CObject.h"
 #include "ole/COleDateTime.h"
+#include "strings/CString.h"
 
 #include <cstdint>
 #include <string>
@@ -17,6 +18,10 @@ int WeekdayOf(long nDayCount);
 // A date's value as the archive stores it (negative days keep a positive time).
 double SerialOf(int nYear, int nMonth, int nDay, int nHour = 0, int nMinute = 0, int nSecond = 0);
 COleDateTime DateOf(int nYear, int nMonth, int nDay, int nHour = 0, int nMinute = 0, int nSecond = 0);
+
+// An appointment's time text of a date in the user's locale: without
+// seconds, in lower case.
+CString TimeTextOf(const COleDateTime& date);
 
 // Archives over memory.
 std::vector<uint8_t> StoreObject(const CObject* pObject);
