@@ -2,7 +2,6 @@
 #include "CVrxPAppointmentProperty.h"
 #include "CVrxPAppointmentPropertyList.h"
 #include "CVrxPRecurrence.h"
-#include "CVrxPRecurrenceRuleDaily.h"
 #include "PlannerTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -10,21 +9,6 @@
 #include <memory>
 
 namespace {
-
-// A daily master from May 1 2025 with the given times of day; finish
-// offsets past a day make it cross midnight.
-std::unique_ptr<CVrxPAppointment> DailyMaster(double startHours, double finishHours, int nId = 1)
-{
-    auto pMaster = std::make_unique<CVrxPAppointment>();
-    auto* pRule = new CVrxPRecurrenceRuleDaily;
-    pRule->SetStart(DateOf(2025, 5, 1));
-    pRule->SetOffsets(COleDateTimeSpan(startHours / 24), COleDateTimeSpan(finishHours / 24));
-    auto* pRecurrence = new CVrxPRecurrence;
-    pRecurrence->SetRule(pRule);
-    pMaster->SetRecurrence(pRecurrence);
-    pMaster->SetRecurrenceId(nId);
-    return pMaster;
-}
 
 struct Occurrences
 {
@@ -214,13 +198,7 @@ TEST(Recurrence, DerivedClassesMakeTheOccurrences)
 {
     CPlacedAppointment master;
     master.m_strPlace = "room 4";
-    auto* pRule = new CVrxPRecurrenceRuleDaily;
-    pRule->SetStart(DateOf(2025, 5, 1));
-    pRule->SetOffsets(COleDateTimeSpan(9.5 / 24), COleDateTimeSpan(10.0 / 24));
-    auto* pRecurrence = new CMarkingRecurrence;
-    pRecurrence->SetRule(pRule);
-    master.SetRecurrence(pRecurrence);
-    master.SetRecurrenceId(1);
+    AttachDailyRule(master, new CMarkingRecurrence, 9.5, 10, 1);
     master.SetDescription("stand-up");
 
     Occurrences first;
