@@ -12,7 +12,6 @@
 #include "files/CArchive.h"
 
 #include <cctype>
-#include <memory>
 #include <utility>
 
 IMPLEMENT_SERIAL(CVrxPAppointment, CObject, 1 | VERSIONABLE_SCHEMA)
@@ -40,6 +39,22 @@ COleDateTime MidnightOf(const COleDateTime& date)
     return COleDateTime(date.GetYear(), date.GetMonth(), date.GetDay(), 0, 0, 0);
 }
 
+// The day of one date at the time of day of another; not valid when
+// either is not.
+COleDateTime DayAtTimeOf(const COleDateTime& day, const COleDateTime& time)
+{
+    SYSTEMTIME dayParts = {};
+    SYSTEMTIME timeParts = {};
+    if (!day.GetAsSystemTime(dayParts) || !time.GetAsSystemTime(timeParts))
+    {
+        COleDateTime invalid;
+        invalid.SetStatus(COleDateTime::invalid);
+        return invalid;
+    }
+    return COleDateTime(dayParts.wYear, dayParts.wMonth, dayParts.wDay, timeParts.wHour, timeParts.wMinute,
+                        timeParts.wSecond);
+}
+
 bool IsZeroDate(const COleDateTime& date)
 {
     return date == COleDateTime();
@@ -59,9 +74,8 @@ bool InBand(LONG value, LONG from, LONG to)
 
 CVrxPAppointment::CVrxPAppointment()
     : m_clrBackground(defaultColor), m_clrDuration(defaultColor), m_clrForeground(defaultColor),
-      m_pRecurrence(nullptr)
+      m_pRecurrence(nullptr), m_bTimeTextsFormatted(true)
 {
-    m_pRecurrence = nullptr;
     Reset();
 }
 
@@ -143,9 +157,9 @@ CString CVrxPAppointment::GetDisplayText() const
     CString text;
     if (!m_bAllDay)
     {
-        text = m_strStartTime;
+        text = GetStartTimeText();
         if (m_dtStart != m_dtFinish)
-            text += "-" + m_strFinishTime;
+            text += "-" + GetFinishTimeText();
     }
     const CString description = GetDescription();
     if (!description.IsEmpty())
@@ -160,11 +174,31 @@ CString CVrxPAppointment::GetDisplayText() const
 
 void CVrxPAppointment::UpdateTimeTexts()
 {
+    m_bTimeTextsFormatted = false;
+}
+
+void CVrxPAppointment::FormatTimeTexts() const
+{
+    if (m_bTimeTextsFormatted)
+        return;
     const CVrxPTimeLocale locale = CVrxPTimeLocale::User();
     m_strStartTime = FormatTime(m_dtStart, timeNoSeconds, locale);
     m_strStartTime.MakeLower();
     m_strFinishTime = FormatTime(m_dtFinish, timeNoSeconds, locale);
     m_strFinishTime.MakeLower();
+    m_bTimeTextsFormatted = true;
+}
+
+const CString& CVrxPAppointment::GetStartTimeText() const
+{
+    FormatTimeTexts();
+    return m_strStartTime;
+}
+
+const CString& CVrxPAppointment::GetFinishTimeText() const
+{
+    FormatTimeTexts();
+    return m_strFinishTime;
 }
 
 // Properties.
@@ -519,26 +553,25 @@ void CVrxPAppointment::ApplyRecurrenceRule()
 
 CVrxPAppointment* CVrxPAppointment::CreateOccurrence(const CVrxPAppointment* pMaster, const COleDateTime& date)
 {
+    if (pMaster == nullptr)
+        return nullptr;
+    CVrxPAppointmentPropertyList properties;
+    pMaster->GetProperties(properties);
+    return CreateOccurrence(pMaster, date, properties);
+}
+
+CVrxPAppointment* CVrxPAppointment::CreateOccurrence(const CVrxPAppointment* pMaster, const COleDateTime& date,
+                                                     const CVrxPAppointmentPropertyList& masterProperties)
+{
     if (pMaster == nullptr || pMaster->IsOccurrence() || pMaster->GetRecurrenceId() == 0)
         return nullptr;
     CObject* pObject = pMaster->GetRuntimeClass()->CreateObject();
     if (pObject == nullptr)
         return nullptr;
     auto* pOccurrence = static_cast<CVrxPAppointment*>(pObject);
-    const COleDateTime& masterStart = pMaster->GetStart();
-    const COleDateTime start(date.GetYear(), date.GetMonth(), date.GetDay(), masterStart.GetHour(),
-                             masterStart.GetMinute(), masterStart.GetSecond());
-    const COleDateTime finish = start + (pMaster->GetFinish() - masterStart);
-    CVrxPAppointmentPropertyList properties;
-    pMaster->GetProperties(properties);
-    // The occurrence's own times go in with the master's other properties,
-    // so its time texts are built once, for the dates it keeps.
-    if (auto* pStart = dynamic_cast<CVrxPAppointmentProperty*>(properties.Get(idStart)))
-        pStart->CopyFrom(std::unique_ptr<CVrxPAppointmentProperty>(new CVrxPAppointmentProperty(start)).get());
-    if (auto* pFinish = dynamic_cast<CVrxPAppointmentProperty*>(properties.Get(idFinish)))
-        pFinish->CopyFrom(std::unique_ptr<CVrxPAppointmentProperty>(new CVrxPAppointmentProperty(finish)).get());
-    pOccurrence->SetProperties(properties);
-    pOccurrence->SetInterval(start, finish);
+    pOccurrence->SetProperties(masterProperties);
+    const COleDateTime start = DayAtTimeOf(date, pMaster->GetStart());
+    pOccurrence->SetInterval(start, start + (pMaster->GetFinish() - pMaster->GetStart()));
     pOccurrence->m_bRecurring = 1;
     pOccurrence->m_nRecurrenceId = pMaster->GetRecurrenceId();
     pOccurrence->m_dtOccurrence = date;

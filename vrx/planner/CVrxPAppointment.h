@@ -60,8 +60,11 @@ public:
     bool IsSelected() const { return m_bSelected != 0; }
     void SetSelected(bool bSelected) { m_bSelected = bSelected ? 1 : 0; }
 
-    const CString& GetStartTimeText() const { return m_strStartTime; }
-    const CString& GetFinishTimeText() const { return m_strFinishTime; }
+    // Lower-case time texts of start and finish, without seconds.
+    const CString& GetStartTimeText() const;
+    const CString& GetFinishTimeText() const;
+    // The texts follow the dates: they are formatted again, in the user's
+    // locale, when next asked for (most occurrences are never shown).
     void UpdateTimeTexts();
     // The time of the date in the user's locale: its own format when
     // bLocaleDefault is set, else a picture built from its values and flags.
@@ -116,6 +119,10 @@ public:
     // A new object of the master's class for the pattern date, owned by
     // the caller; null for a missing master, an occurrence or id 0.
     static CVrxPAppointment* CreateOccurrence(const CVrxPAppointment* pMaster, const COleDateTime& date);
+    // The same from the master's properties as its GetProperties gave them,
+    // so that a series reads them once for all its occurrences.
+    static CVrxPAppointment* CreateOccurrence(const CVrxPAppointment* pMaster, const COleDateTime& date,
+                                              const CVrxPAppointmentPropertyList& masterProperties);
 
     // The appointment order: negative when a comes first.
     static int Compare(const CVrxPAppointment* a, const CVrxPAppointment* b);
@@ -126,6 +133,7 @@ public:
 
 private:
     void SetAllDayMidnights();
+    void FormatTimeTexts() const;
     const CVrxPAppointmentScreenPiece* ScreenPieceOn(const COleDateTime& date) const;
     const CVrxPAppointmentPiece* PrintPieceOn(const COleDateTime& date) const;
     void RegisterDayRect(CVrxPAppointmentPieceList& pieces, RECT& singleRect, const RECT& rect,
@@ -155,6 +163,7 @@ private:
     COleDateTime m_dtOccurrence;
     int m_bChanged;
     CVrxPRecurrence* m_pRecurrence;
-    CString m_strStartTime;
-    CString m_strFinishTime;
+    mutable CString m_strStartTime;
+    mutable CString m_strFinishTime;
+    mutable bool m_bTimeTextsFormatted;
 };

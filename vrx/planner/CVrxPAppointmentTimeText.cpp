@@ -1,9 +1,10 @@
 #include "CVrxPAppointment.h"
 
-// The time texts of appointments: a picture is built from the locale's
-// values and formatted as the system's time formatting does it (h and H
-// hours of the 12- and 24-hour clock, m minutes, s seconds, each doubled
-// for two digits; t and tt the marker; text in single quotes as it stands).
+// The time texts of appointments. The picture that the locale's values and
+// the flags describe (the hour, one or two digits, of the 12- or 24-hour
+// clock; the separator and two-digit minutes and seconds; the marker before
+// or after, as it stands) is written straight into the text: the system's
+// time formatting of that picture gives the same characters.
 
 namespace {
 
@@ -12,114 +13,70 @@ bool StartsWith(const CString& value, char ch)
     return !value.IsEmpty() && value[0] == ch;
 }
 
-CString Quoted(const CString& text)
+// A time text, in a buffer as large as the system's.
+class TimeText
 {
-    CString quoted = "'";
-    for (int i = 0; i < text.GetLength(); ++i)
+public:
+    void Append(char ch)
     {
-        quoted += text[i];
-        if (text[i] == '\'')
-            quoted += '\'';
+        if (m_nLength < capacity)
+            m_text[m_nLength++] = ch;
     }
-    return quoted + "'";
-}
+    void Append(const CString& text)
+    {
+        for (int i = 0; i < text.GetLength(); ++i)
+            Append(text[i]);
+    }
+    void AppendNumber(int nValue, bool bTwoDigits)
+    {
+        if (nValue >= 10 || bTwoDigits)
+            Append(static_cast<char>('0' + nValue / 10 % 10));
+        Append(static_cast<char>('0' + nValue % 10));
+    }
+    CString Text() const { return CString(m_text, m_nLength); }
 
-CString BuildPicture(const COleDateTime& date, int nFlags, const CVrxPTimeLocale& locale)
-{
-    const bool b24Hour = (nFlags & CVrxPAppointment::timeForce24Hour) != 0 || StartsWith(locale.strTime, '1');
-    CString picture = b24Hour ? "H" : "h";
-    if (StartsWith(locale.strLeadingZero, '1'))
-        picture += picture;
-    const CString separator = Quoted(locale.strSeparator);
-    if ((nFlags & CVrxPAppointment::timeHoursOnly) == 0)
-    {
-        picture += separator + "mm";
-        if ((nFlags & CVrxPAppointment::timeNoSeconds) == 0)
-            picture += separator + "ss";
-    }
-    if (!b24Hour || (nFlags & CVrxPAppointment::timeMarkerAlways) != 0)
-    {
-        const bool bPm = date.GetStatus() == COleDateTime::valid && date.GetHour() >= 12;
-        const CString marker = bPm ? locale.strPm : locale.strAm;
-        if (!marker.IsEmpty())
-        {
-            if (StartsWith(locale.strMarkPosition, '0'))
-                picture += Quoted(marker);
-            else if (StartsWith(locale.strMarkPosition, '1'))
-                picture = Quoted(marker) + picture;
-        }
-    }
-    return picture;
-}
-
-void AppendNumber(CString& text, int nValue, bool bTwoDigits)
-{
-    if (nValue >= 10 || bTwoDigits)
-        text += static_cast<char>('0' + nValue / 10 % 10);
-    text += static_cast<char>('0' + nValue % 10);
-}
-
-CString FormatPicture(const COleDateTime& date, int nFlags, const CString& picture, const CVrxPTimeLocale& locale)
-{
-    SYSTEMTIME time = {};
-    date.GetAsSystemTime(time);
-    const int nHour = time.wHour;
-    const int nMinute = time.wMinute;
-    const int nSecond = time.wSecond;
-    CString text;
-    const int nLength = picture.GetLength();
-    for (int i = 0; i < nLength;)
-    {
-        const char ch = picture[i];
-        if (ch == '\'')
-        {
-            for (++i; i < nLength; ++i)
-            {
-                if (picture[i] == '\'')
-                {
-                    if (i + 1 < nLength && picture[i + 1] == '\'')
-                        ++i;
-                    else
-                        break;
-                }
-                text += picture[i];
-            }
-            ++i;
-            continue;
-        }
-        int nRun = 1;
-        while (i + nRun < nLength && picture[i + nRun] == ch)
-            ++nRun;
-        i += nRun;
-        const bool bTwo = nRun > 1;
-        switch (ch)
-        {
-        case 'h':
-            if ((nFlags & CVrxPAppointment::timeForce24Hour) != 0)
-                AppendNumber(text, nHour, bTwo);
-            else
-                AppendNumber(text, nHour % 12 == 0 ? 12 : nHour % 12, bTwo);
-            break;
-        case 'H': AppendNumber(text, nHour, bTwo); break;
-        case 'm': AppendNumber(text, nMinute, bTwo); break;
-        case 's': AppendNumber(text, nSecond, bTwo); break;
-        case 't':
-        {
-            const CString marker = nHour >= 12 ? locale.strPm : locale.strAm;
-            text += bTwo ? marker : marker.Left(1);
-            break;
-        }
-        default: text += CString(ch, nRun); break;
-        }
-    }
-    return text;
-}
+private:
+    static const int capacity = 259;
+    char m_text[capacity];
+    int m_nLength = 0;
+};
 
 } // namespace
 
 CString CVrxPAppointment::FormatTime(const COleDateTime& date, int nFlags, const CVrxPTimeLocale& locale)
 {
-    return FormatPicture(date, nFlags, BuildPicture(date, nFlags, locale), locale);
+    SYSTEMTIME time = {};
+    date.GetAsSystemTime(time);
+    const bool b24Hour = (nFlags & timeForce24Hour) != 0 || StartsWith(locale.strTime, '1');
+    const CString* pMarker = nullptr;
+    bool bMarkerFirst = false;
+    if (!b24Hour || (nFlags & timeMarkerAlways) != 0)
+    {
+        const bool bPm = date.GetStatus() == COleDateTime::valid && time.wHour >= 12;
+        pMarker = bPm ? &locale.strPm : &locale.strAm;
+        bMarkerFirst = StartsWith(locale.strMarkPosition, '1');
+        if (pMarker->IsEmpty() || (!bMarkerFirst && !StartsWith(locale.strMarkPosition, '0')))
+            pMarker = nullptr;
+    }
+
+    TimeText text;
+    if (pMarker != nullptr && bMarkerFirst)
+        text.Append(*pMarker);
+    const int nHour = b24Hour ? time.wHour : (time.wHour % 12 == 0 ? 12 : time.wHour % 12);
+    text.AppendNumber(nHour, StartsWith(locale.strLeadingZero, '1'));
+    if ((nFlags & timeHoursOnly) == 0)
+    {
+        text.Append(locale.strSeparator);
+        text.AppendNumber(time.wMinute, true);
+        if ((nFlags & timeNoSeconds) == 0)
+        {
+            text.Append(locale.strSeparator);
+            text.AppendNumber(time.wSecond, true);
+        }
+    }
+    if (pMarker != nullptr && !bMarkerFirst)
+        text.Append(*pMarker);
+    return text.Text();
 }
 
 CString CVrxPAppointment::FormatTime(const COleDateTime& date, int nFlags, bool bLocaleDefault)

@@ -4,7 +4,6 @@
 #include "CVrxPAppointmentProperty.h"
 #include "CVrxPPlannerView.h"
 #include "CVrxPRecurrenceBaseRule.h"
-#include "CVrxPTimeLocale.h"
 #include "VrxPPlannerArchive.h"
 
 #include "core/CException.h"
@@ -25,6 +24,24 @@ bool IsZeroDate(const COleDateTime& date)
 {
     return date == COleDateTime();
 }
+
+// Lends the owner's properties to OccurrenceAt for one expansion.
+class OwnerPropertiesScope
+{
+public:
+    OwnerPropertiesScope(const CVrxPAppointmentPropertyList*& pSlot, const CVrxPAppointmentPropertyList& properties)
+        : m_pSlot(pSlot), m_pOuter(pSlot)
+    {
+        m_pSlot = &properties;
+    }
+    ~OwnerPropertiesScope() { m_pSlot = m_pOuter; }
+    OwnerPropertiesScope(const OwnerPropertiesScope&) = delete;
+    OwnerPropertiesScope& operator=(const OwnerPropertiesScope&) = delete;
+
+private:
+    const CVrxPAppointmentPropertyList*& m_pSlot;
+    const CVrxPAppointmentPropertyList* m_pOuter;
+};
 
 COleDateTime DateProperty(const CVrxPAppointmentPropertyList& list, int nId)
 {
@@ -72,7 +89,9 @@ CVrxPAppointment* CVrxPRecurrence::OccurrenceAt(const COleDateTime& date) const
     const CVrxPRecurrenceExceptionRecord* pRecord = ExceptionAt(date);
     if (pRecord != nullptr && pRecord->bRemoved)
         return nullptr;
-    CVrxPAppointment* pOccurrence = CVrxPAppointment::CreateOccurrence(m_pOwner, date);
+    CVrxPAppointment* pOccurrence = m_pOwnerProperties != nullptr
+                                        ? CVrxPAppointment::CreateOccurrence(m_pOwner, date, *m_pOwnerProperties)
+                                        : CVrxPAppointment::CreateOccurrence(m_pOwner, date);
     if (pOccurrence != nullptr && pRecord != nullptr)
         pOccurrence->SetProperties(pRecord->changes);
     return pOccurrence;
@@ -82,7 +101,10 @@ void CVrxPRecurrence::GenerateOccurrences(std::vector<CVrxPAppointment*>& result
                                           const COleDateTime& to) const
 {
     result.clear();
-    const CVrxPTimeLocaleHold locale;
+    CVrxPAppointmentPropertyList ownerProperties;
+    if (m_pOwner != nullptr)
+        m_pOwner->GetProperties(ownerProperties);
+    const OwnerPropertiesScope scope(m_pOwnerProperties, ownerProperties);
     std::set<double> handled;
     for (const auto& entry : m_exceptions)
     {

@@ -64,4 +64,7 @@ private:
     CVrxPAppointment* m_pOwner = nullptr;
     CVrxPRecurrenceBaseRule* m_pRule = nullptr;
     ExceptionMap m_exceptions;
+    // The owner's properties while GenerateOccurrences runs, read once for
+    // all the occurrences it makes.
+    mutable const CVrxPAppointmentPropertyList* m_pOwnerProperties = nullptr;
 };

@@ -87,6 +87,10 @@ void CVrxPRecurrenceBaseRule::GetProperties(CVrxPAppointmentPropertyList& list) 
     list.Add(idLimitType, new CVrxPAppointmentProperty(m_nLimitType));
     list.Add(idLimitCount, new CVrxPAppointmentProperty(m_nLimitCount));
     list.Add(idLimitDate, new CVrxPAppointmentProperty(m_dtLimit));
+    // The fields are only read here.
+    const std::vector<int*> fields = const_cast<CVrxPRecurrenceBaseRule*>(this)->ClassFields();
+    for (size_t i = 0; i < fields.size(); ++i)
+        list.Add(idFirstClassProperty + static_cast<int>(i), new CVrxPAppointmentProperty(*fields[i]));
 }
 
 void CVrxPRecurrenceBaseRule::SetProperties(const CVrxPAppointmentPropertyList& list)
@@ -103,6 +107,12 @@ void CVrxPRecurrenceBaseRule::SetProperties(const CVrxPAppointmentPropertyList& 
         m_nLimitCount = p->AsInt();
     if (const CVrxPAppointmentProperty* p = ValueOf(list, idLimitDate))
         m_dtLimit = p->AsDate();
+    const std::vector<int*> fields = ClassFields();
+    for (size_t i = 0; i < fields.size(); ++i)
+    {
+        if (const CVrxPAppointmentProperty* p = ValueOf(list, idFirstClassProperty + static_cast<int>(i)))
+            SetClassField(fields[i], p->AsInt());
+    }
 }
 
 void CVrxPRecurrenceBaseRule::CorrectStart()
@@ -175,6 +185,8 @@ void CVrxPRecurrenceBaseRule::Serialize(CArchive& ar)
     {
         ar << m_dtStart << m_spanStartOffset << m_spanFinishOffset << m_nLimitType << m_dtLimit << m_nLimitCount
            << m_nRuleId;
+        for (const int* pField : ClassFields())
+            ar << *pField;
         return;
     }
     const UINT nSchema = ar.GetObjectSchema();
@@ -186,4 +198,12 @@ void CVrxPRecurrenceBaseRule::Serialize(CArchive& ar)
         ar >> m_nRuleId;
     if (m_nRuleId == 0)
         m_nRuleId = DefaultRuleId();
+    for (int* pField : ClassFields())
+    {
+        int nValue = 0;
+        ar >> nValue;
+        SetClassField(pField, nValue);
+    }
+    if (!AcceptsLoadedFields())
+        AfxThrowArchiveException(CArchiveException::genericException);
 }

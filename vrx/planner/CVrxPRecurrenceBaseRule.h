@@ -3,6 +3,8 @@
 #include "core/CObject.h"
 #include "ole/COleDateTime.h"
 
+#include <vector>
+
 class CVrxPAppointmentPropertyList;
 
 // What every recurrence rule has: its first pattern date, the times of day
@@ -57,12 +59,20 @@ public:
     // A new rule of the same class with the same properties and rule id.
     CVrxPRecurrenceBaseRule* Clone() const;
 
-    // Schema 2. Loading refuses a limit type outside 0..2.
+    // Schema 2: the common fields, then the class's own. Loading refuses a
+    // limit type outside 0..2 and what the class does not accept.
     void Serialize(CArchive& ar) override;
 
 protected:
     // The class's own rule id, given to a loaded rule that has none.
     virtual int DefaultRuleId() const { return 0; }
+    // The rule class's own int32 fields, in the order of their property ids
+    // (from idFirstClassProperty) and of the archive; none in the base.
+    virtual std::vector<int*> ClassFields() { return {}; }
+    // Sets one of them, from a property or from an archive.
+    virtual void SetClassField(int* pField, int nValue) { *pField = nValue; }
+    // Whether the class can hold the values just loaded.
+    virtual bool AcceptsLoadedFields() const { return true; }
     // The zero date when date R lies past the series' date limit.
     COleDateTime LimitedByDate(const COleDateTime& date) const;
 

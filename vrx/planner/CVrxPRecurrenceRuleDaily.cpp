@@ -1,9 +1,5 @@
 #include "CVrxPRecurrenceRuleDaily.h"
 
-#include "CVrxPAppointmentProperty.h"
-#include "CVrxPAppointmentPropertyList.h"
-
-#include "core/CException.h"
 #include "files/CArchive.h"
 
 IMPLEMENT_SERIAL(CVrxPRecurrenceRuleDaily, CVrxPRecurrenceBaseRule, 2 | VERSIONABLE_SCHEMA)
@@ -12,22 +8,6 @@ using namespace VrxPRecurrenceDates;
 
 CVrxPRecurrenceRuleDaily::CVrxPRecurrenceRuleDaily() : m_nType(everyNDays), m_nInterval(1)
 {
-}
-
-void CVrxPRecurrenceRuleDaily::GetProperties(CVrxPAppointmentPropertyList& list) const
-{
-    CVrxPRecurrenceBaseRule::GetProperties(list);
-    list.Add(idType, new CVrxPAppointmentProperty(m_nType));
-    list.Add(idInterval, new CVrxPAppointmentProperty(m_nInterval));
-}
-
-void CVrxPRecurrenceRuleDaily::SetProperties(const CVrxPAppointmentPropertyList& list)
-{
-    CVrxPRecurrenceBaseRule::SetProperties(list);
-    if (const auto* p = dynamic_cast<const CVrxPAppointmentProperty*>(list.Get(idType)))
-        m_nType = p->AsInt();
-    if (const auto* p = dynamic_cast<const CVrxPAppointmentProperty*>(list.Get(idInterval)))
-        m_nInterval = p->AsInt();
 }
 
 void CVrxPRecurrenceRuleDaily::CorrectStart()
@@ -72,17 +52,4 @@ COleDateTime CVrxPRecurrenceRuleDaily::NextOccurrence(const COleDateTime& date) 
             return Zero();
     }
     return LimitedByDate(next);
-}
-
-void CVrxPRecurrenceRuleDaily::Serialize(CArchive& ar)
-{
-    CVrxPRecurrenceBaseRule::Serialize(ar);
-    if (ar.IsStoring())
-    {
-        ar << m_nType << m_nInterval;
-        return;
-    }
-    ar >> m_nType >> m_nInterval;
-    if (m_nType != everyNDays && m_nType != everyWeekday)
-        AfxThrowArchiveException(CArchiveException::genericException);
 }

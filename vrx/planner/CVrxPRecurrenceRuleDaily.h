@@ -17,15 +17,14 @@ public:
     int GetInterval() const { return m_nInterval; }
     void SetInterval(int nInterval) { m_nInterval = nInterval; }
 
-    void GetProperties(CVrxPAppointmentPropertyList& list) const override;
-    void SetProperties(const CVrxPAppointmentPropertyList& list) override;
     void CorrectStart() override;
     // An interval of 0 or less ends the series.
     COleDateTime NextOccurrence(const COleDateTime& date) const override;
-    void Serialize(CArchive& ar) override;
 
 protected:
     int DefaultRuleId() const override { return ruleDaily; }
+    std::vector<int*> ClassFields() override { return {&m_nType, &m_nInterval}; }
+    bool AcceptsLoadedFields() const override { return m_nType == everyNDays || m_nType == everyWeekday; }
 
 private:
     int m_nType;

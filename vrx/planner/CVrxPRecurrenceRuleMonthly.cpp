@@ -1,11 +1,8 @@
 #include "CVrxPRecurrenceRuleMonthly.h"
 
-#include "CVrxPAppointmentProperty.h"
-#include "CVrxPAppointmentPropertyList.h"
 #include "CVrxPCalendarBar.h"
 #include "VrxPDayOfMonth.h"
 
-#include "core/CException.h"
 #include "files/CArchive.h"
 
 #include <algorithm>
@@ -22,28 +19,6 @@ CVrxPRecurrenceRuleMonthly::CVrxPRecurrenceRuleMonthly()
 int CVrxPRecurrenceRuleMonthly::DayOfMonth(int nMonth, int nYear) const
 {
     return VrxPDayOfMonth(m_nMode, m_nDayNumber, m_nOrdinal, m_nDayKind, nMonth, nYear);
-}
-
-void CVrxPRecurrenceRuleMonthly::GetProperties(CVrxPAppointmentPropertyList& list) const
-{
-    CVrxPRecurrenceBaseRule::GetProperties(list);
-    list.Add(idMode, new CVrxPAppointmentProperty(m_nMode));
-    list.Add(idDayNumber, new CVrxPAppointmentProperty(m_nDayNumber));
-    list.Add(idDayInterval, new CVrxPAppointmentProperty(m_nDayInterval));
-    list.Add(idOrdinal, new CVrxPAppointmentProperty(m_nOrdinal));
-    list.Add(idDayKind, new CVrxPAppointmentProperty(m_nDayKind));
-    list.Add(idOrdinalInterval, new CVrxPAppointmentProperty(m_nOrdinalInterval));
-}
-
-void CVrxPRecurrenceRuleMonthly::SetProperties(const CVrxPAppointmentPropertyList& list)
-{
-    CVrxPRecurrenceBaseRule::SetProperties(list);
-    int* const fields[] = {&m_nMode, &m_nDayNumber, &m_nDayInterval, &m_nOrdinal, &m_nDayKind, &m_nOrdinalInterval};
-    for (int i = 0; i < 6; ++i)
-    {
-        if (const auto* p = dynamic_cast<const CVrxPAppointmentProperty*>(list.Get(idMode + i)))
-            *fields[i] = p->AsInt();
-    }
 }
 
 void CVrxPRecurrenceRuleMonthly::CorrectStart()
@@ -90,17 +65,4 @@ COleDateTime CVrxPRecurrenceRuleMonthly::NextOccurrence(const COleDateTime& date
             return Zero();
     }
     return LimitedByDate(next);
-}
-
-void CVrxPRecurrenceRuleMonthly::Serialize(CArchive& ar)
-{
-    CVrxPRecurrenceBaseRule::Serialize(ar);
-    if (ar.IsStoring())
-    {
-        ar << m_nMode << m_nDayNumber << m_nDayInterval << m_nOrdinal << m_nDayKind << m_nOrdinalInterval;
-        return;
-    }
-    ar >> m_nMode >> m_nDayNumber >> m_nDayInterval >> m_nOrdinal >> m_nDayKind >> m_nOrdinalInterval;
-    if (m_nMode != 0 && m_nMode != 1)
-        AfxThrowArchiveException(CArchiveException::genericException);
 }

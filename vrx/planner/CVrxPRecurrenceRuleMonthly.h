@@ -35,16 +35,18 @@ public:
 
     int DayOfMonth(int nMonth, int nYear) const;
 
-    void GetProperties(CVrxPAppointmentPropertyList& list) const override;
-    void SetProperties(const CVrxPAppointmentPropertyList& list) override;
     void CorrectStart() override;
     // An interval of 0 or less ends the series; a count limit applies in
     // both modes.
     COleDateTime NextOccurrence(const COleDateTime& date) const override;
-    void Serialize(CArchive& ar) override;
 
 protected:
     int DefaultRuleId() const override { return ruleMonthly; }
+    std::vector<int*> ClassFields() override
+    {
+        return {&m_nMode, &m_nDayNumber, &m_nDayInterval, &m_nOrdinal, &m_nDayKind, &m_nOrdinalInterval};
+    }
+    bool AcceptsLoadedFields() const override { return m_nMode == 0 || m_nMode == 1; }
 
 private:
     int m_nMode;

@@ -1,8 +1,5 @@
 #include "CVrxPRecurrenceRuleWeekly.h"
 
-#include "CVrxPAppointmentProperty.h"
-#include "CVrxPAppointmentPropertyList.h"
-
 #include "files/CArchive.h"
 
 IMPLEMENT_SERIAL(CVrxPRecurrenceRuleWeekly, CVrxPRecurrenceBaseRule, 2 | VERSIONABLE_SCHEMA)
@@ -51,20 +48,12 @@ void CVrxPRecurrenceRuleWeekly::SetDays(int nDays)
     }
 }
 
-void CVrxPRecurrenceRuleWeekly::GetProperties(CVrxPAppointmentPropertyList& list) const
+void CVrxPRecurrenceRuleWeekly::SetClassField(int* pField, int nValue)
 {
-    CVrxPRecurrenceBaseRule::GetProperties(list);
-    list.Add(idInterval, new CVrxPAppointmentProperty(m_nInterval));
-    list.Add(idDays, new CVrxPAppointmentProperty(m_nDays));
-}
-
-void CVrxPRecurrenceRuleWeekly::SetProperties(const CVrxPAppointmentPropertyList& list)
-{
-    CVrxPRecurrenceBaseRule::SetProperties(list);
-    if (const auto* p = dynamic_cast<const CVrxPAppointmentProperty*>(list.Get(idInterval)))
-        m_nInterval = p->AsInt();
-    if (const auto* p = dynamic_cast<const CVrxPAppointmentProperty*>(list.Get(idDays)))
-        SetDays(p->AsInt());
+    if (pField == &m_nDays)
+        SetDays(nValue);
+    else
+        *pField = nValue;
 }
 
 void CVrxPRecurrenceRuleWeekly::CorrectStart()
@@ -120,17 +109,4 @@ COleDateTime CVrxPRecurrenceRuleWeekly::NextOccurrence(const COleDateTime& date)
             return Zero();
     }
     return LimitedByDate(next);
-}
-
-void CVrxPRecurrenceRuleWeekly::Serialize(CArchive& ar)
-{
-    CVrxPRecurrenceBaseRule::Serialize(ar);
-    if (ar.IsStoring())
-    {
-        ar << m_nInterval << m_nDays;
-        return;
-    }
-    int nDays = 0;
-    ar >> m_nInterval >> nDays;
-    SetDays(nDays);
 }

@@ -21,15 +21,15 @@ public:
     int GetLastDayBit() const { return m_nLastDayBit; }
     int GetDaysPerWeek() const { return m_nDaysPerWeek; }
 
-    void GetProperties(CVrxPAppointmentPropertyList& list) const override;
-    void SetProperties(const CVrxPAppointmentPropertyList& list) override;
     void CorrectStart() override;
     // An interval of 0 or less, or a mask without a day, ends the series.
     COleDateTime NextOccurrence(const COleDateTime& date) const override;
-    void Serialize(CArchive& ar) override;
 
 protected:
     int DefaultRuleId() const override { return ruleWeekly; }
+    std::vector<int*> ClassFields() override { return {&m_nInterval, &m_nDays}; }
+    // The day mask goes through SetDays.
+    void SetClassField(int* pField, int nValue) override;
 
 private:
     int m_nInterval;

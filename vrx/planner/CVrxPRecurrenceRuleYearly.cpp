@@ -1,11 +1,8 @@
 #include "CVrxPRecurrenceRuleYearly.h"
 
-#include "CVrxPAppointmentProperty.h"
-#include "CVrxPAppointmentPropertyList.h"
 #include "CVrxPCalendarBar.h"
 #include "VrxPDayOfMonth.h"
 
-#include "core/CException.h"
 #include "files/CArchive.h"
 
 #include <algorithm>
@@ -28,28 +25,6 @@ COleDateTime CVrxPRecurrenceRuleYearly::DateIn(int nYear) const
 {
     const int nMonth = m_nMode == 0 ? m_nDayMonth : m_nOrdinalMonth;
     return DateOf(nYear, nMonth, std::min(CVrxPCalendarBar::CountDaysInMonth(nMonth, nYear), DayOfMonth(nMonth, nYear)));
-}
-
-void CVrxPRecurrenceRuleYearly::GetProperties(CVrxPAppointmentPropertyList& list) const
-{
-    CVrxPRecurrenceBaseRule::GetProperties(list);
-    list.Add(idMode, new CVrxPAppointmentProperty(m_nMode));
-    list.Add(idDayMonth, new CVrxPAppointmentProperty(m_nDayMonth));
-    list.Add(idDayNumber, new CVrxPAppointmentProperty(m_nDayNumber));
-    list.Add(idOrdinal, new CVrxPAppointmentProperty(m_nOrdinal));
-    list.Add(idDayKind, new CVrxPAppointmentProperty(m_nDayKind));
-    list.Add(idOrdinalMonth, new CVrxPAppointmentProperty(m_nOrdinalMonth));
-}
-
-void CVrxPRecurrenceRuleYearly::SetProperties(const CVrxPAppointmentPropertyList& list)
-{
-    CVrxPRecurrenceBaseRule::SetProperties(list);
-    int* const fields[] = {&m_nMode, &m_nDayMonth, &m_nDayNumber, &m_nOrdinal, &m_nDayKind, &m_nOrdinalMonth};
-    for (int i = 0; i < 6; ++i)
-    {
-        if (const auto* p = dynamic_cast<const CVrxPAppointmentProperty*>(list.Get(idMode + i)))
-            *fields[i] = p->AsInt();
-    }
 }
 
 void CVrxPRecurrenceRuleYearly::CorrectStart()
@@ -75,17 +50,4 @@ COleDateTime CVrxPRecurrenceRuleYearly::NextOccurrence(const COleDateTime& date)
     if (m_nLimitType == limitCount && nYear - m_dtStart.GetYear() + 1 > m_nLimitCount)
         return Zero();
     return LimitedByDate(next);
-}
-
-void CVrxPRecurrenceRuleYearly::Serialize(CArchive& ar)
-{
-    CVrxPRecurrenceBaseRule::Serialize(ar);
-    if (ar.IsStoring())
-    {
-        ar << m_nMode << m_nDayMonth << m_nDayNumber << m_nOrdinal << m_nDayKind << m_nOrdinalMonth;
-        return;
-    }
-    ar >> m_nMode >> m_nDayMonth >> m_nDayNumber >> m_nOrdinal >> m_nDayKind >> m_nOrdinalMonth;
-    if (m_nMode != 0 && m_nMode != 1)
-        AfxThrowArchiveException(CArchiveException::genericException);
 }

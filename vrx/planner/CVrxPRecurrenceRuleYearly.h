@@ -35,15 +35,17 @@ public:
 
     int DayOfMonth(int nMonth, int nYear) const;
 
-    void GetProperties(CVrxPAppointmentPropertyList& list) const override;
-    void SetProperties(const CVrxPAppointmentPropertyList& list) override;
     void CorrectStart() override;
     // A count limit applies in both modes.
     COleDateTime NextOccurrence(const COleDateTime& date) const override;
-    void Serialize(CArchive& ar) override;
 
 protected:
     int DefaultRuleId() const override { return ruleYearly; }
+    std::vector<int*> ClassFields() override
+    {
+        return {&m_nMode, &m_nDayMonth, &m_nDayNumber, &m_nOrdinal, &m_nDayKind, &m_nOrdinalMonth};
+    }
+    bool AcceptsLoadedFields() const override { return m_nMode == 0 || m_nMode == 1; }
 
 private:
     COleDateTime DateIn(int nYear) const;

@@ -42,21 +42,9 @@ CVrxPTimeLocale ReadUserLocale()
 
 #endif
 
-thread_local const CVrxPTimeLocale* t_pHeld = nullptr;
-
 } // namespace
 
 CVrxPTimeLocale CVrxPTimeLocale::User()
 {
-    return t_pHeld != nullptr ? *t_pHeld : ReadUserLocale();
-}
-
-CVrxPTimeLocaleHold::CVrxPTimeLocaleHold() : m_locale(CVrxPTimeLocale::User()), m_pOuter(t_pHeld)
-{
-    t_pHeld = &m_locale;
-}
-
-CVrxPTimeLocaleHold::~CVrxPTimeLocaleHold()
-{
-    t_pHeld = m_pOuter;
+    return ReadUserLocale();
 }

@@ -13,23 +13,6 @@ struct CVrxPTimeLocale
     CString strMarkPosition; // "0" marker after the time, "1" before it
 
     // The user's locale. Values that cannot be read are empty. The native
-    // build, which has no locales, answers a 24-hour clock with ":". While
-    // a CVrxPTimeLocaleHold lives on this thread, the values it read.
+    // build, which has no locales, answers a 24-hour clock with ":".
     static CVrxPTimeLocale User();
-};
-
-// Reads the user's locale once and answers it to User() on this thread for
-// as long as it lives, so that a batch of time texts (the occurrences of one
-// expansion) does not ask the system for the same values again and again.
-class CVrxPTimeLocaleHold
-{
-public:
-    CVrxPTimeLocaleHold();
-    ~CVrxPTimeLocaleHold();
-    CVrxPTimeLocaleHold(const CVrxPTimeLocaleHold&) = delete;
-    CVrxPTimeLocaleHold& operator=(const CVrxPTimeLocaleHold&) = delete;
-
-private:
-    CVrxPTimeLocale m_locale;
-    const CVrxPTimeLocale* m_pOuter;
 };

@@ -90,6 +90,23 @@ TEST(Appointment, DisplayText)
     EXPECT_EQ(timed.GetDisplayText(),
               timed.GetStartTimeText() + "-" + timed.GetFinishTimeText() + "\r\n" + longText.Left(256));
 
+    // The time texts follow every change of the dates.
+    const struct
+    {
+        COleDateTime start, finish;
+    } moves[] = {{DateOf(2025, 5, 3, 14, 5), DateOf(2025, 5, 3, 15, 45)},
+                 {DateOf(2025, 5, 4, 0, 10), DateOf(2025, 5, 4, 23, 59)}};
+    for (const auto& move : moves)
+    {
+        timed.SetInterval(move.start, move.finish);
+        EXPECT_EQ(timed.GetStartTimeText(), TimeTextOf(move.start));
+        EXPECT_EQ(timed.GetFinishTimeText(), TimeTextOf(move.finish));
+    }
+    CVrxPAppointmentPropertyList later;
+    later.Add(0, new CVrxPAppointmentProperty(DateOf(2025, 5, 5, 7, 20)));
+    timed.SetProperties(later);
+    EXPECT_EQ(timed.GetStartTimeText(), TimeTextOf(DateOf(2025, 5, 5, 7, 20)));
+
     CVrxPAppointment allDay;
     allDay.SetInterval(DateOf(2025, 5, 3), DateOf(2025, 5, 3));
     allDay.SetAllDay(true);

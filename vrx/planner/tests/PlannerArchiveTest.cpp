@@ -4,7 +4,9 @@
 #include "CVrxPAppointmentPropertyList.h"
 #include "CVrxPRecurrence.h"
 #include "CVrxPRecurrenceRuleDaily.h"
+#include "CVrxPRecurrenceRuleMonthly.h"
 #include "CVrxPRecurrenceRuleWeekly.h"
+#include "CVrxPRecurrenceRuleYearly.h"
 #include "PlannerTestSupport.h"
 
 #include "core/CException.h"
@@ -229,6 +231,44 @@ TEST(PlannerArchive, WeeklyRuleKeepsItsMaskAndDefaultsItsId)
     bytes[bytes.size() - 4] = 0;
     const auto pNoDays = Load<CVrxPRecurrenceRuleWeekly>(bytes);
     EXPECT_EQ(pNoDays->GetDays(), 1);
+}
+
+// Each rule class's own fields follow the common ones; a daily type or a
+// monthly or yearly mode other than 0 and 1 is refused.
+TEST(PlannerArchive, RuleClassesRoundTripAndRefuseAnUnknownKind)
+{
+    CVrxPRecurrenceRuleDaily daily;
+    daily.SetRuleId(CVrxPRecurrenceBaseRule::ruleDaily);
+    daily.SetType(CVrxPRecurrenceRuleDaily::everyWeekday);
+    daily.SetInterval(3);
+    CVrxPRecurrenceRuleMonthly monthly;
+    monthly.SetRuleId(CVrxPRecurrenceBaseRule::ruleMonthly);
+    monthly.SetMode(1);
+    monthly.SetOrdinal(4);
+    monthly.SetDayKind(7);
+    monthly.SetOrdinalInterval(2);
+    CVrxPRecurrenceRuleYearly yearly;
+    yearly.SetRuleId(CVrxPRecurrenceBaseRule::ruleYearly);
+    yearly.SetMode(1);
+    yearly.SetOrdinalMonth(11);
+    yearly.SetOrdinal(3);
+    yearly.SetDayKind(6);
+    const struct
+    {
+        const CVrxPRecurrenceBaseRule* pRule;
+        size_t nClassFields;
+    } rules[] = {{&daily, 2}, {&monthly, 6}, {&yearly, 6}};
+    for (const auto& rule : rules)
+    {
+        const char* name = rule.pRule->GetRuntimeClass()->m_lpszClassName;
+        std::vector<uint8_t> bytes = StoreObject(rule.pRule);
+        const auto pLoaded = Load<CVrxPRecurrenceBaseRule>(bytes);
+        EXPECT_TRUE(pLoaded->IsKindOf(rule.pRule->GetRuntimeClass())) << name;
+        EXPECT_TRUE(pLoaded->IsEqual(rule.pRule)) << name;
+        bytes[bytes.size() - 4 * rule.nClassFields] = 2;
+        EXPECT_EQ(LoadFailure(bytes, RUNTIME_CLASS(CVrxPRecurrenceBaseRule)), CArchiveException::genericException)
+            << name;
+    }
 }
 
 TEST(PlannerArchive, PropertiesKeepTheirValuesAndImagesAppend)

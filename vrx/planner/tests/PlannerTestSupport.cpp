@@ -1,5 +1,9 @@
 #include "PlannerTestSupport.h"
 
+#include "CVrxPAppointment.h"
+#include "CVrxPRecurrence.h"
+#include "CVrxPRecurrenceRuleDaily.h"
+
 #include "files/CArchive.h"
 #include "files/CMemFile.h"
 
@@ -40,6 +44,30 @@ double SerialOf(int nYear, int nMonth, int nDay, int nHour, int nMinute, int nSe
 COleDateTime DateOf(int nYear, int nMonth, int nDay, int nHour, int nMinute, int nSecond)
 {
     return COleDateTime(nYear, nMonth, nDay, nHour, nMinute, nSecond);
+}
+
+void AttachDailyRule(CVrxPAppointment& master, CVrxPRecurrence* pRecurrence, double startHours, double finishHours,
+                     int nId)
+{
+    auto* pRule = new CVrxPRecurrenceRuleDaily;
+    pRule->SetStart(DateOf(2025, 5, 1));
+    pRule->SetOffsets(COleDateTimeSpan(startHours / 24), COleDateTimeSpan(finishHours / 24));
+    pRecurrence->SetRule(pRule);
+    master.SetRecurrence(pRecurrence);
+    master.SetRecurrenceId(nId);
+}
+
+std::unique_ptr<CVrxPAppointment> DailyMaster(double startHours, double finishHours, int nId)
+{
+    auto pMaster = std::make_unique<CVrxPAppointment>();
+    AttachDailyRule(*pMaster, new CVrxPRecurrence, startHours, finishHours, nId);
+    return pMaster;
+}
+
+CString TimeTextOf(const COleDateTime& date)
+{
+    CString text = CVrxPAppointment::FormatTime(date, CVrxPAppointment::timeNoSeconds, CVrxPTimeLocale::User());
+    return text.MakeLower();
 }
 
 std::vector<uint8_t> StoreObject(const CObject* pObject)

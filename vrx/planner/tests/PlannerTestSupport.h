@@ -2,8 +2,10 @@
 
 #include "core/CObject.h"
 #include "ole/COleDateTime.h"
+#include "strings/CString.h"
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -17,6 +19,21 @@ int WeekdayOf(long nDayCount);
 // A date's value as the archive stores it (negative days keep a positive time).
 double SerialOf(int nYear, int nMonth, int nDay, int nHour = 0, int nMinute = 0, int nSecond = 0);
 COleDateTime DateOf(int nYear, int nMonth, int nDay, int nHour = 0, int nMinute = 0, int nSecond = 0);
+
+class CVrxPAppointment;
+class CVrxPRecurrence;
+
+// Makes the appointment the master of a daily series from 1 May 2025 that
+// runs from startHours to finishHours of each day (past 24 crosses
+// midnight), through the recurrence given, under the recurrence id.
+void AttachDailyRule(CVrxPAppointment& master, CVrxPRecurrence* pRecurrence, double startHours, double finishHours,
+                     int nId);
+// A plain appointment made such a master.
+std::unique_ptr<CVrxPAppointment> DailyMaster(double startHours, double finishHours, int nId = 1);
+
+// An appointment's time text of a date in the user's locale: without
+// seconds, in lower case.
+CString TimeTextOf(const COleDateTime& date);
 
 // Archives over memory.
 std::vector<uint8_t> StoreObject(const CObject* pObject);

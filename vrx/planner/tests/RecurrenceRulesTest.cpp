@@ -91,23 +91,6 @@ std::vector<long> Walk(CVrxPRecurrenceBaseRule& rule, int nLastYear)
     return dates;
 }
 
-std::vector<long> Expected(long nStart, const std::function<bool(const Day&)>& matches, int nLimitType, int nCount,
-                           long nLimit)
-{
-    std::vector<long> dates;
-    for (const Day& day : AllDays())
-    {
-        if (day.nCount < nStart || !matches(day))
-            continue;
-        if (nLimitType == 2 && day.nCount > nLimit)
-            break;
-        dates.push_back(day.nCount);
-        if (nLimitType == 1 && static_cast<int>(dates.size()) == nCount)
-            break;
-    }
-    return dates;
-}
-
 long MondayOf(long nCount)
 {
     return nCount - ((WeekdayOf(nCount) + 5) % 7);
@@ -136,11 +119,47 @@ void ApplyLimit(CVrxPRecurrenceBaseRule& rule, const Limit& limit)
         rule.SetLimitDate(COleDateTime(limit.nLimitYear, 6, 15, 0, 0, 0));
 }
 
-void ExpectSame(const std::vector<long>& walked, const std::vector<long>& expected, const std::string& what)
+// The brute-force series: the days from the start on that match, up to
+// the limit.
+std::vector<long> Expected(long nStart, const std::function<bool(const Day&)>& matches, const Limit& limit)
 {
+    const long nLimitDay = limit.nType == 2 ? DayCountOf(limit.nLimitYear, 6, 15) : 0;
+    std::vector<long> dates;
+    for (const Day& day : AllDays())
+    {
+        if (day.nCount < nStart || !matches(day))
+            continue;
+        if (limit.nType == 2 && day.nCount > nLimitDay)
+            break;
+        dates.push_back(day.nCount);
+        if (limit.nType == 1 && static_cast<int>(dates.size()) == limit.nCount)
+            break;
+    }
+    return dates;
+}
+
+// Corrects the rule's start and applies the limit, then walks the rule to
+// 2100 and compares with the brute-force series from its corrected start
+// (matches is given the day and that start).
+void ExpectWalkMatches(CVrxPRecurrenceBaseRule& rule, const Limit& limit,
+                       const std::function<bool(const Day&, long nStart)>& matches, const std::string& what)
+{
+    rule.CorrectStart();
+    ApplyLimit(rule, limit);
+    const long nStart = static_cast<long>(rule.GetStart().m_dt);
+    const std::vector<long> walked = Walk(rule, 2100);
+    const std::vector<long> expected = Expected(nStart, [&](const Day& day) { return matches(day, nStart); }, limit);
     ASSERT_EQ(walked.size(), expected.size()) << what;
     for (size_t i = 0; i < walked.size(); ++i)
         ASSERT_EQ(walked[i], expected[i]) << what << " at " << i << " day " << COleDateTime(static_cast<double>(expected[i])).GetYear();
+}
+
+// The day of the month a monthly or yearly rule names: the day number
+// (clamped to the month) or the ordinal day of a kind.
+int WantedDay(const Day& day, int nMode, int nDayNumber, int nOrdinal, int nKind, MonthlyDayCache& cache)
+{
+    return nMode == 0 ? std::min(nDayNumber, DaysInMonthOf(day.nYear, day.nMonth))
+                      : cache.At(day.nYear, day.nMonth, nOrdinal, nKind);
 }
 
 std::string Describe(const char* kind, int a, int b, int c, const Limit& limit)
@@ -168,15 +187,12 @@ TEST(RecurrenceRules, DailyRulesMatchABruteForceCalendar)
                     rule.SetType(nType);
                     rule.SetInterval(nInterval);
                     rule.SetStart(DateOf(start[0], start[1], start[2]));
-                    rule.CorrectStart();
-                    ApplyLimit(rule, limit);
-                    const long nStart = static_cast<long>(rule.GetStart().m_dt);
-                    const auto matches = [&](const Day& day) {
-                        return nType == 1 ? day.nMondayWeekday <= 5 : (day.nCount - nStart) % nInterval == 0;
-                    };
-                    const long nLimit = limit.nType == 2 ? DayCountOf(limit.nLimitYear, 6, 15) : 0;
-                    ExpectSame(Walk(rule, 2100), Expected(nStart, matches, limit.nType, limit.nCount, nLimit),
-                               Describe("daily", nType, nInterval, start[0], limit));
+                    ExpectWalkMatches(
+                        rule, limit,
+                        [&](const Day& day, long nStart) {
+                            return nType == 1 ? day.nMondayWeekday <= 5 : (day.nCount - nStart) % nInterval == 0;
+                        },
+                        Describe("daily", nType, nInterval, start[0], limit));
                 }
             }
 }
@@ -191,17 +207,13 @@ TEST(RecurrenceRules, WeeklyRulesMatchABruteForceCalendar)
                 rule.SetInterval(nInterval);
                 rule.SetDays(nMask);
                 rule.SetStart(DateOf(1900, 5, 9));
-                rule.CorrectStart();
-                ApplyLimit(rule, limit);
-                const long nStart = static_cast<long>(rule.GetStart().m_dt);
-                const long nFirstMonday = MondayOf(nStart);
-                const auto matches = [&](const Day& day) {
-                    return (nMask & (1 << (day.nMondayWeekday - 1))) != 0 &&
-                           ((MondayOf(day.nCount) - nFirstMonday) / 7) % nInterval == 0;
-                };
-                const long nLimit = limit.nType == 2 ? DayCountOf(limit.nLimitYear, 6, 15) : 0;
-                ExpectSame(Walk(rule, 2100), Expected(nStart, matches, limit.nType, limit.nCount, nLimit),
-                           Describe("weekly", nMask, nInterval, 0, limit));
+                ExpectWalkMatches(
+                    rule, limit,
+                    [&](const Day& day, long nStart) {
+                        return (nMask & (1 << (day.nMondayWeekday - 1))) != 0 &&
+                               ((MondayOf(day.nCount) - MondayOf(nStart)) / 7) % nInterval == 0;
+                    },
+                    Describe("weekly", nMask, nInterval, 0, limit));
             }
 }
 
@@ -226,22 +238,15 @@ TEST(RecurrenceRules, MonthlyRulesMatchABruteForceCalendar)
             rule.SetDayInterval(c.nInterval);
             rule.SetOrdinalInterval(c.nInterval);
             rule.SetStart(DateOf(1899, 12, 31));
-            rule.CorrectStart();
-            ApplyLimit(rule, limit);
-            const long nStart = static_cast<long>(rule.GetStart().m_dt);
-            const Day startDay = *std::find_if(AllDays().begin(), AllDays().end(),
-                                               [&](const Day& day) { return day.nCount == nStart; });
             MonthlyDayCache cache;
-            const auto matches = [&](const Day& day) {
-                if ((MonthIndex(day) - MonthIndex(startDay)) % c.nInterval != 0)
-                    return false;
-                const int nWanted = c.nMode == 0 ? std::min(c.nDayNumber, DaysInMonthOf(day.nYear, day.nMonth))
-                                                 : cache.At(day.nYear, day.nMonth, c.nOrdinal, c.nKind);
-                return day.nDay == nWanted;
-            };
-            const long nLimit = limit.nType == 2 ? DayCountOf(limit.nLimitYear, 6, 15) : 0;
-            ExpectSame(Walk(rule, 2100), Expected(nStart, matches, limit.nType, limit.nCount, nLimit),
-                       Describe("monthly", c.nMode, c.nOrdinal * 10 + c.nKind, c.nInterval, limit));
+            ExpectWalkMatches(
+                rule, limit,
+                [&](const Day& day, long nStart) {
+                    const Day& startDay = AllDays()[static_cast<size_t>(nStart - AllDays().front().nCount)];
+                    return (MonthIndex(day) - MonthIndex(startDay)) % c.nInterval == 0 &&
+                           day.nDay == WantedDay(day, c.nMode, c.nDayNumber, c.nOrdinal, c.nKind, cache);
+                },
+                Describe("monthly", c.nMode, c.nOrdinal * 10 + c.nKind, c.nInterval, limit));
         }
 }
 
@@ -264,20 +269,14 @@ TEST(RecurrenceRules, YearlyRulesMatchABruteForceCalendar)
             rule.SetOrdinal(c.nOrdinal);
             rule.SetDayKind(c.nKind);
             rule.SetStart(DateOf(1900, 3, 1));
-            rule.CorrectStart();
-            ApplyLimit(rule, limit);
-            const long nStart = static_cast<long>(rule.GetStart().m_dt);
             MonthlyDayCache cache;
-            const auto matches = [&](const Day& day) {
-                if (day.nMonth != c.nMonth)
-                    return false;
-                const int nWanted = c.nMode == 0 ? std::min(c.nDayNumber, DaysInMonthOf(day.nYear, day.nMonth))
-                                                 : cache.At(day.nYear, day.nMonth, c.nOrdinal, c.nKind);
-                return day.nDay == nWanted;
-            };
-            const long nLimit = limit.nType == 2 ? DayCountOf(limit.nLimitYear, 6, 15) : 0;
-            ExpectSame(Walk(rule, 2100), Expected(nStart, matches, limit.nType, limit.nCount, nLimit),
-                       Describe("yearly", c.nMode, c.nMonth, c.nOrdinal * 10 + c.nKind, limit));
+            ExpectWalkMatches(
+                rule, limit,
+                [&](const Day& day, long) {
+                    return day.nMonth == c.nMonth &&
+                           day.nDay == WantedDay(day, c.nMode, c.nDayNumber, c.nOrdinal, c.nKind, cache);
+                },
+                Describe("yearly", c.nMode, c.nMonth, c.nOrdinal * 10 + c.nKind, limit));
         }
 }
 

@@ -2,7 +2,6 @@
 #include "CVrxPAppointmentProperty.h"
 #include "CVrxPAppointmentPropertyList.h"
 #include "CVrxPRecurrence.h"
-#include "CVrxPRecurrenceRuleDaily.h"
 #include "PlannerTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -10,21 +9,6 @@
 #include <memory>
 
 namespace {
-
-// A daily master from May 1 2025 with the given times of day; finish
-// offsets past a day make it cross midnight.
-std::unique_ptr<CVrxPAppointment> DailyMaster(double startHours, double finishHours, int nId = 1)
-{
-    auto pMaster = std::make_unique<CVrxPAppointment>();
-    auto* pRule = new CVrxPRecurrenceRuleDaily;
-    pRule->SetStart(DateOf(2025, 5, 1));
-    pRule->SetOffsets(COleDateTimeSpan(startHours / 24), COleDateTimeSpan(finishHours / 24));
-    auto* pRecurrence = new CVrxPRecurrence;
-    pRecurrence->SetRule(pRule);
-    pMaster->SetRecurrence(pRecurrence);
-    pMaster->SetRecurrenceId(nId);
-    return pMaster;
-}
 
 struct Occurrences
 {
@@ -40,6 +24,46 @@ void Generate(const CVrxPAppointment& master, Occurrences& result, const COleDat
 {
     master.GetRecurrence()->GenerateOccurrences(result.items, from, to);
 }
+
+// An application's appointment with a place of its own, which it carries
+// as one more property.
+class CPlacedAppointment : public CVrxPAppointment
+{
+    DECLARE_DYNCREATE(CPlacedAppointment)
+public:
+    static const int idPlace = 50;
+
+    void GetProperties(CVrxPAppointmentPropertyList& list) const override
+    {
+        CVrxPAppointment::GetProperties(list);
+        list.Add(idPlace, new CVrxPAppointmentProperty(m_strPlace));
+    }
+    int SetProperties(const CVrxPAppointmentPropertyList& list) override
+    {
+        if (const auto* pPlace = dynamic_cast<const CVrxPAppointmentProperty*>(list.Get(idPlace)))
+            m_strPlace = pPlace->AsText();
+        return CVrxPAppointment::SetProperties(list);
+    }
+
+    CString m_strPlace;
+};
+
+IMPLEMENT_DYNCREATE(CPlacedAppointment, CVrxPAppointment)
+
+// A recurrence that marks every occurrence it makes.
+class CMarkingRecurrence : public CVrxPRecurrence
+{
+public:
+    static constexpr COLORREF mark = RGB(1, 2, 3);
+
+    CVrxPAppointment* OccurrenceAt(const COleDateTime& date) const override
+    {
+        CVrxPAppointment* pOccurrence = CVrxPRecurrence::OccurrenceAt(date);
+        if (pOccurrence != nullptr)
+            pOccurrence->SetForegroundColor(mark);
+        return pOccurrence;
+    }
+};
 
 } // namespace
 
@@ -165,4 +189,39 @@ TEST(Recurrence, WithoutOwnerOrRuleNothingIsMadeOrRecorded)
     std::vector<CVrxPAppointment*> result;
     recurrence.GenerateOccurrences(result, DateOf(2025, 1, 1), DateOf(2026, 1, 1));
     EXPECT_TRUE(result.empty());
+}
+
+// Occurrences are made through the classes' own operations: the master's
+// class and its properties, the recurrence's OccurrenceAt; each expansion
+// reads the master as it is then.
+TEST(Recurrence, DerivedClassesMakeTheOccurrences)
+{
+    CPlacedAppointment master;
+    master.m_strPlace = "room 4";
+    AttachDailyRule(master, new CMarkingRecurrence, 9.5, 10, 1);
+    master.SetDescription("stand-up");
+
+    Occurrences first;
+    Generate(master, first, DateOf(2025, 5, 3), DateOf(2025, 5, 5, 23, 59, 59));
+    ASSERT_EQ(first.items.size(), 3u);
+    for (size_t i = 0; i < first.items.size(); ++i)
+    {
+        const CVrxPAppointment* p = first.items[i];
+        const COleDateTime start = DateOf(2025, 5, 3 + static_cast<int>(i), 9, 30);
+        ASSERT_TRUE(p->IsKindOf(RUNTIME_CLASS(CPlacedAppointment)));
+        EXPECT_STREQ(static_cast<const CPlacedAppointment*>(p)->m_strPlace, "room 4");
+        EXPECT_EQ(p->GetForegroundColor(), CMarkingRecurrence::mark);
+        EXPECT_EQ(p->GetStart(), start);
+        EXPECT_EQ(p->GetStartTimeText(), TimeTextOf(start));
+        EXPECT_EQ(p->GetDisplayText(), p->GetStartTimeText() + "-" + p->GetFinishTimeText() + "\r\nstand-up");
+    }
+
+    master.m_strPlace = "hall";
+    Occurrences second;
+    Generate(master, second, DateOf(2025, 5, 3), DateOf(2025, 5, 3, 23, 59, 59));
+    ASSERT_EQ(second.items.size(), 1u);
+    EXPECT_STREQ(static_cast<const CPlacedAppointment*>(second.items[0])->m_strPlace, "hall");
+    std::unique_ptr<CVrxPAppointment> pAlone(master.GetRecurrence()->OccurrenceAt(DateOf(2025, 5, 9)));
+    ASSERT_NE(pAlone, nullptr);
+    EXPECT_STREQ(static_cast<const CPlacedAppointment*>(pAlone.get())->m_strPlace, "hall");
 }

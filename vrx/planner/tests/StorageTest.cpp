@@ -1,8 +1,6 @@
 #include "CVrxPAppointment.h"
 #include "CVrxPAppointmentStorage.h"
 #include "CVrxPPlannerView.h"
-#include "CVrxPRecurrence.h"
-#include "CVrxPRecurrenceRuleDaily.h"
 #include "PlannerTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -19,19 +17,6 @@ CVrxPAppointment* Make(const COleDateTime& start, const COleDateTime& finish, co
     p->SetInterval(start, finish);
     p->SetDescription(description);
     return p;
-}
-
-CVrxPAppointment* Master(int nId, double startHours = 10, double finishHours = 11)
-{
-    auto* pMaster = new CVrxPAppointment;
-    auto* pRule = new CVrxPRecurrenceRuleDaily;
-    pRule->SetStart(DateOf(2025, 5, 1));
-    pRule->SetOffsets(COleDateTimeSpan(startHours / 24), COleDateTimeSpan(finishHours / 24));
-    auto* pRecurrence = new CVrxPRecurrence;
-    pRecurrence->SetRule(pRule);
-    pMaster->SetRecurrence(pRecurrence);
-    pMaster->SetRecurrenceId(nId);
-    return pMaster;
 }
 
 // A query's result; occurrences in it are the caller's.
@@ -138,13 +123,13 @@ TEST(AppointmentStorage, ForcedUpdateLeavesNoStalePointer)
 TEST(AppointmentStorage, RecurrenceIdsAreUniqueAndGrow)
 {
     CVrxPAppointmentStorage storage;
-    CVrxPAppointment* pSeven = Master(7);
+    CVrxPAppointment* pSeven = DailyMaster(10, 11, 7).release();
     storage.Add(pSeven);
     EXPECT_EQ(storage.GetLastRecurrenceId(), 7);
-    CVrxPAppointment* pNew = Master(0);
+    CVrxPAppointment* pNew = DailyMaster(10, 11, 0).release();
     storage.Add(pNew);
     EXPECT_EQ(pNew->GetRecurrenceId(), 8);
-    CVrxPAppointment* pClash = Master(7);
+    CVrxPAppointment* pClash = DailyMaster(10, 11, 7).release();
     storage.Add(pClash);
     EXPECT_EQ(pClash->GetRecurrenceId(), 9);
     EXPECT_EQ(storage.FindRecurrence(7), pSeven);
@@ -158,7 +143,7 @@ TEST(AppointmentStorage, RecurrenceIdsAreUniqueAndGrow)
 TEST(AppointmentStorage, RemovingAnOccurrenceSkipsItsDate)
 {
     CVrxPAppointmentStorage storage;
-    storage.Add(Master(1));
+    storage.Add(DailyMaster(10, 11, 1).release());
     {
         QueryResult may3;
         storage.Query(may3.items, DateOf(2025, 5, 3), DateOf(2025, 5, 3, 23, 59, 59));
@@ -179,7 +164,7 @@ TEST(AppointmentStorage, RemovingAnOccurrenceSkipsItsDate)
 // appointment, which the storage then owns alone.
 TEST(AppointmentStorage, AnOccurrenceWithoutItsMasterBecomesPlain)
 {
-    std::unique_ptr<CVrxPAppointment> pMaster(Master(5));
+    std::unique_ptr<CVrxPAppointment> pMaster = DailyMaster(10, 11, 5);
     CVrxPAppointment* pOrphan = CVrxPAppointment::CreateOccurrence(pMaster.get(), DateOf(2025, 5, 3));
     CVrxPAppointmentStorage storage;
     EXPECT_TRUE(storage.Add(pOrphan));
