@@ -115,9 +115,16 @@ XlsCell XlsSheet::find_cell(unsigned row, unsigned column) const
 
 const XlsSheet::Rows& XlsSheet::placed_rows() const
 {
+  if (kept_rows_.empty())
+    return rows_;
   for (uint32_t row = 0; row < kept_rows_.size(); ++row)
     if (row_is_kept(row))
       place_kept_row(row);
+  kept_rows_.clear();
+  kept_rows_.shrink_to_fit();
+  kept_offsets_.clear();
+  kept_offsets_.shrink_to_fit();
+  open_row_ = UINT32_MAX;
   return rows_;
 }
 

@@ -86,7 +86,7 @@ private:
   const uint8_t* stream_ = nullptr;
   std::size_t stream_size_ = 0;
   const SstRecord* sst_ = nullptr;
-  std::vector<uint32_t> kept_offsets_;
+  mutable std::vector<uint32_t> kept_offsets_;
   mutable std::vector<KeptRow> kept_rows_;
   // The row whose records are being kept while loading.
   mutable uint32_t open_row_ = UINT32_MAX;
