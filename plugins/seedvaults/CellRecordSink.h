@@ -8,7 +8,8 @@
 class CellRecordSink {
 public:
   virtual ~CellRecordSink() = default;
-  // record is the latest cell record of the worksheet with index worksheet;
-  // false (with a reason in error) stops the reading.
-  virtual bool take_cell(std::size_t worksheet, const CellRecord& record, std::string& error) = 0;
+  // record is the latest cell record of the worksheet with index worksheet,
+  // read from offset in the stream; false (with a reason in error) stops the
+  // reading.
+  virtual bool take_cell(std::size_t worksheet, std::size_t offset, const CellRecord& record, std::string& error) = 0;
 };

@@ -39,6 +39,46 @@ bool is_cell_code(uint16_t code)
   }
 }
 
+namespace {
+
+// The index in CellRecord (and in the slots) of the kind that code names.
+std::size_t cell_kind(uint16_t code)
+{
+  switch (code) {
+  case kCodeFormula:
+    return 0;
+  case kCodeMulRk:
+    return 1;
+  case kCodeMulBlank:
+    return 2;
+  case kCodeLabelSst:
+    return 3;
+  case kCodeBlank:
+    return 4;
+  case kCodeNumber:
+    return 5;
+  case kCodeBoolErr:
+    return 6;
+  default:
+    return 7;
+  }
+}
+
+}
+
+CellRecordSlots::CellRecordSlots()
+  : slots_{FormulaRecord(), MulRkRecord(), MulBlankRecord(), LabelSstRecord(),
+           BlankRecord(),   NumberRecord(), BoolErrRecord(),  RkRecord()}
+{
+}
+
+CellRecord* CellRecordSlots::read(const uint8_t* header, std::size_t available, std::size_t& consumed)
+{
+  CellRecord& record = slots_[cell_kind(peek_code(header, available))];
+  consumed = std::visit([header, available](BiffRecord& cell) { return cell.read(header, available); }, record);
+  return consumed != 0 ? &record : nullptr;
+}
+
 bool is_formula_follower_code(uint16_t code)
 {
   return code == kCodeTable || code == kCodeSharedFormulaOld || code == kCodeSharedFormula || code == kCodeArray;

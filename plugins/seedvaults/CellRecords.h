@@ -139,6 +139,20 @@ protected:
 using CellRecord = std::variant<FormulaRecord, MulRkRecord, MulBlankRecord, LabelSstRecord, BlankRecord,
                                 NumberRecord, BoolErrRecord, RkRecord>;
 
+// One record of each cell kind, read again for every cell of its kind so
+// that reading a cell costs no allocation.
+class CellRecordSlots {
+public:
+  CellRecordSlots();
+  // The record of the kind that code names (one of is_cell_code's), read
+  // from the record at header (at most available bytes); null when it runs
+  // past them or is too short for its fields. Its bytes consumed go to consumed.
+  CellRecord* read(const uint8_t* header, std::size_t available, std::size_t& consumed);
+
+private:
+  CellRecord slots_[std::variant_size_v<CellRecord>];
+};
+
 // Whether code is one of the cell records a row block keeps.
 bool is_cell_code(uint16_t code);
 // Whether code may follow a FORMULA as its table, shared or array formula.

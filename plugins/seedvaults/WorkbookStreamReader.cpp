@@ -5,37 +5,11 @@ namespace {
 
 constexpr const char* kMissingEof = "a substream ends without its EOF record";
 
-// The index in CellRecord (and in the reader's cells_) of the kind that code
-// names, one of is_cell_code's.
-std::size_t cell_kind(uint16_t code)
-{
-  switch (code) {
-  case kCodeFormula:
-    return 0;
-  case kCodeMulRk:
-    return 1;
-  case kCodeMulBlank:
-    return 2;
-  case kCodeLabelSst:
-    return 3;
-  case kCodeBlank:
-    return 4;
-  case kCodeNumber:
-    return 5;
-  case kCodeBoolErr:
-    return 6;
-  default:
-    return 7;
-  }
-}
-
 }
 
 WorkbookStreamReader::WorkbookStreamReader(const uint8_t* stream, std::size_t size, WorkbookGlobals& globals,
                                            std::vector<WorksheetStream>& worksheets, CellRecordSink* sink)
-  : stream_(stream), size_(size), globals_(globals), worksheets_(worksheets), sink_(sink),
-    cells_{FormulaRecord(), MulRkRecord(), MulBlankRecord(), LabelSstRecord(),
-           BlankRecord(),   NumberRecord(), BoolErrRecord(),  RkRecord()}
+  : stream_(stream), size_(size), globals_(globals), worksheets_(worksheets), sink_(sink)
 {
 }
 
@@ -224,9 +198,13 @@ bool WorkbookStreamReader::read_row(RowBlock& block)
 
 bool WorkbookStreamReader::read_cell(RowBlock& block)
 {
-  CellRecord& record = cells_[cell_kind(next_code())];
-  if (!std::visit([this](BiffRecord& cell) { return take(cell); }, record))
-    return false;
+  std::size_t start = position_;
+  std::size_t consumed = 0;
+  CellRecord* read = cells_.read(stream_ + position_, size_ - position_, consumed);
+  if (!read)
+    return fail("a record runs past the end of the stream or is too short for its fields");
+  position_ += consumed;
+  CellRecord& record = *read;
   if (auto* formula = std::get_if<FormulaRecord>(&record))
     if (!read_formula_followers(*formula))
       return false;
@@ -235,7 +213,7 @@ bool WorkbookStreamReader::read_cell(RowBlock& block)
     return true;
   }
   std::string reason;
-  return sink_->take_cell(worksheets_.size() - 1, record, reason) || fail(reason);
+  return sink_->take_cell(worksheets_.size() - 1, start, record, reason) || fail(reason);
 }
 
 bool WorkbookStreamReader::read_formula_followers(FormulaRecord& formula)

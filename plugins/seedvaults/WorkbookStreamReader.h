@@ -52,9 +52,7 @@ private:
   WorkbookGlobals& globals_;
   std::vector<WorksheetStream>& worksheets_;
   CellRecordSink* sink_;
-  // One record of each cell kind, read again for every cell of its kind so
-  // that a cell costs no allocation.
-  CellRecord cells_[std::variant_size_v<CellRecord>];
+  CellRecordSlots cells_;
   // The ROW record read again for every row when a sink takes the cells.
   RowRecord row_;
   std::size_t position_ = 0;

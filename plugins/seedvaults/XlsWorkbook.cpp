@@ -16,9 +16,9 @@ const char16_t* const kWorkbookStream = u"Workbook";
 template <typename Take> class CellRecordSinkOf : public CellRecordSink {
 public:
   explicit CellRecordSinkOf(Take take) : take_(take) {}
-  bool take_cell(std::size_t worksheet, const CellRecord& record, std::string& error) override
+  bool take_cell(std::size_t worksheet, std::size_t offset, const CellRecord& record, std::string& error) override
   {
-    return take_(worksheet, record, error);
+    return take_(worksheet, offset, record, error);
   }
 
 private:
@@ -44,39 +44,39 @@ void XlsWorkbook::reset_to_new(int sheet_count)
 
 bool XlsWorkbook::load_file(const std::string& path)
 {
-  StorageFile storage;
-  if (!storage.open(path)) {
-    error_ = storage.error();
+  auto storage = std::make_unique<StorageFile>();
+  if (!storage->open(path)) {
+    error_ = storage->error();
     return false;
   }
-  return load_storage(storage);
+  return load_storage(std::move(storage));
 }
 
 bool XlsWorkbook::load_bytes(std::vector<uint8_t> bytes)
 {
-  StorageFile storage;
-  if (!storage.open_bytes(std::move(bytes))) {
-    error_ = storage.error();
+  auto storage = std::make_unique<StorageFile>();
+  if (!storage->open_bytes(std::move(bytes))) {
+    error_ = storage->error();
     return false;
   }
-  return load_storage(storage);
+  return load_storage(std::move(storage));
 }
 
-bool XlsWorkbook::load_storage(StorageFile& storage)
+bool XlsWorkbook::load_storage(std::unique_ptr<StorageFile> storage)
 {
   StreamBytes stream;
-  if (storage.view_stream(kWorkbookStream, stream) == kStorageStreamDamaged) {
-    error_ = storage.error();
+  if (storage->view_stream(kWorkbookStream, stream) == kStorageStreamDamaged) {
+    error_ = storage->error();
     return false;
   }
   WorkbookGlobals globals;
   std::vector<WorksheetStream> worksheets;
   std::vector<std::unique_ptr<XlsSheet>> sheets;
-  // Cells go into their sheets as they are read, their texts staying in the
+  // Cells go to their sheets as they are read, their texts staying in the
   // string table: the row blocks keep no cell records.
-  CellRecordSinkOf place([&](std::size_t worksheet, const CellRecord& record, std::string& error) {
+  CellRecordSinkOf place([&](std::size_t worksheet, std::size_t offset, const CellRecord& record, std::string& error) {
     add_sheet_fronts(worksheets, worksheet + 1, sheets);
-    return sheets[worksheet]->place_record(record, globals.sst, error);
+    return sheets[worksheet]->take_record(stream.data, stream.size, offset, record, globals.sst, error);
   });
   WorkbookStreamReader reader(stream.data, stream.size, globals, worksheets, &place);
   if (!reader.read()) {
@@ -87,9 +87,14 @@ bool XlsWorkbook::load_storage(StorageFile& storage)
   for (std::size_t i = 0; i < sheets.size(); ++i)
     sheets[i]->take_dimensions(worksheets[i].dimensions);
   sheets_.clear();
-  // Moving the globals keeps the strings where they are, and the cells point at them.
+  // Moving the globals keeps the strings where they are, and the cells point
+  // at them; moving the stream's gathered bytes keeps them where they are.
   globals_ = std::move(globals);
   worksheets_ = std::move(worksheets);
+  storage_ = std::move(storage);
+  stream_ = std::move(stream);
+  for (std::unique_ptr<XlsSheet>& sheet : sheets)
+    sheet->show_strings_of(globals_.sst);
   sheets_ = std::move(sheets);
   error_.clear();
   return true;

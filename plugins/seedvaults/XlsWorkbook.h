@@ -1,4 +1,5 @@
 #pragma once
+#include "StorageFile.h"
 #include "WorkbookGlobals.h"
 #include "WorksheetStream.h"
 #include "XlsSheet.h"
@@ -43,11 +44,15 @@ public:
   const std::vector<WorksheetStream>& worksheets() const { return worksheets_; }
 
 private:
-  bool load_storage(class StorageFile& storage);
+  bool load_storage(std::unique_ptr<StorageFile> storage);
   // Adds fronts to sheets up to count, each sized by its worksheet's DIMENSIONS.
   void add_sheet_fronts(const std::vector<WorksheetStream>& worksheets, std::size_t count,
                         std::vector<std::unique_ptr<XlsSheet>>& sheets);
 
+  // The loaded file and its workbook stream stay open while the sheets keep
+  // their cells there.
+  std::unique_ptr<StorageFile> storage_;
+  StreamBytes stream_;
   WorkbookGlobals globals_;
   std::vector<WorksheetStream> worksheets_;
   std::vector<std::unique_ptr<XlsSheet>> sheets_;

@@ -2,6 +2,7 @@
 #include "TestWorkbooks.h"
 #include "XlsWorkbook.h"
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <random>
 
 namespace {
@@ -73,25 +74,32 @@ template <typename Unit> void read_whole_text(const Unit* text, int length)
   EXPECT_EQ(Unit(0), text[length]) << sum;
 }
 
-// Reads everything a loaded workbook offers, every text to its end; the
-// sheet's counts stay within the format.
+void read_cell(const XlsCell& cell)
+{
+  cell.integer_value();
+  if (const char* narrow = cell.narrow_text())
+    read_whole_text(narrow, cell.text_length());
+  else if (const char16_t* wide = cell.wide_text())
+    read_whole_text(wide, cell.text_length());
+  else
+    ASSERT_EQ(-1, cell.text_length());
+}
+
+// Reads everything a loaded workbook offers, every text to its end: the
+// first rows as they are read from the stream on demand, then every placed
+// row. The sheet's counts stay within the format.
 void walk(XlsWorkbook& workbook)
 {
   for (int i = 0; i < workbook.sheet_count(); ++i) {
     const XlsSheet* sheet = workbook.sheet(i);
     ASSERT_LE(sheet->row_count(), kMaxSheetRows);
     ASSERT_LE(sheet->column_count(), kMaxSheetColumns);
+    for (unsigned row = 0; row < std::min(sheet->row_count(), 100u); ++row)
+      for (unsigned column = 0; column < sheet->column_count(); ++column)
+        read_cell(sheet->find_cell(row, column));
     for (unsigned row = 0; row < sheet->placed_rows().size(); ++row)
-      for (unsigned column = 0; column < sheet->placed_rows()[row].size(); ++column) {
-        const XlsCell& cell = sheet->find_cell(row, column);
-        cell.integer_value();
-        if (const char* narrow = cell.narrow_text())
-          read_whole_text(narrow, cell.text_length());
-        else if (const char16_t* wide = cell.wide_text())
-          read_whole_text(wide, cell.text_length());
-        else
-          ASSERT_EQ(-1, cell.text_length());
-      }
+      for (unsigned column = 0; column < sheet->placed_rows()[row].size(); ++column)
+        read_cell(sheet->find_cell(row, column));
   }
   workbook.find_worksheet("Sheet1");
 }

@@ -124,6 +124,79 @@ TEST(XlsWorkbook, CellValuesFollowTheirRecords)
   EXPECT_DOUBLE_EQ(0.015, sheet->find_cell(3, 1).float_value());
 }
 
+TEST(XlsWorkbook, CellsReadOnDemandAgreeWithCellsPlacedAtOnce)
+{
+  // Rows whose records follow each other are read only when asked for; a
+  // row met again after another, and a record with a CONTINUE piece, are
+  // placed while loading. Either way the later record of a place wins.
+  std::vector<uint8_t> split_number = concat({le16(3), le16(0), le16(15)});
+  std::vector<uint8_t> split_value;
+  put_f64(split_value, 2.25);
+  XlsWorkbook workbook;
+  load_sheet(workbook, {"text", "later"}, [&](StreamBuilder& stream) {
+    stream.number(0, 0, 1).rk(0, 1, (4u << 2) | 2).label_sst(0, 2, 0);
+    stream.number(1, 0, 5);
+    stream.number(0, 0, 7);
+    stream.record(kCodeMulRk, concat({le16(2), le16(0), le16(15), le32((10u << 2) | 2), le16(15),
+                                      le32((11u << 2) | 2), le16(15), le32((12u << 2) | 2), le16(2)}));
+    stream.number(2, 1, 9).label_sst(2, 4, 1);
+    stream.record(kCodeNumber, split_number).record(kCodeContinue, split_value);
+    stream.number(3, 1, 6);
+  });
+  XlsSheet* sheet = workbook.find_worksheet("Sheet1");
+  ASSERT_NE(nullptr, sheet);
+  EXPECT_EQ(4u, sheet->row_count());
+  EXPECT_EQ(5u, sheet->column_count());
+  struct Expect {
+    unsigned row, column;
+    int type, integer;
+  };
+  const Expect expected[] = {
+    {0, 0, kCellFloat, 7},   {0, 1, kCellInteger, 4}, {0, 2, kCellNarrowText, 0}, {0, 3, kCellUndefined, 0},
+    {1, 0, kCellFloat, 5},   {1, 1, kCellUndefined, 0}, {2, 0, kCellInteger, 10},  {2, 1, kCellFloat, 9},
+    {2, 2, kCellInteger, 12}, {2, 3, kCellUndefined, 0}, {2, 4, kCellNarrowText, 0}, {3, 0, kCellFloat, 2},
+    {3, 1, kCellFloat, 6},
+  };
+  auto check = [&](const char* when) {
+    for (const Expect& cell : expected) {
+      XlsCell found = sheet->find_cell(cell.row, cell.column);
+      EXPECT_EQ(cell.type, found.type()) << when << " " << cell.row << "," << cell.column;
+      EXPECT_EQ(cell.integer, found.integer_value()) << when << " " << cell.row << "," << cell.column;
+    }
+    EXPECT_EQ("text", narrow_of(sheet->find_cell(0, 2))) << when;
+    EXPECT_EQ("later", narrow_of(sheet->find_cell(2, 4))) << when;
+    EXPECT_DOUBLE_EQ(2.25, sheet->find_cell(3, 0).float_value()) << when;
+  };
+  // Read out of row order, so that each row is read again.
+  for (unsigned row : {2u, 0u, 2u, 1u})
+    EXPECT_NE(kCellUndefined, sheet->find_cell(row, 0).type());
+  check("read on demand");
+
+  // Changing one cell of a row makes the whole row the sheet's own.
+  sheet->cell(2, 3)->set_integer(-1);
+  EXPECT_EQ(-1, sheet->find_cell(2, 3).integer_value());
+  EXPECT_EQ(5u, sheet->placed_rows()[2].size());
+  sheet->cell(2, 3)->set_integer(0);
+  sheet->cell(2, 3)->set_narrow_text("");
+  check("after a change");
+
+  const XlsSheet::Rows& rows = sheet->placed_rows();
+  ASSERT_EQ(4u, rows.size());
+  EXPECT_EQ(3u, rows[0].size());
+  EXPECT_EQ(1u, rows[1].size());
+  EXPECT_EQ(7, rows[0][0].integer_value());
+  EXPECT_EQ("later", narrow_of(rows[2][4]));
+  check("placed");
+
+  // A load that fails keeps the loaded file open under the sheets.
+  EXPECT_FALSE(workbook.load_bytes(std::vector<uint8_t>(2048, 0)));
+  XlsWorkbook saved_and_read;
+  ASSERT_TRUE(saved_and_read.load_bytes(workbook.save_bytes())) << saved_and_read.error();
+  sheet = saved_and_read.find_worksheet("Sheet1");
+  ASSERT_NE(nullptr, sheet);
+  check("saved and read again");
+}
+
 TEST(XlsWorkbook, HugeDimensionsTakeNoMemoryUpFront)
 {
   XlsWorkbook workbook;

@@ -27,6 +27,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (sheet->row_count() > kMaxSheetRows || sheet->column_count() > kMaxSheetColumns) {
       std::abort();
     }
+    // The first rows as read from the stream on demand, then every placed row.
+    for (unsigned row = 0; row < sheet->row_count() && row < 100; ++row) {
+      for (unsigned column = 0; column < sheet->column_count(); ++column) {
+        sheet->find_cell(row, column).integer_value();
+      }
+    }
     for (unsigned row = 0; row < sheet->placed_rows().size(); ++row) {
       for (unsigned column = 0; column < sheet->placed_rows()[row].size(); ++column) {
         sheet->find_cell(row, column).integer_value();
