@@ -5,38 +5,13 @@
 #include "docking/CVrxPDockBarRow.h"
 #include "docking/tests/DockingTestBars.h"
 
-#include <algorithm>
-#include <chrono>
-#include <cstdio>
-#include <functional>
+#include "foundation/benchmarks/VrxPBenchmarkRuns.h"
+
 #include <memory>
 #include <vector>
 
 namespace
 {
-void Pump()
-{
-    MSG msg;
-    while (::PeekMessage(&msg, NULL, 0, 0, PM_REMOVE))
-        ::DispatchMessage(&msg);
-}
-
-// Median and spread (fastest, 90th percentile, slowest) of single runs.
-void Measure(const char* name, int nRuns, const std::function<void(int)>& run)
-{
-    std::vector<double> times;
-    for (int i = 0; i < nRuns; i++)
-    {
-        const auto start = std::chrono::steady_clock::now();
-        run(i);
-        times.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
-        Pump();
-    }
-    std::sort(times.begin(), times.end());
-    printf("%-44s median %7.3f ms  min %7.3f  p90 %7.3f  max %7.3f  (%d runs)\n", name, times[times.size() / 2],
-           times.front(), times[times.size() * 9 / 10], times.back(), nRuns);
-}
-
 void Repaint(CWnd& frame)
 {
     frame.RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
@@ -71,27 +46,27 @@ int main()
         frame.GetBarManager().DockControlBar(&bar, ids[i % 4], bNewRow ? nullptr : &rectRow);
     }
     Repaint(frame);
-    Pump();
+    VrxPPumpBenchmarkMessages();
 
     ToolbarLikeBar& dragged = *bars[4];
     CVrxPDockBar* pTop = dragged.GetDockSite();
-    Measure("one drag step in a row (layout and repaint)", 200, [&](int i) {
+    VrxPMeasureRuns("one drag step in a row (layout and repaint)", 200, [&](int i) {
         const int dx = i % 2 == 0 ? 6 : -6;
         dragged.OffsetSavedRect(dx, 0);
         pTop->MoveBar(&dragged, dx, 0);
         frame.UpdateWindow();
         pTop->RedrawWindow(nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     });
-    Measure("full layout with 20 bars (frame resized)", 200, [&](int i) {
+    VrxPMeasureRuns("full layout with 20 bars (frame resized)", 200, [&](int i) {
         frame.SetClientSize(i % 2 == 0 ? 880 : 900, 700);
         Repaint(frame);
     });
-    Measure("full layout with 20 bars (same size)", 200, [&](int) {
+    VrxPMeasureRuns("full layout with 20 bars (same size)", 200, [&](int) {
         frame.RecalcLayout();
         Repaint(frame);
     });
-    Measure("full layout with 20 bars, no repaint", 200, [&](int) { frame.RecalcLayout(); });
-    Measure("repaint of the frame and its bars", 200, [&](int) { Repaint(frame); });
+    VrxPMeasureRuns("full layout with 20 bars, no repaint", 200, [&](int) { frame.RecalcLayout(); });
+    VrxPMeasureRuns("repaint of the frame and its bars", 200, [&](int) { Repaint(frame); });
     frame.DestroyWindow();
     return 0;
 }

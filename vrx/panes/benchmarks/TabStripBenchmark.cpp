@@ -5,38 +5,11 @@
 #include "foundation/VrxPLibrary.h"
 #include "panes/CVrxPTabWnd.h"
 
-#include <algorithm>
-#include <chrono>
+#include "foundation/benchmarks/VrxPBenchmarkRuns.h"
+
 #include <cstdio>
-#include <functional>
 #include <memory>
 #include <vector>
-
-namespace
-{
-void Pump()
-{
-    MSG msg;
-    while (::PeekMessage(&msg, NULL, 0, 0, PM_REMOVE))
-        ::DispatchMessage(&msg);
-}
-
-// Median and spread (fastest, 90th percentile, slowest) of single runs.
-void Measure(const char* name, int nRuns, const std::function<void(int)>& run)
-{
-    std::vector<double> times;
-    for (int i = 0; i < nRuns; i++)
-    {
-        const auto start = std::chrono::steady_clock::now();
-        run(i);
-        times.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
-        Pump();
-    }
-    std::sort(times.begin(), times.end());
-    printf("%-48s median %7.3f ms  min %7.3f  p90 %7.3f  max %7.3f  (%d runs)\n", name, times[times.size() / 2],
-           times.front(), times[times.size() * 9 / 10], times.back(), nRuns);
-}
-} // namespace
 
 int main()
 {
@@ -64,12 +37,12 @@ int main()
         }
         char name[96];
         snprintf(name, sizeof(name), "style %d: layout and paint of 100 tabs", nStyle);
-        Measure(name, 50, [&](int) {
+        VrxPMeasureRuns(name, 50, [&](int) {
             strip.ArrangeTabs();
             strip.UpdateWindow();
         });
         snprintf(name, sizeof(name), "style %d: activate a tab, repaint", nStyle);
-        Measure(name, 50, [&](int i) {
+        VrxPMeasureRuns(name, 50, [&](int i) {
             strip.ActivateTab((i * 37) % 100);
             strip.UpdateWindow();
         });
@@ -77,7 +50,7 @@ int main()
         {
             snprintf(name, sizeof(name), "style %d: one scroll step, repaint", nStyle);
             strip.ScrollToFirst();
-            Measure(name, 50, [&](int i) {
+            VrxPMeasureRuns(name, 50, [&](int i) {
                 if (i % 20 < 10)
                     strip.ScrollNext();
                 else

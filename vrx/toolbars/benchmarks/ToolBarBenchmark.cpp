@@ -6,30 +6,12 @@
 #include "toolbars/CVrxPToolbarLayout.h"
 #include "toolbars/tests/TestMdiFrame.h"
 
-#include <algorithm>
-#include <chrono>
-#include <cstdio>
-#include <functional>
+#include "foundation/benchmarks/VrxPBenchmarkRuns.h"
+
 #include <vector>
 
 namespace
 {
-// Median and spread (fastest, 90th percentile, slowest) of single runs.
-void Measure(const char* name, int nRuns, const std::function<void(int)>& run)
-{
-    std::vector<double> times;
-    for (int i = 0; i < nRuns; i++)
-    {
-        const auto start = std::chrono::steady_clock::now();
-        run(i);
-        times.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
-        PumpMessages();
-    }
-    std::sort(times.begin(), times.end());
-    printf("%-48s median %7.3f ms  min %7.3f  p90 %7.3f  max %7.3f  (%d runs)\n", name, times[times.size() / 2],
-           times.front(), times[times.size() * 9 / 10], times.back(), nRuns);
-}
-
 LPARAM PointAt(const CRect& rect)
 {
     return MAKELPARAM(rect.CenterPoint().x, rect.CenterPoint().y);
@@ -60,17 +42,17 @@ int main()
     frame.RecalcLayout();
     PumpMessages();
 
-    Measure("200 buttons: measure and place", 200, [&](int) { bar.LayoutButtons(); });
-    Measure("200 buttons: measure, place and paint", 200, [&](int) {
+    VrxPMeasureRuns("200 buttons: measure and place", 200, [&](int) { bar.LayoutButtons(); });
+    VrxPMeasureRuns("200 buttons: measure, place and paint", 200, [&](int) {
         bar.LayoutButtons();
         bar.UpdateWindow();
     });
-    Measure("200 buttons: frame resized, rows wrap, repaint", 200, [&](int i) {
+    VrxPMeasureRuns("200 buttons: frame resized, rows wrap, repaint", 200, [&](int i) {
         frame.SetWindowPos(NULL, 0, 0, i % 2 == 0 ? 900 : 1000, 700, SWP_NOMOVE | SWP_NOZORDER);
         frame.RecalcLayout();
         frame.RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     });
-    Measure("one hot-tracking step (move to next button, paint)", 400, [&](int i) {
+    VrxPMeasureRuns("one hot-tracking step (move to next button, paint)", 400, [&](int i) {
         bar.SendMessage(WM_MOUSEMOVE, 0, PointAt(bar.GetButton(i % 2 == 0 ? 50 : 51)->rect));
         bar.UpdateWindow();
     });
@@ -83,7 +65,7 @@ int main()
         measured[i].cy = 22;
     }
     CVrxPToolbarLayout layout(measured, 23, 22, true);
-    Measure("220 measured entries: fit to 900 px, no window", 200, [&](int) { layout.FitToLength(900, false); });
+    VrxPMeasureRuns("220 measured entries: fit to 900 px, no window", 200, [&](int) { layout.FitToLength(900, false); });
     frame.DestroyWindow();
     return 0;
 }
