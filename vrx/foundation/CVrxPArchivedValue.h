@@ -50,18 +50,22 @@ public:
     [[noreturn]] static void ThrowShortData();
     // The archive's exception for a value that is not of the expected form.
     [[noreturn]] static void ThrowDamaged();
+
+private:
+    // Runs one step over an archive on the file; FALSE when it threw.
+    template <class Step>
+    static BOOL RunArchive(CMemFile& file, UINT nMode, Step step);
 };
 
-template <class Writer>
-BOOL CVrxPArchivedValue::Store(std::vector<BYTE>& bytes, UINT nGrowBytes, Writer write)
+template <class Step>
+BOOL CVrxPArchivedValue::RunArchive(CMemFile& file, UINT nMode, Step step)
 {
-    CMemFile file(nGrowBytes);
     try
     {
-        CArchive ar(&file, CArchive::store);
+        CArchive ar(&file, nMode);
         try
         {
-            write(ar);
+            step(ar);
             ar.Close();
         }
         catch (CException*)
@@ -75,6 +79,15 @@ BOOL CVrxPArchivedValue::Store(std::vector<BYTE>& bytes, UINT nGrowBytes, Writer
         e->Delete();
         return FALSE;
     }
+    return TRUE;
+}
+
+template <class Writer>
+BOOL CVrxPArchivedValue::Store(std::vector<BYTE>& bytes, UINT nGrowBytes, Writer write)
+{
+    CMemFile file(nGrowBytes);
+    if (!RunArchive(file, CArchive::store, write))
+        return FALSE;
     const UINT nSize = static_cast<UINT>(file.GetLength());
     BYTE* pStored = file.Detach();
     bytes.assign(pStored, pStored + nSize);
@@ -87,24 +100,7 @@ BOOL CVrxPArchivedValue::Load(const BYTE* pData, UINT nSize, Reader read, BOOL b
 {
     // The memory file only reads the block it is given.
     CMemFile file(const_cast<BYTE*>(pData), nSize);
-    try
-    {
-        CArchive ar(&file, CArchive::load);
-        try
-        {
-            read(ar);
-            ar.Close();
-        }
-        catch (CException*)
-        {
-            ar.Abort();
-            throw;
-        }
-    }
-    catch (CException* e)
-    {
-        e->Delete();
+    if (!RunArchive(file, CArchive::load, read))
         return FALSE;
-    }
     return !bWhole || file.GetPosition() == nSize;
 }
