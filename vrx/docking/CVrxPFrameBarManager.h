@@ -117,9 +117,10 @@ public:
     void LockUpdate(BOOL bLock);
     BOOL IsUpdateLocked() const { return m_bUpdateLocked; }
 
-    // Gives the frame's client area (or the override) to the listed bars in
-    // list order; what is left is the outer rectangle, the room after the
-    // last dock bar the inner one (frame client coordinates).
+    // Gives the frame's client area (or the override) to the frame's bars
+    // that size themselves (WM_SIZEPARENT), then the dock bars, the auto-hide
+    // strips and the other listed bars; what is left is the outer rectangle,
+    // the room after the strips the inner one (frame client coordinates).
     void AdjustDockingLayout(HDWP hdwp = NULL);
     // Places rect against one side of the area; stretched bars are cut to it.
     static void AlignRectToArea(const CRect& rectArea, CRect& rect, DWORD dwSide, BOOL bHorizontal, BOOL bStretch);
@@ -181,6 +182,12 @@ public:
     static CString BuildKeyPath(LPCTSTR lpszProfileName, int nIndex);
 
 private:
+    // Each takes its strip from the free area (screen coordinates) and adds
+    // its move to the batch.
+    HDWP LayoutSelfSizingBars(CRect& rectFree, HDWP hdwp);
+    static HDWP SendSizeParent(CWnd* pBar, CRect& rectFree, HDWP hdwp);
+    HDWP LayoutBarAtEdge(CVrxPBaseControlBar* pBar, CRect& rectFree, HDWP hdwp);
+
     void StoreDockList(CArchive& ar);
     void LoadDockList(CArchive& ar);
     void StoreAutoHideRecords(CArchive& ar);

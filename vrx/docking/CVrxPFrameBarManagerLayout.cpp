@@ -3,10 +3,12 @@
 
 #include "docking/CVrxPFrameBarManager.h"
 
+#include "docking/CVrxPAutoHideDockBar.h"
 #include "docking/CVrxPControlBar.h"
 #include "docking/CVrxPDockBar.h"
 #include "docking/CVrxPDockingUtils.h"
 #include "frames/CFrameWnd.h"
+#include "frames/CMDIFrameWnd.h"
 
 namespace
 {
@@ -84,87 +86,123 @@ void CVrxPFrameBarManager::AdjustDockingLayout(HDWP hdwp)
     CFrameWnd* pTopFrame = m_pOwnerFrame->GetTopLevelFrame();
     if (pTopFrame == nullptr)
         pTopFrame = m_pOwnerFrame;
-    if (m_bars.IsEmpty() || pTopFrame->IsIconic())
+    if (pTopFrame->IsIconic())
         return;
 
     m_bLayoutBusy = TRUE;
     const BOOL bOwnBatch = hdwp == NULL;
     if (bOwnBatch)
-        hdwp = ::BeginDeferWindowPos(static_cast<int>(m_bars.GetCount()));
+        hdwp = ::BeginDeferWindowPos(static_cast<int>(m_bars.GetCount() + m_autoHideBars.GetCount()) + 1);
     CRect rectFree = rectClient;
     m_pOwnerFrame->ClientToScreen(&rectFree);
 
-    // The inner rectangle is what is left after the last dock bar.
-    POSITION posLastDockBar = NULL;
-    for (POSITION pos = m_bars.GetTailPosition(); pos != NULL;)
-    {
-        const POSITION posThis = pos;
-        if (dynamic_cast<CVrxPDockBar*>(m_bars.GetPrev(pos)) != nullptr)
-        {
-            posLastDockBar = posThis;
-            break;
-        }
-    }
-    CRect rectInner;
+    // The frame's edges go, in turn, to the bars that size themselves, the
+    // dock bars, the auto-hide strips and then the panes, so that the
+    // earlier ones span the frame and the later ones fit inside them.
+    hdwp = LayoutSelfSizingBars(rectFree, hdwp);
     for (POSITION pos = m_bars.GetHeadPosition(); pos != NULL;)
     {
-        const POSITION posThis = pos;
+        CVrxPDockBar* pDockBar = dynamic_cast<CVrxPDockBar*>(m_bars.GetNext(pos));
+        if (pDockBar != nullptr)
+            hdwp = LayoutBarAtEdge(pDockBar, rectFree, hdwp);
+    }
+    for (POSITION pos = m_autoHideBars.GetHeadPosition(); pos != NULL;)
+        hdwp = SendSizeParent(static_cast<CWnd*>(m_autoHideBars.GetNext(pos)), rectFree, hdwp);
+    CRect rectInner = rectFree;
+    for (POSITION pos = m_bars.GetHeadPosition(); pos != NULL;)
+    {
         CVrxPBaseControlBar* pBar = dynamic_cast<CVrxPBaseControlBar*>(m_bars.GetNext(pos));
-        // Bars of the framework's own layout take their room afterwards.
-        if (pBar == nullptr || pBar->GetSafeHwnd() == NULL)
-            continue;
-        const BOOL bDockBar = dynamic_cast<CVrxPDockBar*>(pBar) != nullptr;
-        // A hidden dock bar keeps its room, except while the bars are
-        // hidden for print preview or with the in-place bars.
-        if ((pBar->GetStyle() & WS_VISIBLE) == 0 && (!bDockBar || m_bPrintPreview || m_bBarsHidden))
-            continue;
-        // A floating or auto-hidden pane stays listed but takes no room.
-        if (!pBar->IsDockedInFrame() || pBar->IsAutoHidden())
-            continue;
-        CRect rect;
-        pBar->GetWindowRect(&rect);
-        const DWORD dwSide = pBar->GetAlignment();
-        const BOOL bHorizontal = pBar->IsAlignedHorizontally();
-        const CSize size = pBar->CalcBarSize(pBar->DocksAtFrameSide(), bHorizontal);
-        if (bHorizontal)
-        {
-            if (dwSide == CBRS_ALIGN_TOP)
-                rect.bottom = rect.top + size.cy;
-            else
-                rect.top = rect.bottom - size.cy;
-        }
-        else if (dwSide == CBRS_ALIGN_LEFT)
-        {
-            rect.right = rect.left + size.cx;
-        }
-        else
-        {
-            rect.left = rect.right - size.cx;
-        }
-        AlignRectToArea(rectFree, rect, dwSide, bHorizontal, pBar->DocksAtFrameSide());
-        if (CVrxPDockBar* pDockBar = dynamic_cast<CVrxPDockBar*>(pBar))
-        {
-            if ((bHorizontal ? rect.Width() : rect.Height()) > 0)
-                pDockBar->AdjustLayout(CRect(0, 0, rect.Width(), rect.Height()));
-        }
-        CRect rectInParent = rect;
-        if (CWnd* pParent = pBar->GetParent())
-            pParent->ScreenToClient(&rectInParent);
-        hdwp = pBar->PositionBar(nullptr, rectInParent.left, rectInParent.top, rectInParent.Width(),
-                                 rectInParent.Height(), SWP_NOZORDER | SWP_NOACTIVATE, hdwp);
-        CVrxPDockingUtils::CutSide(rectFree, dwSide, bHorizontal ? rect.Height() : rect.Width());
-        if (posThis == posLastDockBar)
-            rectInner = rectFree;
+        if (pBar != nullptr && dynamic_cast<CVrxPDockBar*>(pBar) == nullptr)
+            hdwp = LayoutBarAtEdge(pBar, rectFree, hdwp);
     }
     m_rectOuter = rectFree;
-    if (rectInner.IsRectEmpty())
-        rectInner = rectFree;
     m_pOwnerFrame->ScreenToClient(&m_rectOuter);
     m_pOwnerFrame->ScreenToClient(&rectInner);
     m_rectInner = rectInner;
     if (bOwnBatch && hdwp != NULL)
         ::EndDeferWindowPos(hdwp);
     m_bLayoutBusy = FALSE;
+}
+
+HDWP CVrxPFrameBarManager::LayoutSelfSizingBars(CRect& rectFree, HDWP hdwp)
+{
+    const CMDIFrameWnd* pMdiFrame = dynamic_cast<const CMDIFrameWnd*>(m_pOwnerFrame);
+    const HWND hWndMdiClient = pMdiFrame != nullptr ? pMdiFrame->m_hWndMDIClient : NULL;
+    const HWND hWndView = ::GetDlgItem(m_pOwnerFrame->GetSafeHwnd(), AFX_IDW_PANE_FIRST);
+    for (HWND hWndChild = ::GetTopWindow(m_pOwnerFrame->GetSafeHwnd()); hWndChild != NULL;
+         hWndChild = ::GetWindow(hWndChild, GW_HWNDNEXT))
+    {
+        CWnd* pChild = CWnd::FromHandlePermanent(hWndChild);
+        if (pChild == nullptr || hWndChild == hWndMdiClient || hWndChild == hWndView ||
+            dynamic_cast<CVrxPBaseControlBar*>(pChild) != nullptr || m_autoHideBars.Find(pChild) != NULL)
+            continue;
+        hdwp = SendSizeParent(pChild, rectFree, hdwp);
+    }
+    return hdwp;
+}
+
+HDWP CVrxPFrameBarManager::SendSizeParent(CWnd* pBar, CRect& rectFree, HDWP hdwp)
+{
+    CWnd* pParent = pBar->GetParent();
+    if (pParent == nullptr)
+        return hdwp;
+    AFX_SIZEPARENTPARAMS layout = {};
+    CRect rectArea = rectFree;
+    pParent->ScreenToClient(&rectArea);
+    layout.rect = rectArea;
+    layout.bStretch = TRUE;
+    layout.hDWP = hdwp;
+    pBar->SendMessage(WM_SIZEPARENT, 0, reinterpret_cast<LPARAM>(&layout));
+    rectFree = layout.rect;
+    pParent->ClientToScreen(&rectFree);
+    return layout.hDWP;
+}
+
+HDWP CVrxPFrameBarManager::LayoutBarAtEdge(CVrxPBaseControlBar* pBar, CRect& rectFree, HDWP hdwp)
+{
+    if (pBar->GetSafeHwnd() == NULL)
+        return hdwp;
+    const BOOL bDockBar = dynamic_cast<CVrxPDockBar*>(pBar) != nullptr;
+    // A hidden dock bar keeps its room, except while the bars are hidden
+    // for print preview or with the in-place bars.
+    if ((pBar->GetStyle() & WS_VISIBLE) == 0 && (!bDockBar || m_bPrintPreview || m_bBarsHidden))
+        return hdwp;
+    // A floating or auto-hidden pane stays listed but takes no room.
+    if (!pBar->IsDockedInFrame() || pBar->IsAutoHidden())
+        return hdwp;
+    CRect rect;
+    pBar->GetWindowRect(&rect);
+    const DWORD dwSide = pBar->GetAlignment();
+    const BOOL bHorizontal = pBar->IsAlignedHorizontally();
+    const CSize size = pBar->CalcBarSize(pBar->DocksAtFrameSide(), bHorizontal);
+    if (bHorizontal)
+    {
+        if (dwSide == CBRS_ALIGN_TOP)
+            rect.bottom = rect.top + size.cy;
+        else
+            rect.top = rect.bottom - size.cy;
+    }
+    else if (dwSide == CBRS_ALIGN_LEFT)
+    {
+        rect.right = rect.left + size.cx;
+    }
+    else
+    {
+        rect.left = rect.right - size.cx;
+    }
+    AlignRectToArea(rectFree, rect, dwSide, bHorizontal, pBar->DocksAtFrameSide());
+    if (CVrxPDockBar* pDockBar = dynamic_cast<CVrxPDockBar*>(pBar))
+    {
+        if ((bHorizontal ? rect.Width() : rect.Height()) > 0)
+            pDockBar->AdjustLayout(CRect(0, 0, rect.Width(), rect.Height()));
+    }
+    CRect rectInParent = rect;
+    if (CWnd* pParent = pBar->GetParent())
+        pParent->ScreenToClient(&rectInParent);
+    hdwp = pBar->PositionBar(nullptr, rectInParent.left, rectInParent.top, rectInParent.Width(),
+                             rectInParent.Height(), SWP_NOZORDER | SWP_NOACTIVATE, hdwp);
+    CVrxPDockingUtils::CutSide(rectFree, dwSide, bHorizontal ? rect.Height() : rect.Width());
+    return hdwp;
 }
 
 BOOL CVrxPFrameBarManager::LimitDockedSize(CRect& rect, DWORD dwSide) const

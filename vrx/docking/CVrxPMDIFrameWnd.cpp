@@ -127,34 +127,19 @@ void CVrxPMDIFrameWnd::RecalcLayout(BOOL)
     if (m_bInRecalcLayout)
         return;
     m_bInRecalcLayout = TRUE;
-    CRect rectFree;
-    GetClientRect(&rectFree);
-    if (m_barManager.GetOwnerFrame() == this)
-    {
-        m_barManager.AdjustDockingLayout();
-        rectFree = m_barManager.GetOuterRect();
-    }
-    AFX_SIZEPARENTPARAMS layout = {};
-    layout.rect = rectFree;
-    layout.bStretch = TRUE;
-    layout.hDWP = ::BeginDeferWindowPos(8);
-    for (HWND hWndChild = ::GetTopWindow(m_hWnd); hWndChild != NULL; hWndChild = ::GetWindow(hWndChild, GW_HWNDNEXT))
-    {
-        CWnd* pChild = CWnd::FromHandlePermanent(hWndChild);
-        if (hWndChild != m_hWndMDIClient && pChild != nullptr && dynamic_cast<CVrxPBaseControlBar*>(pChild) == nullptr)
-            ::SendMessage(hWndChild, WM_SIZEPARENT, 0, reinterpret_cast<LPARAM>(&layout));
-    }
+    HDWP hdwp = ::BeginDeferWindowPos(8);
+    m_barManager.AdjustDockingLayout(hdwp);
     if (m_hWndMDIClient != NULL)
     {
-        CRect rectClient = layout.rect;
+        CRect rectClient = m_barManager.GetOuterRect();
         rectClient.DeflateRect(m_rectBorder.left, m_rectBorder.top, m_rectBorder.right, m_rectBorder.bottom);
         CWnd::FromHandle(m_hWndMDIClient)->CalcWindowRect(&rectClient, CWnd::adjustBorder);
-        if (layout.hDWP != NULL)
-            layout.hDWP = ::DeferWindowPos(layout.hDWP, m_hWndMDIClient, NULL, rectClient.left, rectClient.top,
-                                           rectClient.Width(), rectClient.Height(), SWP_NOACTIVATE | SWP_NOZORDER);
+        if (hdwp != NULL)
+            hdwp = ::DeferWindowPos(hdwp, m_hWndMDIClient, NULL, rectClient.left, rectClient.top, rectClient.Width(),
+                                    rectClient.Height(), SWP_NOACTIVATE | SWP_NOZORDER);
     }
-    if (layout.hDWP != NULL)
-        ::EndDeferWindowPos(layout.hDWP);
+    if (hdwp != NULL)
+        ::EndDeferWindowPos(hdwp);
     m_bInRecalcLayout = FALSE;
 }
 

@@ -2,10 +2,9 @@
 
 // The library's MDI main frame, in its first form: a framework MDI frame
 // with the library's frame helper and bar manager. The bar manager lays out
-// the dock bars and the control bars in them first; the bars that are not
-// control bars yet (the menu bar, toolbars, docking panes) then take their
-// room through the framework's bar layout (WM_SIZEPARENT), and the MDI
-// client the rest. The menu bar shows the frame's menus in place of the
+// every bar of the frame, those that still size themselves (WM_SIZEPARENT:
+// the menu bar, toolbars) along the frame's edges first, and the MDI client
+// takes the rest. The menu bar shows the frame's menus in place of the
 // window's menu; the workspace restores the frame's state after loading and
 // stores it when the frame closes.
 
