@@ -22,8 +22,12 @@ Bytes Stored(const CVrxPStoredTabs& tabs)
     return bytes;
 }
 
+// An accepted value holds every field its counts and lengths call for: a
+// 1, 2 or 4-byte number is read only where it lies within the value.
 uint32_t Little(const Bytes& bytes, size_t nAt, size_t nSize)
 {
+    if (nAt > bytes.size() || bytes.size() - nAt < nSize)
+        std::abort();
     uint32_t value = 0;
     for (size_t i = 0; i < nSize; i++)
         value |= static_cast<uint32_t>(bytes[nAt + i]) << (8 * i);
@@ -38,7 +42,7 @@ bool LabelsAreInTheWritersForm(const Bytes& value)
     size_t nAt = 4;
     for (uint32_t i = 0; i < nCount; i++)
     {
-        uint32_t nLength = value[nAt];
+        uint32_t nLength = Little(value, nAt, 1);
         size_t nPrefix = 1;
         if (nLength == 0xFF)
         {
@@ -58,6 +62,7 @@ bool LabelsAreInTheWritersForm(const Bytes& value)
         }
         nAt += nPrefix + nLength + 5 * 4;
     }
+    Little(value, nAt + 4, 4);
     return true;
 }
 } // namespace
