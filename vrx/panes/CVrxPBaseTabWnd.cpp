@@ -1,7 +1,6 @@
 #include "panes/CVrxPBaseTabWnd.h"
 
 #include "controls/CEdit.h"
-#include "core/CException.h"
 #include "docking/CVrxPControlBar.h"
 #include "files/CArchive.h"
 #include "foundation/CVrxPGlobals.h"
@@ -9,7 +8,7 @@
 #include "frames/CFrameWnd.h"
 
 #include <algorithm>
-#include <cstdint>
+#include <utility>
 
 IMPLEMENT_DYNAMIC(CVrxPBaseTabWnd, CWnd)
 
@@ -593,52 +592,34 @@ BOOL CVrxPBaseTabWnd::AskActiveTabChanging(int nIndex)
 // A tab without a window is stored with control id 0.
 void CVrxPBaseTabWnd::Serialize(CArchive& ar)
 {
-    if (ar.IsStoring())
+    if (!ar.IsStoring())
     {
-        ar << static_cast<int32_t>(CountTabs());
-        for (const Tab& tab : tabs)
-        {
-            const int nId = tab.window != nullptr && tab.window->GetSafeHwnd() != NULL ? tab.window->GetDlgCtrlID() : 0;
-            ar << tab.label << static_cast<int32_t>(tab.visible) << static_cast<int32_t>(nId)
-               << static_cast<int32_t>(tab.detachable) << static_cast<int32_t>(tab.textColor)
-               << static_cast<int32_t>(tab.color);
-        }
-        ar << static_cast<int32_t>(activeTab) << static_cast<int32_t>(location);
+        m_saved.Load(ar);
         return;
     }
-    int32_t nCount = 0;
-    ar >> nCount;
-    if (nCount < 0)
-        AfxThrowArchiveException(CArchiveException::badIndex);
-    std::vector<CVrxPSavedTab> loaded;
-    for (int32_t i = 0; i < nCount; i++)
+    std::vector<CVrxPSavedTab> saved;
+    for (const Tab& tab : tabs)
     {
-        CVrxPSavedTab saved;
-        int32_t values[5] = {};
-        ar >> saved.label;
-        for (int32_t& value : values)
-            ar >> value;
-        saved.visible = values[0];
-        saved.controlId = values[1];
-        saved.detachable = values[2];
-        saved.textColor = values[3];
-        saved.backgroundColor = values[4];
-        loaded.push_back(saved);
+        CVrxPSavedTab record;
+        record.label = tab.label;
+        record.visible = tab.visible;
+        record.controlId =
+            tab.window != nullptr && tab.window->GetSafeHwnd() != NULL ? tab.window->GetDlgCtrlID() : 0;
+        record.detachable = tab.detachable;
+        record.textColor = static_cast<int>(tab.textColor);
+        record.backgroundColor = static_cast<int>(tab.color);
+        saved.push_back(record);
     }
-    int32_t nActive = 0;
-    int32_t nLocation = 0;
-    ar >> nActive >> nLocation;
-    m_savedTabs.swap(loaded);
-    m_nSavedActive = nActive;
-    m_nSavedLocation = nLocation;
+    CVrxPStoredTabs(std::move(saved), activeTab, location).Store(ar);
 }
 
 BOOL CVrxPBaseTabWnd::ReapplySavedTabs(BOOL bReorder)
 {
     int nVisible = 0;
-    for (size_t j = 0; j < m_savedTabs.size(); j++)
+    const std::vector<CVrxPSavedTab>& savedTabs = m_saved.GetTabs();
+    for (size_t j = 0; j < savedTabs.size(); j++)
     {
-        const CVrxPSavedTab& saved = m_savedTabs[j];
+        const CVrxPSavedTab& saved = savedTabs[j];
         int nIndex = -1;
         for (int i = 0; i < CountTabs() && nIndex < 0 && saved.controlId != 0; i++)
         {
@@ -666,7 +647,7 @@ BOOL CVrxPBaseTabWnd::ReapplySavedTabs(BOOL bReorder)
     }
     if (nVisible > 0)
     {
-        if (!ActivateTab(m_nSavedActive))
+        if (!ActivateTab(m_saved.GetActive()))
             ActivateTab(0);
     }
     ArrangeTabs();

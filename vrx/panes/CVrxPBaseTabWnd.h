@@ -9,6 +9,7 @@
 // The looks read the public state below when they draw a tab.
 
 #include "gdi/CImageList.h"
+#include "panes/CVrxPStoredTabs.h"
 #include "strings/CRect.h"
 #include "strings/CSize.h"
 #include "strings/CString.h"
@@ -37,18 +38,6 @@ public:
     COLORREF textColor = static_cast<COLORREF>(-1);
     BOOL labelHidden = FALSE;
     BOOL detachable = FALSE;
-};
-
-// One tab as the tab archive keeps it.
-struct CVrxPSavedTab
-{
-    CString label;
-    int visible = TRUE;
-    // 0 for a tab that had no window.
-    int controlId = 0;
-    int detachable = FALSE;
-    int textColor = -1;
-    int backgroundColor = -1;
 };
 
 class CEdit;
@@ -139,7 +128,7 @@ public:
     // The tab archive. Loading changes no tab: it keeps the saved tabs for
     // ReapplySavedTabs, and a failed load keeps the saved tabs it had.
     void Serialize(CArchive& ar) override;
-    const std::vector<CVrxPSavedTab>& SavedTabs() const { return m_savedTabs; }
+    const std::vector<CVrxPSavedTab>& SavedTabs() const { return m_saved.GetTabs(); }
     // The saved labels, colours and visibility go to the tabs whose windows
     // have the saved control ids; with bReorder those tabs also take their
     // saved places. The saved active tab becomes active.
@@ -232,9 +221,7 @@ protected:
     std::vector<COLORREF> m_palette;
     COLORREF m_activeBackground = static_cast<COLORREF>(-1);
     COLORREF m_activeForeground = static_cast<COLORREF>(-1);
-    std::vector<CVrxPSavedTab> m_savedTabs;
-    int m_nSavedActive = 0;
-    int m_nSavedLocation = 0;
+    CVrxPStoredTabs m_saved;
     BOOL m_bRenameEnabled = FALSE;
     int m_nRenameIndex = -1;
     CEdit* m_pRenameEdit = nullptr;

@@ -1,0 +1,21 @@
+# The native build's part of the panes: the saved tabs, read without a
+# window (see cmake/KorvoNative.cmake).
+include(${CMAKE_CURRENT_LIST_DIR}/sources.cmake)
+korvo_native_library(vrx_panes_native
+  SOURCES ${VRX_PANES_PORTABLE_SOURCES}
+  INCLUDES ..
+  LIBS vrx_foundation_native)
+
+korvo_native_test(vrx_panes_native_tests
+  SOURCES ${VRX_PANES_PORTABLE_TEST_SOURCES}
+  LIBS vrx_panes_native)
+
+# panes_seeds <corpus root> writes the harness's seeds again with the
+# class's own writer.
+korvo_fuzz_target(saved_tabs_fuzz
+  SOURCES tests/fuzz/SavedTabsFuzz.cpp
+  LIBS vrx_panes_native
+  CORPUS tests/fuzz/corpus/saved_tabs_fuzz)
+
+add_executable(panes_seeds ${CMAKE_CURRENT_LIST_DIR}/tests/fuzz/PanesSeeds.cpp)
+target_link_libraries(panes_seeds PRIVATE vrx_panes_native)

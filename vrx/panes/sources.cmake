@@ -1,0 +1,6 @@
+# The panes' portable pieces and their tests, shared by the Windows build
+# (CMakeLists.txt) and the native one (native.cmake).
+set(VRX_PANES_PORTABLE_SOURCES
+  CVrxPStoredTabs.cpp)
+set(VRX_PANES_PORTABLE_TEST_SOURCES
+  tests/CVrxPStoredTabsTest.cpp)
