@@ -153,22 +153,20 @@ BOOL CVrxPBaseControlBar::RestoreFromRegistry(LPCTSTR lpszProfileName, int nInde
     return TRUE;
 }
 
-// The stored alignment replaces the bits it stands for; a value with other
-// bits, or a stream that ends early, leaves the bar as it was.
+// The stored alignment replaces the bits it stands for; a damaged record
+// leaves the bar as it was.
 void CVrxPBaseControlBar::Serialize(CArchive& ar)
 {
     if (ar.IsStoring())
     {
-        ar << static_cast<int>(barStyle & alignmentMask) << (IsBarVisible() ? 1 : 0);
+        CVrxPStoredBarRecord::StoreDockingState(ar, barStyle, IsBarVisible());
         return;
     }
-    int nAlignment = 0;
-    int nVisible = 0;
-    ar >> nAlignment >> nVisible;
-    if ((static_cast<DWORD>(nAlignment) & ~alignmentMask) != 0 || (nVisible != 0 && nVisible != 1))
-        AfxThrowArchiveException(CArchiveException::badIndex);
-    barStyle = (barStyle & ~alignmentMask) | static_cast<DWORD>(nAlignment);
-    savedVisibility = nVisible;
+    DWORD dwAlignment = 0;
+    BOOL bVisible = savedVisibility;
+    CVrxPStoredBarRecord::LoadDockingState(ar, dwAlignment, bVisible);
+    barStyle = (barStyle & ~alignmentMask) | dwAlignment;
+    savedVisibility = bVisible;
 }
 
 HDWP CVrxPBaseControlBar::MoveBarWindow(const CRect& rectTarget, BOOL bRepaint, HDWP hdwp)

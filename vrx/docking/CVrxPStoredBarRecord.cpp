@@ -1,5 +1,8 @@
 #include "docking/CVrxPStoredBarRecord.h"
 
+#include "core/CException.h"
+#include "files/CArchive.h"
+
 const char* const CVrxPStoredBarRecord::valueNames[valueCount] = {
     "ID", "RectRecentFloat", "RectRecentDocked", "RecentFrameAlignment", "RecentRowIndex", "IsFloating", "MRUWidth",
     "PinState"};
@@ -153,4 +156,20 @@ BOOL CVrxPStoredBarRecord::ReadVisible(const Stored& value, BOOL& bVisible)
 std::vector<BYTE> CVrxPStoredBarRecord::VisibleBytes(BOOL bVisible)
 {
     return NumberBytes(bVisible ? 1 : 0);
+}
+
+void CVrxPStoredBarRecord::StoreDockingState(CArchive& ar, DWORD dwAlignment, BOOL bVisible)
+{
+    ar << static_cast<int>(dwAlignment & alignmentMask) << (bVisible ? 1 : 0);
+}
+
+void CVrxPStoredBarRecord::LoadDockingState(CArchive& ar, DWORD& dwAlignment, BOOL& bVisible)
+{
+    int nAlignment = 0;
+    int nVisible = 0;
+    ar >> nAlignment >> nVisible;
+    if ((static_cast<DWORD>(nAlignment) & ~alignmentMask) != 0 || (nVisible != 0 && nVisible != 1))
+        AfxThrowArchiveException(CArchiveException::badIndex);
+    dwAlignment = static_cast<DWORD>(nAlignment);
+    bVisible = nVisible;
 }

@@ -5,11 +5,14 @@
 // rectangles (four 32-bit edges, left to right and top to bottom) and six
 // 32-bit numbers; under its "VrxPBaseControlBar-<id>" key "IsVisible". A
 // value may be missing, and then leaves its member as it was; a value that
-// is present but damaged or foreign refuses the whole record.
+// is present but damaged or foreign refuses the whole record. The bar's
+// part of the frame's docking archive is read here too.
 
 #include "core/Platform.h"
 
 #include <vector>
+
+class CArchive;
 
 class CVrxPStoredBarRecord
 {
@@ -70,6 +73,14 @@ public:
     // FALSE, leaving bVisible, unless a present value is the number 0 or 1.
     static BOOL ReadVisible(const Stored& value, BOOL& bVisible);
     static std::vector<BYTE> VisibleBytes(BOOL bVisible);
+
+    // The bar's part of the docking archive: a 32-bit alignment (the bar
+    // style's side bits) and a 32-bit 0 or 1 for visible.
+    static constexpr DWORD alignmentMask = 0xF000;
+    static void StoreDockingState(CArchive& ar, DWORD dwAlignment, BOOL bVisible);
+    // Throws the archive's exception, leaving both, when the stream ends
+    // early or holds bits beside the sides or another number than 0 or 1.
+    static void LoadDockingState(CArchive& ar, DWORD& dwAlignment, BOOL& bVisible);
 
     // A number value: exactly 4 bytes, low byte first.
     static BOOL ReadNumber(const std::vector<BYTE>& bytes, DWORD& dwNumber);

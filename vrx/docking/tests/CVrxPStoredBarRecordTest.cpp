@@ -1,5 +1,9 @@
 #include "docking/CVrxPStoredBarRecord.h"
 
+#include "core/CException.h"
+#include "files/CArchive.h"
+#include "files/CMemFile.h"
+
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -165,5 +169,62 @@ TEST(StoredBarRecordTest, VisibilityIsTheNumberZeroOrOne)
         BOOL bVisible = 5;
         EXPECT_EQ(c.accepted, Record::ReadVisible(value, bVisible)) << c.bytes.size();
         EXPECT_EQ(c.visible, bVisible) << c.bytes.size();
+    }
+}
+
+TEST(StoredBarDockingStateTest, StoresTheSideAndTheVisibilityAsTheseBytes)
+{
+    CMemFile file;
+    {
+        CArchive ar(&file, CArchive::store);
+        CVrxPStoredBarRecord::StoreDockingState(ar, Record::alignTop | 0x400, TRUE);
+    }
+    ASSERT_EQ(8u, file.GetLength());
+    file.SeekToBegin();
+    Bytes bytes(8);
+    file.Read(bytes.data(), 8);
+    EXPECT_EQ((Bytes{0x00, 0x20, 0x00, 0x00, 0x01, 0x00, 0x00, 0x00}), bytes);
+
+    file.SeekToBegin();
+    CArchive ar(&file, CArchive::load);
+    DWORD dwAlignment = 0;
+    BOOL bVisible = FALSE;
+    Record::LoadDockingState(ar, dwAlignment, bVisible);
+    EXPECT_EQ(static_cast<DWORD>(Record::alignTop), dwAlignment);
+    EXPECT_TRUE(bVisible);
+}
+
+// A stream that ends early or holds what no bar stores throws and leaves
+// both as they were.
+TEST(StoredBarDockingStateTest, AShortOrForeignStreamIsRefused)
+{
+    const std::vector<Bytes> streams = {
+        {},
+        {0x00, 0x20, 0x00, 0x00},
+        {0x00, 0x20, 0x00, 0x00, 0x01, 0x00, 0x00},
+        {0x34, 0x12, 0x00, 0x00, 0x01, 0x00, 0x00, 0x00},
+        {0x00, 0x20, 0x01, 0x00, 0x01, 0x00, 0x00, 0x00},
+        {0x00, 0x20, 0x00, 0x00, 0x05, 0x00, 0x00, 0x00},
+        {0x00, 0x20, 0x00, 0x00, 0xFF, 0xFF, 0xFF, 0xFF},
+    };
+    for (const Bytes& stream : streams)
+    {
+        CMemFile file(const_cast<BYTE*>(stream.data()), static_cast<UINT>(stream.size()));
+        CArchive ar(&file, CArchive::load);
+        DWORD dwAlignment = 0x77;
+        BOOL bVisible = 5;
+        BOOL bThrown = FALSE;
+        try
+        {
+            Record::LoadDockingState(ar, dwAlignment, bVisible);
+        }
+        catch (CException* e)
+        {
+            e->Delete();
+            bThrown = TRUE;
+        }
+        EXPECT_TRUE(bThrown) << stream.size();
+        EXPECT_EQ(0x77u, dwAlignment);
+        EXPECT_EQ(5, bVisible);
     }
 }

@@ -1,9 +1,13 @@
 // A control bar's stored values read back. Input: the eight values of the
 // bar's key in the record's order, then "IsVisible", each after a byte that
-// says whether it is there and how long it is (0xFF: missing). An accepted
-// record must be a sound place whose values the writer gives back as they
-// were read; a refused one must leave the place as it was.
+// says whether it is there and how long it is (0xFF: missing); the rest is
+// the bar's part of a docking archive. An accepted record must be a sound
+// place whose values the writer gives back as they were read; a refused one
+// must leave the place as it was.
+#include "core/CException.h"
 #include "docking/CVrxPStoredBarRecord.h"
+#include "files/CArchive.h"
+#include "files/CMemFile.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -68,6 +72,39 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             std::abort();
     }
     else if (bVisible != 7)
+        std::abort();
+
+    // An accepted docking state is stored again as the first 8 bytes.
+    std::vector<BYTE> rest(data, data + size);
+    CMemFile file(rest.data(), static_cast<UINT>(rest.size()));
+    DWORD dwAlignment = 0x77;
+    bVisible = 7;
+    BOOL bLoaded = TRUE;
+    try
+    {
+        CArchive ar(&file, CArchive::load);
+        Record::LoadDockingState(ar, dwAlignment, bVisible);
+    }
+    catch (CException* e)
+    {
+        e->Delete();
+        bLoaded = FALSE;
+    }
+    if (!bLoaded)
+    {
+        if (dwAlignment != 0x77 || bVisible != 7)
+            std::abort();
+        return 0;
+    }
+    CMemFile again;
+    {
+        CArchive ar(&again, CArchive::store);
+        Record::StoreDockingState(ar, dwAlignment, bVisible);
+    }
+    std::vector<BYTE> stored(static_cast<size_t>(again.GetLength()));
+    again.SeekToBegin();
+    again.Read(stored.data(), static_cast<UINT>(stored.size()));
+    if (rest.size() < 8 || !std::equal(stored.begin(), stored.end(), rest.begin()))
         std::abort();
     return 0;
 }

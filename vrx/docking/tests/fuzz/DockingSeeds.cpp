@@ -2,6 +2,8 @@
 // docking_seeds <corpus root> makes <corpus root>/bar_record_fuzz/<seed>.
 // Each value follows its length byte, 0xFF standing for a missing value.
 #include "docking/CVrxPStoredBarRecord.h"
+#include "files/CArchive.h"
+#include "files/CMemFile.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -28,7 +30,7 @@ void Write(const std::string& root, const char* seed, const Bytes& bytes)
 }
 
 // The place's values as the bar writes them, those in leftOut missing, then
-// "IsVisible".
+// "IsVisible" and the bar's docking archive.
 Bytes Seed(const Record::Place& place, BOOL bVisible, std::initializer_list<Record::Value> leftOut = {})
 {
     Bytes bytes;
@@ -47,6 +49,15 @@ Bytes Seed(const Record::Place& place, BOOL bVisible, std::initializer_list<Reco
     const Bytes visible = Record::VisibleBytes(bVisible);
     bytes.push_back(static_cast<BYTE>(visible.size()));
     bytes.insert(bytes.end(), visible.begin(), visible.end());
+    CMemFile file;
+    {
+        CArchive ar(&file, CArchive::store);
+        Record::StoreDockingState(ar, static_cast<DWORD>(place.alignment), bVisible);
+    }
+    const size_t nHead = bytes.size();
+    bytes.resize(nHead + static_cast<size_t>(file.GetLength()));
+    file.SeekToBegin();
+    file.Read(bytes.data() + nHead, static_cast<UINT>(file.GetLength()));
     return bytes;
 }
 } // namespace
