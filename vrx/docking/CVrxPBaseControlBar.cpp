@@ -15,6 +15,8 @@
 #include "gdi/CPaintDC.h"
 #include "themes/CVrxPVisualManager.h"
 
+#include <memory>
+
 IMPLEMENT_DYNAMIC(CVrxPBaseControlBar, CWnd)
 
 BEGIN_MESSAGE_MAP(CVrxPBaseControlBar, CWnd)
@@ -25,11 +27,6 @@ END_MESSAGE_MAP()
 
 BOOL CVrxPBaseControlBar::applyingState = FALSE;
 BOOL CVrxPBaseControlBar::barsOutsideFrame = FALSE;
-
-namespace
-{
-const char kIsVisible[] = "IsVisible";
-}
 
 BOOL CVrxPBaseControlBar::IsDockedInFrame() const
 {
@@ -113,7 +110,30 @@ BOOL CVrxPBaseControlBar::StoreToRegistry(LPCTSTR lpszProfileName, int nIndex, i
     CVrxPRegistry& registry = holder.Open(FALSE, FALSE);
     if (!registry.MakeKey(BuildBaseKeyPath(lpszProfileName, nIndex, nSubIndex)))
         return FALSE;
-    return registry.WriteInt(kIsVisible, IsBarVisible() ? 1 : 0);
+    return WriteStoredValue(registry, CVrxPStoredBarRecord::isVisibleName, CVrxPStoredBarRecord::VisibleBytes(IsBarVisible()));
+}
+
+BOOL CVrxPBaseControlBar::ReadStoredValue(CVrxPRegistry& registry, LPCTSTR lpszName, CVrxPStoredBarRecord::Stored& value)
+{
+    if (!registry.ValueExists(lpszName))
+        return TRUE;
+    BYTE* pData = nullptr;
+    UINT nSize = 0;
+    if (!registry.ReadBinary(lpszName, pData, nSize))
+        return FALSE;
+    std::unique_ptr<BYTE[]> data(pData);
+    value.present = true;
+    value.bytes.assign(pData, pData + nSize);
+    return TRUE;
+}
+
+// Numbers go in as REG_DWORD, everything else as REG_BINARY.
+BOOL CVrxPBaseControlBar::WriteStoredValue(CVrxPRegistry& registry, LPCTSTR lpszName, const std::vector<BYTE>& bytes)
+{
+    DWORD dwNumber = 0;
+    if (CVrxPStoredBarRecord::ReadNumber(bytes, dwNumber))
+        return registry.WriteDWord(lpszName, dwNumber);
+    return registry.WriteBinary(lpszName, bytes.data(), static_cast<UINT>(bytes.size()));
 }
 
 // A value that is not 0 or 1 was not written by a bar: the state stays.
@@ -123,30 +143,30 @@ BOOL CVrxPBaseControlBar::RestoreFromRegistry(LPCTSTR lpszProfileName, int nInde
     CVrxPRegistry& registry = holder.Open(FALSE, TRUE);
     if (!registry.OpenKey(BuildBaseKeyPath(lpszProfileName, nIndex, nSubIndex)))
         return FALSE;
-    int nVisible = savedVisibility;
-    if (registry.ValueExists(kIsVisible) && (!registry.ReadInt(kIsVisible, nVisible) || (nVisible != 0 && nVisible != 1)))
+    CVrxPStoredBarRecord::Stored value;
+    BOOL bVisible = savedVisibility;
+    if (!ReadStoredValue(registry, CVrxPStoredBarRecord::isVisibleName, value) ||
+        !CVrxPStoredBarRecord::ReadVisible(value, bVisible))
         return FALSE;
-    savedVisibility = nVisible;
+    savedVisibility = bVisible;
     stateRestored = TRUE;
     return TRUE;
 }
 
-// The stored alignment replaces the bits it stands for; a value with other
-// bits, or a stream that ends early, leaves the bar as it was.
+// The stored alignment replaces the bits it stands for; a damaged record
+// leaves the bar as it was.
 void CVrxPBaseControlBar::Serialize(CArchive& ar)
 {
     if (ar.IsStoring())
     {
-        ar << static_cast<int>(barStyle & alignmentMask) << (IsBarVisible() ? 1 : 0);
+        CVrxPStoredBarRecord::StoreDockingState(ar, barStyle, IsBarVisible());
         return;
     }
-    int nAlignment = 0;
-    int nVisible = 0;
-    ar >> nAlignment >> nVisible;
-    if ((static_cast<DWORD>(nAlignment) & ~alignmentMask) != 0 || (nVisible != 0 && nVisible != 1))
-        AfxThrowArchiveException(CArchiveException::badIndex);
-    barStyle = (barStyle & ~alignmentMask) | static_cast<DWORD>(nAlignment);
-    savedVisibility = nVisible;
+    DWORD dwAlignment = 0;
+    BOOL bVisible = savedVisibility;
+    CVrxPStoredBarRecord::LoadDockingState(ar, dwAlignment, bVisible);
+    barStyle = (barStyle & ~alignmentMask) | dwAlignment;
+    savedVisibility = bVisible;
 }
 
 HDWP CVrxPBaseControlBar::MoveBarWindow(const CRect& rectTarget, BOOL bRepaint, HDWP hdwp)

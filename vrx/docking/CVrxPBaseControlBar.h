@@ -11,6 +11,7 @@
 // Archive (part of the docking state): int32 alignment bits (bar style &
 // 0xF000), int32 visible.
 
+#include "docking/CVrxPStoredBarRecord.h"
 #include "docking/VrxPBarStyles.h"
 #include "strings/CRect.h"
 #include "strings/CString.h"
@@ -23,6 +24,7 @@ class CFrameWnd;
 class CVrxPDockBar;
 class CVrxPDockBarRow;
 class CVrxPMiniFrameWnd;
+class CVrxPRegistry;
 
 class CVrxPBaseControlBar : public CWnd
 {
@@ -163,6 +165,12 @@ protected:
     afx_msg void OnSize(UINT nType, int cx, int cy);
 
     DECLARE_MESSAGE_MAP()
+
+    // The value of the current key as it stands, whatever its type; FALSE
+    // when it is there but cannot be read.
+    static BOOL ReadStoredValue(CVrxPRegistry& registry, LPCTSTR lpszName, CVrxPStoredBarRecord::Stored& value);
+    // A value of 4 bytes as a number, any other as binary bytes.
+    static BOOL WriteStoredValue(CVrxPRegistry& registry, LPCTSTR lpszName, const std::vector<BYTE>& bytes);
 
     CVrxPDockBar* dockSite = nullptr;
     CVrxPDockBarRow* dockRow = nullptr;
