@@ -1,6 +1,3 @@
-#include "core/CException.h"
-#include "files/CArchive.h"
-#include "files/CMemFile.h"
 #include "foundation/CVrxPArchivedValue.h"
 #include "foundation/VrxPMessages.h"
 #include "panes/CVrxPStoredTabs.h"
@@ -9,42 +6,10 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <vector>
 
 namespace
 {
-std::vector<BYTE> Store(CVrxPBaseTabWnd& tabs)
-{
-    CMemFile file;
-    {
-        CArchive ar(&file, CArchive::store);
-        tabs.Serialize(ar);
-    }
-    const UINT nLength = static_cast<UINT>(file.GetLength());
-    BYTE* pBytes = file.Detach();
-    std::vector<BYTE> bytes(pBytes, pBytes + nLength);
-    free(pBytes);
-    return bytes;
-}
-
-// TRUE when the load went through; a failed load's exception is taken here.
-BOOL Load(CVrxPBaseTabWnd& tabs, std::vector<BYTE> bytes)
-{
-    CMemFile file(bytes.data(), static_cast<UINT>(bytes.size()));
-    CArchive ar(&file, CArchive::load);
-    try
-    {
-        tabs.Serialize(ar);
-        return TRUE;
-    }
-    catch (CArchiveException* e)
-    {
-        e->Delete();
-        return FALSE;
-    }
-}
-
 class TabArchiveTest : public ::testing::Test
 {
 protected:
@@ -66,7 +31,7 @@ TEST_F(TabArchiveTest, StoresEachTabsLabelIdAndColoursThenTheActiveIndexAndTheLo
     const CVrxPStoredTabs saved(expected, 1, CVrxPBaseTabWnd::locationTop);
     std::vector<BYTE> bytes;
     ASSERT_TRUE(CVrxPArchivedValue::Store(bytes, CVrxPArchivedValue::growBytes, [&saved](CArchive& ar) { saved.Store(ar); }));
-    EXPECT_EQ(bytes, Store(host.strip));
+    EXPECT_EQ(bytes, StoreTabs(host.strip));
 }
 
 TEST_F(TabArchiveTest, ATabWhoseWindowIsGoneIsStoredWithoutAnId)
@@ -74,8 +39,8 @@ TEST_F(TabArchiveTest, ATabWhoseWindowIsGoneIsStoredWithoutAnId)
     host.strip.destroyWindowsOnRemove = FALSE;
     host.AddTabs({"P", "Q"});
     host.pages[1]->DestroyWindow();
-    const std::vector<BYTE> bytes = Store(host.strip);
-    ASSERT_TRUE(Load(host.strip, bytes));
+    const std::vector<BYTE> bytes = StoreTabs(host.strip);
+    ASSERT_TRUE(LoadTabs(host.strip, bytes));
     ASSERT_EQ(2u, host.strip.SavedTabs().size());
     EXPECT_EQ(100, host.strip.SavedTabs()[0].controlId);
     EXPECT_EQ(0, host.strip.SavedTabs()[1].controlId);
@@ -85,7 +50,7 @@ TEST_F(TabArchiveTest, ASavedOrderComesBackToTabsMadeInAnotherOrder)
 {
     host.AddTabs({"P", "Q", "R"});
     host.strip.ActivateTab(1);
-    const std::vector<BYTE> bytes = Store(host.strip);
+    const std::vector<BYTE> bytes = StoreTabs(host.strip);
 
     // The same windows, now in the order R, P, Q, under other labels.
     TabTestHost later;
@@ -99,23 +64,23 @@ TEST_F(TabArchiveTest, ASavedOrderComesBackToTabsMadeInAnotherOrder)
     later.strip.AppendTab(later.pages[2].get(), "r");
     later.strip.AppendTab(later.pages[0].get(), "p");
     later.strip.AppendTab(later.pages[1].get(), "q");
-    ASSERT_TRUE(Load(later.strip, bytes));
+    ASSERT_TRUE(LoadTabs(later.strip, bytes));
     EXPECT_EQ(3, later.strip.CountTabs()) << "loading changes no tab";
     ASSERT_TRUE(later.strip.ReapplySavedTabs(TRUE));
     EXPECT_EQ((std::vector<CString>{"P", "Q", "R"}), later.Labels());
     EXPECT_EQ(1, later.strip.ActiveTabIndex());
     EXPECT_EQ(later.pages[1].get(), later.strip.ActiveTabWindow());
     EXPECT_EQ(1, later.VisiblePageCount());
-    EXPECT_EQ(bytes, Store(later.strip)) << "stored again, the same bytes";
+    EXPECT_EQ(bytes, StoreTabs(later.strip)) << "stored again, the same bytes";
 }
 
 TEST_F(TabArchiveTest, AFailedLoadKeepsWhatWasSavedAndChangesNoTab)
 {
     host.AddTabs({"P", "Q"});
-    const std::vector<BYTE> bytes = Store(host.strip);
-    ASSERT_TRUE(Load(host.strip, bytes));
-    EXPECT_FALSE(Load(host.strip, std::vector<BYTE>(bytes.begin(), bytes.end() - 1)));
-    EXPECT_FALSE(Load(host.strip, {0xFF, 0xFF, 0xFF, 0xFF})) << "a negative count";
+    const std::vector<BYTE> bytes = StoreTabs(host.strip);
+    ASSERT_TRUE(LoadTabs(host.strip, bytes));
+    EXPECT_FALSE(LoadTabs(host.strip, std::vector<BYTE>(bytes.begin(), bytes.end() - 1)));
+    EXPECT_FALSE(LoadTabs(host.strip, {0xFF, 0xFF, 0xFF, 0xFF})) << "a negative count";
     ASSERT_EQ(2u, host.strip.SavedTabs().size());
     EXPECT_EQ(CString("Q"), host.strip.SavedTabs()[1].label);
     EXPECT_EQ(2, host.strip.CountTabs());

@@ -386,28 +386,6 @@ INSTANTIATE_TEST_SUITE_P(EightStyles, TabStyleTest,
                                             ::testing::Values(CVrxPBaseTabWnd::locationTop,
                                                               CVrxPBaseTabWnd::locationBottom)));
 
-std::vector<BYTE> StoreTabs(CVrxPBaseTabWnd& tabs)
-{
-    CMemFile file;
-    {
-        CArchive ar(&file, CArchive::store);
-        tabs.Serialize(ar);
-    }
-    const UINT nLength = static_cast<UINT>(file.GetLength());
-    BYTE* pBytes = file.Detach();
-    std::vector<BYTE> bytes(pBytes, pBytes + nLength);
-    free(pBytes);
-    return bytes;
-}
-
-BOOL LoadTabs(CVrxPBaseTabWnd& tabs, std::vector<BYTE> bytes)
-{
-    CMemFile file(bytes.data(), static_cast<UINT>(bytes.size()));
-    CArchive ar(&file, CArchive::load);
-    tabs.Serialize(ar);
-    return tabs.SavedTabs().size() == static_cast<size_t>(tabs.CountTabs());
-}
-
 // Seeded random operations on a tab window; the invariants hold after every
 // step.
 TEST(TabRandomTest, ThousandsOfOperationsKeepTheTabWindowConsistent)
@@ -495,6 +473,7 @@ TEST(TabRandomTest, ThousandsOfOperationsKeepTheTabWindowConsistent)
         const std::vector<CString> labels = host.Labels();
         const int nActive = strip.ActiveTabIndex();
         ASSERT_TRUE(LoadTabs(strip, stored));
+        ASSERT_EQ(static_cast<size_t>(strip.CountTabs()), strip.SavedTabs().size());
         std::vector<int> order(static_cast<size_t>(strip.CountTabs()));
         for (size_t i = 0; i < order.size(); i++)
             order[i] = static_cast<int>(order.size() - 1 - i);

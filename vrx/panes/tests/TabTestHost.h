@@ -3,6 +3,7 @@
 // A top-level window holding a tab strip and the plain child windows its
 // tabs show; it notes the tab strip's notifications and can refuse a change.
 
+#include "foundation/CVrxPArchivedValue.h"
 #include "panes/CVrxPTabWnd.h"
 
 #include <memory>
@@ -34,3 +35,18 @@ public:
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 };
+
+// The bytes the strip's archive stores.
+inline std::vector<BYTE> StoreTabs(CVrxPBaseTabWnd& tabs)
+{
+    std::vector<BYTE> bytes;
+    CVrxPArchivedValue::Store(bytes, CVrxPArchivedValue::growBytes, [&tabs](CArchive& ar) { tabs.Serialize(ar); });
+    return bytes;
+}
+
+// TRUE when the strip loaded the bytes; a failed load's exception is taken.
+inline BOOL LoadTabs(CVrxPBaseTabWnd& tabs, const std::vector<BYTE>& bytes)
+{
+    return CVrxPArchivedValue::Load(bytes.data(), static_cast<UINT>(bytes.size()),
+                                    [&tabs](CArchive& ar) { tabs.Serialize(ar); });
+}
