@@ -5,6 +5,7 @@
 #include "docking/CVrxPMDIFrameWnd.h"
 #include "docking/CVrxPMiniFrameTitleButton.h"
 #include "docking/CVrxPMiniFrameWnd.h"
+#include "docking/tests/DockingTestBars.h"
 #include "foundation/CVrxPInplaceToolTipCtrl.h"
 #include "foundation/VrxPLibrary.h"
 #include "foundation/VrxPMakeWindowClass.h"
@@ -94,20 +95,8 @@ protected:
                                 15));
         ASSERT_TRUE(frame.PlaceBarDocked(&pane));
     }
-    CRect PaneRect()
-    {
-        CRect rect;
-        pane.GetWindowRect(&rect);
-        frame.ScreenToClient(&rect);
-        return rect;
-    }
-    CRect MdiRect()
-    {
-        CRect rect;
-        ::GetWindowRect(frame.m_hWndMDIClient, &rect);
-        frame.ScreenToClient(&rect);
-        return rect;
-    }
+    CRect PaneRect() { return RectInClient(pane.GetSafeHwnd(), frame); }
+    CRect MdiRect() { return RectInClient(frame.m_hWndMDIClient, frame); }
 
     OwnedFrame frame;
     CVrxPDockingControlBar pane;

@@ -13,6 +13,15 @@ inline void PrintTo(const CRect& rect, std::ostream* os)
     *os << "(" << rect.left << ", " << rect.top << ", " << rect.right << ", " << rect.bottom << ")";
 }
 
+// A window's place in the frame's client coordinates.
+inline CRect RectInClient(HWND hWnd, const CWnd& frame)
+{
+    CRect rect;
+    ::GetWindowRect(hWnd, &rect);
+    frame.ScreenToClient(&rect);
+    return rect;
+}
+
 // Its length along the edge and its thickness across it; it shrinks down to
 // minimumLength.
 class ToolbarLikeBar : public CVrxPControlBar

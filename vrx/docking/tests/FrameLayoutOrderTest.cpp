@@ -51,20 +51,8 @@ protected:
         ::DestroyMenu(hMenu);
     }
 
-    CRect RectOf(const CWnd& wnd)
-    {
-        CRect rect;
-        wnd.GetWindowRect(&rect);
-        frame.ScreenToClient(&rect);
-        return rect;
-    }
-    CRect MdiRect()
-    {
-        CRect rect;
-        ::GetWindowRect(frame.m_hWndMDIClient, &rect);
-        frame.ScreenToClient(&rect);
-        return rect;
-    }
+    CRect RectOf(const CWnd& wnd) { return RectInClient(wnd.GetSafeHwnd(), frame); }
+    CRect MdiRect() { return RectInClient(frame.m_hWndMDIClient, frame); }
     CRect DockBarRect(DWORD dwSide)
     {
         CVrxPDockBar* pDockBar = frame.GetBarManager().FindDockBar(dwSide, TRUE);
