@@ -6,6 +6,7 @@
 #include "docking/CVrxPFrameBarManager.h"
 #include "docking/CVrxPMiniFrameTitleButton.h"
 #include "docking/CVrxPMiniFrameWnd.h"
+#include "docking/containers/CVrxPSlider.h"
 #include "docking/VrxPShowBarContextMenu.h"
 #include "frames/CFrameWnd.h"
 #include "gdi/CDC.h"
@@ -682,4 +683,20 @@ void CVrxPDockingControlBar::OnContextMenu(CWnd*, CPoint point)
     ClientToScreen(&rectClient);
     if (!rectClient.PtInRect(point))
         VrxPShowBarContextMenu(this, point);
+}
+
+CVrxPSlider* CVrxPDockingControlBar::GetDefaultSlider() const
+{
+    return dynamic_cast<CVrxPSlider*>(CWnd::FromHandlePermanent(m_hDefaultSlider));
+}
+
+void CVrxPDockingControlBar::SetDefaultSlider(CVrxPSlider* pSlider)
+{
+    const HWND hSlider = pSlider != nullptr ? pSlider->GetSafeHwnd() : NULL;
+    if (hSlider == m_hDefaultSlider)
+        return;
+    CVrxPSlider* pOld = GetDefaultSlider();
+    m_hDefaultSlider = hSlider;
+    if (pOld != nullptr)
+        pOld->RemovePane(this);
 }

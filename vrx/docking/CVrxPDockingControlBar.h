@@ -16,6 +16,7 @@
 
 class CVrxPMiniFrameTitleButton;
 class CVrxPMiniFrameWnd;
+class CVrxPSlider;
 
 class CVrxPDockingControlBar : public CVrxPControlBar
 {
@@ -104,6 +105,18 @@ public:
     void ArrangeCaptionButtons(const CRect& rectCaption);
     // The visible button at a screen point, or null.
     CVrxPMiniFrameTitleButton* CaptionButtonAtPoint(CPoint point) const;
+    // The pane's share of its container's extent, in percent; the
+    // container layout keeps it.
+    int GetContainerPercent() const { return m_nContainerPercent; }
+    void SetContainerPercent(int nPercent) { m_nContainerPercent = nPercent; }
+    // Set while a slider drag resizes the pane.
+    BOOL IsBeingSized() const { return m_bBeingSized; }
+    void SetBeingSized(BOOL bSized) { m_bBeingSized = bSized; }
+    // The slider that holds the pane beside a frame edge, or null. A new
+    // one first asks the old one to let the pane go.
+    CVrxPSlider* GetDefaultSlider() const;
+    void SetDefaultSlider(CVrxPSlider* pSlider);
+
     // Called for a released button other than close and pin.
     virtual void OnCaptionButtonClick(int /*nHitCode*/) {}
 
@@ -155,4 +168,7 @@ private:
     // Hit codes of the button under the cursor and of the one held down.
     int m_nHotButton;
     int m_nPressedButton;
+    int m_nContainerPercent = 100;
+    BOOL m_bBeingSized = FALSE;
+    HWND m_hDefaultSlider = NULL;
 };
