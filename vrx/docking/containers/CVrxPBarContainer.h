@@ -44,6 +44,8 @@ public:
     virtual int GetResizeStep() const;
     virtual void RemovePaneFromTree(CVrxPDockingControlBar* pBar);
     virtual void RemovePane(CVrxPDockingControlBar* pBar, int nSide);
+    // The border between the sides moved by nDelta, as far as the sides'
+    // minimum sizes let it go; the distance it moved.
     virtual int ResizeBySlider(int nDelta, HDWP& hdwp);
     virtual void ResizeContainer(const CRect& rectScreen, HDWP& hdwp, BOOL bRepaint);
 

@@ -25,14 +25,16 @@ struct SplitAxis
     int Extent(CSize size) const { return alongY ? size.cy : size.cx; }
 };
 
-void Unite(CRect& rectUnion, const CRect& rect)
+// The bounds of both rectangles. A part squeezed to no width or height
+// still marks where it lies: it is not left out as an empty rectangle is.
+void Unite(CRect& rectUnion, const CRect& rect, BOOL& bAny)
 {
-    if (rect.IsRectNull())
-        return;
-    if (rectUnion.IsRectNull())
+    if (!bAny)
         rectUnion = rect;
     else
-        rectUnion.UnionRect(rectUnion, rect);
+        rectUnion.SetRect(std::min(rectUnion.left, rect.left), std::min(rectUnion.top, rect.top),
+                          std::max(rectUnion.right, rect.right), std::max(rectUnion.bottom, rect.bottom));
+    bAny = TRUE;
 }
 
 int ShareOrHalf(int nShare)
@@ -49,18 +51,14 @@ BOOL CVrxPBarContainer::IsSplitAlongY() const
 void CVrxPBarContainer::GetWindowRect(CRect& rect, BOOL bIncludeHidden) const
 {
     rect.SetRectEmpty();
+    BOOL bAny = FALSE;
     for (const CVrxPDockingControlBar* pBar : {m_pBarFirst, m_pBarSecond})
     {
         if (pBar == nullptr || (!bIncludeHidden && !IsPaneShown(pBar)))
             continue;
         CRect rectBar;
         pBar->GetWindowRect(&rectBar);
-        const CSize minimum = pBar->GetMinimumSize();
-        if (rectBar.Width() == 0)
-            rectBar.right = rectBar.left + minimum.cx;
-        if (rectBar.Height() == 0)
-            rectBar.bottom = rectBar.top + minimum.cy;
-        Unite(rect, rectBar);
+        Unite(rect, rectBar, bAny);
     }
     for (const CVrxPBarContainer* pChild : {m_pFirstContainer, m_pSecondContainer})
     {
@@ -68,7 +66,14 @@ void CVrxPBarContainer::GetWindowRect(CRect& rect, BOOL bIncludeHidden) const
             continue;
         CRect rectChild;
         pChild->GetWindowRect(rectChild, bIncludeHidden);
-        Unite(rect, rectChild);
+        Unite(rect, rectChild, bAny);
+    }
+    // The slider between two shown sides belongs to the node too.
+    if (bAny && m_pSlider != nullptr && !m_pSlider->IsDefault() && (m_pSlider->GetStyle() & WS_VISIBLE) != 0)
+    {
+        CRect rectSlider;
+        m_pSlider->GetWindowRect(&rectSlider);
+        Unite(rect, rectSlider, bAny);
     }
 }
 
@@ -251,17 +256,28 @@ void CVrxPBarContainer::ResizeContainer(const CRect& rectScreen, HDWP& hdwp, BOO
 int CVrxPBarContainer::ResizeBySlider(int nDelta, HDWP& hdwp)
 {
     const SplitAxis axis{IsSplitAlongY()};
-    if (!IsFirstSideEmpty(TRUE))
+    const BOOL bFirstShown = !IsFirstSideEmpty(TRUE);
+    const BOOL bSecondShown = !IsSecondSideEmpty(TRUE);
+    CRect rectFirst = SideRect(TRUE);
+    CRect rectSecond = SideRect(FALSE);
+    // Both sides move their edge at the slider by the same amount, so they
+    // stay touching; neither is made smaller than its minimum (a side
+    // already below it only grows).
+    if (nDelta < 0 && bFirstShown)
+        nDelta = std::max(nDelta, std::min(0, axis.Extent(SideMinSize(TRUE)) - axis.Extent(rectFirst)));
+    if (nDelta > 0 && bSecondShown)
+        nDelta = std::min(nDelta, std::max(0, axis.Extent(rectSecond) - axis.Extent(SideMinSize(FALSE))));
+    if (nDelta == 0)
+        return 0;
+    if (bFirstShown)
     {
-        CRect rect = SideRect(TRUE);
-        axis.Far(rect) = std::max(axis.Far(rect) + nDelta, axis.Near(rect) + axis.Extent(SideMinSize(TRUE)));
-        PlaceSide(TRUE, rect, hdwp, TRUE, -1);
+        axis.Far(rectFirst) += nDelta;
+        PlaceSide(TRUE, rectFirst, hdwp, TRUE, -1);
     }
-    if (!IsSecondSideEmpty(TRUE))
+    if (bSecondShown)
     {
-        CRect rect = SideRect(FALSE);
-        axis.Near(rect) = std::min(axis.Near(rect) + nDelta, axis.Far(rect) - axis.Extent(SideMinSize(FALSE)));
-        PlaceSide(FALSE, rect, hdwp, TRUE, -1);
+        axis.Near(rectSecond) += nDelta;
+        PlaceSide(FALSE, rectSecond, hdwp, TRUE, -1);
     }
     return nDelta;
 }
@@ -283,7 +299,7 @@ void CVrxPBarContainer::RemovePane(CVrxPDockingControlBar* pBar, int nSide)
     if (pHolder != nullptr)
         pHolder->GetWindowRect(rectHolder, FALSE);
     SetPane(nullptr, bFirst);
-    if (pHolder == nullptr || rectHolder.IsRectEmpty())
+    if (pHolder == nullptr)
         return;
 
     HDWP hdwp = ::BeginDeferWindowPos(10);

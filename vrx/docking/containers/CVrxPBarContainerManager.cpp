@@ -92,8 +92,9 @@ void CVrxPBarContainerManager::InsertPane(CVrxPDockingControlBar* pExisting, CVr
     auto itExisting = std::find(m_lstPanes.begin(), m_lstPanes.end(), pExisting);
     m_lstPanes.insert(bBefore ? itExisting : itExisting + 1, pBar);
 
-    CRect rectExisting;
-    pExisting->GetWindowRect(&rectExisting);
+    CRect rectPlace;
+    pExisting->GetWindowRect(&rectPlace);
+    CRect rectExisting = rectPlace;
     m_pDockSite->ScreenToClient(&rectExisting);
     CRect rectNew;
     pBar->GetWindowRect(&rectNew);
@@ -155,6 +156,13 @@ void CVrxPBarContainerManager::InsertPane(CVrxPDockingControlBar* pExisting, CVr
     CVrxPBarContainer* pNode = new CVrxPBarContainer(this, bExistingFirst ? pExisting : pBar,
                                                      bExistingFirst ? pBar : pExisting, pSlider);
     m_pRootContainer->InsertNode(pNode, bExistingFirst);
+    // A pane squeezed thinner than the slider cannot hold it: the layout
+    // keeps all three inside the place the pane had.
+    if ((bStacked ? rectPlace.Height() : rectPlace.Width()) < 2 * nThickness)
+    {
+        HDWP hdwp = NULL;
+        pNode->ResizeContainer(rectPlace, hdwp, TRUE);
+    }
     pNode->StorePercentages();
 }
 
@@ -201,47 +209,78 @@ void CVrxPBarContainerManager::ResizeRoot(const CRect& rectScreen, HDWP& hdwp)
         m_pRootContainer->ResizeContainer(rectScreen, hdwp, FALSE);
 }
 
-void CVrxPBarContainerManager::OnSliderMoved(CVrxPSlider* pSlider, int nDistance, HDWP& hdwp)
+int CVrxPBarContainerManager::OnSliderMoved(CVrxPSlider* pSlider, int nDistance, HDWP& hdwp)
 {
     if (m_pRootContainer == nullptr || pSlider == nullptr)
-        return;
+        return 0;
     if (pSlider != m_pDefaultSlider)
     {
-        if (CVrxPBarContainer* pNode = m_pRootContainer->FindNode(pSlider, CVrxPBarContainer::bySlider))
-            pNode->ResizeBySlider(nDistance, hdwp);
-        return;
+        CVrxPBarContainer* pNode = m_pRootContainer->FindNode(pSlider, CVrxPBarContainer::bySlider);
+        return pNode != nullptr ? pNode->ResizeBySlider(nDistance, hdwp) : 0;
     }
     CRect rect;
     GetRootRect(rect);
+    if (rect.IsRectEmpty())
+        return nDistance;
+    // The union of the panes may reach past the slider when a squeezed
+    // pane counts its minimum size: the docked area is where the slider
+    // bounds it.
+    CRect rectSlider;
+    pSlider->GetWindowRect(&rectSlider);
+    switch (pSlider->GetAlignment())
+    {
+    case CBRS_ALIGN_LEFT: rect.right = rectSlider.left; break;
+    case CBRS_ALIGN_RIGHT: rect.left = rectSlider.right; break;
+    case CBRS_ALIGN_TOP: rect.bottom = rectSlider.top; break;
+    case CBRS_ALIGN_BOTTOM: rect.top = rectSlider.bottom; break;
+    default: return 0;
+    }
+    if (pSlider->IsAlignedHorizontally())
+    {
+        rect.left = rectSlider.left;
+        rect.right = rectSlider.right;
+    }
+    else
+    {
+        rect.top = rectSlider.top;
+        rect.bottom = rectSlider.bottom;
+    }
+    const CRect rectBefore = rect;
     CSize minimum;
     GetRootMinSize(minimum);
     const BOOL bRtl = IsRightToLeft();
+    int nMoved = 0;
     switch (pSlider->GetAlignment())
     {
     case CBRS_ALIGN_LEFT:
         (bRtl ? rect.left : rect.right) += nDistance;
         if (rect.Width() < minimum.cx)
             rect.right = rect.left + minimum.cx;
+        nMoved = bRtl ? nDistance : rect.right - rectBefore.right;
         break;
     case CBRS_ALIGN_RIGHT:
         (bRtl ? rect.right : rect.left) += nDistance;
         if (rect.Width() < minimum.cx)
             rect.left = rect.right - minimum.cx;
+        nMoved = bRtl ? nDistance : rect.left - rectBefore.left;
         break;
     case CBRS_ALIGN_TOP:
         rect.bottom += nDistance;
         if (rect.Height() < minimum.cy)
             rect.bottom = rect.top + minimum.cy;
+        nMoved = rect.bottom - rectBefore.bottom;
         break;
     case CBRS_ALIGN_BOTTOM:
         rect.top += nDistance;
         if (rect.Height() < minimum.cy)
             rect.top = rect.bottom - minimum.cy;
+        nMoved = rect.top - rectBefore.top;
         break;
     default:
-        return;
+        return 0;
     }
     ResizeRoot(rect, hdwp);
+    return nMoved;
 }
 
 void CVrxPBarContainerManager::GetSliderLimits(CVrxPSlider* pSlider, int& nMin, int& nMax, int& nStep) const

@@ -35,7 +35,9 @@ public:
     virtual BOOL AddPane(CVrxPDockingControlBar* pBar);
     virtual BOOL InsertPaneBeside(CVrxPDockingControlBar* pBar, CVrxPDockingControlBar* pExisting,
                                   DWORD dwAlignment);
-    virtual void OnSliderMoved(CVrxPSlider* pSlider, int nDistance, HDWP& hdwp);
+    // The panes follow a slider moved by nDistance; the distance they
+    // could follow (their minimum sizes stop them).
+    virtual int OnSliderMoved(CVrxPSlider* pSlider, int nDistance, HDWP& hdwp);
     virtual void GetRootRect(CRect& rect) const;
     virtual BOOL RemovePane(CVrxPDockingControlBar* pBar);
     virtual void ResizeRoot(const CRect& rectScreen, HDWP& hdwp);

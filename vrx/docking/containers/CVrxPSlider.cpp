@@ -248,6 +248,12 @@ void CVrxPSlider::MoveSlider(CSize offset)
     else
         return;
 
+    HDWP hdwp = ::BeginDeferWindowPos(50);
+    // The slider goes only as far as the panes could follow.
+    if (m_pContainerManager != nullptr)
+        nDistance = m_pContainerManager->OnSliderMoved(this, nDistance, hdwp);
+    if (hdwp != NULL)
+        ::EndDeferWindowPos(hdwp);
     CRect rect;
     GetWindowRect(&rect);
     if (CWnd* pParent = GetParent())
@@ -256,12 +262,6 @@ void CVrxPSlider::MoveSlider(CSize offset)
         rect.OffsetRect(0, nDistance);
     else
         rect.OffsetRect(nDistance, 0);
-
-    HDWP hdwp = ::BeginDeferWindowPos(50);
-    if (m_pContainerManager != nullptr)
-        m_pContainerManager->OnSliderMoved(this, nDistance, hdwp);
-    if (hdwp != NULL)
-        ::EndDeferWindowPos(hdwp);
     RequestHostLayout(NULL);
     PositionBar(nullptr, rect.left, rect.top, rect.Width(), rect.Height(), SWP_NOZORDER | SWP_NOACTIVATE, NULL);
 }

@@ -158,12 +158,13 @@ TEST_F(ContainerTest, ANodeOfNoExtentSplitsInHalves)
     TestPane* second = Beside(first, CBRS_ALIGN_RIGHT, CSize(100, 100), CSize(0, 0));
     CVrxPSlider* slider = SliderOf(second);
     first->MoveWindow(0, 0, 0, 600);
-    slider->MoveWindow(0, 0, t, 600);
     second->MoveWindow(0, 0, 0, 600);
+    slider->ShowWindow(SW_HIDE);
 
     site.Layout(CRect(0, 0, 300 + t, 600));
     EXPECT_EQ(CRect(0, 0, 150, 600), site.InSite(first));
     EXPECT_EQ(CRect(150 + t, 0, 300, 600), site.InSite(second));
+    EXPECT_EQ(50, first->GetContainerPercent());
 }
 
 // Three panes: A | B over C. B leaves and C takes its place; A leaves and C
