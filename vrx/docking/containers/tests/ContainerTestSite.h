@@ -9,15 +9,10 @@
 #include "docking/containers/CVrxPBarContainer.h"
 #include "docking/containers/CVrxPBarContainerManager.h"
 #include "docking/containers/CVrxPSlider.h"
+#include "docking/tests/DockingTestBars.h"
 
 #include <memory>
-#include <ostream>
 #include <vector>
-
-inline void PrintTo(const CRect& rect, std::ostream* os)
-{
-    *os << "(" << rect.left << ", " << rect.top << ", " << rect.right << ", " << rect.bottom << ")";
-}
 
 class TestPane : public CVrxPDockingControlBar
 {
