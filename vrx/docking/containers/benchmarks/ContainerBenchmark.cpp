@@ -41,6 +41,10 @@ int main()
         site.site.UpdateWindow();
         Repaint(site.site);
     });
+    VrxPMeasureRuns("full layout of 20 panes, no repaint", 200, [&](int i) {
+        site.Layout(CRect(0, 0, (i % 2 == 0 ? 760 : 800) + ContainerTestSite::thickness, i % 2 == 0 ? 860 : 900));
+    });
+    VrxPMeasureRuns("repaint of the site and its panes", 200, [&](int) { Repaint(site.site); });
     CVrxPSlider* inner = site.Manager()->GetSliders().front();
     VrxPMeasureRuns("one inner slider drag step (layout and repaint)", 200, [&](int i) {
         inner->MoveSlider(i % 2 == 0 ? CSize(6, 6) : CSize(-6, -6));
