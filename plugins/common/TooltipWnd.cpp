@@ -52,15 +52,13 @@ bool TooltipWnd::create(CWnd* owner)
   return true;
 }
 
-bool TooltipWnd::create_for_controls(CWnd* dialog, const ControlTip* tips, std::size_t count)
+void TooltipWnd::explain_controls(CWnd* dialog, const ControlTip* tips, std::size_t count)
 {
-  if (!create(dialog))
-    return false;
+  owner_ = dialog;
   set_tip_width(kControlTipWidth);
   set_back_color(kControlTipBackColor);
   for (std::size_t i = 0; i < count; ++i)
     add_tool(dialog->GetDlgItem(tips[i].id), tips[i].text, nullptr, 0);
-  return true;
 }
 
 bool TooltipWnd::get_status_font(LOGFONT& font)
@@ -172,6 +170,8 @@ bool TooltipWnd::cursor_in_tip(POINT screen_point) const
 
 void TooltipWnd::relay_event(const MSG* message)
 {
+  if (m_hWnd == nullptr && (owner_ == nullptr || message->message != WM_MOUSEMOVE || !create(owner_)))
+    return;
   switch (message->message) {
   case WM_NCLBUTTONDOWN:
   case WM_NCLBUTTONDBLCLK:

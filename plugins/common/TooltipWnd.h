@@ -37,9 +37,10 @@ public:
   ~TooltipWnd() override;
 
   bool create(CWnd* owner);
-  // Creates the tip over a dialog in the plug-ins' look, with a tool for
-  // each of the controls.
-  bool create_for_controls(CWnd* dialog, const ControlTip* tips, std::size_t count);
+  // Gives a dialog's controls their tips in the plug-ins' look. The tip's
+  // window is created at the first mouse move relayed from the dialog: a
+  // pop-up window costs a view's start-up dearly, and most never show a tip.
+  void explain_controls(CWnd* dialog, const ControlTip* tips, std::size_t count);
   // text: the tool's text, or LPSTR_TEXTCALLBACK to ask the owner
   // (TTN_NEEDTEXT). rect: in the control's client coordinates, or null for
   // the control's whole window.
@@ -47,6 +48,7 @@ public:
   int set_tip_width(int width);
   void set_back_color(COLORREF color);
   void set_enabled(bool enabled) { enabled_ = enabled; }
+  // Called from the owner's PreTranslateMessage for every message.
   void relay_event(const MSG* message);
 
   bool is_hidden() const { return hidden_; }

@@ -169,14 +169,12 @@ void CZimDialog::apply_function_list()
 
 void CZimDialog::add_tooltips()
 {
-  m_tooltip.create_for_controls(this, kTips, std::size(kTips));
+  m_tooltip.explain_controls(this, kTips, std::size(kTips));
 }
 
 BOOL CZimDialog::PreTranslateMessage(MSG* pMsg)
 {
-  if (m_tooltip.GetSafeHwnd() != nullptr) {
-    m_tooltip.relay_event(pMsg);
-  }
+  m_tooltip.relay_event(pMsg);
   return CFormView::PreTranslateMessage(pMsg);
 }
 

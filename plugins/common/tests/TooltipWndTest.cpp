@@ -21,7 +21,8 @@ void pump_until_shown(const TooltipWnd& tip, DWORD limit_ms)
 }
 
 // A dialog with two buttons, each with its tip; the cursor rests on the
-// second button and the dialog relays the move as it would.
+// second button and the dialog relays the move as it would: the tip's window
+// comes with that first move and shows the second button's text.
 TEST(TooltipWnd, AControlsTipShowsItsTextOnceTheCursorRests)
 {
   CWnd dialog;
@@ -34,14 +35,22 @@ TEST(TooltipWnd, AControlsTipShowsItsTextOnceTheCursorRests)
   ASSERT_NE(nullptr, second);
   const ControlTip tips[] = {{kFirstId, "the first button"}, {kSecondId, "the second button"}};
   TooltipWnd tip;
-  ASSERT_TRUE(tip.create_for_controls(&dialog, tips, std::size(tips)));
-  EXPECT_FALSE(IsWindowVisible(tip.GetSafeHwnd()));
+  tip.explain_controls(&dialog, tips, std::size(tips));
+  // No window until the dialog relays a mouse move: a key or a click alone
+  // makes none.
+  EXPECT_EQ(nullptr, tip.GetSafeHwnd());
+  MSG key = {second, WM_KEYDOWN, VK_SPACE, 0, GetTickCount(), {0, 0}};
+  tip.relay_event(&key);
+  MSG click = {second, WM_RBUTTONDOWN, 0, MAKELPARAM(20, 15), GetTickCount(), {0, 0}};
+  tip.relay_event(&click);
+  EXPECT_EQ(nullptr, tip.GetSafeHwnd());
 
   POINT rest = {20, 15};
   ClientToScreen(second, &rest);
   SetCursorPos(rest.x, rest.y);
   MSG move = {second, WM_MOUSEMOVE, 0, MAKELPARAM(20, 15), GetTickCount(), rest};
   tip.relay_event(&move);
+  ASSERT_NE(nullptr, tip.GetSafeHwnd());
   pump_until_shown(tip, 3000);
   EXPECT_TRUE(IsWindowVisible(tip.GetSafeHwnd()));
   EXPECT_EQ("the second button", tip.shown_text());

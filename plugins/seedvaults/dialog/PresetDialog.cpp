@@ -90,13 +90,12 @@ void CPresetDialog::fill_projects()
 void CPresetDialog::add_tooltips()
 {
   EnableToolTips(TRUE);
-  tooltip_.create_for_controls(this, kControlTips, std::size(kControlTips));
+  tooltip_.explain_controls(this, kControlTips, std::size(kControlTips));
 }
 
 BOOL CPresetDialog::PreTranslateMessage(MSG* message)
 {
-  if (tooltip_.GetSafeHwnd() != nullptr)
-    tooltip_.relay_event(message);
+  tooltip_.relay_event(message);
   return CFormView::PreTranslateMessage(message);
 }
 

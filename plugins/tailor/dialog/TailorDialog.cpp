@@ -91,7 +91,7 @@ BOOL TailorDialog::Create(LPCTSTR class_name, LPCTSTR window_name, DWORD style, 
 void TailorDialog::add_tooltips()
 {
   EnableToolTips(TRUE);
-  tooltip_.create_for_controls(this, kControlTips, std::size(kControlTips));
+  tooltip_.explain_controls(this, kControlTips, std::size(kControlTips));
 }
 
 void TailorDialog::read_internal_tool_flag()
@@ -102,8 +102,7 @@ void TailorDialog::read_internal_tool_flag()
 
 BOOL TailorDialog::PreTranslateMessage(MSG* message)
 {
-  if (tooltip_.GetSafeHwnd() != nullptr)
-    tooltip_.relay_event(message);
+  tooltip_.relay_event(message);
   return CFormView::PreTranslateMessage(message);
 }
 
