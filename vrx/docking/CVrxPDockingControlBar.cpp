@@ -293,6 +293,23 @@ CVrxPDockingControlBar::NonClientLayout CVrxPDockingControlBar::CurrentLayout() 
     return ComputeLayout(IsFloating() ? 0 : GetDockSide(), rectWindow.Size(), CaptionHeight());
 }
 
+int CVrxPDockingControlBar::ClassifyDockPoint(CPoint point, int nInflate) const
+{
+    CRect rectWindow;
+    GetWindowRect(&rectWindow);
+    CRect rectCaption = CurrentLayout().caption;
+    rectCaption.OffsetRect(rectWindow.TopLeft());
+    if (rectCaption.PtInRect(point))
+        return 3;
+    CRect rectBody = rectWindow;
+    if (!rectCaption.IsRectEmpty())
+        rectBody.top += rectCaption.Height();
+    if (nInflate == -1)
+        return rectBody.PtInRect(point) ? 2 : 0;
+    rectBody.InflateRect(nInflate, nInflate);
+    return rectBody.PtInRect(point) ? 0 : 2;
+}
+
 void CVrxPDockingControlBar::OnNcCalcSize(BOOL, NCCALCSIZE_PARAMS* lpncsp)
 {
     RECT& rect = lpncsp->rgrc[0];

@@ -104,6 +104,11 @@ public:
     void ArrangeCaptionButtons(const CRect& rectCaption);
     // The visible button at a screen point, or null.
     CVrxPMiniFrameTitleButton* CaptionButtonAtPoint(CPoint point) const;
+    // What a drop at the screen point would do with this pane: 3 join it as
+    // a tab (on its caption), 2 dock beside it, 0 nothing. nInflate -1 asks
+    // whether the point lies in its body; any other value grows the body by
+    // it and answers 2 for a point outside.
+    virtual int ClassifyDockPoint(CPoint point, int nInflate) const;
     // Called for a released button other than close and pin.
     virtual void OnCaptionButtonClick(int /*nHitCode*/) {}
 

@@ -12,7 +12,13 @@ BEGIN_MESSAGE_MAP(CVrxPMiniFrameWnd, CMiniFrameWnd)
     ON_WM_SIZE()
     ON_WM_CLOSE()
     ON_WM_NCLBUTTONDBLCLK()
+    ON_WM_TIMER()
 END_MESSAGE_MAP()
+
+namespace
+{
+const UINT_PTR kMoveNotifyTimer = 4;
+} // namespace
 
 CVrxPMiniFrameWnd::CVrxPMiniFrameWnd() : ownerFrame(NULL), m_pPane(nullptr)
 {
@@ -103,4 +109,40 @@ void CVrxPMiniFrameWnd::OnNcLButtonDblClk(UINT nHitTest, CPoint point)
         return;
     }
     CMiniFrameWnd::OnNcLButtonDblClk(nHitTest, point);
+}
+
+CVrxPBaseControlBar* CVrxPMiniFrameWnd::HostedBarAtPoint(CPoint point, BOOL bVisibleOnly) const
+{
+    CVrxPBaseControlBar* pBar = m_pPane != nullptr ? static_cast<CVrxPBaseControlBar*>(m_pPane) : m_pBar;
+    if (pBar == nullptr || pBar->GetSafeHwnd() == NULL || (bVisibleOnly && !pBar->IsWindowVisible()))
+        return nullptr;
+    CRect rect;
+    pBar->GetWindowRect(&rect);
+    return rect.PtInRect(point) ? pBar : nullptr;
+}
+
+void CVrxPMiniFrameWnd::StartMoveNotifyTimer(UINT nPeriod)
+{
+    KillTimer(kMoveNotifyTimer);
+    SetTimer(kMoveNotifyTimer, nPeriod, nullptr);
+}
+
+void CVrxPMiniFrameWnd::StopMoveNotifyTimer()
+{
+    KillTimer(kMoveNotifyTimer);
+}
+
+// The frame may dock its bar and go inside the call: nothing of it is
+// touched afterwards.
+void CVrxPMiniFrameWnd::OnTimer(UINT_PTR nIDEvent)
+{
+    if (nIDEvent != kMoveNotifyTimer)
+    {
+        CMiniFrameWnd::OnTimer(nIDEvent);
+        return;
+    }
+    if (CVrxPFrameBarManager* pManager = CVrxPDockingUtils::LocateBarManager(this))
+        pManager->OnMoveMiniFrame(this);
+    else
+        StopMoveNotifyTimer();
 }

@@ -7,6 +7,7 @@
 
 #include "frames/CMiniFrameWnd.h"
 
+class CVrxPBaseControlBar;
 class CVrxPControlBar;
 class CVrxPDockingControlBar;
 
@@ -29,6 +30,13 @@ public:
     BOOL HasHostedBar() const { return m_pPane != nullptr || m_pBar != nullptr; }
     // The pane or bar leaves (it docks again): the frame goes.
     void ReleaseHostedBar();
+    // The hosted pane or bar when the screen point lies in its window (and
+    // it is visible, when asked).
+    CVrxPBaseControlBar* HostedBarAtPoint(CPoint point, BOOL bVisibleOnly) const;
+    // While the cursor rests, the frame's bar manager is asked again every
+    // period whether the frame docks.
+    void StartMoveNotifyTimer(UINT nPeriod);
+    void StopMoveNotifyTimer();
 
     // The frame window that owns this floating frame.
     HWND ownerFrame;
@@ -41,6 +49,7 @@ protected:
     afx_msg void OnSize(UINT nType, int cx, int cy);
     afx_msg void OnClose();
     afx_msg void OnNcLButtonDblClk(UINT nHitTest, CPoint point);
+    afx_msg void OnTimer(UINT_PTR nIDEvent);
 
     DECLARE_MESSAGE_MAP()
 
