@@ -552,6 +552,8 @@ void CVrxPDockingControlBar::OnLButtonUp(UINT, CPoint point)
             ShowPane(FALSE);
         else if (nPressed == CVrxPMiniFrameTitleButton::hitPin)
             SwitchAutoHide(!m_bAutoHide);
+        else if (nPressed == CVrxPMiniFrameTitleButton::hitMenu)
+            ShowWindowPositionMenuBelow(FindCaptionButton(nPressed));
         else
             OnCaptionButtonClick(nPressed);
         return;
@@ -560,6 +562,31 @@ void CVrxPDockingControlBar::OnLButtonUp(UINT, CPoint point)
         return;
     m_nDragStart = -1;
     ::ReleaseCapture();
+}
+
+BOOL CVrxPDockingControlBar::FloatBar(const CRect& rectScreen, int, BOOL)
+{
+    return FloatPane(rectScreen);
+}
+
+// The menu opens under the button, which shows as dropped meanwhile.
+void CVrxPDockingControlBar::ShowWindowPositionMenuBelow(CVrxPMiniFrameTitleButton* pButton)
+{
+    if (pButton == nullptr)
+        return;
+    CRect rectWindow;
+    GetWindowRect(&rectWindow);
+    CRect rectButton = pButton->GetRect();
+    rectButton.OffsetRect(rectWindow.TopLeft());
+    const HWND hWnd = m_hWnd;
+    pButton->dropped = TRUE;
+    RedrawCaption();
+    const BOOL bRightToLeft = (GetExStyle() & WS_EX_LAYOUTRTL) != 0;
+    ShowWindowPositionMenu(bRightToLeft ? rectButton.right : rectButton.left, rectButton.bottom + 1);
+    if (!::IsWindow(hWnd))
+        return;
+    pButton->dropped = FALSE;
+    RedrawCaption();
 }
 
 void CVrxPDockingControlBar::OnCancelMode()

@@ -60,6 +60,11 @@ public:
     BOOL DockAtFrameSide(DWORD dwAlignment, const CRect* pRect, int nReserved1, int nReserved2, int nReserved3,
                          BOOL bBeforeFloatable) override;
     BOOL StoreToRegistry(LPCTSTR lpszProfileName, int nIndex, int nSubIndex) override;
+    // The window-position menu's actions: float at rectScreen, hide, switch
+    // auto-hide.
+    BOOL FloatBar(const CRect& rectScreen, int nMethod, BOOL bShow) override;
+    void HandleCloseButton() override { ShowPane(FALSE); }
+    void ToggleAutoHide() override { SwitchAutoHide(!m_bAutoHide); }
 
     // The side the pane docks at: the first of bottom, top, left, right
     // that its style names (bottom when none).
@@ -142,6 +147,7 @@ private:
     void TrackCaptionButtonHover(CPoint pointScreen);
     void ResetCaptionButtonStates();
     void RedrawCaption();
+    void ShowWindowPositionMenuBelow(CVrxPMiniFrameTitleButton* pButton);
     void RelayoutFrame();
     void ShowMiniFrame(BOOL bShow);
     // The frame the pane docks in (its own while floating).

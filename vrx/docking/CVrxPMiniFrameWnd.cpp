@@ -98,17 +98,20 @@ void CVrxPMiniFrameWnd::OnClose()
 
 void CVrxPMiniFrameWnd::OnNcLButtonDblClk(UINT nHitTest, CPoint point)
 {
-    if (nHitTest == HTCAPTION && m_pPane != nullptr)
+    if (nHitTest == HTCAPTION && HasHostedBar())
     {
-        m_pPane->DockPane();
-        return;
-    }
-    if (nHitTest == HTCAPTION && m_pBar != nullptr)
-    {
-        m_pBar->DockToTarget(nullptr, nullptr, CVrxPControlBar::dockToRecentPlace);
+        DockToRecentPlace();
         return;
     }
     CMiniFrameWnd::OnNcLButtonDblClk(nHitTest, point);
+}
+
+void CVrxPMiniFrameWnd::DockToRecentPlace()
+{
+    if (m_pPane != nullptr)
+        m_pPane->DockPane();
+    else if (m_pBar != nullptr)
+        m_pBar->DockToTarget(nullptr, nullptr, CVrxPControlBar::dockToRecentPlace);
 }
 
 CVrxPBaseControlBar* CVrxPMiniFrameWnd::HostedBarAtPoint(CPoint point, BOOL bVisibleOnly) const

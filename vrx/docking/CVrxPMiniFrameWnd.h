@@ -2,8 +2,9 @@
 
 // The small frame a floating docking pane or a torn-off control bar lives
 // in, in its first form: a tool window owned by the bar's frame, with the
-// bar's caption as its title. A double click on its caption docks the bar
-// again; closing it hides the bar.
+// bar's caption as its title. A double click on its caption, or the
+// window-position menu's Docking, docks the bar again; closing it hides the
+// bar.
 
 #include "frames/CMiniFrameWnd.h"
 
@@ -28,6 +29,8 @@ public:
     virtual CVrxPDockingControlBar* HostedBar() const { return m_pPane; }
     CVrxPControlBar* HostedControlBar() const { return m_pBar; }
     BOOL HasHostedBar() const { return m_pPane != nullptr || m_pBar != nullptr; }
+    // The hosted pane or bar docks where it was docked last.
+    void DockToRecentPlace();
     // The pane or bar leaves (it docks again): the frame goes.
     void ReleaseHostedBar();
     // The hosted pane or bar when the screen point lies in its window (and
