@@ -586,6 +586,15 @@ CObject* CArchive::ReadObject(const CRuntimeClass* pClassRefRequested)
     return pOb;
 }
 
+CObject* CArchive::ReadOwnedObject(const CRuntimeClass* pClassRefRequested)
+{
+    const DWORD nLoadedBefore = GetLoadedCount();
+    CObject* pOb = ReadObject(pClassRefRequested);
+    if (pOb != NULL && GetLoadedCount() == nLoadedBefore)
+        ThrowException(CArchiveException::badIndex);
+    return pOb;
+}
+
 UINT CArchive::GetObjectSchema()
 {
     const UINT nSchema = m_nObjectSchema;

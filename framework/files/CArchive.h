@@ -76,6 +76,11 @@ public:
 
     void WriteObject(const CObject* pOb);
     CObject* ReadObject(const CRuntimeClass* pClassRefRequested);
+    // An object the caller will own: null when the archive holds null, else
+    // a new object of the class (or one derived from it). A reference to an
+    // object read before would give one object two owners and is refused
+    // (badIndex), as is any other class (badClass).
+    CObject* ReadOwnedObject(const CRuntimeClass* pClassRefRequested);
     void WriteClass(const CRuntimeClass* pClassRef);
     // Answers NULL for a null tag. An object reference is answered with NULL
     // and its tag in *pObTag; without pObTag it is refused (badClass). The
@@ -83,9 +88,7 @@ public:
     CRuntimeClass* ReadClass(const CRuntimeClass* pClassRefRequested = NULL,
         UINT* pSchema = NULL, DWORD* pObTag = NULL);
     void SerializeClass(const CRuntimeClass* pClassRef);
-    // Loading: how many classes and objects the archive has met so far. A
-    // ReadObject that leaves it unchanged answered a null or an object read
-    // before, which a reader of owned objects must refuse.
+    // Loading: how many classes and objects the archive has met so far.
     DWORD GetLoadedCount() const { return static_cast<DWORD>(m_loaded.size()); }
 
     // While an object loads: the schema its archive was written with, once;

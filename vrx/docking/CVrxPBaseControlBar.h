@@ -39,6 +39,8 @@ public:
     static constexpr DWORD alignmentMask = 0xF000;
     static constexpr DWORD styleFloating = 0x1;
     static constexpr DWORD styleGripper = 0x400000;
+    // May share a floating frame with other bars.
+    static constexpr DWORD styleFloatMulti = 0x40;
     // Bar flags.
     static constexpr DWORD flagFloat = 0x1;
     static constexpr DWORD flagAutoHide = 0x2;
@@ -89,6 +91,9 @@ public:
 
     // Its length along the frame edge when stretched, else what it needs.
     virtual CSize CalcBarSize(BOOL bStretch, BOOL bHorizontal);
+    // A bar that lays itself out for a length along its row answers its new
+    // size; others nothing.
+    virtual CSize CalcSizeForLength(int /*nLength*/, BOOL /*bVertical*/) { return CSize(); }
     virtual void AdjustBarLayout() {}
     virtual void SyncLayoutRect() {}
     // Docking and floating belong to the control bar; the base refuses.

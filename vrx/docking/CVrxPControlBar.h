@@ -34,6 +34,12 @@ public:
     static constexpr int dockWhileApplying = 3;
     static constexpr int dockAtRect = 4;
     static constexpr int dockAfterOutline = 5;
+    // Commands of the window-position menu.
+    static constexpr int commandFloating = -102;
+    static constexpr int commandDocking = -103;
+    static constexpr int commandAutoHide = -104;
+    static constexpr int commandHide = -105;
+    static constexpr int commandTabbedDocument = -106;
 
     CVrxPControlBar() = default;
 
@@ -52,6 +58,21 @@ public:
     void LeaveCurrentSite(CWnd* pNewParent, BOOL bDelay) override;
     BOOL OnAfterReparent(CWnd* pOldParent) override;
     void DetachFromSite(BOOL bNoLayout) override;
+
+    // The window-position menu at the screen point, and what its command
+    // does. FALSE when nothing was shown (no context-menu manager, a bar
+    // that may neither dock nor float, or a refusal of the hook).
+    virtual BOOL ShowWindowPositionMenu(int x, int y);
+    virtual BOOL PrepareWindowPositionMenu(HMENU /*hMenu*/) { return TRUE; }
+    virtual BOOL AcceptWindowPositionCommand(UINT /*nCommand*/) { return TRUE; }
+    virtual BOOL CanBecomeTabbedDocument() const { return FALSE; }
+    // What a chosen command does (menus carry its low word, sign-extended
+    // here); a tabbed document is nothing yet, its item stays grayed.
+    void RunWindowPositionCommand(int nCommand);
+    // The close button's and the menu's Hide: the bar hides, its frame lays
+    // out again.
+    virtual void HandleCloseButton();
+    virtual void ToggleAutoHide() {}
 
     virtual BOOL IsInDragMode() const { return inDragMode; }
     virtual CSize GetMinimumSize() const { return minimumSize; }

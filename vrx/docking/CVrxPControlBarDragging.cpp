@@ -1,12 +1,14 @@
 // Dragging a control bar: inside its row, out of its dock bar into a
-// floating frame, and from there into a dock bar again. The drag runs in
-// the bar's own capture loop; Esc puts the bar back where the drag began.
+// floating frame, and from there into a dock bar again once the cursor has
+// rested over it (the bar manager decides). The drag runs in the bar's own
+// capture loop; Esc puts the bar back where the drag began.
 
 #include "docking/CVrxPControlBar.h"
 
 #include "docking/CVrxPDockBar.h"
 #include "docking/CVrxPDockBarRow.h"
 #include "docking/CVrxPDockingUtils.h"
+#include "docking/CVrxPFrameBarManager.h"
 #include "docking/CVrxPMiniFrameWnd.h"
 #include "frames/CFrameWnd.h"
 
@@ -126,9 +128,8 @@ void CVrxPControlBar::DragTo(CPoint cursor)
         pMiniFrame->GetWindowRect(&rectFrame);
         pMiniFrame->SetWindowPos(nullptr, rectFrame.left + dx, rectFrame.top + dy, 0, 0,
                                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-        CVrxPDockBar* pTarget = nullptr;
-        if (HitTestDropTarget(CVrxPDockingUtils::dockSensitivity, pTarget) && pTarget != nullptr)
-            DockByMouse(pTarget);
+        if (CVrxPFrameBarManager* pManager = CVrxPDockingUtils::LocateBarManager(pMiniFrame))
+            pManager->OnMoveMiniFrame(pMiniFrame);
     }
     // Reparenting between the floating frame and a dock bar keeps the drag.
     if (dragging && ::GetCapture() != m_hWnd)
@@ -141,6 +142,9 @@ void CVrxPControlBar::EndDrag(BOOL bRestore)
     inDragMode = FALSE;
     if (::GetCapture() == m_hWnd)
         ::ReleaseCapture();
+    // A frame let go of no longer docks while the cursor rests.
+    if (CVrxPMiniFrameWnd* pMiniFrame = FindMiniFrameParent())
+        pMiniFrame->StopMoveNotifyTimer();
     if (bRestore)
         RestoreDragStartPlace();
     else if (dockRow != nullptr)

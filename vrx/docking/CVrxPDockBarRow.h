@@ -25,6 +25,8 @@ class CVrxPDockBarRow : public CObject
 public:
     // Distance between the last bar and a bar docked after it.
     static constexpr int barSpacing = 14;
+    // The border that neighbouring auto-hide buttons share.
+    static constexpr int autoHideButtonBorder = 1;
 
     CVrxPDockBarRow(CVrxPDockBar* pDockBar, int nOffset, int nExtent);
 
@@ -68,6 +70,11 @@ public:
     void FitBars();
     // A drag step of a bar inside the row.
     void MoveBar(CVrxPControlBar* pBar, int dx, int dy, BOOL bReorder);
+    // Lays the visible bars end to end from nStart after the row's start,
+    // nSpacing apart; a bar that continues a group overlaps the one before
+    // it by the auto-hide button's border (and, in looks that draw such
+    // buttons as tabs, by half its thickness more).
+    void ArrangeBars(int nStart, int nSpacing);
     int MaxBarThickness(BOOL bVisibleOnly) const;
     int GetLastBarEnd() const;
     BOOL ContainsBar(const CVrxPControlBar* pBar) const;

@@ -6,6 +6,7 @@
 
 #include "docking/CVrxPControlBar.h"
 #include "docking/CVrxPDockBar.h"
+#include "themes/CVrxPVisualManager.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -408,4 +409,38 @@ void CVrxPDockBarRow::OnDockBarResized(const CRect& rectNewClient, int nSizingEd
         }
     }
     ApplyFitRects();
+}
+
+void CVrxPDockBarRow::ArrangeBars(int nStart, int nSpacing)
+{
+    const CRect rectRow = GetRowScreenRect();
+    if (rectRow.IsRectEmpty())
+        return;
+    const BOOL bHorizontal = IsHorizontal();
+    const BOOL bAsTabs = CVrxPVisualManager::Instance()->DrawsAutoHideButtonsAsTabs();
+    int nPosition = Start(rectRow, bHorizontal) + nStart;
+    for (POSITION pos = m_lstBars.GetHeadPosition(); pos != NULL;)
+    {
+        CVrxPControlBar* pBar = m_lstBars.GetNext(pos);
+        if (!IsBarShown(pBar))
+            continue;
+        CRect rect;
+        pBar->GetWindowRect(&rect);
+        if (!pBar->firstInGroup)
+        {
+            nPosition -= autoHideButtonBorder + nSpacing;
+            if (bAsTabs)
+                nPosition -= (bHorizontal ? rect.Height() : rect.Width()) / 2;
+        }
+        if (bHorizontal)
+            rect.OffsetRect(nPosition - rect.left, 0);
+        else
+            rect.OffsetRect(0, nPosition - rect.top);
+        m_pDockBar->ScreenToClient(&rect);
+        pBar->PositionBar(nullptr, rect.left, rect.top, rect.Width(), rect.Height(), SWP_NOZORDER | SWP_NOACTIVATE,
+                          NULL);
+        pBar->CalcSizeForLength(Length(rect, bHorizontal), !bHorizontal);
+        pBar->GetWindowRect(&rect);
+        nPosition += Length(rect, bHorizontal) + nSpacing;
+    }
 }

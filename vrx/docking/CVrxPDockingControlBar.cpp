@@ -294,6 +294,23 @@ CVrxPDockingControlBar::NonClientLayout CVrxPDockingControlBar::CurrentLayout() 
     return ComputeLayout(IsFloating() ? 0 : GetDockSide(), rectWindow.Size(), CaptionHeight());
 }
 
+int CVrxPDockingControlBar::ClassifyDockPoint(CPoint point, int nInflate) const
+{
+    CRect rectWindow;
+    GetWindowRect(&rectWindow);
+    CRect rectCaption = CurrentLayout().caption;
+    rectCaption.OffsetRect(rectWindow.TopLeft());
+    if (rectCaption.PtInRect(point))
+        return 3;
+    CRect rectBody = rectWindow;
+    if (!rectCaption.IsRectEmpty())
+        rectBody.top += rectCaption.Height();
+    if (nInflate == -1)
+        return rectBody.PtInRect(point) ? 2 : 0;
+    rectBody.InflateRect(nInflate, nInflate);
+    return rectBody.PtInRect(point) ? 0 : 2;
+}
+
 void CVrxPDockingControlBar::OnNcCalcSize(BOOL, NCCALCSIZE_PARAMS* lpncsp)
 {
     RECT& rect = lpncsp->rgrc[0];
@@ -536,6 +553,8 @@ void CVrxPDockingControlBar::OnLButtonUp(UINT, CPoint point)
             ShowPane(FALSE);
         else if (nPressed == CVrxPMiniFrameTitleButton::hitPin)
             SwitchAutoHide(!m_bAutoHide);
+        else if (nPressed == CVrxPMiniFrameTitleButton::hitMenu)
+            ShowWindowPositionMenuBelow(FindCaptionButton(nPressed));
         else
             OnCaptionButtonClick(nPressed);
         return;
@@ -544,6 +563,31 @@ void CVrxPDockingControlBar::OnLButtonUp(UINT, CPoint point)
         return;
     m_nDragStart = -1;
     ::ReleaseCapture();
+}
+
+BOOL CVrxPDockingControlBar::FloatBar(const CRect& rectScreen, int, BOOL)
+{
+    return FloatPane(rectScreen);
+}
+
+// The menu opens under the button, which shows as dropped meanwhile.
+void CVrxPDockingControlBar::ShowWindowPositionMenuBelow(CVrxPMiniFrameTitleButton* pButton)
+{
+    if (pButton == nullptr)
+        return;
+    CRect rectWindow;
+    GetWindowRect(&rectWindow);
+    CRect rectButton = pButton->GetRect();
+    rectButton.OffsetRect(rectWindow.TopLeft());
+    const HWND hWnd = m_hWnd;
+    pButton->dropped = TRUE;
+    RedrawCaption();
+    const BOOL bRightToLeft = (GetExStyle() & WS_EX_LAYOUTRTL) != 0;
+    ShowWindowPositionMenu(bRightToLeft ? rectButton.right : rectButton.left, rectButton.bottom + 1);
+    if (!::IsWindow(hWnd))
+        return;
+    pButton->dropped = FALSE;
+    RedrawCaption();
 }
 
 void CVrxPDockingControlBar::OnCancelMode()

@@ -61,6 +61,11 @@ public:
     BOOL DockAtFrameSide(DWORD dwAlignment, const CRect* pRect, int nReserved1, int nReserved2, int nReserved3,
                          BOOL bBeforeFloatable) override;
     BOOL StoreToRegistry(LPCTSTR lpszProfileName, int nIndex, int nSubIndex) override;
+    // The window-position menu's actions: float at rectScreen, hide, switch
+    // auto-hide.
+    BOOL FloatBar(const CRect& rectScreen, int nMethod, BOOL bShow) override;
+    void HandleCloseButton() override { ShowPane(FALSE); }
+    void ToggleAutoHide() override { SwitchAutoHide(!m_bAutoHide); }
 
     // The side the pane docks at: the first of bottom, top, left, right
     // that its style names (bottom when none).
@@ -117,6 +122,11 @@ public:
     CVrxPSlider* GetDefaultSlider() const;
     void SetDefaultSlider(CVrxPSlider* pSlider);
 
+    // What a drop at the screen point would do with this pane: 3 join it as
+    // a tab (on its caption), 2 dock beside it, 0 nothing. nInflate -1 asks
+    // whether the point lies in its body; any other value grows the body by
+    // it and answers 2 for a point outside.
+    virtual int ClassifyDockPoint(CPoint point, int nInflate) const;
     // Called for a released button other than close and pin.
     virtual void OnCaptionButtonClick(int /*nHitCode*/) {}
 
@@ -150,6 +160,7 @@ private:
     void TrackCaptionButtonHover(CPoint pointScreen);
     void ResetCaptionButtonStates();
     void RedrawCaption();
+    void ShowWindowPositionMenuBelow(CVrxPMiniFrameTitleButton* pButton);
     void RelayoutFrame();
     void ShowMiniFrame(BOOL bShow);
     // The frame the pane docks in (its own while floating).

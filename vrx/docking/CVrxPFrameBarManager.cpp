@@ -5,6 +5,7 @@
 #include "docking/CVrxPDockBar.h"
 #include "docking/CVrxPDockingControlBar.h"
 #include "docking/CVrxPFrameHelper.h"
+#include "docking/CVrxPMiniFrameWnd.h"
 #include "files/CArchive.h"
 #include "foundation/CVrxPRegistryHolder.h"
 #include "foundation/CVrxPWorkspace.h"
@@ -151,6 +152,13 @@ CVrxPBaseControlBar* CVrxPFrameBarManager::BarFromPoint(CPoint point, int nSensi
                                                          CRuntimeClass* pClass, BOOL bVisibleOnly,
                                                          const CVrxPBaseControlBar* pExclude) const
 {
+    const CWnd* pExcludeFrame = pExclude != nullptr ? pExclude->FindMiniFrameParent() : nullptr;
+    if (CVrxPMiniFrameWnd* pMiniFrame = MiniFrameFromPoint(point, pExcludeFrame))
+    {
+        CVrxPBaseControlBar* pBar = pMiniFrame->HostedBarAtPoint(point, bVisibleOnly);
+        if (pBar != nullptr && pBar != pExclude && (pClass == nullptr || pBar->IsKindOf(pClass)))
+            return pBar;
+    }
     for (POSITION pos = m_bars.GetHeadPosition(); pos != NULL;)
     {
         CVrxPBaseControlBar* pBar = dynamic_cast<CVrxPBaseControlBar*>(m_bars.GetNext(pos));

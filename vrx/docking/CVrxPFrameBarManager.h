@@ -35,6 +35,7 @@ class CVrxPBaseControlBar;
 class CVrxPControlBar;
 class CVrxPDockBar;
 class CVrxPDockingControlBar;
+class CVrxPMiniFrameWnd;
 class CWnd;
 
 class CVrxPFrameBarManager : public CObject
@@ -78,8 +79,9 @@ public:
     // The first dock bar of that side, from the head or the tail of the list.
     CVrxPDockBar* FindDockBar(DWORD dwAlignment, BOOL bFromHead) const;
     CVrxPDockBar* FindDockBarOfBar(const CVrxPBaseControlBar* pBar) const;
-    // The first listed bar of the class (any with null) whose window,
-    // grown by the sensitivity unless bExact, holds the screen point.
+    // The bar of the floating frame under the screen point, else the first
+    // listed bar of the class (any with null) whose window, grown by the
+    // sensitivity unless bExact, holds the point.
     CVrxPBaseControlBar* BarFromPoint(CPoint point, int nSensitivity, BOOL bExact, CRuntimeClass* pClass,
                                       BOOL bVisibleOnly, const CVrxPBaseControlBar* pExclude) const;
 
@@ -129,6 +131,23 @@ public:
     // Whether the screen point lies near the inner rectangle (outside it) or
     // the outer one (across its edges).
     BOOL IsPointNearDockSite(CPoint point, DWORD& dwSide, BOOL& bInner) const;
+    // What a dragged window's screen point lies over: 0 nothing, 2 a docking
+    // edge of one of the sides, else the answer of the pane under it (which
+    // pBar names; a floating pane only when both may share a floating frame).
+    int ClassifyDockTarget(CPoint point, int nSensitivity, DWORD dwSides, CVrxPBaseControlBar*& pBar,
+                           CWnd* pDragged) const;
+    // Where the dragged bar, or the bar of a dragged floating frame, would
+    // dock when dropped at the point: screen coordinates, empty for nowhere
+    // (always while Ctrl is held).
+    void CalcExpectedDockedRect(CWnd* pDragged, CPoint point, CRect& rect, BOOL& bDrawAsTab,
+                                CVrxPBaseControlBar*& pTargetBar) const;
+    // Called on every move of a floating frame and by its timer while the
+    // cursor rests: the frame stays on screen, and its bar docks once the
+    // cursor has rested over one dock bar for the toolbar delay. TRUE while
+    // the frame keeps floating.
+    BOOL OnMoveMiniFrame(CVrxPMiniFrameWnd* pMiniFrame);
+    // The first visible floating frame, other than pExclude, under the point.
+    CVrxPMiniFrameWnd* MiniFrameFromPoint(CPoint point, const CWnd* pExclude) const;
     // Docks the bar into the dock bar of that id (any with 0), at rect.
     void DockControlBar(CVrxPBaseControlBar* pBar, UINT nDockBarId, const CRect* pRect);
     void SetClientOverride(const CRect& rect) { m_rectClientOverride = rect; }
@@ -216,6 +235,10 @@ private:
     CRect m_rectOuter;
     CRect m_rectInner;
     BOOL m_bLayoutBusy = FALSE;
+    // What a moving floating frame has rested over since when (clock ticks).
+    CObject* m_pHoverTarget = nullptr;
+    int m_nHoverKind = 0;
+    long m_nHoverStart = 0;
     BOOL m_bLoadFailed;
     BOOL m_bBarMenuEnabled;
     BOOL m_bBarMenuShown;

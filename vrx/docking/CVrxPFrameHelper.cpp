@@ -245,7 +245,7 @@ void CVrxPFrameHelper::RestoreTearOffBars()
         CString name;
         CObject* pObject = nullptr;
         if (!registry.OpenKey(key) || !registry.ReadInt("ID", nID) || !registry.ReadString("Name", name) ||
-            !registry.ReadObject("State", pObject))
+            !registry.ReadObject("State", RUNTIME_CLASS(CVrxPToolBar), pObject))
             return;
         CVrxPToolBar* pBar = dynamic_cast<CVrxPToolBar*>(pObject);
         if (pBar == nullptr || !pBar->CreateWithDefaultStyle(frameWindow, userToolbarStyle, static_cast<UINT>(nID)))

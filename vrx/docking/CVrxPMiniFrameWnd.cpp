@@ -12,7 +12,13 @@ BEGIN_MESSAGE_MAP(CVrxPMiniFrameWnd, CMiniFrameWnd)
     ON_WM_SIZE()
     ON_WM_CLOSE()
     ON_WM_NCLBUTTONDBLCLK()
+    ON_WM_TIMER()
 END_MESSAGE_MAP()
+
+namespace
+{
+const UINT_PTR kMoveNotifyTimer = 4;
+} // namespace
 
 CVrxPMiniFrameWnd::CVrxPMiniFrameWnd() : ownerFrame(NULL), m_pPane(nullptr)
 {
@@ -92,15 +98,54 @@ void CVrxPMiniFrameWnd::OnClose()
 
 void CVrxPMiniFrameWnd::OnNcLButtonDblClk(UINT nHitTest, CPoint point)
 {
-    if (nHitTest == HTCAPTION && m_pPane != nullptr)
+    if (nHitTest == HTCAPTION && HasHostedBar())
     {
-        m_pPane->DockPane();
-        return;
-    }
-    if (nHitTest == HTCAPTION && m_pBar != nullptr)
-    {
-        m_pBar->DockToTarget(nullptr, nullptr, CVrxPControlBar::dockToRecentPlace);
+        DockToRecentPlace();
         return;
     }
     CMiniFrameWnd::OnNcLButtonDblClk(nHitTest, point);
+}
+
+void CVrxPMiniFrameWnd::DockToRecentPlace()
+{
+    if (m_pPane != nullptr)
+        m_pPane->DockPane();
+    else if (m_pBar != nullptr)
+        m_pBar->DockToTarget(nullptr, nullptr, CVrxPControlBar::dockToRecentPlace);
+}
+
+CVrxPBaseControlBar* CVrxPMiniFrameWnd::HostedBarAtPoint(CPoint point, BOOL bVisibleOnly) const
+{
+    CVrxPBaseControlBar* pBar = m_pPane != nullptr ? static_cast<CVrxPBaseControlBar*>(m_pPane) : m_pBar;
+    if (pBar == nullptr || pBar->GetSafeHwnd() == NULL || (bVisibleOnly && !pBar->IsWindowVisible()))
+        return nullptr;
+    CRect rect;
+    pBar->GetWindowRect(&rect);
+    return rect.PtInRect(point) ? pBar : nullptr;
+}
+
+void CVrxPMiniFrameWnd::StartMoveNotifyTimer(UINT nPeriod)
+{
+    KillTimer(kMoveNotifyTimer);
+    SetTimer(kMoveNotifyTimer, nPeriod, nullptr);
+}
+
+void CVrxPMiniFrameWnd::StopMoveNotifyTimer()
+{
+    KillTimer(kMoveNotifyTimer);
+}
+
+// The frame may dock its bar and go inside the call: nothing of it is
+// touched afterwards.
+void CVrxPMiniFrameWnd::OnTimer(UINT_PTR nIDEvent)
+{
+    if (nIDEvent != kMoveNotifyTimer)
+    {
+        CMiniFrameWnd::OnTimer(nIDEvent);
+        return;
+    }
+    if (CVrxPFrameBarManager* pManager = CVrxPDockingUtils::LocateBarManager(this))
+        pManager->OnMoveMiniFrame(this);
+    else
+        StopMoveNotifyTimer();
 }

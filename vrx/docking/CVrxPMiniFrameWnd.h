@@ -2,11 +2,13 @@
 
 // The small frame a floating docking pane or a torn-off control bar lives
 // in, in its first form: a tool window owned by the bar's frame, with the
-// bar's caption as its title. A double click on its caption docks the bar
-// again; closing it hides the bar.
+// bar's caption as its title. A double click on its caption, or the
+// window-position menu's Docking, docks the bar again; closing it hides the
+// bar.
 
 #include "frames/CMiniFrameWnd.h"
 
+class CVrxPBaseControlBar;
 class CVrxPControlBar;
 class CVrxPDockingControlBar;
 
@@ -27,8 +29,17 @@ public:
     virtual CVrxPDockingControlBar* HostedBar() const { return m_pPane; }
     CVrxPControlBar* HostedControlBar() const { return m_pBar; }
     BOOL HasHostedBar() const { return m_pPane != nullptr || m_pBar != nullptr; }
+    // The hosted pane or bar docks where it was docked last.
+    void DockToRecentPlace();
     // The pane or bar leaves (it docks again): the frame goes.
     void ReleaseHostedBar();
+    // The hosted pane or bar when the screen point lies in its window (and
+    // it is visible, when asked).
+    CVrxPBaseControlBar* HostedBarAtPoint(CPoint point, BOOL bVisibleOnly) const;
+    // While the cursor rests, the frame's bar manager is asked again every
+    // period whether the frame docks.
+    void StartMoveNotifyTimer(UINT nPeriod);
+    void StopMoveNotifyTimer();
 
     // The frame window that owns this floating frame.
     HWND ownerFrame;
@@ -41,6 +52,7 @@ protected:
     afx_msg void OnSize(UINT nType, int cx, int cy);
     afx_msg void OnClose();
     afx_msg void OnNcLButtonDblClk(UINT nHitTest, CPoint point);
+    afx_msg void OnTimer(UINT_PTR nIDEvent);
 
     DECLARE_MESSAGE_MAP()
 

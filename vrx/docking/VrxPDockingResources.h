@@ -12,3 +12,11 @@
 #define VrxPIdcCascade 16926
 #define VrxPIdcTileVertically 16928
 #define VrxPIdcWindowsHelp 57670
+
+// The window-position menu of a bar.
+#define VrxPIdsWindowPosition 17038
+#define VrxPIdsFloating 17039
+#define VrxPIdsDocking 17040
+#define VrxPIdsAutoHide 17041
+#define VrxPIdsHide 17042
+#define VrxPIdsTabbedDocument 17088

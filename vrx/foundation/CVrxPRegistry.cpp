@@ -277,13 +277,21 @@ BOOL CVrxPRegistry::WriteInt(LPCTSTR lpszName, int nValue)
     return result == ERROR_SUCCESS;
 }
 
-BOOL CVrxPRegistry::ReadObject(LPCTSTR lpszName, CObject*& pObject)
+BOOL CVrxPRegistry::ReadObject(LPCTSTR lpszName, const CRuntimeClass* pClass, CObject*& pObject)
 {
     CObject* pLoaded = NULL;
-    if (!ReadArchive(lpszName, [&pLoaded](const BYTE* pData, UINT nSize) {
-            return CVrxPArchivedValue::Load(pData, nSize, [&pLoaded](CArchive& ar) { ar >> pLoaded; });
+    if (!ReadArchive(lpszName, [&pLoaded, pClass](const BYTE* pData, UINT nSize) {
+            return CVrxPArchivedValue::Load(pData, nSize, [&pLoaded, pClass](CArchive& ar) {
+                pLoaded = ar.ReadOwnedObject(pClass);
+                if (pLoaded == NULL)
+                    CVrxPArchivedValue::ThrowDamaged();
+            });
         }))
+    {
+        // Bytes after the object make the value damaged too.
+        delete pLoaded;
         return FALSE;
+    }
     pObject = pLoaded;
     return TRUE;
 }
@@ -293,13 +301,6 @@ BOOL CVrxPRegistry::ReadArchived(LPCTSTR lpszName, CObject& object)
     return ReadArchive(lpszName, [&object](const BYTE* pData, UINT nSize) {
         return CVrxPArchivedValue::Load(pData, nSize, [&object](CArchive& ar) { object.Serialize(ar); });
     });
-}
-
-BOOL CVrxPRegistry::ReadObList(LPCTSTR lpszName, CObList& list)
-{
-    while (!list.IsEmpty())
-        delete list.RemoveHead();
-    return ReadArchived(lpszName, list);
 }
 
 BOOL CVrxPRegistry::ReadBinary(LPCTSTR lpszName, BYTE*& pData, UINT& nSize)

@@ -77,12 +77,10 @@ public:
     virtual BOOL WriteDWord(LPCTSTR lpszName, DWORD dwValue);
     virtual BOOL WriteInt(LPCTSTR lpszName, int nValue);
 
-    // Creates the object through the class its archive names; the caller
-    // owns it.
-    virtual BOOL ReadObject(LPCTSTR lpszName, CObject*& pObject);
+    // A new object of pClass (or a class derived from it) that the caller
+    // owns; a stored null or an object of any other class is refused.
+    virtual BOOL ReadObject(LPCTSTR lpszName, const CRuntimeClass* pClass, CObject*& pObject);
     virtual BOOL ReadArchived(LPCTSTR lpszName, CObject& object);
-    // Deletes the list's objects first.
-    virtual BOOL ReadObList(LPCTSTR lpszName, CObList& list);
     // A new BYTE[] of the value's size that the caller deletes; an empty
     // value gives TRUE, NULL and 0.
     virtual BOOL ReadBinary(LPCTSTR lpszName, BYTE*& pData, UINT& nSize);

@@ -32,10 +32,8 @@ BOOL CVrxPStoredUserTools::Read(const BYTE* pData, UINT nSize, const CRuntimeCla
         [&](CArchive& ar) {
             for (DWORD_PTR nCount = ar.ReadCount(); nCount > 0; --nCount)
             {
-                const DWORD nLoadedBefore = ar.GetLoadedCount();
-                CObject* pObject = ar.ReadObject(pToolClass);
-                // A null or an object read before would be listed twice.
-                if (pObject == nullptr || ar.GetLoadedCount() == nLoadedBefore)
+                CObject* pObject = ar.ReadOwnedObject(pToolClass);
+                if (pObject == nullptr)
                     CVrxPArchivedValue::ThrowDamaged();
                 m_tools.AddTail(pObject);
                 const CVrxPUserToolRecord* pTool = dynamic_cast<const CVrxPUserToolRecord*>(pObject);

@@ -629,7 +629,7 @@ void CVrxPAppointment::Serialize(CArchive& ar)
         }
         else
         {
-            SetRecurrence(static_cast<CVrxPRecurrence*>(VrxPReadOwnedObject(ar, RUNTIME_CLASS(CVrxPRecurrence))));
+            SetRecurrence(static_cast<CVrxPRecurrence*>(ar.ReadOwnedObject(RUNTIME_CLASS(CVrxPRecurrence))));
         }
     }
     UpdateTimeTexts();

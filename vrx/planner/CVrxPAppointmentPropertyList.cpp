@@ -130,7 +130,7 @@ void CVrxPAppointmentPropertyList::Serialize(CArchive& ar)
         int nId = 0;
         ar >> nId;
         std::unique_ptr<CVrxPAppointmentBaseProperty> pProperty(
-            static_cast<CVrxPAppointmentBaseProperty*>(VrxPReadOwnedObject(ar, RUNTIME_CLASS(CVrxPAppointmentBaseProperty))));
+            static_cast<CVrxPAppointmentBaseProperty*>(ar.ReadOwnedObject(RUNTIME_CLASS(CVrxPAppointmentBaseProperty))));
         if (pProperty == nullptr || !FitsId(nId, pProperty.get()) || !Add(nId, pProperty.get()))
             AfxThrowArchiveException(CArchiveException::genericException);
         pProperty.release();

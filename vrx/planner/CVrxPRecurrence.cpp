@@ -246,7 +246,7 @@ void CVrxPRecurrence::Serialize(CArchive& ar)
     }
     RemoveAllExceptions();
     std::unique_ptr<CVrxPRecurrenceBaseRule> pLoaded(
-        static_cast<CVrxPRecurrenceBaseRule*>(VrxPReadOwnedObject(ar, RUNTIME_CLASS(CVrxPRecurrenceBaseRule))));
+        static_cast<CVrxPRecurrenceBaseRule*>(ar.ReadOwnedObject(RUNTIME_CLASS(CVrxPRecurrenceBaseRule))));
     if (pLoaded != nullptr)
     {
         SetRule(pLoaded->Clone());
@@ -263,7 +263,7 @@ void CVrxPRecurrence::Serialize(CArchive& ar)
         if (!pRecord->bRemoved)
         {
             std::unique_ptr<CVrxPAppointmentPropertyList> pChanges(static_cast<CVrxPAppointmentPropertyList*>(
-                VrxPReadOwnedObject(ar, RUNTIME_CLASS(CVrxPAppointmentPropertyList))));
+                ar.ReadOwnedObject(RUNTIME_CLASS(CVrxPAppointmentPropertyList))));
             if (pChanges == nullptr)
                 AfxThrowArchiveException(CArchiveException::genericException);
             pRecord->changes.CopyFrom(*pChanges);

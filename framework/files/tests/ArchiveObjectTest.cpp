@@ -319,3 +319,25 @@ TEST_F(ArchiveObjectTest, ObjectsNestDeepAsTheLimitAndNoDeeper)
         flood.i32(i).u8(0).u16(0x8001);
     EXPECT_EQ(CArchiveException::genericException, load(flood.bytes()));
 }
+
+// An owned object is new: null passes, a second reference to an object read
+// before and an object of another class are refused.
+TEST_F(ArchiveObjectTest, OwnedObjectsAreNewObjectsOfTheAskedClass)
+{
+    CSampleNode a(7, "ab");
+    const ByteVector bytes = StoreBytes([&](CArchive& ar) {
+        ar << &a << static_cast<CObject*>(NULL) << &a;
+    });
+    EXPECT_EQ(CArchiveException::badIndex, ArchiveFailure([&] {
+        LoadBytes(bytes, [](CArchive& ar) {
+            CObject* pFirst = ar.ReadOwnedObject(RUNTIME_CLASS(CSampleNode));
+            ASSERT_NE(nullptr, dynamic_cast<CSampleNode*>(pFirst));
+            EXPECT_EQ(nullptr, ar.ReadOwnedObject(RUNTIME_CLASS(CSampleNode)));
+            ar.ReadOwnedObject(RUNTIME_CLASS(CSampleNode));
+        });
+    }));
+    EXPECT_EQ(CArchiveException::badClass, ArchiveFailure([&] {
+        LoadBytes(bytes, [](CArchive& ar) { ar.ReadOwnedObject(RUNTIME_CLASS(CVersionedNode)); });
+    }));
+    EXPECT_EQ(2, CSampleNode::AliveCount()) << "a and the one new object read";
+}

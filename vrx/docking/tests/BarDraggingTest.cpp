@@ -56,14 +56,20 @@ protected:
     ToolbarLikeBar bar;
 };
 
+// The cursor rests over the dock bar for the given number of 40-ms ticks
+// before the button goes up.
+std::vector<InputStep> DragToLeftEdge(CPoint grab, CPoint to, int nRestTicks)
+{
+    std::vector<InputStep> steps = {
+        {InputStep::press, grab}, {InputStep::move, grab + CSize(0, 80)}, {InputStep::move, to}};
+    steps.insert(steps.end(), nRestTicks, InputStep{InputStep::rest, to});
+    steps.push_back({InputStep::release, to});
+    return steps;
+}
+
 TEST_F(BarDraggingTest, ABarDraggedFromTheTopRowToTheLeftEdgeDocksThere)
 {
-    const CPoint grab = OnBar(10, 10);
-    Play({{InputStep::press, grab},
-          {InputStep::move, grab + CSize(0, 80)},
-          {InputStep::move, InClient(1, 150)},
-          {InputStep::move, InClient(1, 152)},
-          {InputStep::release, InClient(1, 152)}});
+    Play(DragToLeftEdge(OnBar(10, 10), InClient(1, 150), 8));
 
     CVrxPDockBar* pLeft = Site(CBRS_ALIGN_LEFT);
     ASSERT_EQ(pLeft, bar.GetDockSite());
@@ -78,6 +84,26 @@ TEST_F(BarDraggingTest, ABarDraggedFromTheTopRowToTheLeftEdgeDocksThere)
     EXPECT_EQ(0, rect.left);
     EXPECT_EQ(CSize(26, 100), rect.Size());
     EXPECT_EQ(CRect(26, 0, 400, 300), MdiClient());
+}
+
+// A floating frame docks only after the cursor has rested over the dock bar
+// for 200 clock ticks; with Ctrl held it never docks.
+TEST_F(BarDraggingTest, ABarReleasedBeforeTheDockDelayKeepsFloating)
+{
+    Play(DragToLeftEdge(OnBar(10, 10), InClient(1, 150), 1));
+    EXPECT_TRUE(bar.IsFloatingInMiniFrame());
+    EXPECT_EQ(nullptr, bar.GetDockSite());
+    EXPECT_EQ(0, Site(CBRS_ALIGN_LEFT)->GetThickness());
+}
+
+TEST_F(BarDraggingTest, ABarHeldWithCtrlNeverDocks)
+{
+    std::vector<InputStep> steps = DragToLeftEdge(OnBar(10, 10), InClient(1, 150), 8);
+    steps.insert(steps.begin() + 2, InputStep{InputStep::ctrlDown, CPoint()});
+    steps.push_back({InputStep::ctrlUp, CPoint()});
+    Play(steps);
+    EXPECT_TRUE(bar.IsFloatingInMiniFrame());
+    EXPECT_EQ(0, Site(CBRS_ALIGN_LEFT)->GetThickness());
 }
 
 struct TearOffCase

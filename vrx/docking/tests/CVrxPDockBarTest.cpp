@@ -234,6 +234,42 @@ TEST_F(DockBarTest, ABarOfADockBarCannotBeDockedTwice)
     EXPECT_EQ(pTop, a.GetDockSite()) << "an unknown dock-bar id docks nothing";
 }
 
+// Lays itself out shorter when its row arranges it, as an auto-hide toolbar
+// does.
+class SelfSizingBar : public ToolbarLikeBar
+{
+public:
+    CSize CalcSizeForLength(int, BOOL) override
+    {
+        PositionBar(nullptr, 0, 0, 60, thickness, SWP_NOMOVE | SWP_NOZORDER, NULL);
+        return CSize(60, thickness);
+    }
+};
+
+// Groups of bars 14 apart; inside a group each overlaps the one before by 1.
+TEST_F(DockBarTest, ArrangedBarsLieEndToEndByGroup)
+{
+    ToolbarLikeBar a;
+    SelfSizingBar b;
+    ToolbarLikeBar c;
+    ASSERT_TRUE(a.CreateIn(&frame, 101));
+    ASSERT_TRUE(b.CreateIn(&frame, 102));
+    ASSERT_TRUE(c.CreateIn(&frame, 103));
+    DockInFirstRow(a, 0);
+    DockInFirstRow(b, 120);
+    DockInFirstRow(c, 240);
+    a.lastInGroup = 0;
+    b.firstInGroup = 0;
+    CVrxPDockBar* pTop = Site(CBRS_ALIGN_TOP);
+    ASSERT_EQ(1, pTop->GetRows().GetCount());
+
+    pTop->GetRows().GetHead()->ArrangeBars(4, CVrxPDockBarRow::barSpacing);
+
+    EXPECT_EQ(CRect(4, 0, 104, 26), InSite(a, pTop));
+    EXPECT_EQ(CRect(103, 0, 163, 26), InSite(b, pTop));
+    EXPECT_EQ(CRect(177, 0, 277, 26), InSite(c, pTop));
+}
+
 TEST_F(DockBarTest, RemovingTheLastBarDeletesItsRow)
 {
     ToolbarLikeBar a;

@@ -19,7 +19,11 @@ struct InputStep
         move,
         press,
         release,
-        escape
+        escape,
+        ctrlDown,
+        ctrlUp,
+        // One timer tick (40 ms) without input.
+        rest
     } kind;
     CPoint point;
 };
@@ -29,7 +33,17 @@ inline size_t g_nextStep = 0;
 
 inline void SendStep(const InputStep& step)
 {
+    if (step.kind == InputStep::rest)
+        return;
     INPUT input[2] = {};
+    if (step.kind == InputStep::ctrlDown || step.kind == InputStep::ctrlUp)
+    {
+        input[0].type = INPUT_KEYBOARD;
+        input[0].ki.wVk = VK_CONTROL;
+        input[0].ki.dwFlags = step.kind == InputStep::ctrlUp ? KEYEVENTF_KEYUP : 0;
+        ::SendInput(1, input, sizeof(INPUT));
+        return;
+    }
     if (step.kind == InputStep::escape)
     {
         input[0].type = INPUT_KEYBOARD;

@@ -33,6 +33,22 @@ public:
 int CountedItem::liveCount = 0;
 IMPLEMENT_SERIAL(CountedItem, CObject, 1)
 
+// Another class a stored value may name.
+class ForeignItem : public CObject
+{
+    DECLARE_SERIAL(ForeignItem)
+public:
+    void Serialize(CArchive& ar) override
+    {
+        if (ar.IsStoring())
+            ar << m_value;
+        else
+            ar >> m_value;
+    }
+    int m_value = 0;
+};
+IMPLEMENT_SERIAL(ForeignItem, CObject, 1)
+
 namespace
 {
 const char testRoot[] = "Software\\korvo vrx registry tests";
@@ -241,33 +257,31 @@ TEST_F(RegistryTest, ObjectByPointerNamesItsClass)
     std::string bytes(raw.bytes.begin(), raw.bytes.end());
     EXPECT_NE(std::string::npos, bytes.find("CountedItem"));
     CObject* pObject = nullptr;
-    ASSERT_TRUE(Reader().ReadObject("Item", pObject));
+    ASSERT_TRUE(Reader().ReadObject("Item", RUNTIME_CLASS(CountedItem), pObject));
     ASSERT_NE(nullptr, pObject);
     ASSERT_TRUE(pObject->IsKindOf(RUNTIME_CLASS(CountedItem)));
     EXPECT_EQ(77, static_cast<CountedItem*>(pObject)->m_value);
     delete pObject;
 }
 
-TEST_F(RegistryTest, ReadObListDeletesTheObjectsItHeld)
+// A stored value makes an object only of the class the caller asks for.
+TEST_F(RegistryTest, AnObjectOfAnotherClassOrNoObjectIsRefused)
 {
-    CObList stored;
-    stored.AddTail(new CountedItem(1));
-    stored.AddTail(new CountedItem(2));
-    ASSERT_TRUE(Writer().WriteArchived("Items", stored));
-    while (!stored.IsEmpty())
-        delete stored.RemoveHead();
+    ForeignItem foreign;
+    ASSERT_TRUE(Writer().WriteObject("Foreign", &foreign));
+    ASSERT_TRUE(Writer().WriteObject("Null", nullptr));
+    CountedItem item(5);
+    ASSERT_TRUE(Writer().WriteObject("Item", &item));
+    const int nLiveBefore = CountedItem::liveCount;
 
-    CObList list;
-    list.AddTail(new CountedItem(10));
-    list.AddTail(new CountedItem(11));
-    list.AddTail(new CountedItem(12));
-    ASSERT_EQ(3, CountedItem::liveCount);
-    EXPECT_TRUE(Reader().ReadObList("Items", list));
-    EXPECT_EQ(2, CountedItem::liveCount);
-    ASSERT_EQ(2, list.GetCount());
-    EXPECT_EQ(2, static_cast<CountedItem*>(list.GetTail())->m_value);
-    while (!list.IsEmpty())
-        delete list.RemoveHead();
+    CObject* pObject = nullptr;
+    EXPECT_FALSE(Reader().ReadObject("Foreign", RUNTIME_CLASS(CountedItem), pObject));
+    EXPECT_EQ(nullptr, pObject);
+    EXPECT_FALSE(Reader().ReadObject("Null", RUNTIME_CLASS(CountedItem), pObject));
+    EXPECT_EQ(nullptr, pObject);
+    EXPECT_FALSE(Reader().ReadObject("Item", RUNTIME_CLASS(ForeignItem), pObject));
+    EXPECT_EQ(nullptr, pObject);
+    EXPECT_EQ(nLiveBefore, CountedItem::liveCount) << "no object was left behind";
 }
 
 TEST_F(RegistryTest, ContainersRoundTrip)
@@ -337,14 +351,10 @@ TEST_P(DamagedValueTest, EveryArchivedReadRefusesIt)
     EXPECT_FALSE(reader.ReadPoint("Bad", point));
     EXPECT_EQ(CPoint(3, 3), point);
     CObject* pObject = nullptr;
-    EXPECT_FALSE(reader.ReadObject("Bad", pObject));
+    EXPECT_FALSE(reader.ReadObject("Bad", RUNTIME_CLASS(CountedItem), pObject));
     EXPECT_EQ(nullptr, pObject);
     CStringArray strings;
     EXPECT_FALSE(reader.ReadStringArray("Bad", strings));
-    CObList list;
-    EXPECT_FALSE(reader.ReadObList("Bad", list));
-    while (!list.IsEmpty())
-        delete list.RemoveHead();
     EXPECT_EQ(0, CountedItem::liveCount);
 }
 
