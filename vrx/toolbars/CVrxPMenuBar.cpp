@@ -305,7 +305,7 @@ int CVrxPMenuBar::TrackPopup(int nIndex, BOOL bSelectFirst)
     }
     Invalidate();
     if (nCommand != 0)
-        if (CWnd* pTarget = GetCommandTarget())
+        if (CWnd* pTarget = GetOwnerForCommands())
             pTarget->PostMessage(WM_COMMAND, nCommand, 0);
     return nNext;
 }

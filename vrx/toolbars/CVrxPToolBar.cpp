@@ -11,6 +11,7 @@
 #include "foundation/CVrxPRegistryHolder.h"
 #include "foundation/CVrxPToolTipFactory.h"
 #include "foundation/CVrxPToolbarImageList.h"
+#include "foundation/CVrxPUserToolsManager.h"
 #include "foundation/CVrxPWorkspace.h"
 #include "foundation/VrxPBuildRegistryPath.h"
 #include "foundation/VrxPFindOwnerFrame.h"
@@ -21,6 +22,7 @@
 #include "toolbars/CVrxPMenuBar.h"
 #include "toolbars/CVrxPMenuStore.h"
 #include "toolbars/CVrxPToolbarButton.h"
+#include "toolbars/CVrxPToolbarCmdUI.h"
 #include "toolbars/CVrxPToolbarLayout.h"
 #include "windows/FrameworkMessages.h"
 
@@ -33,6 +35,7 @@ BEGIN_MESSAGE_MAP(CVrxPToolBar, CVrxPControlBar)
     ON_WM_CREATE()
     ON_WM_DESTROY()
     ON_WM_SIZE()
+    ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUI)
     ON_WM_NCCALCSIZE()
     ON_MESSAGE(WM_NCPAINT, OnNcPaintRegion)
     ON_WM_NCHITTEST()
@@ -804,12 +807,64 @@ void CVrxPToolBar::OnContextMenu(CWnd*, CPoint point)
         VrxPShowBarContextMenu(this, point);
 }
 
-CWnd* CVrxPToolBar::GetCommandTarget() const
+// The owner, else the parent; the owner frame when neither is a frame.
+CWnd* CVrxPToolBar::GetOwnerForCommands() const
 {
     CWnd* pOwner = GetOwner();
     if (pOwner == nullptr)
-        pOwner = GetParentFrame();
+        pOwner = GetParent();
+    if (pOwner == nullptr || !pOwner->IsFrameWnd())
+        pOwner = VrxPFindOwnerFrame(const_cast<CVrxPToolBar*>(this));
     return pOwner;
+}
+
+void CVrxPToolBar::ChangeButtonStyle(int nIndex, UINT nStyle)
+{
+    CVrxPToolbarButton* pButton = GetButton(nIndex);
+    if (pButton == nullptr || pButton->style == nStyle)
+        return;
+    pButton->style = nStyle;
+    if (m_hWnd != NULL)
+        InvalidateRect(&pButton->rect);
+}
+
+namespace
+{
+// Commands no update handler is asked about: system commands and the
+// framework's reserved ids.
+BOOL IsUpdatedCommand(UINT nID)
+{
+    const UINT firstSystemCommand = 0xF000;
+    const UINT lastSystemCommand = 0xF1EF;
+    const UINT firstReservedId = 0xFF00;
+    return nID != 0 && (nID < firstSystemCommand || nID > lastSystemCommand) && nID < firstReservedId;
+}
+} // namespace
+
+void CVrxPToolBar::OnUpdateCmdUI(CCmdTarget* pTarget, BOOL bDisableIfNoHndler)
+{
+    if (pTarget == nullptr)
+        return;
+    const CVrxPUserToolsManager* pTools = CVrxPUserToolsManager::Instance();
+    CVrxPToolbarCmdUI state(this);
+    for (int i = 0; i < GetCount(); i++)
+    {
+        const CVrxPToolbarButton* pButton = GetButton(i);
+        if (pButton->IsSeparator() || !IsUpdatedCommand(pButton->commandId))
+            continue;
+        state.m_nIndex = static_cast<UINT>(i);
+        state.m_nID = pButton->commandId;
+        const BOOL bUserTool = pTools != nullptr && pTools->IsToolCommandId(pButton->commandId);
+        state.DoUpdate(pTarget, bDisableIfNoHndler && !bUserTool);
+    }
+}
+
+// Idle time: wParam says whether a command nobody handles is disabled.
+LRESULT CVrxPToolBar::OnIdleUpdateCmdUI(WPARAM wParam, LPARAM)
+{
+    if ((GetStyle() & WS_VISIBLE) != 0)
+        OnUpdateCmdUI(GetOwnerForCommands(), static_cast<BOOL>(wParam));
+    return 0;
 }
 
 void CVrxPToolBar::OnClickButton(int nIndex)
@@ -817,7 +872,7 @@ void CVrxPToolBar::OnClickButton(int nIndex)
     const CVrxPToolbarButton* pButton = GetButton(nIndex);
     if ((pButton->style & CVrxPToolbarButton::styleDisabled) != 0 || pButton->commandId == 0)
         return;
-    if (CWnd* pTarget = GetCommandTarget())
+    if (CWnd* pTarget = GetOwnerForCommands())
         pTarget->PostMessage(WM_COMMAND, pButton->commandId, 0);
 }
 

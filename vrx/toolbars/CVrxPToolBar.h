@@ -26,6 +26,7 @@
 
 #include <vector>
 
+class CCmdTarget;
 class CDC;
 class CVrxPToolbarButton;
 class CVrxPToolbarImageList;
@@ -119,6 +120,14 @@ public:
     // A resized bar's floating frame fits it, its dock row refits it, or
     // the frame lays out again.
     void FitSurroundings(CSize size);
+    // The buttons take the states their commands' update handlers give; with
+    // bDisableIfNoHndler a command nobody handles is disabled (a user tool
+    // never is).
+    virtual void OnUpdateCmdUI(CCmdTarget* pTarget, BOOL bDisableIfNoHndler);
+    // The button takes the style; a change is drawn.
+    virtual void ChangeButtonStyle(int nIndex, UINT nStyle);
+    // Where the bar's commands and their updates go.
+    CWnd* GetOwnerForCommands() const;
     // The button height of the bar: the tallest measured button.
     int EffectiveButtonHeight() const { return m_nButtonHeight; }
     // The button under the mouse, or chosen from the keyboard; -1 none.
@@ -197,12 +206,11 @@ protected:
     CString ShortcutText(UINT nCommand) const;
     // Deletes one entry, keeping the hot and pressed indexes on their buttons.
     void DeleteEntry(int nIndex);
-    // The frame that gets the bar's commands.
-    CWnd* GetCommandTarget() const;
 
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
     afx_msg void OnDestroy();
     afx_msg void OnSize(UINT nType, int cx, int cy);
+    afx_msg LRESULT OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam);
     afx_msg void OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* lpncsp);
     afx_msg LRESULT OnNcPaintRegion(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnNcHitTest(CPoint point);
