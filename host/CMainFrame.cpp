@@ -101,7 +101,7 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
                       kOutputTabbedStyle, kOutputPaneFlags)) {
     return -1;
   }
-  menu_bar_.EnableDocking(CBRS_ALIGN_ANY);
+  menu_bar_.AllowDocking(CBRS_ALIGN_ANY);
   output_.EnableDocking(CBRS_ALIGN_ANY);
   AllowDockingSides(CBRS_ALIGN_ANY);
   CreateAutoHideSites(CBRS_ALIGN_ANY);

@@ -258,15 +258,39 @@ void CVrxPFrameBarManager::SetBarShown(CWnd* pBar, BOOL bShow)
         pFrame->RecalcLayout();
 }
 
+// The listed bars, then those docked in the dock bars, then the floating
+// ones.
+std::vector<CWnd*> CVrxPFrameBarManager::CollectBars() const
+{
+    std::vector<CWnd*> bars;
+    for (POSITION pos = m_bars.GetHeadPosition(); pos != NULL;)
+        bars.push_back(static_cast<CWnd*>(m_bars.GetNext(pos)));
+    for (POSITION pos = m_bars.GetHeadPosition(); pos != NULL;)
+    {
+        const CVrxPDockBar* pDockBar = dynamic_cast<const CVrxPDockBar*>(m_bars.GetNext(pos));
+        if (pDockBar == nullptr)
+            continue;
+        for (POSITION posBar = pDockBar->GetDockedBars().GetHeadPosition(); posBar != NULL;)
+            bars.push_back(pDockBar->GetDockedBars().GetNext(posBar));
+    }
+    for (POSITION pos = m_miniFrames.GetHeadPosition(); pos != NULL;)
+    {
+        const CVrxPMiniFrameWnd* pMiniFrame = dynamic_cast<const CVrxPMiniFrameWnd*>(m_miniFrames.GetNext(pos));
+        if (pMiniFrame != nullptr && pMiniFrame->HostedControlBar() != nullptr)
+            bars.push_back(pMiniFrame->HostedControlBar());
+    }
+    return bars;
+}
+
 void CVrxPFrameBarManager::BuildBarMenu(HMENU hMenu, BOOL bToolbarsOnly)
 {
     m_barMenuItems.RemoveAll();
+    const std::vector<CWnd*> bars = CollectBars();
     for (int nPass = 0; nPass < (bToolbarsOnly ? 1 : 2); nPass++)
     {
         BOOL bFirstOfPass = TRUE;
-        for (POSITION pos = m_bars.GetHeadPosition(); pos != NULL;)
+        for (CWnd* pBar : bars)
         {
-            CWnd* pBar = static_cast<CWnd*>(m_bars.GetNext(pos));
             CVrxPToolBar* pToolBar = dynamic_cast<CVrxPToolBar*>(pBar);
             const BOOL bListed = pToolBar != nullptr ? pToolBar->CanBeClosed()
                                                      : dynamic_cast<CVrxPDockingControlBar*>(pBar) != nullptr;

@@ -25,6 +25,8 @@
 #include "strings/CRect.h"
 #include "strings/CString.h"
 
+#include <vector>
+
 class CArchive;
 class CCmdUI;
 class CVrxPAutoHideDockBar;
@@ -172,6 +174,7 @@ public:
     // One item per bar that can be closed (toolbars first), then the
     // customise item.
     void BuildBarMenu(HMENU hMenu, BOOL bToolbarsOnly);
+    std::vector<CWnd*> CollectBars() const;
     // The frame's routing ends here: a bar item's update and command.
     BOOL OnBarMenuCommand(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo);
     void OnBarMenuClosed() { m_bBarMenuShown = FALSE; }

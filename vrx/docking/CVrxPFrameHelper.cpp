@@ -181,14 +181,13 @@ void CVrxPFrameHelper::RecreateUserToolbars()
         CVrxPToolBar* pBar = CreateBar(userToolbarClass, nID);
         if (pBar == nullptr)
             continue;
-        if (!pBar->RestoreFromRegistry(lpszProfile, -1, static_cast<UINT>(-1)))
+        if (!pBar->RestoreFromRegistry(lpszProfile, -1, -1))
         {
             DestroyBar(pBar);
             continue;
         }
         pBar->SetBarStyle(pBar->GetBarStyle() | userToolbarBarStyle);
-        pBar->EnableDocking(CBRS_ALIGN_ANY);
-        pBar->SetDocked(TRUE);
+        pBar->AllowDocking(CBRS_ALIGN_ANY);
         if (barManager != nullptr)
             barManager->AddBar(pBar);
         userToolbars.AddTail(pBar);
@@ -255,10 +254,9 @@ void CVrxPFrameHelper::RestoreTearOffBars()
         }
         pBar->SetWindowText(name);
         pBar->SetBarStyle(pBar->GetBarStyle() | userToolbarBarStyle);
-        pBar->EnableDocking(CBRS_ALIGN_ANY);
+        pBar->AllowDocking(CBRS_ALIGN_ANY);
         tearOffBars.AddTail(pBar);
-        pBar->RestoreFromRegistry(section, n, static_cast<UINT>(-1));
-        pBar->SetDocked(TRUE);
+        pBar->RestoreFromRegistry(section, n, -1);
         if (barManager != nullptr)
             barManager->AddBar(pBar);
     }

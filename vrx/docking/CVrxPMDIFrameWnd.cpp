@@ -79,19 +79,17 @@ BOOL CVrxPMDIFrameWnd::PlaceBarDocked(CWnd* pBar)
         m_barManager.DockControlBar(pPane, 0, nullptr);
         return pPane->IsDocked();
     }
-    else if (CVrxPToolBar* pToolBar = dynamic_cast<CVrxPToolBar*>(pBar))
-    {
-        if ((pToolBar->GetBarStyle() & dwSides & CBRS_ALIGN_ANY) == 0)
-            return FALSE;
-        pToolBar->SetDocked(TRUE);
-    }
-    else
-    {
+    CVrxPControlBar* pControlBar = dynamic_cast<CVrxPControlBar*>(pBar);
+    if (pControlBar == nullptr)
         return FALSE;
-    }
-    m_barManager.AddBar(pBar);
+    const DWORD dwSide = pControlBar->GetBarStyle() & dwSides & CBRS_ALIGN_ANY;
+    if (dwSide == 0)
+        return FALSE;
+    // A bar may always lie at the side its own style names.
+    pControlBar->AllowDocking(pControlBar->GetAllowedDocking() | dwSide);
+    m_barManager.DockControlBar(pControlBar, 0, nullptr);
     RecalcLayout();
-    return TRUE;
+    return pControlBar->GetDockSite() != nullptr;
 }
 
 void CVrxPMDIFrameWnd::EnableBarListMenu(BOOL bEnable, UINT nCustomizeCommand, LPCTSTR lpszCustomizeLabel,

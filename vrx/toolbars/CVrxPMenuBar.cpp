@@ -52,8 +52,8 @@ int CVrxPMenuBar::OnCreate(LPCREATESTRUCT lpCreateStruct)
         pFrame->GetFrameHelper().TakeOverFrameMenu(this);
     SetWindowText(windowText);
     SetBarStyle(GetBarStyle() | CBRS_HIDE_INPLACE);
-    if (GetCount() == 0)
-        LayoutButtons();
+    // The bar keeps a row of its dock bar to itself.
+    SetExclusiveRow(1);
     return 0;
 }
 
@@ -100,20 +100,39 @@ void CVrxPMenuBar::BuildFromMenu(HMENU hMenu, BOOL bDefault, BOOL bForce)
             InsertButtonCopy(button, -1);
         }
     }
-    if (m_hWnd == NULL)
-        return;
-    const int nOldHeight = GetBarHeight();
-    LayoutButtons();
-    if (GetBarHeight() != nOldHeight && m_pOwnerFrame != nullptr && m_pOwnerFrame->GetSafeHwnd() != NULL)
-        m_pOwnerFrame->RecalcLayout();
+    RecalcBarLayout();
 }
 
-BOOL CVrxPMenuBar::StoreToRegistry(LPCTSTR, int, UINT)
+CSize CVrxPMenuBar::ComputeLayoutSize(int nMode, int nLength)
+{
+    const BOOL bHorizontal = (nMode & layoutHorizontal) != 0 && (nMode & layoutVerticalDock) == 0;
+    if (IsFloatingInMiniFrame() || m_hWnd == NULL || !bHorizontal)
+        return CVrxPToolBar::ComputeLayoutSize(nMode, nLength);
+    // A top or bottom dock bar spans the frame; while the frame lays out it
+    // may still have its old width, so the frame's width is the row's.
+    CWnd* pSpan = GetParent();
+    if (GetDockSite() != nullptr && GetHostFrame() != nullptr)
+        pSpan = GetHostFrame();
+    CRect rectRow;
+    pSpan->GetClientRect(&rectRow);
+    const CRect insets = BorderInsets(TRUE);
+    const int nWrap = rectRow.Width() + insets.right - insets.left - firstPosition;
+    CVrxPToolbarLayout layout(MeasureButtons(), EffectiveButtonHeight(), EffectiveButtonHeight(), true);
+    layout.Wrap(nWrap);
+    return CSize(rectRow.Width(), layout.MeasureExtent().cy + insets.top - insets.bottom);
+}
+
+int CVrxPMenuBar::WrapLength(const CRect& rectClient) const
+{
+    return IsFloatingInMiniFrame() ? CVrxPToolBar::WrapLength(rectClient) : rectClient.Width() - firstPosition;
+}
+
+BOOL CVrxPMenuBar::StoreToRegistry(LPCTSTR, int, int)
 {
     return FALSE;
 }
 
-BOOL CVrxPMenuBar::RestoreFromRegistry(LPCTSTR, int, UINT)
+BOOL CVrxPMenuBar::RestoreFromRegistry(LPCTSTR, int, int)
 {
     return FALSE;
 }
@@ -286,7 +305,7 @@ int CVrxPMenuBar::TrackPopup(int nIndex, BOOL bSelectFirst)
     }
     Invalidate();
     if (nCommand != 0)
-        if (CWnd* pTarget = GetCommandTarget())
+        if (CWnd* pTarget = GetOwnerForCommands())
             pTarget->PostMessage(WM_COMMAND, nCommand, 0);
     return nNext;
 }

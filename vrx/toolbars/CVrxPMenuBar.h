@@ -39,8 +39,11 @@ public:
     // The menus cannot be customised yet, so there is nothing of the bar's
     // own to keep: it always shows the frame's menus as they are. Both
     // answer FALSE (nothing written, nothing read).
-    BOOL StoreToRegistry(LPCTSTR lpszProfile, int nIndex = -1, UINT nID = static_cast<UINT>(-1)) override;
-    BOOL RestoreFromRegistry(LPCTSTR lpszProfile, int nIndex = -1, UINT nID = static_cast<UINT>(-1)) override;
+    BOOL StoreToRegistry(LPCTSTR lpszProfile, int nIndex = -1, int nID = -1) override;
+    BOOL RestoreFromRegistry(LPCTSTR lpszProfile, int nIndex = -1, int nID = -1) override;
+    // Docked, the bar spans its row: the row's length, and the height of the
+    // buttons wrapped to it.
+    CSize ComputeLayoutSize(int nMode, int nLength) override;
 
     // The item whose mnemonic is ch opens (or runs); FALSE when none has it.
     BOOL HandleMnemonicKey(UINT ch);
@@ -65,6 +68,7 @@ public:
     static BOOL recentlyUsedMenus;
 
 protected:
+    int WrapLength(const CRect& rectClient) const override;
     void OnClickButton(int nIndex) override;
     BOOL PreTranslateMessage(MSG* pMsg) override;
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;

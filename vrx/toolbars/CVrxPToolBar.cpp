@@ -1,6 +1,8 @@
 #include "toolbars/CVrxPToolBar.h"
 
 #include "app/AfxRegisterWndClass.h"
+#include "docking/CVrxPDockBar.h"
+#include "docking/CVrxPMiniFrameWnd.h"
 #include "docking/VrxPShowBarContextMenu.h"
 #include "files/CArchive.h"
 #include "foundation/CVrxPAccelFormatter.h"
@@ -9,6 +11,7 @@
 #include "foundation/CVrxPRegistryHolder.h"
 #include "foundation/CVrxPToolTipFactory.h"
 #include "foundation/CVrxPToolbarImageList.h"
+#include "foundation/CVrxPUserToolsManager.h"
 #include "foundation/CVrxPWorkspace.h"
 #include "foundation/VrxPBuildRegistryPath.h"
 #include "foundation/VrxPFindOwnerFrame.h"
@@ -19,19 +22,24 @@
 #include "toolbars/CVrxPMenuBar.h"
 #include "toolbars/CVrxPMenuStore.h"
 #include "toolbars/CVrxPToolbarButton.h"
+#include "toolbars/CVrxPToolbarCmdUI.h"
 #include "toolbars/CVrxPToolbarLayout.h"
 #include "windows/FrameworkMessages.h"
 
-#include <utility>
+#include <algorithm>
 #include <vector>
 
-IMPLEMENT_SERIAL(CVrxPToolBar, CWnd, 1)
+IMPLEMENT_SERIAL(CVrxPToolBar, CVrxPControlBar, 1)
 
-BEGIN_MESSAGE_MAP(CVrxPToolBar, CWnd)
+BEGIN_MESSAGE_MAP(CVrxPToolBar, CVrxPControlBar)
     ON_WM_CREATE()
     ON_WM_DESTROY()
-    ON_MESSAGE(WM_SIZEPARENT, OnSizeParent)
-    ON_WM_PAINT()
+    ON_WM_SIZE()
+    ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUI)
+    ON_WM_NCCALCSIZE()
+    ON_MESSAGE(WM_NCPAINT, OnNcPaintRegion)
+    ON_WM_NCHITTEST()
+    ON_WM_NCLBUTTONDOWN()
     ON_WM_MOUSEMOVE()
     ON_WM_MOUSELEAVE()
     ON_WM_LBUTTONDOWN()
@@ -100,9 +108,8 @@ void ReadButtonList(CArchive& ar, CObList& loaded)
 } // namespace
 
 CVrxPToolBar::CVrxPToolBar()
-    : m_dwBarStyle(0), m_dwDockingSides(0), m_bDocked(FALSE), m_bTextLabels(FALSE), m_bOriginalsChanged(FALSE),
-      m_nMruLength(32767), m_nBarHeight(0), m_nLayoutWidth(CVrxPToolbarLayout::unlimited), m_nHot(-1),
-      m_nPressed(-1), m_bTrackingLeave(FALSE),
+    : m_painter(this), m_bTextLabels(FALSE), m_bOriginalsChanged(FALSE), m_nMruLength(CVrxPToolbarLayout::unlimited),
+      m_nButtonHeight(0), m_bFloatingInMiniFrame(FALSE), m_nHot(-1), m_nPressed(-1), m_bTrackingLeave(FALSE),
       m_pOwnImages(nullptr)
 {
 }
@@ -130,19 +137,25 @@ CVrxPToolBar::~CVrxPToolBar()
     DeleteButtons(m_resetButtons);
 }
 
+// The bar style takes the bar bits of dwStyle (alignment, borders, sizing,
+// gripper); the window only its visible bit.
 BOOL CVrxPToolBar::CreateWithDefaultStyle(CWnd* pParent, DWORD dwStyle, UINT nID)
 {
-    m_dwBarStyle = dwStyle & ~(WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN) & 0xFFFF;
-    m_dwBarStyle |= dwStyle & CBRS_GRIPPER;
+    const DWORD dwBarStyle = (dwStyle & 0xFFFF) | (dwStyle & CBRS_GRIPPER);
     LPCTSTR lpszClass = AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursor(NULL, IDC_ARROW),
                                             reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
-    const DWORD dwWindowStyle = (dwStyle & (WS_CHILD | WS_VISIBLE)) | WS_CHILD | WS_CLIPSIBLINGS;
-    return CreateEx(0, lpszClass, "", dwWindowStyle, CRect(0, 0, 0, 0), pParent, nID);
+    const DWORD dwWindowStyle = (dwStyle & WS_VISIBLE) | WS_CHILD;
+    SetBarStyle(dwBarStyle);
+    if (!CVrxPControlBar::CreateEx(0, lpszClass, dwWindowStyle, CRect(0, 0, 0, 0), pParent, nID,
+                                   flagFloat | flagDockable))
+        return FALSE;
+    SetBarStyle(dwBarStyle);
+    return TRUE;
 }
 
 int CVrxPToolBar::OnCreate(LPCREATESTRUCT lpCreateStruct)
 {
-    if (CWnd::OnCreate(lpCreateStruct) == -1)
+    if (CVrxPControlBar::OnCreate(lpCreateStruct) == -1)
         return -1;
     VrxPAllToolBars().AddTail(this);
     EnableToolTips(TRUE);
@@ -156,7 +169,52 @@ void CVrxPToolBar::OnDestroy()
     CObList& all = VrxPAllToolBars();
     if (POSITION pos = all.Find(this))
         all.RemoveAt(pos);
-    CWnd::OnDestroy();
+    CVrxPControlBar::OnDestroy();
+}
+
+void CVrxPToolBar::AllowDocking(DWORD dwAlignment)
+{
+    CVrxPControlBar::AllowDocking(dwAlignment & CBRS_ALIGN_ANY);
+}
+
+BOOL CVrxPToolBar::OnAfterReparent(CWnd* pOldParent)
+{
+    m_bFloatingInMiniFrame = dynamic_cast<CVrxPMiniFrameWnd*>(GetParent()) != nullptr;
+    return CVrxPControlBar::OnAfterReparent(pOldParent);
+}
+
+void CVrxPToolBar::OnAfterDock(CVrxPBaseControlBar* pTarget, const CRect* pRect, int nMethod)
+{
+    m_bFloatingInMiniFrame = FALSE;
+    CVrxPControlBar::OnAfterDock(pTarget, pRect, nMethod);
+}
+
+// The floating bar wraps at its recent floating length, and its frame fits
+// it.
+void CVrxPToolBar::OnBecameFloating()
+{
+    CVrxPControlBar::OnBecameFloating();
+    m_bFloatingInMiniFrame = TRUE;
+    barStyle |= styleFloating;
+    RecalcBarLayout();
+}
+
+// The dock bar left behind is painted again where the bar lay.
+BOOL CVrxPToolBar::FloatBar(const CRect& rectScreen, int nMethod, BOOL bShow)
+{
+    CVrxPDockBar* pOldSite = GetDockSite();
+    if (!CVrxPControlBar::FloatBar(rectScreen, nMethod, bShow))
+        return FALSE;
+    if (m_bFloatingInMiniFrame)
+        RecalcBarLayout();
+    if (pOldSite != nullptr && pOldSite->GetSafeHwnd() != NULL)
+        pOldSite->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ERASENOW | RDW_ALLCHILDREN);
+    return TRUE;
+}
+
+CSize CVrxPToolBar::GetMinimumSize() const
+{
+    return IsAlignedHorizontally() ? CSize(minimumLength, minimumThickness) : CSize(minimumThickness, minimumLength);
 }
 
 CVrxPToolbarButton* CVrxPToolBar::GetButton(int nIndex) const
@@ -261,49 +319,6 @@ int CVrxPToolBar::ButtonIndexAtPoint(CPoint point) const
     return -1;
 }
 
-int CVrxPToolBar::PlaceButtons(CVrxPToolbarButton* const* ppButtons, const CSize* pSizes, int nCount, int nWidth)
-{
-    std::vector<VrxPLaidButton> measured(static_cast<size_t>(nCount));
-    int nRowHeight = 0;
-    for (int i = 0; i < nCount; i++)
-    {
-        VrxPLaidButton& laid = measured[static_cast<size_t>(i)];
-        laid.cx = pSizes[i].cx;
-        laid.cy = pSizes[i].cy;
-        laid.separator = ppButtons[i]->IsSeparator() != FALSE;
-        laid.visible = ppButtons[i]->visible != FALSE;
-        if (laid.visible && laid.cy > nRowHeight)
-            nRowHeight = laid.cy;
-    }
-    CVrxPToolbarLayout layout(std::move(measured), 0, nRowHeight, true);
-    layout.Wrap(nWidth - 2 * barMargin);
-    int x = barMargin;
-    int y = barMargin;
-    BOOL bRowStart = TRUE;
-    for (int i = 0; i < nCount; i++)
-    {
-        CVrxPToolbarButton* pButton = ppButtons[i];
-        const VrxPLaidButton& laid = layout.Buttons()[static_cast<size_t>(i)];
-        pButton->wrap = laid.wrap;
-        if (!laid.visible)
-        {
-            pButton->rect.SetRectEmpty();
-            continue;
-        }
-        const int nButtonWidth = laid.separator && bRowStart ? 0 : laid.cx;
-        pButton->rect.SetRect(x, y, x + nButtonWidth, y + nRowHeight);
-        x += nButtonWidth;
-        bRowStart = FALSE;
-        if (laid.wrap)
-        {
-            x = barMargin;
-            y += nRowHeight + CVrxPToolbarLayout::rowGap;
-            bRowStart = TRUE;
-        }
-    }
-    return y + nRowHeight + barMargin;
-}
-
 CSize CVrxPToolBar::MeasureButton(CDC& dc, const CVrxPToolbarButton& button) const
 {
     if (button.IsSeparator())
@@ -323,78 +338,268 @@ CSize CVrxPToolBar::MeasureButton(CDC& dc, const CVrxPToolbarButton& button) con
     return CSize(size.cx + 2 * buttonPaddingX, size.cy + 2 * buttonPaddingY);
 }
 
-void CVrxPToolBar::LayoutButtons()
+CRect CVrxPToolBar::BorderInsets(BOOL bHorizontal) const
 {
-    const int nCount = GetCount();
-    CVrxPToolbarButton** ppButtons = new CVrxPToolbarButton*[nCount > 0 ? nCount : 1];
-    CSize* pSizes = new CSize[nCount > 0 ? nCount : 1];
+    CRect insets(0, 0, 0, 0);
+    ApplyBorderInsets(insets, bHorizontal);
+    return insets;
+}
+
+std::vector<VrxPLaidButton> CVrxPToolBar::MeasureButtons()
+{
+    const BOOL bHorizontal = IsAlignedHorizontally();
+    std::vector<VrxPLaidButton> laid;
+    laid.reserve(static_cast<size_t>(GetCount()));
     HDC hDC = ::GetDC(m_hWnd);
     CDC* pDC = CDC::FromHandle(hDC);
     HGDIOBJ hOldFont = ::SelectObject(hDC, VrxPGlobals().fontRegular.GetSafeHandle());
-    int i = 0;
-    for (POSITION pos = m_buttons.GetHeadPosition(); pos != NULL; i++)
+    TEXTMETRIC tm;
+    ::GetTextMetrics(hDC, &tm);
+    m_nButtonHeight = tm.tmHeight + 2 * buttonPaddingY;
+    for (POSITION pos = m_buttons.GetHeadPosition(); pos != NULL;)
     {
-        ppButtons[i] = AsButton(m_buttons.GetNext(pos));
-        pSizes[i] = MeasureButton(*pDC, *ppButtons[i]);
+        const CVrxPToolbarButton* pButton = AsButton(m_buttons.GetNext(pos));
+        const CSize size = MeasureButton(*pDC, *pButton);
+        VrxPLaidButton button;
+        button.separator = pButton->IsSeparator() != FALSE;
+        button.visible = pButton->visible != FALSE;
+        button.cx = size.cx;
+        // A separator is as thick across a vertical bar as along a horizontal one.
+        button.cy = button.separator ? size.cx : size.cy;
+        if (button.visible && !button.separator)
+            m_nButtonHeight = std::max(m_nButtonHeight, static_cast<int>(size.cy));
+        laid.push_back(button);
     }
     ::SelectObject(hDC, hOldFont);
     ::ReleaseDC(m_hWnd, hDC);
-    m_nBarHeight = PlaceButtons(ppButtons, pSizes, nCount, m_nLayoutWidth);
-    if (nCount == 0)
+    for (VrxPLaidButton& button : laid)
+        if (!button.separator && bHorizontal)
+            button.cy = m_nButtonHeight;
+    return laid;
+}
+
+void CVrxPToolBar::AdjustBarLayout()
+{
+    if (m_hWnd == NULL || dockRow == nullptr)
+        return;
+    const BOOL bHorizontal = IsAlignedHorizontally();
+    const CSize size = CalcBarSize(FALSE, bHorizontal);
+    CRect rectWindow;
+    GetWindowRect(&rectWindow);
+    if (bHorizontal && rectWindow.Height() != size.cy)
+        SetWindowPos(nullptr, 0, 0, rectWindow.Width(), size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    else if (!bHorizontal && rectWindow.Width() != size.cx)
+        SetWindowPos(nullptr, 0, 0, size.cx, rectWindow.Height(), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+CSize CVrxPToolBar::CalcBarSize(BOOL bStretch, BOOL bHorizontal)
+{
+    return ComputeLayoutSize((bStretch ? layoutStretch : 0) | (bHorizontal ? layoutHorizontal : 0), -1);
+}
+
+CSize CVrxPToolBar::ComputeLayoutSize(int nMode, int nLength)
+{
+    const BOOL bHorizontal = (nMode & layoutHorizontal) != 0;
+    const CRect insets = BorderInsets(bHorizontal);
+    CVrxPToolbarLayout layout(MeasureButtons(), m_nButtonHeight, m_nButtonHeight, bHorizontal != FALSE);
+    const DWORD dwStyle = GetBarStyle();
+    const int nUnlimited = CVrxPToolbarLayout::unlimited;
+    if ((dwStyle & CBRS_SIZE_FIXED) != 0)
+        layout.Wrap(nUnlimited);
+    else
     {
-        TEXTMETRIC tm;
-        hDC = ::GetDC(m_hWnd);
-        ::GetTextMetrics(hDC, &tm);
-        ::ReleaseDC(m_hWnd, hDC);
-        m_nBarHeight = tm.tmHeight + 2 * buttonPaddingY + 2 * barMargin;
+        int nFit = bHorizontal ? nUnlimited : 0;
+        if ((dwStyle & CBRS_SIZE_DYNAMIC) != 0)
+        {
+            if ((nMode & layoutMruWidth) != 0)
+                nFit = m_nMruLength;
+            else if ((nMode & layoutHorizontalDock) != 0)
+                nFit = nUnlimited;
+            else if ((nMode & layoutVerticalDock) != 0)
+                nFit = 0;
+            else if (nLength != -1)
+                nFit = nLength + ((nMode & layoutLengthIsHeight) != 0 ? insets.bottom - insets.top
+                                                                     : insets.right - insets.left);
+            else if (IsFloatingInMiniFrame())
+                nFit = m_nMruLength;
+        }
+        layout.FitToLength(nFit, (nMode & layoutLengthIsHeight) != 0);
     }
-    delete[] ppButtons;
-    delete[] pSizes;
+    const CVrxPToolbarLayout::Extent extent = layout.MeasureExtent();
+    if ((nMode & layoutCommit) != 0 && IsFloatingInMiniFrame() && (dwStyle & CBRS_SIZE_DYNAMIC) != 0 && bHorizontal)
+        m_nMruLength = extent.cx;
+    CSize size(extent.cx + insets.left - insets.right, extent.cy + insets.top - insets.bottom);
+    if ((nMode & layoutStretch) != 0)
+    {
+        if (bHorizontal)
+            size.cx = std::max(static_cast<int>(size.cx), nUnlimited);
+        else
+            size.cy = std::max(static_cast<int>(size.cy), nUnlimited);
+    }
+    return size;
+}
+
+CSize CVrxPToolBar::SizeForLength(int nLength, BOOL bByHeight)
+{
+    const BOOL bHorizontal = IsAlignedHorizontally();
+    CVrxPToolbarLayout layout(MeasureButtons(), m_nButtonHeight, m_nButtonHeight, bHorizontal != FALSE);
+    layout.FitToLength(nLength, bByHeight != FALSE);
+    const CVrxPToolbarLayout::Extent extent = layout.MeasureExtent();
+    if (!IsDockedInFrame() || m_bFloatingInMiniFrame)
+        m_nMruLength = bHorizontal ? extent.cx : extent.cy;
+    return CSize(extent.cx, extent.cy);
+}
+
+int CVrxPToolBar::WrapLength(const CRect& rectClient) const
+{
+    return m_bFloatingInMiniFrame ? rectClient.Width() - firstPosition : CVrxPToolbarLayout::unlimited;
+}
+
+void CVrxPToolBar::LayoutButtons()
+{
+    if (m_hWnd == NULL)
+        return;
+    const BOOL bHorizontal = IsAlignedHorizontally();
+    CRect rectClient;
+    GetClientRect(&rectClient);
+    CVrxPToolbarLayout layout(MeasureButtons(), m_nButtonHeight, m_nButtonHeight, bHorizontal != FALSE);
+    if (bHorizontal)
+        layout.FitToLength(WrapLength(rectClient), false);
+    int nPosition = firstPosition;
+    int nRowTop = 0;
+    BOOL bRowStart = TRUE;
+    int i = 0;
+    for (POSITION pos = m_buttons.GetHeadPosition(); pos != NULL; i++)
+    {
+        CVrxPToolbarButton* pButton = AsButton(m_buttons.GetNext(pos));
+        const VrxPLaidButton& laid = layout.Buttons()[static_cast<size_t>(i)];
+        pButton->wrap = bHorizontal && laid.wrap;
+        if (!laid.visible)
+        {
+            pButton->rect.SetRectEmpty();
+            continue;
+        }
+        // A separator that starts a row takes no room.
+        const BOOL bHidden = laid.separator && bRowStart;
+        if (bHorizontal)
+        {
+            const int nWidth = bHidden ? 0 : laid.cx;
+            pButton->rect.SetRect(rectClient.left + nPosition, rectClient.top + nRowTop,
+                                  rectClient.left + nPosition + nWidth, rectClient.top + nRowTop + m_nButtonHeight);
+            nPosition += nWidth;
+        }
+        else
+        {
+            const int nHeight = bHidden ? 0 : laid.cy;
+            pButton->rect.SetRect(rectClient.left, rectClient.top + nPosition, rectClient.right,
+                                  rectClient.top + nPosition + nHeight);
+            nPosition += nHeight;
+        }
+        bRowStart = FALSE;
+        if (pButton->wrap)
+        {
+            nPosition = firstPosition;
+            nRowTop += m_nButtonHeight + CVrxPToolbarLayout::rowGap;
+            bRowStart = TRUE;
+        }
+    }
     Invalidate();
 }
 
-LRESULT CVrxPToolBar::OnSizeParent(WPARAM, LPARAM lParam)
+void CVrxPToolBar::RecalcBarLayout()
 {
-    if (!m_bDocked || (GetStyle() & WS_VISIBLE) == 0)
-        return 0;
-    AFX_SIZEPARENTPARAMS* pLayout = reinterpret_cast<AFX_SIZEPARENTPARAMS*>(lParam);
-    CRect rect = pLayout->rect;
-    // The rows wrap at the frame's width, so the bar's height follows it.
-    if (rect.Width() != m_nLayoutWidth)
+    if (m_hWnd == NULL)
+        return;
+    const CSize size = CalcBarSize(FALSE, IsAlignedHorizontally());
+    CRect rectWindow;
+    GetWindowRect(&rectWindow);
+    if (rectWindow.Size() != size)
     {
-        m_nLayoutWidth = rect.Width();
-        LayoutButtons();
+        SetWindowPos(nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        RecomputeLayoutRect();
+        FitSurroundings(size);
     }
-    if ((m_dwBarStyle & CBRS_ALIGN_BOTTOM) != 0 && (m_dwBarStyle & CBRS_ALIGN_TOP) == 0)
+    LayoutButtons();
+    RedrawWindow(nullptr, nullptr, RDW_FRAME | RDW_ERASE | RDW_INVALIDATE | RDW_UPDATENOW);
+}
+
+void CVrxPToolBar::FitSurroundings(CSize size)
+{
+    if (CVrxPMiniFrameWnd* pMiniFrame = dynamic_cast<CVrxPMiniFrameWnd*>(GetParent()))
     {
-        rect.top = rect.bottom - m_nBarHeight;
-        pLayout->rect.bottom = rect.top;
+        CRect rectFrame(0, 0, size.cx, size.cy);
+        ::AdjustWindowRectEx(&rectFrame, pMiniFrame->GetStyle(), FALSE, pMiniFrame->GetExStyle());
+        pMiniFrame->SetWindowPos(nullptr, 0, 0, rectFrame.Width(), rectFrame.Height(),
+                                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        SetWindowPos(nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    else if (dockRow != nullptr)
+    {
+        UpdateBarSize(TRUE);
     }
     else
     {
-        rect.bottom = rect.top + m_nBarHeight;
-        pLayout->rect.top = rect.bottom;
+        RequestHostLayout(NULL);
     }
-    if (pLayout->hDWP != NULL)
-        pLayout->hDWP = ::DeferWindowPos(pLayout->hDWP, m_hWnd, NULL, rect.left, rect.top, rect.Width(),
-                                         rect.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void CVrxPToolBar::OnSize(UINT nType, int cx, int cy)
+{
+    CVrxPControlBar::OnSize(nType, cx, cy);
+    LayoutButtons();
+}
+
+void CVrxPToolBar::OnNcCalcSize(BOOL, NCCALCSIZE_PARAMS* lpncsp)
+{
+    m_painter.AdjustNonClientRect(&lpncsp->rgrc[0]);
+}
+
+LRESULT CVrxPToolBar::OnNcPaintRegion(WPARAM wParam, LPARAM)
+{
+    m_painter.PaintNonClient(reinterpret_cast<HRGN>(wParam));
     return 0;
 }
 
-void CVrxPToolBar::OnPaint()
+// The gripper answers as a caption, so a press on it drags the bar.
+LRESULT CVrxPToolBar::OnNcHitTest(CPoint point)
 {
-    CPaintDC dc(this);
+    CRect rectGripper;
+    m_painter.GripperRect(&rectGripper, FALSE);
+    CRect rectWindow;
+    GetWindowRect(&rectWindow);
+    if (rectGripper.PtInRect(CPoint(point.x - rectWindow.left, point.y - rectWindow.top)))
+        return HTCAPTION;
+    CRect rectClient;
+    GetClientRect(&rectClient);
+    ClientToScreen(&rectClient);
+    return rectClient.PtInRect(point) ? HTCLIENT : HTBORDER;
+}
+
+void CVrxPToolBar::OnNcLButtonDown(UINT nHitTest, CPoint point)
+{
+    if (nHitTest == HTCAPTION && !IsDragging() && CanFloat())
+    {
+        BeginDragFromCursor(TRUE);
+        return;
+    }
+    CVrxPControlBar::OnNcLButtonDown(nHitTest, point);
+}
+
+void CVrxPToolBar::PaintBar(CDC* pDC)
+{
     CRect rectUpdate;
-    ::GetClipBox(dc.GetSafeHdc(), &rectUpdate);
-    dc.FillSolidRect(&rectUpdate, VrxPGlobals().colorBarFace);
-    HGDIOBJ hOldFont = ::SelectObject(dc.GetSafeHdc(), VrxPGlobals().fontRegular.GetSafeHandle());
-    dc.SetBkMode(TRANSPARENT);
+    pDC->GetClipBox(&rectUpdate);
+    CRect rectClient;
+    GetClientRect(&rectClient);
+    CVrxPVisualManager::Instance()->PaintBarBackground(pDC, this, rectClient, rectUpdate, FALSE);
+    HGDIOBJ hOldFont = ::SelectObject(pDC->GetSafeHdc(), VrxPGlobals().fontRegular.GetSafeHandle());
+    pDC->SetBkMode(TRANSPARENT);
     CRect rectShared;
     int i = 0;
     for (POSITION pos = m_buttons.GetHeadPosition(); pos != NULL; i++)
         if (rectShared.IntersectRect(&AsButton(m_buttons.GetNext(pos))->rect, &rectUpdate))
-            DrawButton(dc, i, i == m_nHot, i == m_nPressed);
-    ::SelectObject(dc.GetSafeHdc(), hOldFont);
+            DrawButton(*pDC, i, i == m_nHot, i == m_nPressed);
+    ::SelectObject(pDC->GetSafeHdc(), hOldFont);
 }
 
 void CVrxPToolBar::DrawButton(CDC& dc, int nIndex, BOOL bHot, BOOL bPressed)
@@ -405,9 +610,13 @@ void CVrxPToolBar::DrawButton(CDC& dc, int nIndex, BOOL bHot, BOOL bPressed)
     CRect rect = pButton->rect;
     if (pButton->IsSeparator())
     {
-        rect.left += rect.Width() / 2 - 1;
-        dc.Draw3dRect(rect.left, rect.top + 2, 2, rect.Height() - 4, VrxPGlobals().colorBarShade,
-                      VrxPGlobals().colorBarLightEdge);
+        // Across the bar: upright in a row, flat in a column.
+        if (IsAlignedHorizontally())
+            dc.Draw3dRect(rect.left + rect.Width() / 2 - 1, rect.top + 2, 2, rect.Height() - 4,
+                          VrxPGlobals().colorBarShade, VrxPGlobals().colorBarLightEdge);
+        else
+            dc.Draw3dRect(rect.left + 2, rect.top + rect.Height() / 2 - 1, rect.Width() - 4, 2,
+                          VrxPGlobals().colorBarShade, VrxPGlobals().colorBarLightEdge);
         return;
     }
     if (bPressed || (pButton->style & CVrxPToolbarButton::styleChecked) != 0)
@@ -444,7 +653,11 @@ CString CVrxPToolBar::TooltipText(const CVrxPToolbarButton& button) const
 // The first shortcut of the command in the owner frame's accelerators.
 CString CVrxPToolBar::ShortcutText(UINT nCommand) const
 {
-    CFrameWnd* pFrame = VrxPFindOwnerFrame(const_cast<CVrxPToolBar*>(this));
+    // A floating bar's parent frame is its mini frame: the shortcuts are its
+    // own frame's.
+    CFrameWnd* pFrame = GetHostFrame();
+    if (pFrame == nullptr)
+        pFrame = VrxPFindOwnerFrame(const_cast<CVrxPToolBar*>(this));
     HACCEL hAccel = pFrame != nullptr ? pFrame->m_hAccelTable : NULL;
     if (hAccel == NULL && pFrame != nullptr)
         hAccel = pFrame->GetDefaultAccelerator();
@@ -594,12 +807,64 @@ void CVrxPToolBar::OnContextMenu(CWnd*, CPoint point)
         VrxPShowBarContextMenu(this, point);
 }
 
-CWnd* CVrxPToolBar::GetCommandTarget() const
+// The owner, else the parent; the owner frame when neither is a frame.
+CWnd* CVrxPToolBar::GetOwnerForCommands() const
 {
     CWnd* pOwner = GetOwner();
     if (pOwner == nullptr)
-        pOwner = GetParentFrame();
+        pOwner = GetParent();
+    if (pOwner == nullptr || !pOwner->IsFrameWnd())
+        pOwner = VrxPFindOwnerFrame(const_cast<CVrxPToolBar*>(this));
     return pOwner;
+}
+
+void CVrxPToolBar::ChangeButtonStyle(int nIndex, UINT nStyle)
+{
+    CVrxPToolbarButton* pButton = GetButton(nIndex);
+    if (pButton == nullptr || pButton->style == nStyle)
+        return;
+    pButton->style = nStyle;
+    if (m_hWnd != NULL)
+        InvalidateRect(&pButton->rect);
+}
+
+namespace
+{
+// Commands no update handler is asked about: system commands and the
+// framework's reserved ids.
+BOOL IsUpdatedCommand(UINT nID)
+{
+    const UINT firstSystemCommand = 0xF000;
+    const UINT lastSystemCommand = 0xF1EF;
+    const UINT firstReservedId = 0xFF00;
+    return nID != 0 && (nID < firstSystemCommand || nID > lastSystemCommand) && nID < firstReservedId;
+}
+} // namespace
+
+void CVrxPToolBar::OnUpdateCmdUI(CCmdTarget* pTarget, BOOL bDisableIfNoHndler)
+{
+    if (pTarget == nullptr)
+        return;
+    const CVrxPUserToolsManager* pTools = CVrxPUserToolsManager::Instance();
+    CVrxPToolbarCmdUI state(this);
+    for (int i = 0; i < GetCount(); i++)
+    {
+        const CVrxPToolbarButton* pButton = GetButton(i);
+        if (pButton->IsSeparator() || !IsUpdatedCommand(pButton->commandId))
+            continue;
+        state.m_nIndex = static_cast<UINT>(i);
+        state.m_nID = pButton->commandId;
+        const BOOL bUserTool = pTools != nullptr && pTools->IsToolCommandId(pButton->commandId);
+        state.DoUpdate(pTarget, bDisableIfNoHndler && !bUserTool);
+    }
+}
+
+// Idle time: wParam says whether a command nobody handles is disabled.
+LRESULT CVrxPToolBar::OnIdleUpdateCmdUI(WPARAM wParam, LPARAM)
+{
+    if ((GetStyle() & WS_VISIBLE) != 0)
+        OnUpdateCmdUI(GetOwnerForCommands(), static_cast<BOOL>(wParam));
+    return 0;
 }
 
 void CVrxPToolBar::OnClickButton(int nIndex)
@@ -607,7 +872,7 @@ void CVrxPToolBar::OnClickButton(int nIndex)
     const CVrxPToolbarButton* pButton = GetButton(nIndex);
     if ((pButton->style & CVrxPToolbarButton::styleDisabled) != 0 || pButton->commandId == 0)
         return;
-    if (CWnd* pTarget = GetCommandTarget())
+    if (CWnd* pTarget = GetOwnerForCommands())
         pTarget->PostMessage(WM_COMMAND, pButton->commandId, 0);
 }
 
@@ -618,7 +883,7 @@ void CVrxPToolBar::Serialize(CArchive& ar)
                             (pWorkspace != nullptr && pWorkspace->PackedStateVersion() >= mruLengthVersion);
     if (ar.IsStoring())
     {
-        ar << static_cast<int>(m_dwBarStyle & CBRS_ALIGN_ANY);
+        ar << static_cast<int>(GetBarStyle() & CBRS_ALIGN_ANY);
         ar << static_cast<int>(m_hWnd != NULL && (GetStyle() & WS_VISIBLE) != 0);
         CObList stored;
         for (POSITION pos = m_buttons.GetHeadPosition(); pos != NULL;)
@@ -637,7 +902,7 @@ void CVrxPToolBar::Serialize(CArchive& ar)
     }
     int nAlignment = 0, nVisible = 0, nTextLabels = 0;
     ar >> nAlignment >> nVisible;
-    m_dwBarStyle |= static_cast<DWORD>(nAlignment) & CBRS_ALIGN_ANY;
+    SetBarStyle(GetBarStyle() | (static_cast<DWORD>(nAlignment) & CBRS_ALIGN_ANY));
     CObList loaded;
     try
     {
@@ -666,61 +931,70 @@ void CVrxPToolBar::Serialize(CArchive& ar)
         ar >> m_nMruLength;
 }
 
-CString CVrxPToolBar::BuildKeyPath(LPCTSTR lpszProfile, int nIndex, UINT nID) const
+CString CVrxPToolBar::BuildToolbarKeyPath(LPCTSTR lpszProfile, int nIndex, int nID) const
 {
     const CString path = VrxPBuildRegistryPath(toolBarsSection, lpszProfile);
     const int nBarId = nIndex == -1 ? GetDlgCtrlID() : nIndex;
     CString key;
-    if (nID == static_cast<UINT>(-1))
+    if (nID == -1)
         key.Format(toolBarKeyFormat, (LPCTSTR)path, nBarId);
     else
         key.Format(toolBarFrameKeyFormat, (LPCTSTR)path, nBarId, nID);
     return key;
 }
 
-BOOL CVrxPToolBar::StoreToRegistry(LPCTSTR lpszProfile, int nIndex, UINT nID)
+// The buttons first, then the bar's place; a failure of either fails the
+// store.
+BOOL CVrxPToolBar::StoreToRegistry(LPCTSTR lpszProfile, int nIndex, int nID)
 {
-    CVrxPRegistryHolder holder;
-    CVrxPRegistry& registry = holder.Open(FALSE, FALSE);
-    if (!registry.MakeKey(BuildKeyPath(lpszProfile, nIndex, nID)))
-        return FALSE;
-    if (m_hWnd != NULL)
+    BOOL bStored = FALSE;
     {
-        CString name;
-        GetWindowText(name);
-        if (!registry.WriteString("Name", name))
-            return FALSE;
+        CVrxPRegistryHolder holder;
+        CVrxPRegistry& registry = holder.Open(FALSE, FALSE);
+        if (registry.MakeKey(BuildToolbarKeyPath(lpszProfile, nIndex, nID)))
+        {
+            CString name;
+            if (m_hWnd != NULL)
+                GetWindowText(name);
+            bStored = (m_hWnd == NULL || registry.WriteString("Name", name)) &&
+                      registry.WriteArchived("Buttons", *this);
+        }
     }
-    return registry.WriteArchived("Buttons", *this);
+    const BOOL bPlaceStored = m_hWnd == NULL || CVrxPControlBar::StoreToRegistry(lpszProfile, nIndex, nID);
+    return bStored && bPlaceStored;
 }
 
 // A damaged state leaves the bar empty rather than half loaded.
-BOOL CVrxPToolBar::RestoreFromRegistry(LPCTSTR lpszProfile, int nIndex, UINT nID)
+BOOL CVrxPToolBar::RestoreFromRegistry(LPCTSTR lpszProfile, int nIndex, int nID)
 {
-    CVrxPRegistryHolder holder;
-    CVrxPRegistry& registry = holder.Open(FALSE, TRUE);
-    if (!registry.OpenKey(BuildKeyPath(lpszProfile, nIndex, nID)) || !registry.ValueExists("Buttons"))
-        return FALSE;
-    if (!registry.ReadArchived("Buttons", *this))
     {
-        DeleteAllButtons();
-        return FALSE;
+        CVrxPRegistryHolder holder;
+        CVrxPRegistry& registry = holder.Open(FALSE, TRUE);
+        if (!registry.OpenKey(BuildToolbarKeyPath(lpszProfile, nIndex, nID)) || !registry.ValueExists("Buttons"))
+            return FALSE;
+        if (!registry.ReadArchived("Buttons", *this))
+        {
+            DeleteAllButtons();
+            return FALSE;
+        }
     }
-    if (m_hWnd != NULL)
-        LayoutButtons();
+    if (m_hWnd == NULL)
+        return TRUE;
+    // A bar whose place was never stored keeps where it is.
+    CVrxPControlBar::RestoreFromRegistry(lpszProfile, nIndex, nID);
+    RecalcBarLayout();
     return TRUE;
 }
 
 void CVrxPToolBar::RefreshButtonImages()
 {
     if (m_hWnd != NULL && (GetStyle() & WS_VISIBLE) != 0)
-        LayoutButtons();
+        RecalcBarLayout();
 }
 
 void CVrxPToolBar::RefreshButtonFonts()
 {
-    if (m_hWnd != NULL)
-        LayoutButtons();
+    RecalcBarLayout();
 }
 
 void CVrxPToolBar::ReleaseSharedImages()
@@ -736,14 +1010,12 @@ void CVrxPToolBar::ReleaseSharedImages()
 // bars again.
 void CVrxPToolBar::OnSettingChange(UINT uFlags, LPCTSTR lpszSection)
 {
-    CWnd::OnSettingChange(uFlags, lpszSection);
+    CVrxPControlBar::OnSettingChange(uFlags, lpszSection);
     VrxPGlobals().RefreshShellSettings();
     if (uFlags != SPI_SETNONCLIENTMETRICS)
         return;
     VrxPGlobals().RefreshFonts();
-    LayoutButtons();
-    if (CFrameWnd* pFrame = GetParentFrame())
-        pFrame->RecalcLayout();
+    RecalcBarLayout();
 }
 
 void CVrxPToolBar::ReplaceResetButtons(CObList& buttons)

@@ -1,10 +1,11 @@
 #pragma once
 
-// The library's toolbar, in its first form: a bar docked along the top of
-// its frame that shows rows of buttons wrapped at the frame's width, tracks
-// the button under the mouse
-// and sends a clicked button's command to its owner. It keeps its buttons in
-// the registry and holds the options shared by every toolbar and menu.
+// The library's toolbar: a control bar that docks in the rows of its frame's
+// dock bars or floats in a mini frame, sizes itself from its buttons (one
+// row docked, wrapped at its recent length floating), tracks the button
+// under the mouse and sends a clicked button's command to its owner. It keeps
+// its buttons in the registry and holds the options shared by every toolbar
+// and menu.
 //
 // Registry, under P = VrxPBuildRegistryPath("VrxToolBars", profile):
 //   P + "VrxToolBar-<id>" (or "VrxToolBar-<id><frame id in hex>"):
@@ -17,15 +18,20 @@
 
 #include "collections/CList.h"
 #include "collections/CObList.h"
+#include "docking/CVrxPControlBar.h"
 #include "docking/VrxPBarStyles.h"
 #include "strings/CRect.h"
-#include "windows/CWnd.h"
+#include "toolbars/CVrxPBarPainter.h"
+#include "toolbars/CVrxPToolbarLayout.h"
 
+#include <vector>
+
+class CCmdTarget;
 class CDC;
 class CVrxPToolbarButton;
 class CVrxPToolbarImageList;
 
-class CVrxPToolBar : public CWnd
+class CVrxPToolBar : public CVrxPControlBar
 {
     DECLARE_SERIAL(CVrxPToolBar)
 public:
@@ -34,26 +40,42 @@ public:
     static constexpr const char toolBarFrameKeyFormat[] = "%sVrxToolBar-%d%x";
     static constexpr const char parametersKeyFormat[] = "%sVrxToolbarParameters";
     static constexpr int mruLengthVersion = 0x60200;
-    // Room around a button's text, and around the row of buttons.
+    // Room around a button's text.
     static constexpr int buttonPaddingX = 6;
     static constexpr int buttonPaddingY = 3;
-    static constexpr int barMargin = 2;
     static constexpr int separatorWidth = 8;
+    // The buttons of a row start this far into the client area.
+    static constexpr int firstPosition = 1;
+    // The layout modes of ComputeLayoutSize.
+    static constexpr int layoutStretch = 0x01;
+    static constexpr int layoutHorizontal = 0x02;
+    static constexpr int layoutMruWidth = 0x04;
+    static constexpr int layoutHorizontalDock = 0x08;
+    static constexpr int layoutVerticalDock = 0x10;
+    static constexpr int layoutLengthIsHeight = 0x20;
+    static constexpr int layoutCommit = 0x40;
+    // The smallest a bar gets along and across its side.
+    static constexpr int minimumLength = 40;
+    static constexpr int minimumThickness = 16;
     // Menu animation 999 follows the system's setting.
     static constexpr int systemMenuAnimation = 999;
 
     CVrxPToolBar();
     ~CVrxPToolBar() override;
 
-    // The bar's window, a child of pParent. FALSE on failure.
+    // The bar's window, a child of pParent, that may float and dock. FALSE
+    // on failure.
     virtual BOOL CreateWithDefaultStyle(CWnd* pParent, DWORD dwStyle, UINT nID);
 
-    DWORD GetBarStyle() const { return m_dwBarStyle; }
-    void SetBarStyle(DWORD dwStyle) { m_dwBarStyle = dwStyle; }
-    void EnableDocking(DWORD dwAlignment) { m_dwDockingSides = dwAlignment & CBRS_ALIGN_ANY; }
-    DWORD GetEnabledDockingSides() const { return m_dwDockingSides; }
-    BOOL IsDocked() const { return m_bDocked; }
-    void SetDocked(BOOL bDocked) { m_bDocked = bDocked; }
+    void AllowDocking(DWORD dwAlignment) override;
+    // Floating: set when the bar's parent becomes a mini frame.
+    BOOL IsFloatingInMiniFrame() const override { return m_bFloatingInMiniFrame; }
+    BOOL OnAfterReparent(CWnd* pOldParent) override;
+    void OnAfterDock(CVrxPBaseControlBar* pTarget, const CRect* pRect, int nMethod) override;
+    void OnBecameFloating() override;
+    // The floating frame then fits the wrapped bar.
+    BOOL FloatBar(const CRect& rectScreen, int nMethod, BOOL bShow) override;
+    CSize GetMinimumSize() const override;
 
     int GetCount() const { return static_cast<int>(m_buttons.GetCount()); }
     CVrxPToolbarButton* GetButton(int nIndex) const;
@@ -80,27 +102,46 @@ public:
     // button under the point, its command the tool id.
     INT_PTR OnToolHitTest(CPoint point, TOOLINFO* pTI) const override;
 
-    // Places the buttons in rows from (barMargin, barMargin), each as wide
-    // as measured and as high as the tallest, wrapping the rows at nWidth;
-    // returns the height the rows take with their margins.
-    static int PlaceButtons(CVrxPToolbarButton* const* ppButtons, const CSize* pSizes, int nCount, int nWidth);
+    // The dock bar has fitted its rows: the bar takes its computed thickness.
+    void AdjustBarLayout() override;
+    // Its length along its side when stretched, else what its buttons need.
+    CSize CalcBarSize(BOOL bStretch, BOOL bHorizontal) override;
+    // The size of the bar (borders included) for a layout mode and a length
+    // (-1: the bar's own).
+    virtual CSize ComputeLayoutSize(int nMode, int nLength);
+    // Wraps the buttons for the length; the laid-out buttons' size.
+    virtual CSize SizeForLength(int nLength, BOOL bByHeight);
+    // Places the buttons in the client area: each row from firstPosition,
+    // as high as the effective button height.
     virtual void LayoutButtons();
-    // The height the bar takes when docked.
-    int GetBarHeight() const { return m_nBarHeight; }
+    // The window takes its computed size, the frame or mini frame lays out
+    // again and the buttons are placed.
+    virtual void RecalcBarLayout();
+    // A resized bar's floating frame fits it, its dock row refits it, or
+    // the frame lays out again.
+    void FitSurroundings(CSize size);
+    // The buttons take the states their commands' update handlers give; with
+    // bDisableIfNoHndler a command nobody handles is disabled (a user tool
+    // never is).
+    virtual void OnUpdateCmdUI(CCmdTarget* pTarget, BOOL bDisableIfNoHndler);
+    // The button takes the style; a change is drawn.
+    virtual void ChangeButtonStyle(int nIndex, UINT nStyle);
+    // Where the bar's commands and their updates go.
+    CWnd* GetOwnerForCommands() const;
+    // The button height of the bar: the tallest measured button.
+    int EffectiveButtonHeight() const { return m_nButtonHeight; }
     // The button under the mouse, or chosen from the keyboard; -1 none.
     int GetHotIndex() const { return m_nHot; }
 
     void Serialize(CArchive& ar) override;
     // nIndex -1: the bar's control id; nID -1: the short key form.
-    virtual BOOL StoreToRegistry(LPCTSTR lpszProfile, int nIndex = -1, UINT nID = static_cast<UINT>(-1));
-    virtual BOOL RestoreFromRegistry(LPCTSTR lpszProfile, int nIndex = -1, UINT nID = static_cast<UINT>(-1));
-    CString BuildKeyPath(LPCTSTR lpszProfile, int nIndex, UINT nID) const;
+    BOOL StoreToRegistry(LPCTSTR lpszProfile, int nIndex = -1, int nID = -1) override;
+    BOOL RestoreFromRegistry(LPCTSTR lpszProfile, int nIndex = -1, int nID = -1) override;
+    CString BuildToolbarKeyPath(LPCTSTR lpszProfile, int nIndex, int nID) const;
     // The bar's resource items differ from those saved with its state.
     virtual BOOL HasChangedOriginals() { return m_bOriginalsChanged; }
     // The user may hide the bar (the bars' list offers it).
     virtual BOOL CanBeClosed() const { return TRUE; }
-    // Bars never float in this form.
-    virtual BOOL IsFloatingInMiniFrame() { return FALSE; }
     virtual void RefreshButtonImages();
     // Measures and places the buttons again in the library's current fonts.
     virtual void RefreshButtonFonts();
@@ -149,6 +190,15 @@ public:
 
 protected:
     virtual CSize MeasureButton(CDC& dc, const CVrxPToolbarButton& button) const;
+    // Every button measured in the bar's font, ready for the row arithmetic;
+    // also sets the effective button height.
+    std::vector<VrxPLaidButton> MeasureButtons();
+    // The length the rows of a horizontal bar wrap at: a floating bar's
+    // client width, else unlimited (one row).
+    virtual int WrapLength(const CRect& rectClient) const;
+    // The border insets, as the rectangle an empty client area becomes.
+    CRect BorderInsets(BOOL bHorizontal) const;
+    void PaintBar(CDC* pDC) override;
     virtual void DrawButton(CDC& dc, int nIndex, BOOL bHot, BOOL bPressed);
     // A click released on the button: its command goes to the owner.
     virtual void OnClickButton(int nIndex);
@@ -156,13 +206,15 @@ protected:
     CString ShortcutText(UINT nCommand) const;
     // Deletes one entry, keeping the hot and pressed indexes on their buttons.
     void DeleteEntry(int nIndex);
-    // The frame that gets the bar's commands.
-    CWnd* GetCommandTarget() const;
 
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
     afx_msg void OnDestroy();
-    afx_msg LRESULT OnSizeParent(WPARAM wParam, LPARAM lParam);
-    afx_msg void OnPaint();
+    afx_msg void OnSize(UINT nType, int cx, int cy);
+    afx_msg LRESULT OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam);
+    afx_msg void OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* lpncsp);
+    afx_msg LRESULT OnNcPaintRegion(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnNcHitTest(CPoint point);
+    afx_msg void OnNcLButtonDown(UINT nHitTest, CPoint point);
     afx_msg void OnMouseMove(UINT nFlags, CPoint point);
     afx_msg void OnMouseLeave();
     afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
@@ -178,15 +230,14 @@ protected:
 
     CObList m_buttons;
     CObList m_resetButtons;
-    DWORD m_dwBarStyle;
-    DWORD m_dwDockingSides;
-    BOOL m_bDocked;
+    CVrxPBarPainter m_painter;
     BOOL m_bTextLabels;
     BOOL m_bOriginalsChanged;
     int m_nMruLength;
-    int m_nBarHeight;
-    // The width the rows wrap at: the docked bar's, unlimited before docking.
-    int m_nLayoutWidth;
+    int m_nButtonHeight;
+    BOOL m_bFloatingInMiniFrame;
+    // The wraps found by the last size computation, kept for the placing.
+    std::vector<VrxPLaidButton> m_laid;
     int m_nHot;
     int m_nPressed;
     BOOL m_bTrackingLeave;

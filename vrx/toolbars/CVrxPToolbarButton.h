@@ -22,6 +22,7 @@ public:
     static constexpr UINT styleChecked = 0x10000;
     static constexpr UINT stylePressed = 0x20000;
     static constexpr UINT styleDisabled = 0x40000;
+    static constexpr UINT styleIndeterminate = 0x100000;
     static constexpr int imageTextGap = 4;
     // A separator whose image index is 0 or less is this wide.
     static constexpr int defaultSeparatorWidth = 8;

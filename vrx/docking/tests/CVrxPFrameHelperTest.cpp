@@ -78,7 +78,7 @@ TEST_F(FrameHelperTest, OnlyUserToolbarsWithAStoredStateComeBack)
     EXPECT_EQ(0xE829, pBar->GetDlgCtrlID());
     EXPECT_EQ(1, pBar->GetCount());
     EXPECT_EQ(CVrxPFrameHelper::userToolbarBarStyle, pBar->GetBarStyle() & CVrxPFrameHelper::userToolbarBarStyle);
-    EXPECT_EQ(static_cast<DWORD>(CBRS_ALIGN_ANY), pBar->GetEnabledDockingSides());
+    EXPECT_EQ(static_cast<DWORD>(CBRS_ALIGN_ANY), pBar->GetAllowedDocking());
     EXPECT_TRUE(frame.GetBarManager().GetBarList().Find(pBar) != NULL);
     EXPECT_EQ(NULL, ::GetDlgItem(frame.GetSafeHwnd(), 0xE828)) << "a bar without state is destroyed";
 

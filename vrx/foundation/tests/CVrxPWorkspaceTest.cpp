@@ -485,12 +485,12 @@ protected:
 class TracingBar : public CVrxPToolBar
 {
 public:
-    BOOL RestoreFromRegistry(LPCTSTR lpszProfile, int nIndex, UINT nID) override
+    BOOL RestoreFromRegistry(LPCTSTR lpszProfile, int nIndex, int nID) override
     {
         Trace().push_back("bar restore");
         return CVrxPToolBar::RestoreFromRegistry(lpszProfile, nIndex, nID);
     }
-    BOOL StoreToRegistry(LPCTSTR lpszProfile, int nIndex, UINT nID) override
+    BOOL StoreToRegistry(LPCTSTR lpszProfile, int nIndex, int nID) override
     {
         Trace().push_back("bar store");
         return CVrxPToolBar::StoreToRegistry(lpszProfile, nIndex, nID);
@@ -529,11 +529,12 @@ TEST_F(WorkspaceTest, RestoreAndStoreGoInTheirFixedOrder)
 
         Trace().clear();
         ASSERT_TRUE(workspace.RestoreAll(nullptr, &helper));
-        // The stored dock state is applied (a layout) before the placement;
-        // a bar whose resource items changed has every bar refresh its
-        // images, and the frame is laid out again.
-        EXPECT_EQ((std::vector<std::string>{"before load", "bar restore", "bar changed", "layout", "apply placement",
-                                            "bar images", "layout", "after load"}),
+        // The restored bar takes its size (a layout); the stored dock state is
+        // applied (a layout) before the placement; a bar whose resource items
+        // changed has every bar refresh its images, and the frame is laid out
+        // again.
+        EXPECT_EQ((std::vector<std::string>{"before load", "bar restore", "layout", "bar changed", "layout",
+                                            "apply placement", "bar images", "layout", "after load"}),
                   Trace());
     }
     bar.DestroyWindow();

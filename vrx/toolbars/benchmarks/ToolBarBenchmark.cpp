@@ -35,7 +35,7 @@ int main()
         if (i % 10 == 9)
             bar.InsertSeparatorAt();
     }
-    bar.EnableDocking(CBRS_ALIGN_ANY);
+    bar.AllowDocking(CBRS_ALIGN_ANY);
     if (!frame.PlaceBarDocked(&bar))
         return 1;
     frame.ShowWindow(SW_SHOW);

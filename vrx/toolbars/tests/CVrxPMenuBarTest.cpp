@@ -84,7 +84,7 @@ protected:
         ::SetMenu(frame.GetSafeHwnd(), m_hMenu);
         frame.AllowDockingSides(CBRS_ALIGN_ANY);
         ASSERT_TRUE(bar.CreateWithDefaultStyle(&frame, 0x50402808, 0xE806));
-        bar.EnableDocking(CBRS_ALIGN_ANY);
+        bar.AllowDocking(CBRS_ALIGN_ANY);
         ASSERT_TRUE(frame.PlaceBarDocked(&bar));
         frame.ShowWindow(SW_SHOW);
         frame.UpdateWindow();
@@ -132,8 +132,8 @@ TEST_F(MenuBarFrameTest, LiesAlongTheTopAboveTheClientArea)
     frame.GetClientRect(&rectClient);
     EXPECT_EQ(0, rectBar.top);
     EXPECT_EQ(rectClient.Width(), rectBar.Width());
-    EXPECT_EQ(bar.GetBarHeight(), rectBar.Height());
-    EXPECT_GT(bar.GetBarHeight(), 0);
+    EXPECT_EQ(bar.CalcBarSize(FALSE, TRUE).cy, rectBar.Height());
+    EXPECT_GT(rectBar.Height(), 0);
     CRect rectMdi;
     ::GetWindowRect(frame.m_hWndMDIClient, &rectMdi);
     frame.ScreenToClient(&rectMdi);

@@ -32,37 +32,6 @@ protected:
     void TearDown() override { ::SHDeleteKeyA(HKEY_CURRENT_USER, testRoot); }
 };
 
-TEST(ToolBarPlacementTest, PlacesButtonsInRowsOfTheTallestHeight)
-{
-    CVrxPToolbarButton first(1, -1, "a");
-    CVrxPToolbarButton separator;
-    separator.style = CVrxPToolbarButton::styleSeparator;
-    CVrxPToolbarButton tall(2, -1, "b");
-    CVrxPToolbarButton hidden(3, -1, "c");
-    hidden.visible = FALSE;
-    CVrxPToolbarButton last(4, -1, "d");
-    CVrxPToolbarButton* buttons[] = {&first, &separator, &tall, &hidden, &last};
-    const CSize sizes[] = {CSize(30, 20), CSize(8, 0), CSize(50, 24), CSize(40, 20), CSize(30, 20)};
-    const int m = CVrxPToolBar::barMargin;
-    const int gap = CVrxPToolbarLayout::rowGap;
-
-    // One row when wide enough.
-    EXPECT_EQ(24 + 2 * m, CVrxPToolBar::PlaceButtons(buttons, sizes, 5, 1000));
-    EXPECT_EQ(CRect(m, m, m + 30, m + 24), first.rect);
-    EXPECT_EQ(CRect(m + 30, m, m + 38, m + 24), separator.rect);
-    EXPECT_EQ(CRect(m + 38, m, m + 88, m + 24), tall.rect);
-    EXPECT_TRUE(hidden.rect.IsRectEmpty());
-    EXPECT_EQ(CRect(m + 88, m, m + 118, m + 24), last.rect);
-
-    // 80 wide: "a" and the separator, then "b", then "d".
-    EXPECT_EQ(3 * 24 + 2 * gap + 2 * m, CVrxPToolBar::PlaceButtons(buttons, sizes, 5, 80));
-    EXPECT_TRUE(separator.wrap);
-    EXPECT_TRUE(tall.wrap);
-    EXPECT_FALSE(last.wrap);
-    EXPECT_EQ(CRect(m, m + 24 + gap, m + 50, m + 48 + gap), tall.rect);
-    EXPECT_EQ(CRect(m, m + 48 + 2 * gap, m + 30, m + 72 + 2 * gap), last.rect);
-}
-
 // Buttons of a bar without a window, as the workspace restores them.
 class BarButtonsTest : public RegistryTest
 {
@@ -249,9 +218,9 @@ TEST_F(BarButtonsTest, KeysCarryTheBarAndFrameIds)
 {
     CVrxPToolBar bar;
     EXPECT_STREQ("Software\\korvo vrx toolbar tests\\VrxToolBar-59392",
-                 (LPCTSTR)bar.BuildKeyPath(profile, 59392, static_cast<UINT>(-1)));
+                 (LPCTSTR)bar.BuildToolbarKeyPath(profile, 59392, -1));
     EXPECT_STREQ("Software\\korvo vrx toolbar tests\\VrxToolBar-59392ff",
-                 (LPCTSTR)bar.BuildKeyPath(profile, 59392, 255));
+                 (LPCTSTR)bar.BuildToolbarKeyPath(profile, 59392, 255));
 }
 
 TEST(ToolbarButtonArchiveTest, WritesTheRecordInItsOrder)
@@ -397,9 +366,9 @@ protected:
         {
             ASSERT_TRUE(bars[i].CreateWithDefaultStyle(&frame, 0x50402808, 0xE820 + i));
             bars[i].InsertButtonCopy(CVrxPToolbarButton(100 + i, -1, i == 0 ? "Settings" : "Wg"));
-            bars[i].EnableDocking(CBRS_ALIGN_ANY);
+            bars[i].AllowDocking(CBRS_ALIGN_ANY);
             ASSERT_TRUE(frame.PlaceBarDocked(&bars[i]));
-            bars[i].LayoutButtons();
+            bars[i].RecalcBarLayout();
         }
         frame.RecalcLayout();
         frame.ShowWindow(SW_SHOW);
@@ -439,33 +408,6 @@ protected:
     TestMdiFrame frame;
     CVrxPToolBar bars[2];
 };
-
-// A docked bar wraps its rows at the frame's width and takes their height;
-// a wider frame brings them back into one row.
-TEST_F(ToolBarFontTest, ADockedBarWrapsAtTheFrameWidth)
-{
-    for (int i = 0; i < 11; i++)
-        bars[0].InsertButtonCopy(CVrxPToolbarButton(200 + i, -1, "Settings"));
-    bars[0].LayoutButtons();
-    frame.SetWindowPos(NULL, 0, 0, 300, 300, SWP_NOMOVE | SWP_NOZORDER);
-    frame.RecalcLayout();
-    PumpMessages();
-    const int nRow = ButtonSizeFor("Settings").cy;
-    const int nRows = bars[0].GetBarHeight() / nRow;
-    EXPECT_GE(nRows, 3);
-    EXPECT_EQ(bars[0].GetBarHeight(), WindowHeight(bars[0]));
-    CRect rectClient;
-    bars[0].GetClientRect(&rectClient);
-    for (int i = 0; i < bars[0].GetCount(); i++)
-        EXPECT_LE(bars[0].GetButton(i)->rect.right, rectClient.right) << i;
-    EXPECT_GT(bars[0].GetButton(11)->rect.top, bars[0].GetButton(0)->rect.top);
-
-    frame.SetWindowPos(NULL, 0, 0, 1250, 300, SWP_NOMOVE | SWP_NOZORDER);
-    frame.RecalcLayout();
-    PumpMessages();
-    EXPECT_EQ(nRow + 2 * CVrxPToolBar::barMargin, WindowHeight(bars[0]));
-    EXPECT_EQ(bars[0].GetButton(11)->rect.top, bars[0].GetButton(0)->rect.top);
-}
 
 // The tip names the button and, with the shortcut-keys option, the owner
 // frame's shortcut for its command; the options turn either off.
@@ -552,7 +494,7 @@ TEST_F(ToolBarFontTest, ANewMenuFontSentToTheFrameResizesEveryBar)
     for (int i = 0; i < 2; i++)
     {
         EXPECT_EQ(ButtonSizeFor(texts[i]), bars[i].GetButton(0)->rect.Size()) << texts[i];
-        EXPECT_EQ(bars[i].GetBarHeight(), WindowHeight(bars[i])) << "the frame gave the bar its new height";
+        EXPECT_EQ(bars[i].CalcBarSize(FALSE, TRUE).cy, WindowHeight(bars[i])) << "the bar took its new height";
     }
     EXPECT_GT(WindowHeight(bars[0]), nOldHeight);
 }

@@ -87,7 +87,7 @@ TEST(MenuBarView, OpensTheFrameMenusAndMovesBetweenThem)
     frame.AllowDockingSides(CBRS_ALIGN_ANY);
     CVrxPMenuBar bar;
     ASSERT_TRUE(bar.CreateWithDefaultStyle(&frame, 0x50402808, 0xE806));
-    bar.EnableDocking(CBRS_ALIGN_ANY);
+    bar.AllowDocking(CBRS_ALIGN_ANY);
     ASSERT_TRUE(frame.PlaceBarDocked(&bar));
     CVrxPDockingControlBar output;
     ASSERT_TRUE(output.Create("Output", &frame, CSize(150, 150), TRUE, 32804,

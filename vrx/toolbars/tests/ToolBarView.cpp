@@ -1,8 +1,10 @@
-// Plays two docked toolbars as a user does, in a virtual desktop: the first
-// wraps at the frame's width, the mouse rests on its Save button until the
-// tooltip shows the shortcut, then moves onto the second bar, and a click
-// there sends its command. The screen is kept with the tooltip shown.
+// Plays two toolbars as a user does, in a virtual desktop: the first floats
+// in its own frame, wrapped in rows, the second is docked at the top of the
+// frame. The mouse rests on the floating bar's Save button until the tooltip
+// shows the shortcut, then moves onto the docked bar, and a click there sends
+// its command. The screen is kept with the tooltip shown.
 
+#include "docking/CVrxPMiniFrameWnd.h"
 #include "foundation/CVrxPAccelFormatter.h"
 #include "foundation/CVrxPGlobals.h"
 #include "toolbars/CVrxPToolBar.h"
@@ -96,7 +98,7 @@ COLORREF ScreenPixel(CVrxPToolBar& bar, int x, int y)
 TEST(ToolBarView, WrapsTracksTheHotButtonAcrossBarsAndSendsAClick)
 {
     TestMdiFrame frame;
-    ASSERT_TRUE(frame.Create(nullptr, "toolbars", WS_OVERLAPPEDWINDOW, CRect(40, 40, 340, 340)));
+    ASSERT_TRUE(frame.Create(nullptr, "toolbars", WS_OVERLAPPEDWINDOW, CRect(40, 40, 440, 340)));
     frame.AllowDockingSides(CBRS_ALIGN_ANY);
     ACCEL save = {FCONTROL | FVIRTKEY, 'S', 102};
     HACCEL hAccel = ::CreateAcceleratorTable(&save, 1);
@@ -105,23 +107,43 @@ TEST(ToolBarView, WrapsTracksTheHotButtonAcrossBarsAndSendsAClick)
     const char* const texts[] = {"New", "Open", "Save", "Cut", "Copy", "Paste", "Undo", "Redo", "Find", "Print"};
     for (UINT nBar = 0; nBar < 2; nBar++)
     {
-        ASSERT_TRUE(bars[nBar].CreateWithDefaultStyle(&frame, 0x50402808, 0xE820 + nBar));
+        ASSERT_TRUE(bars[nBar].CreateWithDefaultStyle(&frame, 0x50402808 | CBRS_SIZE_DYNAMIC, 0xE820 + nBar));
         for (UINT i = 0; i < (nBar == 0 ? 10u : 3u); i++)
         {
             bars[nBar].InsertButtonCopy(CVrxPToolbarButton(100 * (nBar + 1) + i, -1, texts[i]));
             if (i == 4)
                 bars[nBar].InsertSeparatorAt();
         }
-        bars[nBar].EnableDocking(CBRS_ALIGN_ANY);
+        bars[nBar].AllowDocking(CBRS_ALIGN_ANY);
         ASSERT_TRUE(frame.PlaceBarDocked(&bars[nBar]));
     }
     frame.ShowWindow(SW_SHOW);
     frame.RecalcLayout();
     frame.SetForegroundWindow();
     LetTheInputArrive();
-
-    // 300 pixels hold the first bar's ten buttons in two rows.
     CVrxPToolBar& wrapped = bars[0];
+    EXPECT_EQ(wrapped.GetButton(10)->rect.top, wrapped.GetButton(0)->rect.top) << "docked: one row";
+    ASSERT_TRUE(wrapped.FloatBar(CRect(120, 220, 220, 260), CVrxPControlBar::dockToRecentPlace, TRUE));
+    ASSERT_NE(nullptr, dynamic_cast<CVrxPMiniFrameWnd*>(wrapped.GetParent()));
+    wrapped.SizeForLength(180, FALSE);
+    wrapped.RecalcBarLayout();
+    LetTheInputArrive();
+    ASSERT_EQ(wrapped.GetSafeHwnd(), ::WindowFromPoint(ScreenCentre(wrapped, 2))) << "the floating bar is on top";
+
+    // The docked row no longer shows the floated bar: right of the bar that
+    // stays, the dock bar is plain bar face across its middle line.
+    CRect rectStays;
+    bars[1].GetWindowRect(&rectStays);
+    CRect rectDockBar;
+    bars[1].GetParent()->GetWindowRect(&rectDockBar);
+    int nMarked = 0;
+    HDC hScreen = ::GetDC(NULL);
+    for (int x = rectStays.right + 2; x < rectDockBar.right - 2; x++)
+        nMarked += ::GetPixel(hScreen, x, rectStays.CenterPoint().y) != VrxPGlobals().colorBarFace;
+    ::ReleaseDC(NULL, hScreen);
+    EXPECT_EQ(0, nMarked) << "pixels left of the floated bar in its old row";
+
+    // 180 pixels hold the floating bar's ten buttons in rows.
     EXPECT_GT(wrapped.GetButton(10)->rect.top, wrapped.GetButton(0)->rect.top);
 
     SendMouse(0, ScreenCentre(wrapped, 2));
