@@ -3,6 +3,7 @@
 set(VRX_TOOLBARS_PORTABLE_SOURCES
   CVrxPCommandUsage.cpp
   CVrxPMenuAnimation.cpp
+  CVrxPPopupMenuLayout.cpp
   CVrxPPopupMenuPlacement.cpp
   CVrxPStoredButton.cpp
   CVrxPTearOffIdPool.cpp
@@ -10,6 +11,7 @@ set(VRX_TOOLBARS_PORTABLE_SOURCES
 set(VRX_TOOLBARS_PORTABLE_TEST_SOURCES
   tests/CVrxPCommandUsageTest.cpp
   tests/CVrxPMenuAnimationTest.cpp
+  tests/CVrxPPopupMenuLayoutTest.cpp
   tests/CVrxPPopupMenuPlacementTest.cpp
   tests/CVrxPStoredButtonTest.cpp
   tests/CVrxPTearOffIdPoolTest.cpp
