@@ -520,9 +520,29 @@ BOOL CVrxPPopupMenuBar::HandleNavigationKey(UINT nKey)
     if (nNext != m_nHot)
     {
         SetHotIndex(nNext);
+        BringIntoView(nNext);
         UpdateWindow();
     }
     return TRUE;
+}
+
+// A menu cut to the work area scrolls by whole rows to show the item.
+void CVrxPPopupMenuBar::BringIntoView(int nIndex)
+{
+    const CVrxPToolbarButton* pButton = GetButton(nIndex);
+    if (pButton == nullptr || m_nRowHeight <= 0)
+        return;
+    CRect rectClient;
+    GetClientRect(&rectClient);
+    int nRows = 0;
+    if (pButton->rect.bottom > rectClient.bottom)
+        nRows = (pButton->rect.bottom - rectClient.bottom + m_nRowHeight - 1) / m_nRowHeight;
+    else if (pButton->rect.top < rectClient.top)
+        nRows = -((rectClient.top - pButton->rect.top + m_nRowHeight - 1) / m_nRowHeight);
+    if (nRows == 0)
+        return;
+    firstVisibleRow = std::max(0, firstVisibleRow + nRows);
+    LayoutButtons();
 }
 
 void CVrxPPopupMenuBar::ExecuteItemCommand(UINT nID, int nIndex)

@@ -84,6 +84,7 @@ private:
     std::vector<VrxPMenuItemMetrics> MeasureItems();
     int TextLeft(const CRect& rectItem) const;
     int FindMnemonic(TCHAR ch) const;
+    void BringIntoView(int nIndex);
 
     int m_nRowHeight = 0;
     // Item whose submenu opens, and whose open submenu closes, when the

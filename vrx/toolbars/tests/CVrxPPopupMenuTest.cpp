@@ -315,6 +315,39 @@ TEST_F(PopupMenuTest, NearTheScreensCornerThePopupStaysInTheWorkArea)
     EXPECT_LE(rectSub.bottom, work.bottom);
 }
 
+TEST_F(PopupMenuTest, AMenuTallerThanTheWorkAreaScrollsToTheChosenItem)
+{
+    CRect work;
+    ::SystemParametersInfo(SPI_GETWORKAREA, 0, &work, 0);
+    HMENU hTall = ::CreatePopupMenu();
+    for (int i = 0; i < 60; i++)
+    {
+        CString text;
+        text.Format("Item %d", i);
+        ::AppendMenu(hTall, MF_STRING, static_cast<UINT>(1000 + i), text);
+    }
+    CVrxPPopupMenu* pPopup = new CVrxPPopupMenu;
+    ASSERT_TRUE(pPopup->CreatePopup(&frame, 100, work.top + 10, hTall, FALSE, TRUE));
+    PumpMessages();
+    CRect rectPopup;
+    pPopup->GetWindowRect(&rectPopup);
+    EXPECT_LE(rectPopup.bottom, work.bottom);
+    CVrxPPopupMenuBar* pBar = pPopup->MenuBar();
+    CRect rectBar;
+    pBar->GetClientRect(&rectBar);
+    ASSERT_GT(pBar->GetButton(59)->rect.bottom, rectBar.bottom) << "60 items do not fit";
+    PressKey(VK_END);
+    ASSERT_TRUE(PumpUntil([&] { return pBar->GetHotIndex() == 59; }));
+    EXPECT_LE(pBar->GetButton(59)->rect.bottom, rectBar.bottom) << "the last item scrolled into view";
+    EXPECT_GE(pBar->GetButton(59)->rect.top, rectBar.top);
+    PressKey(VK_HOME);
+    ASSERT_TRUE(PumpUntil([&] { return pBar->GetHotIndex() == 0; }));
+    EXPECT_GE(pBar->GetButton(0)->rect.top, rectBar.top) << "and back to the first";
+    PressKey(VK_RETURN);
+    ASSERT_TRUE(PumpUntil([&] { return !frame.commands.empty(); }));
+    EXPECT_EQ((std::vector<UINT>{1000}), frame.commands);
+}
+
 TEST_F(PopupMenuTest, KeepsTheChosenCommandInTrackMode)
 {
     ASSERT_NE(nullptr, Open(100, 100, TRUE));
