@@ -65,7 +65,7 @@ CVrxPPopupMenu* TopPopup()
 CVrxPPopupMenu::CVrxPPopupMenu()
     : destroyMenuHandle(TRUE), trackMode(FALSE), placementFlag(FALSE), menuMode(0),
       dropDirection(CVrxPPopupMenuPlacement::directionFree), closedByEscape(FALSE), m_hMenu(NULL),
-      m_pReceiver(nullptr), m_pOwnerPopup(nullptr), m_pSubmenu(nullptr), m_nSubmenuItem(-1),
+      m_hReceiver(NULL), m_pOwnerPopup(nullptr), m_pSubmenu(nullptr), m_nSubmenuItem(-1),
       m_bCloseOwnerOnDestroy(TRUE)
 {
 }
@@ -102,15 +102,16 @@ BOOL CVrxPPopupMenu::CreatePopup(CWnd* pParent, int x, int y, HMENU hMenu, BOOL 
     HWND hOwner = NULL;
     if (m_pOwnerPopup != nullptr)
     {
-        m_pReceiver = m_pOwnerPopup->m_pReceiver;
+        m_hReceiver = m_pOwnerPopup->m_hReceiver;
         hOwner = ::GetWindow(m_pOwnerPopup->m_hWnd, GW_OWNER);
     }
     else
     {
-        m_pReceiver = pParent;
+        CWnd* pReceiver = pParent;
         if (!bOwnReceiver && pParent != nullptr && pParent->GetSafeHwnd() != NULL)
             if (CWnd* pFrame = pParent->GetTopLevelFrame())
-                m_pReceiver = pFrame;
+                pReceiver = pFrame;
+        m_hReceiver = pReceiver != nullptr ? pReceiver->GetSafeHwnd() : NULL;
         if (trackMode)
             s_nTrackedCommand = 0;
         if (pParent != nullptr && pParent->GetSafeHwnd() != NULL)
@@ -132,7 +133,7 @@ BOOL CVrxPPopupMenu::CreatePopup(CWnd* pParent, int x, int y, HMENU hMenu, BOOL 
         s_hMouseHook = ::SetWindowsHookEx(WH_MOUSE, MouseHook, NULL, ::GetCurrentThreadId());
     }
     s_pActivePopup = this;
-    if (CVrxPDialog* pDialog = dynamic_cast<CVrxPDialog*>(m_pReceiver))
+    if (CVrxPDialog* pDialog = dynamic_cast<CVrxPDialog*>(Receiver()))
         pDialog->SetCurrentPopupMenu(this);
     PlaceWindow();
     SetWindowPos(&CWnd::wndTop, 0, 0, 0, 0, SWP_SHOWWINDOW | SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOSIZE);
@@ -230,10 +231,17 @@ void CVrxPPopupMenu::DeliverCommand(UINT nID)
         s_nTrackedCommand = nID;
         return;
     }
-    if (m_pReceiver == nullptr || m_pReceiver->GetSafeHwnd() == NULL)
+    if (!::IsWindow(m_hReceiver))
         return;
     const UINT nMessage = nID >= kFirstSystemCommand && nID <= kLastSystemCommand ? WM_SYSCOMMAND : WM_COMMAND;
-    m_pReceiver->PostMessage(nMessage, nID, 0);
+    ::PostMessage(m_hReceiver, nMessage, nID, 0);
+}
+
+// Looked up by handle each time: a receiver whose window went (a closed
+// dialog) is never reached through a stale pointer.
+CWnd* CVrxPPopupMenu::Receiver() const
+{
+    return ::IsWindow(m_hReceiver) ? CWnd::FromHandlePermanent(m_hReceiver) : nullptr;
 }
 
 void CVrxPPopupMenu::OpenSubmenu(int nIndex, BOOL bSelectFirst)
@@ -256,7 +264,7 @@ void CVrxPPopupMenu::OpenSubmenu(int nIndex, BOOL bSelectFirst)
     m_pSubmenu = pSubmenu;
     m_nSubmenuItem = nIndex;
     const int nOffset = CVrxPVisualManager::Instance()->QueryMenuOffset();
-    if (!pSubmenu->CreatePopup(m_pReceiver, rectWindow.right + nOffset, rectItem.top - 2, pItem->popupMenu))
+    if (!pSubmenu->CreatePopup(Receiver(), rectWindow.right + nOffset, rectItem.top - 2, pItem->popupMenu))
     {
         m_pSubmenu = nullptr;
         m_nSubmenuItem = -1;
@@ -349,8 +357,8 @@ void CVrxPPopupMenu::OnDestroy()
     }
     if (m_pOwnerPopup == nullptr)
     {
-        CVrxPDialog* pDialog = dynamic_cast<CVrxPDialog*>(m_pReceiver);
-        if (pDialog != nullptr && pDialog->GetSafeHwnd() != NULL && pDialog->GetCurrentPopupMenu() == this)
+        CVrxPDialog* pDialog = dynamic_cast<CVrxPDialog*>(Receiver());
+        if (pDialog != nullptr && pDialog->GetCurrentPopupMenu() == this)
             pDialog->SetCurrentPopupMenu(nullptr);
     }
     // Only a popup that opened counted itself.

@@ -77,13 +77,14 @@ private:
     // Posted to the receiver (kept instead in track mode).
     void DeliverCommand(UINT nID);
     void PlaceWindow();
+    CWnd* Receiver() const;
     BOOL OwnsWindow(HWND hWnd) const;
     static LRESULT CALLBACK KeyboardHook(int nCode, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK MouseHook(int nCode, WPARAM wParam, LPARAM lParam);
 
     CVrxPPopupMenuBar m_menuBar;
     HMENU m_hMenu;
-    CWnd* m_pReceiver;
+    HWND m_hReceiver;
     CPoint m_position;
     CVrxPPopupMenu* m_pOwnerPopup;
     // The owner's item that opened this popup, its rectangle on the screen.

@@ -1,5 +1,6 @@
 #include "toolbars/CVrxPPopupMenu.h"
 
+#include "app/AfxRegisterWndClass.h"
 #include "toolbars/CVrxPMenuStore.h"
 #include "toolbars/CVrxPPopupMenuBar.h"
 #include "toolbars/CVrxPTearOffIdPool.h"
@@ -346,6 +347,25 @@ TEST_F(PopupMenuTest, AMenuTallerThanTheWorkAreaScrollsToTheChosenItem)
     PressKey(VK_RETURN);
     ASSERT_TRUE(PumpUntil([&] { return !frame.commands.empty(); }));
     EXPECT_EQ((std::vector<UINT>{1000}), frame.commands);
+}
+
+TEST_F(PopupMenuTest, AReceiverThatGoesTakesItsOpenPopupWithIt)
+{
+    CWnd receiver;
+    ASSERT_TRUE(receiver.CreateEx(0, AfxRegisterWndClass(0), "receiver", WS_OVERLAPPED | WS_VISIBLE,
+                                  CRect(500, 100, 600, 200), nullptr, 0));
+    m_hMenu = MakePopup();
+    CVrxPPopupMenu* pPopup = new CVrxPPopupMenu;
+    pPopup->destroyMenuHandle = FALSE;
+    ASSERT_TRUE(pPopup->CreatePopup(&receiver, 520, 120, m_hMenu, FALSE, TRUE));
+    const HWND hPopup = pPopup->GetSafeHwnd();
+    receiver.DestroyWindow();
+    PumpMessages();
+    EXPECT_FALSE(::IsWindow(hPopup));
+    EXPECT_TRUE(NoPopup());
+    PressKey(VK_RETURN);
+    PumpFor(100);
+    EXPECT_TRUE(frame.commands.empty());
 }
 
 TEST_F(PopupMenuTest, KeepsTheChosenCommandInTrackMode)
