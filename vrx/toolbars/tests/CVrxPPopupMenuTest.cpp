@@ -55,8 +55,27 @@ TEST(PopupMenuBarTest, TakesTheItemsAndTheirStatesFromAMenu)
     ::DestroyMenu(hPopup);
 }
 
+// The menu store's files in the temporary folder.
+int StoreFileCount()
+{
+    char folder[MAX_PATH] = "";
+    ::GetTempPath(sizeof(folder), folder);
+    const CString pattern = CString(folder) + CVrxPMenuStore::tempFilePrefix + "*.tmp";
+    WIN32_FIND_DATA found;
+    HANDLE hFind = ::FindFirstFile(pattern, &found);
+    if (hFind == INVALID_HANDLE_VALUE)
+        return 0;
+    int nCount = 0;
+    do
+        nCount++;
+    while (::FindNextFile(hFind, &found));
+    ::FindClose(hFind);
+    return nCount;
+}
+
 TEST(MenuStoreTest, KeepsTheItemsOfEachMenu)
 {
+    const int nFilesBefore = StoreFileCount();
     CVrxPMenuStore store;
     HMENU hPopup = MakePopup();
     CVrxPPopupMenuBar empty;
@@ -83,7 +102,9 @@ TEST(MenuStoreTest, KeepsTheItemsOfEachMenu)
     ASSERT_TRUE(store.Restore(hPopup, &restored));
     EXPECT_EQ(2, restored.GetCount()) << "a second store replaces the first";
 
+    EXPECT_EQ(1, StoreFileCount() - nFilesBefore) << "one temporary file per stored menu";
     EXPECT_TRUE(store.Discard(hPopup));
+    EXPECT_EQ(nFilesBefore, StoreFileCount()) << "a discarded menu leaves no file behind";
     EXPECT_FALSE(store.Discard(hPopup));
     EXPECT_FALSE(store.Restore(hPopup, &restored));
     ::DestroyMenu(hPopup);
