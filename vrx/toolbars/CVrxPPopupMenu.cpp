@@ -15,8 +15,6 @@ namespace
 {
 // Carries out a chosen command after the handler that chose it returned.
 const UINT WM_VRX_EXECUTE = WM_APP + 0x2F1;
-// Closes the chain, then hands on the press that landed outside it.
-const UINT WM_VRX_PRESS_OUTSIDE = WM_APP + 0x2F2;
 }
 
 BEGIN_MESSAGE_MAP(CVrxPPopupMenu, CMiniFrameWnd)
@@ -33,8 +31,6 @@ namespace
 CVrxPPopupMenu* s_pActivePopup = nullptr;
 UINT s_nTrackedCommand = 0;
 int s_nOpenPopups = 0;
-// The press outside the chain, held back until the chain has closed.
-MSG s_pressOutside = {};
 HHOOK s_hKeyboardHook = NULL;
 HHOOK s_hMouseHook = NULL;
 
@@ -214,16 +210,6 @@ void CVrxPPopupMenu::OnActivateApp(BOOL bActive, DWORD)
 
 LRESULT CVrxPPopupMenu::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == WM_VRX_PRESS_OUTSIDE)
-    {
-        // Whoever waited for the menu runs first; the press reaches its
-        // window after that, as if the menu had never been there.
-        const MSG press = s_pressOutside;
-        CloseChain();
-        if (::IsWindow(press.hwnd))
-            ::PostMessage(press.hwnd, press.message, press.wParam, press.lParam);
-        return 0;
-    }
     if (message != WM_VRX_EXECUTE)
         return CMiniFrameWnd::WindowProc(message, wParam, lParam);
     DeliverCommand(static_cast<UINT>(wParam));
@@ -433,27 +419,9 @@ LRESULT CALLBACK CVrxPPopupMenu::MouseHook(int nCode, WPARAM wParam, LPARAM lPar
         {
             const MOUSEHOOKSTRUCT* pInfo = reinterpret_cast<const MOUSEHOOKSTRUCT*>(lParam);
             CVrxPPopupMenu* pTop = TopPopup();
-            if (pTop == nullptr || pTop->OwnsWindow(pInfo->hwnd) || pInfo->hwnd == NULL)
-                break;
-            s_pressOutside = MSG{};
-            s_pressOutside.hwnd = pInfo->hwnd;
-            s_pressOutside.message = static_cast<UINT>(wParam);
-            if (wParam == WM_NCLBUTTONDOWN || wParam == WM_NCRBUTTONDOWN || wParam == WM_NCMBUTTONDOWN)
-            {
-                s_pressOutside.wParam = pInfo->wHitTestCode;
-                s_pressOutside.lParam = MAKELPARAM(pInfo->pt.x, pInfo->pt.y);
-            }
-            else
-            {
-                POINT point = pInfo->pt;
-                ::ScreenToClient(pInfo->hwnd, &point);
-                s_pressOutside.wParam = wParam == WM_LBUTTONDOWN ? MK_LBUTTON
-                                        : wParam == WM_RBUTTONDOWN ? MK_RBUTTON
-                                                                   : MK_MBUTTON;
-                s_pressOutside.lParam = MAKELPARAM(point.x, point.y);
-            }
-            pTop->PostMessage(WM_VRX_PRESS_OUTSIDE);
-            return 1;
+            if (pTop != nullptr && !pTop->OwnsWindow(pInfo->hwnd))
+                pTop->CloseChain();
+            break;
         }
         default:
             break;
