@@ -4,7 +4,7 @@
 // Its drawing is still the base look's: the look is selected, stored and
 // reported by class while the looks draw alike.
 
-#include "themes/CVrxPVisualManagerXP.h"
+#include "themes/xp/CVrxPVisualManagerXP.h"
 
 class CVrxPVisualManager2003 : public CVrxPVisualManagerXP
 {

@@ -8,8 +8,8 @@
 #include "themes/CVrxPVisualManager2003.h"
 #include "themes/CVrxPVisualManager2007.h"
 #include "themes/CVrxPVisualManagerVS2005.h"
-#include "themes/CVrxPVisualManagerXP.h"
-#include "themes/CVrxPWinXPVisualManager.h"
+#include "themes/xp/CVrxPVisualManagerXP.h"
+#include "themes/winxp/CVrxPWinXPVisualManager.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 // Its drawing is still the base look's: the look is selected, stored and
 // reported by class while the looks draw alike.
 
-#include "themes/CVrxPVisualManagerXP.h"
+#include "themes/xp/CVrxPVisualManagerXP.h"
 
 class CVrxPWinXPVisualManager : public CVrxPVisualManagerXP
 {
@@ -12,5 +12,5 @@ class CVrxPWinXPVisualManager : public CVrxPVisualManagerXP
 public:
     explicit CVrxPWinXPVisualManager(BOOL bTemporary = FALSE);
     // Tabs are drawn with the theme's tab parts.
-    static BOOL UseThemedTabs;
+    static BOOL themed3DTabs;
 };

@@ -1,8 +1,8 @@
-#include "themes/CVrxPWinXPVisualManager.h"
+#include "themes/winxp/CVrxPWinXPVisualManager.h"
 
 IMPLEMENT_DYNCREATE(CVrxPWinXPVisualManager, CVrxPVisualManagerXP)
 
-BOOL CVrxPWinXPVisualManager::UseThemedTabs = FALSE;
+BOOL CVrxPWinXPVisualManager::themed3DTabs = FALSE;
 
 CVrxPWinXPVisualManager::CVrxPWinXPVisualManager(BOOL bTemporary) : CVrxPVisualManagerXP(bTemporary)
 {
