@@ -34,6 +34,9 @@ const int kCustomizeCommand = 32770;
 const int kExitCommand = 32843;
 const int kWindowsListId = 16923;
 const int kCloseWindowsId = 16922;
+const int kMenuBarId = 0xE806;
+const int kLookBase = 32826;
+const int kLookVS2005 = 32830;
 
 std::string g_shot_path = "korvo.bmp";
 
@@ -178,6 +181,65 @@ TEST_F(KorvoWithPlugins, TheConnectionWindowIsActiveAfterStartAndMaximised)
 TEST_F(KorvoWithPlugins, AFirstStartStoresTheDefaultLook)
 {
     EXPECT_EQ(32830, stored_look());
+}
+
+// The menu bar's background at its two ends, on the screen.
+std::pair<COLORREF, COLORREF> menu_bar_ends(HWND main)
+{
+    HWND bar = find_descendant(main, kMenuBarId);
+    if (bar == nullptr)
+        return {CLR_INVALID, CLR_INVALID};
+    ::SetForegroundWindow(main);
+    ::RedrawWindow(main, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME);
+    ::Sleep(500);
+    RECT rect;
+    ::GetWindowRect(bar, &rect);
+    HDC screen = ::GetDC(nullptr);
+    // The top row lies above the menu's buttons and the gripper's first dot.
+    const std::pair<COLORREF, COLORREF> ends(::GetPixel(screen, rect.left, rect.top + 1),
+                                             ::GetPixel(screen, rect.right - 1, rect.top + 1));
+    ::ReleaseDC(nullptr, screen);
+    return ends;
+}
+
+int brightness(COLORREF color)
+{
+    return GetRValue(color) + GetGValue(color) + GetBValue(color);
+}
+
+// The default look draws the menu bar as part of one gradient across the
+// screen, darker at the left; the base look's is one flat colour.
+TEST_F(KorvoWithPlugins, TheDefaultLookIsTheGradientLookAfterStart)
+{
+    const std::pair<COLORREF, COLORREF> vs2005 = menu_bar_ends(s_korvo->main_window());
+    ASSERT_NE(CLR_INVALID, vs2005.first);
+    EXPECT_LT(brightness(vs2005.first), brightness(vs2005.second));
+
+    ::SendMessage(s_korvo->main_window(), WM_COMMAND, kLookBase, 0);
+    const std::pair<COLORREF, COLORREF> base = menu_bar_ends(s_korvo->main_window());
+    EXPECT_EQ(base.first, base.second);
+    EXPECT_NE(vs2005.first, base.first);
+
+    ::SendMessage(s_korvo->main_window(), WM_COMMAND, kLookVS2005, 0);
+    EXPECT_EQ(vs2005, menu_bar_ends(s_korvo->main_window()));
+    EXPECT_EQ(kLookVS2005, stored_look());
+}
+
+// "<shot>_<look>.bmp" per look command, korvo's default look last.
+TEST_F(KorvoWithPlugins, PicturesOfKorvoInEachLook)
+{
+    const std::pair<int, const char*> looks[] = {{kLookBase, "base"}, {32827, "xp"},        {32828, "2003"},
+                                                 {32829, "winxp"},    {32831, "2007"},      {kLookVS2005, "vs2005"}};
+    for (const auto& look : looks)
+    {
+        ::SendMessage(s_korvo->main_window(), WM_COMMAND, static_cast<WPARAM>(look.first), 0);
+        ::SetForegroundWindow(s_korvo->main_window());
+        ::Sleep(600);
+        std::string shot = g_shot_path;
+        shot.insert(shot.size() - (shot.size() >= 4 ? 4 : 0), std::string("_") + look.second);
+        EXPECT_TRUE(save_screen(shot)) << look.second;
+        EXPECT_EQ(look.first, stored_look());
+    }
 }
 
 TEST_F(KorvoWithPlugins, CtrlDigitActivatesThePluginAtThatListIndex)

@@ -5,8 +5,11 @@
 
 #include "Showcase.h"
 
+#include "gdi/CClientDC.h"
+#include "themes/2003/CVrxPVisualManager2003.h"
 #include "themes/CVrxPVisualManager.h"
-#include "themes/CVrxPVisualManagerVS2005.h"
+#include "themes/xp/CVrxPVisualManagerXP.h"
+#include "themes/vs2005/CVrxPVisualManagerVS2005.h"
 
 #include <algorithm>
 #include <chrono>
@@ -66,7 +69,25 @@ int RunLookBenchmark()
     }
     for (int i = 0; i < 10; i++)
         Pump();
-    Measure("full repaint of the showcase", 50, [&](int) { showcase.Repaint(); });
+    const struct
+    {
+        const char* name;
+        CRuntimeClass* pClass;
+    } looks[] = {{"base", RUNTIME_CLASS(CVrxPVisualManager)},
+                 {"XP", RUNTIME_CLASS(CVrxPVisualManagerXP)},
+                 {"2003", RUNTIME_CLASS(CVrxPVisualManager2003)},
+                 {"VS2005", RUNTIME_CLASS(CVrxPVisualManagerVS2005)}};
+    for (const auto& look : looks)
+    {
+        CVrxPVisualManager::SelectClass(look.pClass);
+        showcase.Repaint();
+        char name[80];
+        snprintf(name, sizeof(name), "full repaint of the showcase, %s look", look.name);
+        Measure(name, 50, [&](int) { showcase.Repaint(); });
+        snprintf(name, sizeof(name), "look sampler's paint, %s look", look.name);
+        CClientDC dc(&showcase.Sampler());
+        Measure(name, 50, [&](int) { LookSampler::PaintSamples(&dc); });
+    }
     Measure("look switch (base <-> VS2005) with repaint", 50, [&](int i) {
         CVrxPVisualManager::SelectClass(i % 2 == 0 ? RUNTIME_CLASS(CVrxPVisualManagerVS2005)
                                                    : RUNTIME_CLASS(CVrxPVisualManager));

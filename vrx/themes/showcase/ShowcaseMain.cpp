@@ -1,5 +1,6 @@
-// The showcase in a virtual desktop, in the base look: pixels the look's
-// rules place are probed on the screen, and the screen is kept.
+// The showcase in a virtual desktop, in the look its picture is named for
+// ("showcase-<look>"): pixels the look's rules place are probed on the
+// screen, and the screen is kept.
 
 #include "Showcase.h"
 
@@ -9,7 +10,9 @@
 #include "foundation/CVrxPGlobals.h"
 #include "foundation/CVrxPMenuGlyphs.h"
 #include "foundation/VrxPLibrary.h"
+#include "themes/2003/CVrxPVisualManager2003.h"
 #include "themes/CVrxPVisualManager.h"
+#include "themes/vs2005/CVrxPVisualManagerVS2005.h"
 
 #include <gtest/gtest.h>
 
@@ -18,6 +21,16 @@
 namespace
 {
 std::string g_shot = "showcase-base.bmp";
+
+// The look the picture's name asks for; the base look when it names none.
+CRuntimeClass* LookOfShot()
+{
+    if (g_shot.find("showcase-vs2005") != std::string::npos)
+        return RUNTIME_CLASS(CVrxPVisualManagerVS2005);
+    if (g_shot.find("showcase-2003") != std::string::npos)
+        return RUNTIME_CLASS(CVrxPVisualManager2003);
+    return RUNTIME_CLASS(CVrxPVisualManager);
+}
 
 void LetTheDesktopCatchUp()
 {
@@ -61,6 +74,8 @@ private:
 
 TEST(Showcase, BaseLookDrawsWhatItsRulesSay)
 {
+    if (LookOfShot() != RUNTIME_CLASS(CVrxPVisualManager))
+        GTEST_SKIP() << "the picture is of another look";
     CVrxPVisualManager::SelectClass(RUNTIME_CLASS(CVrxPVisualManager));
     Showcase showcase;
     ASSERT_TRUE(showcase.Open());
@@ -117,6 +132,45 @@ TEST(Showcase, BaseLookDrawsWhatItsRulesSay)
 
     windriver::save_screen(g_shot);
 }
+// The 2003 look and korvo's default look, which derives from it: dot
+// grippers and gradient caption bars in the colours of their palette.
+TEST(Showcase, GradientLooksDrawWhatTheirRulesSay)
+{
+    CRuntimeClass* pLookClass = LookOfShot();
+    if (!pLookClass->IsDerivedFrom(RUNTIME_CLASS(CVrxPVisualManager2003)))
+        GTEST_SKIP() << "the picture is of another look";
+    CVrxPVisualManager::SelectClass(pLookClass);
+    Showcase showcase;
+    ASSERT_TRUE(showcase.Open());
+    LetTheDesktopCatchUp();
+    showcase.Repaint();
+    LetTheDesktopCatchUp();
+    CVrxPVisualManager2003* pLook = dynamic_cast<CVrxPVisualManager2003*>(CVrxPVisualManager::Instance());
+    ASSERT_NE(nullptr, pLook);
+    ASSERT_TRUE(CVrxPVisualManager2003::IsRichColor()) << "the desktop shows more than 256 colours";
+    Screen screen;
+    CPoint origin(0, 0);
+    showcase.Sampler().ClientToScreen(&origin);
+
+    // A 40-pixel gripper: nine dots in its rightmost four pixels, from 2 down.
+    const CRect gripper = Moved(LookSampler::GripperRect(), origin);
+    for (int i = 0; i < 9; i++)
+    {
+        const int y = gripper.top + 2 + 4 * i;
+        EXPECT_EQ(pLook->frameColor, screen.At(CPoint(gripper.right - 4, y))) << "dot " << i;
+        EXPECT_EQ(VrxPGlobals().colorLightEdge, screen.At(CPoint(gripper.right - 2, y + 2))) << "dot " << i;
+    }
+    EXPECT_EQ(0, screen.Count(CRect(gripper.left, gripper.top, gripper.right - 4, gripper.bottom), pLook->frameColor))
+        << "nothing left of the strip";
+
+    // The caption bar's gradient ends in its dark colour at the bottom.
+    const CRect captionBar = Moved(LookSampler::CaptionBarRect(), origin);
+    EXPECT_EQ(pLook->captionGradientDark, screen.At(CPoint(captionBar.left + 3, captionBar.bottom - 1)));
+    EXPECT_NE(pLook->captionGradientDark, screen.At(CPoint(captionBar.left + 3, captionBar.top)));
+
+    windriver::save_screen(g_shot);
+}
+
 // Not a check: prints figures when asked for with
 // --gtest_also_run_disabled_tests --gtest_filter=*Benchmark*.
 TEST(Showcase, DISABLED_Benchmark)
