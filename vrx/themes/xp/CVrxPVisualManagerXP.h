@@ -60,6 +60,59 @@ public:
     int QueryMenuOffset() override;
     BOOL OffersLook2000Option() override;
 
+    // Tabs.
+    void PaintTabAreaBackground(CDC* pDC, CRect rect, CVrxPBaseTabWnd* pTabWnd) override;
+    void PaintTab(CDC* pDC, CRect rect, int nIndex, BOOL bActive, CVrxPBaseTabWnd* pTabWnd) override;
+    void PaintTabInterior(CDC* pDC, CRect rect, CBrush* pBrush, int nIndex, BOOL bActive,
+                          CVrxPBaseTabWnd* pTabWnd) override;
+    void PaintTabScrollButtonFace(CDC* pDC, CRect rect, CWnd* pButton, CVrxPBaseTabWnd* pTabWnd) override;
+    void PaintTabScrollButtonFrame(CDC* pDC, CRect* pRect, CWnd* pButton, UINT nState, int nIgnored) override;
+    COLORREF PaintSheetListItem(CDC* pDC, CVrxPPropertySheet* pSheet, CRect rect, BOOL bFocused,
+                                BOOL bSelected) override;
+
+    // Captions, mini frames and panes.
+    COLORREF PaintBarCaption(CDC* pDC, CVrxPDockingControlBar* pBar, BOOL bActive, CRect rectCaption,
+                             CRect rectButtons) override;
+    void PaintCaptionButton(CDC* pDC, CVrxPMiniFrameTitleButton* pButton, BOOL bActive, BOOL bHorizontal,
+                            BOOL bMaximized, BOOL bDisabled, int nGlyph = -1) override;
+    COLORREF PaintMiniFrameCaption(CDC* pDC, CRect rect, CVrxPMiniFrameWnd* pFrame, BOOL bActive) override;
+    void PaintControlFlatBorder(CDC* pDC, CWnd* pControl, CRect* pRect) override;
+    void PaintControlSunkenBorder(CDC* pDC, CWnd* pControl, CRect rect) override;
+    void PaintStatusPaneBorder(CDC* pDC, CVrxPStatusBar* pBar, CRect rect, int nPane, UINT nStyle) override;
+    void PaintAppBarFrame(CDC* pDC, CVrxPAppBarWnd* pBar, CRect rect, CRect rectBorderSize) override;
+    COLORREF QueryAutoHideButtonTextColor(CVrxPAutoHideButton* pButton) override;
+    void QuerySmartDockingColors(COLORREF& colorBase, COLORREF& colorHighlight) override;
+    COLORREF QueryControlBackColor(CWnd* pControl) override;
+    COLORREF QueryControlEdgeColor(CWnd* pControl) override;
+
+    // Tasks pane.
+    void PaintTaskGroupCaption(CDC* pDC, CVrxPTasksGroup* pGroup, BOOL bHot, BOOL bPressed,
+                               BOOL bWithButton) override;
+    void PaintTaskGroupBackground(CDC* pDC, CRect rect, BOOL bSpecial) override;
+    CPen* PaintTaskGroupFrame(CDC* pDC, CRect rect, BOOL bSpecial, BOOL bClosedTop) override;
+    void PaintTask(CDC* pDC, CVrxPTask* pTask, CImageList* pImages, BOOL bHot, int nIgnored) override;
+    void PaintTasksPaneScrollButton(CDC* pDC, CRect* pRect, int nExtendUp, int nGlyph, BOOL bHot) override;
+
+    // Controls, calendar, planner and the ribbon's plain areas.
+    BOOL PaintCalculatorButton(CDC* pDC, CRect rect, CWnd* pButton, int nState, int nKind,
+                               CVrxPCalculator* pCalculator) override;
+    BOOL PaintCalculatorDisplay(CDC* pDC, CRect rect, const CString* pText, BOOL bFlag,
+                                CVrxPCalculator* pCalculator) override;
+    BOOL PaintBrowseButton(CDC* pDC, CRect rect, CVrxPEditBrowseCtrl* pEdit, int nState, COLORREF* pText) override;
+    void PaintSpinButton(CDC* pDC, CRect rect, UINT nStateFlags, BOOL bHorizontal,
+                         CVrxPSpinButtonCtrl* pSpin) override;
+    void QueryCalendarPalette(CVrxPCalendarBar* pCalendar, CVrxPCalendarPalette* pPalette) override;
+    void PaintPlannerHeaderBar(CDC* pDC, CVrxPPlannerView* pView, CRect rect) override;
+    void PaintControlBackground(CDC* pDC, CRect rect) override;
+    void PaintControlRaisedFrame(CDC* pDC, CRect rect) override;
+    COLORREF PaintActiveCaptionArea(CDC* pDC, CRect rect, CObject* pOwner) override;
+    void PaintButtonBackground(CDC* pDC, CRect rect, CWnd* pButton) override;
+    void PaintButtonBorder(CDC* pDC, CRect rect, CWnd* pButton) override;
+    void PaintRibbonButtonInset(CDC* pDC, CVrxPBaseRibbonElement* pElement, CRect rect) override;
+    void PaintRibbonMainPanelBackground(CDC* pDC, CVrxPRibbonPanel* pPanel, CRect rect) override;
+    void PaintRibbonRecentFilesArea(CDC* pDC, CVrxPRibbonPanel* pPanel, CRect rect) override;
+    void PaintRibbonSeparator(CDC* pDC, CVrxPRibbonSeparator* pSeparator, CRect rect) override;
+
     // The box behind the image of a checked menu item.
     virtual void PaintMenuImageBack(CDC* pDC, CVrxPToolbarMenuButton* pButton, CRect rect);
     virtual void PaintCaptionButtonGlyph(CDC* pDC, CVrxPMiniFrameTitleButton* pButton, int nGlyph, BOOL bActive,
