@@ -102,7 +102,7 @@ TEST_F(LookVS2005Test, AnInactiveCaptionIsFlatWithTextReadableOnIt)
     // Without a scheme the active caption is the caption colour.
     OffscreenBitmap active(100, 30, RGB(1, 2, 3));
     const COLORREF activeText = look.PaintBarCaption(active.Dc(), nullptr, TRUE, CRect(0, 0, 100, 20), CRect());
-    EXPECT_EQ(VrxPGlobals().colorActiveCaption, active.At(50, 10));
+    EXPECT_EQ(BrushColor(VrxPGlobals().brushActiveCaption), active.At(50, 10));
     EXPECT_EQ(VrxPGlobals().colorCaptionText, activeText);
 }
 
@@ -130,9 +130,14 @@ struct OutlineCase
     std::vector<POINT> points;
 };
 
-bool operator==(const POINT& a, const POINT& b)
+bool SamePoints(const std::vector<POINT>& a, const std::vector<POINT>& b)
 {
-    return a.x == b.x && a.y == b.y;
+    if (a.size() != b.size())
+        return false;
+    for (size_t i = 0; i < a.size(); i++)
+        if (a[i].x != b[i].x || a[i].y != b[i].y)
+            return false;
+    return true;
 }
 
 TEST(LookVS2005OutlineTest, PlainOutlinesHaveSixPointsOnTheirSide)
@@ -145,6 +150,6 @@ TEST(LookVS2005OutlineTest, PlainOutlinesHaveSixPointsOnTheirSide)
         {CBRS_ALIGN_RIGHT, {{60, 20}, {12, 20}, {10, 22}, {10, 37}, {12, 39}, {60, 39}}},
     };
     for (const OutlineCase& c : cases)
-        EXPECT_TRUE(c.points == CVrxPVisualManagerVS2005::AutoHideOutline(rect, c.side, FALSE)) << c.side;
+        EXPECT_TRUE(SamePoints(c.points, CVrxPVisualManagerVS2005::AutoHideOutline(rect, c.side, FALSE))) << c.side;
 }
 } // namespace
