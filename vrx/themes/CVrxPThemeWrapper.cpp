@@ -157,8 +157,8 @@ BOOL CVrxPThemeWrapper::PaintThemeRebarBackground(CDC* pDC, CWnd* pWnd, CRect re
         pDC->FillRect(&rect, &VrxPGlobals().brushBarFace);
         return TRUE;
     }
-    CWnd* pFrame = VrxPFindOwnerFrame(pWnd);
-    if (pFrame == nullptr || pFrame->GetSafeHwnd() == NULL)
+    CWnd* pFrame = pWnd != nullptr && pWnd->GetSafeHwnd() != NULL ? VrxPFindOwnerFrame(pWnd) : nullptr;
+    if ((pFrame == nullptr || pFrame->GetSafeHwnd() == NULL) && pWnd != nullptr && pWnd->GetSafeHwnd() != NULL)
         pFrame = pWnd->GetParent();
     if (pFrame != nullptr && pFrame->GetSafeHwnd() != NULL)
     {

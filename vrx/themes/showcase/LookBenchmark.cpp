@@ -4,12 +4,9 @@
 #include "LookBenchmark.h"
 
 #include "Showcase.h"
+#include "ShowcaseLooks.h"
 
-#include "gdi/CClientDC.h"
-#include "themes/2003/CVrxPVisualManager2003.h"
 #include "themes/CVrxPVisualManager.h"
-#include "themes/xp/CVrxPVisualManagerXP.h"
-#include "themes/vs2005/CVrxPVisualManagerVS2005.h"
 
 #include <algorithm>
 #include <chrono>
@@ -69,30 +66,21 @@ int RunLookBenchmark()
     }
     for (int i = 0; i < 10; i++)
         Pump();
-    const struct
+    char name[80];
+    for (const ShowcaseLook& look : ShowcaseLooks())
     {
-        const char* name;
-        CRuntimeClass* pClass;
-    } looks[] = {{"base", RUNTIME_CLASS(CVrxPVisualManager)},
-                 {"XP", RUNTIME_CLASS(CVrxPVisualManagerXP)},
-                 {"2003", RUNTIME_CLASS(CVrxPVisualManager2003)},
-                 {"VS2005", RUNTIME_CLASS(CVrxPVisualManagerVS2005)}};
-    for (const auto& look : looks)
-    {
-        CVrxPVisualManager::SelectClass(look.pClass);
-        showcase.Repaint();
-        char name[80];
-        snprintf(name, sizeof(name), "full repaint of the showcase, %s look", look.name);
+        SelectShowcaseLook(look);
+        for (int i = 0; i < 10; i++)
+            Pump();
+        snprintf(name, sizeof(name), "full repaint of the showcase (%s)", look.name.c_str());
         Measure(name, 50, [&](int) { showcase.Repaint(); });
-        snprintf(name, sizeof(name), "look sampler's paint, %s look", look.name);
-        CClientDC dc(&showcase.Sampler());
-        Measure(name, 50, [&](int) { LookSampler::PaintSamples(&dc); });
+        snprintf(name, sizeof(name), "look switch base -> %s with repaint", look.name.c_str());
+        const ShowcaseLook& baseLook = ShowcaseLooks().front();
+        Measure(name, 50, [&](int i) {
+            SelectShowcaseLook(i % 2 == 0 ? look : baseLook);
+            showcase.Repaint();
+        });
     }
-    Measure("look switch (base <-> VS2005) with repaint", 50, [&](int i) {
-        CVrxPVisualManager::SelectClass(i % 2 == 0 ? RUNTIME_CLASS(CVrxPVisualManagerVS2005)
-                                                   : RUNTIME_CLASS(CVrxPVisualManager));
-        showcase.Repaint();
-    });
     if (g_pFigures != nullptr)
         fclose(g_pFigures);
     return 0;

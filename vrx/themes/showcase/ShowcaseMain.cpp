@@ -1,4 +1,4 @@
-// The showcase in a virtual desktop, in the look its picture is named for
+// The showcase in a virtual desktop, in the look its picture's name gives
 // ("showcase-<look>"): pixels the look's rules place are probed on the
 // screen, and the screen is kept.
 
@@ -6,13 +6,14 @@
 
 #include "LookBenchmark.h"
 #include "ScreenPicture.h"
+#include "ShowcaseLooks.h"
 #include "docking/CVrxPMiniFrameTitleButton.h"
 #include "foundation/CVrxPGlobals.h"
 #include "foundation/CVrxPMenuGlyphs.h"
 #include "foundation/VrxPLibrary.h"
 #include "themes/2003/CVrxPVisualManager2003.h"
 #include "themes/CVrxPVisualManager.h"
-#include "themes/vs2005/CVrxPVisualManagerVS2005.h"
+#include "themes/xp/CVrxPVisualManagerXP.h"
 
 #include <gtest/gtest.h>
 
@@ -22,16 +23,6 @@
 namespace
 {
 std::string g_shot = "showcase-base.bmp";
-
-// The look the picture's name asks for; the base look when it names none.
-CRuntimeClass* LookOfShot()
-{
-    if (g_shot.find("showcase-vs2005") != std::string::npos)
-        return RUNTIME_CLASS(CVrxPVisualManagerVS2005);
-    if (g_shot.find("showcase-2003") != std::string::npos)
-        return RUNTIME_CLASS(CVrxPVisualManager2003);
-    return RUNTIME_CLASS(CVrxPVisualManager);
-}
 
 void LetTheDesktopCatchUp()
 {
@@ -73,21 +64,30 @@ private:
     HDC m_hDC;
 };
 
-TEST(Showcase, BaseLookDrawsWhatItsRulesSay)
+class ShowcaseTest : public ::testing::Test
 {
-    if (LookOfShot() != RUNTIME_CLASS(CVrxPVisualManager))
-        GTEST_SKIP() << "the picture is of another look";
-    CVrxPVisualManager::SelectClass(RUNTIME_CLASS(CVrxPVisualManager));
+protected:
+    void SetUp() override
+    {
+        SelectShowcaseLook(ShowcaseLookOfShot(g_shot));
+        ASSERT_TRUE(showcase.Open());
+        LetTheDesktopCatchUp();
+        showcase.Repaint();
+        LetTheDesktopCatchUp();
+        showcase.Sampler().ClientToScreen(&origin);
+    }
+    void TearDown() override { windriver::save_screen(g_shot); }
+
     Showcase showcase;
-    ASSERT_TRUE(showcase.Open());
-    LetTheDesktopCatchUp();
-    showcase.Repaint();
-    LetTheDesktopCatchUp();
+    CPoint origin = CPoint(0, 0);
+};
+
+TEST_F(ShowcaseTest, BaseLookDrawsWhatItsRulesSay)
+{
+    if (ShowcaseLookOfShot(g_shot).lookClass != RUNTIME_CLASS(CVrxPVisualManager))
+        GTEST_SKIP() << "the showcase is in another look";
     CVrxPGlobals& g = VrxPGlobals();
     Screen screen;
-
-    CPoint origin(0, 0);
-    showcase.Sampler().ClientToScreen(&origin);
     const CRect gripper = Moved(LookSampler::GripperRect(), origin);
     // A classic gripper of a 10-pixel rectangle: lines at 3 and 7 from its left.
     const int y = gripper.CenterPoint().y;
@@ -130,28 +130,59 @@ TEST(Showcase, BaseLookDrawsWhatItsRulesSay)
     const COLORREF text = g.colorInactiveCaptionText;
     const BOOL bLight = GetRValue(text) > 192 && GetGValue(text) > 192 && GetBValue(text) > 192;
     EXPECT_GT(screen.Count(inside, bLight ? RGB(255, 255, 255) : RGB(0, 0, 0)), 4) << "the pin glyph";
-
-    windriver::save_screen(g_shot);
 }
+
+// The XP look, and the theme look as far as it is the XP look.
+TEST_F(ShowcaseTest, XPLooksDrawWhatTheirRulesSay)
+{
+    CVrxPVisualManagerXP* pLook = dynamic_cast<CVrxPVisualManagerXP*>(CVrxPVisualManager::Instance());
+    const std::string name = ShowcaseLookOfShot(g_shot).name;
+    if (pLook == nullptr || (name != "xp" && name != "winxp"))
+        GTEST_SKIP() << "the showcase is in another look";
+    Screen screen;
+
+    // The gripper: a 3-pixel strip through the centre, 5 pixels short at both
+    // ends, its rows alternately in the toolbar and the gripper colour.
+    const CRect gripper = Moved(LookSampler::GripperRect(), origin);
+    const int x = gripper.CenterPoint().x - 1;
+    const CRect strip(x, gripper.top + 5, x + 3, gripper.bottom - 5);
+    EXPECT_EQ(strip.Width() * strip.Height() / 2, screen.Count(strip, pLook->gripperColor));
+    EXPECT_EQ(strip.Width() * strip.Height() / 2, screen.Count(strip, pLook->toolbarColor));
+
+    // A bar without a window has no rebar to draw its gripper from, themed
+    // or not; the rest of what the theme look draws follows the theme where
+    // the desktop has one (Wine has its own).
+    const CRect item = Moved(CRect(14, 224, 166, 242), origin);
+    if (pLook->HasWindowTheme())
+    {
+        // Menus keep the base look's selection under a theme.
+        CVrxPGlobals& g = VrxPGlobals();
+        EXPECT_EQ(g.colorSelection, screen.At(CPoint(item.left, item.top + 3)));
+        const CRect selection = Moved(CRect(180, 380, 340, 398), origin);
+        EXPECT_EQ(g.colorMenuText, screen.At(CPoint(selection.left, selection.top + 9)));
+        EXPECT_EQ(g.colorSelection, screen.At(CPoint(selection.left + 3, selection.top + 3)));
+        return;
+    }
+
+    // The hot toolbar button: a tint inside a one-pixel frame.
+    const CRect hot = Moved(CRect(566, 56, 600, 80), origin);
+    EXPECT_EQ(pLook->highlightFrameColor, screen.At(CPoint(hot.left, hot.top + 12)));
+    EXPECT_EQ(pLook->highlightColor, screen.At(CPoint(hot.left + 3, hot.top + 3)));
+
+    // The highlighted menu item, one pixel in from the menu's item rectangle.
+    EXPECT_EQ(pLook->highlightFrameColor, screen.At(CPoint(item.left + 1, item.top + 9)));
+    EXPECT_EQ(pLook->highlightColor, screen.At(CPoint(item.left + 4, item.top + 3)));
+}
+
 // The 2003 look and korvo's default look, which derives from it: dot
 // grippers and gradient caption bars in the colours of their palette.
-TEST(Showcase, GradientLooksDrawWhatTheirRulesSay)
+TEST_F(ShowcaseTest, GradientLooksDrawWhatTheirRulesSay)
 {
-    CRuntimeClass* pLookClass = LookOfShot();
-    if (!pLookClass->IsDerivedFrom(RUNTIME_CLASS(CVrxPVisualManager2003)))
-        GTEST_SKIP() << "the picture is of another look";
-    CVrxPVisualManager::SelectClass(pLookClass);
-    Showcase showcase;
-    ASSERT_TRUE(showcase.Open());
-    LetTheDesktopCatchUp();
-    showcase.Repaint();
-    LetTheDesktopCatchUp();
     CVrxPVisualManager2003* pLook = dynamic_cast<CVrxPVisualManager2003*>(CVrxPVisualManager::Instance());
-    ASSERT_NE(nullptr, pLook);
+    if (pLook == nullptr)
+        GTEST_SKIP() << "the showcase is in another look";
     ASSERT_TRUE(CVrxPVisualManager2003::IsRichColor()) << "the desktop shows more than 256 colours";
     Screen screen;
-    CPoint origin(0, 0);
-    showcase.Sampler().ClientToScreen(&origin);
 
     // A 40-pixel gripper: nine dots in its rightmost four pixels, from 2 down.
     const CRect gripper = Moved(LookSampler::GripperRect(), origin);
@@ -176,8 +207,6 @@ TEST(Showcase, GradientLooksDrawWhatTheirRulesSay)
     const COLORREF top = screen.At(CPoint(captionBar.left + 3, captionBar.top));
     EXPECT_TRUE(isNear(pLook->captionGradientDark, bottom)) << std::hex << bottom;
     EXPECT_TRUE(isNear(pLook->captionGradientLight, top)) << std::hex << top;
-
-    windriver::save_screen(g_shot);
 }
 
 // Not a check: prints figures when asked for with

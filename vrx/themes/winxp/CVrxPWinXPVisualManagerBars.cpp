@@ -90,7 +90,8 @@ void CVrxPWinXPVisualManager::PaintBarBackground(CDC* pDC, CWnd* pBar, CRect rec
 {
     const CVrxPBaseControlBar* pControlBar = dynamic_cast<CVrxPBaseControlBar*>(pBar);
     const BOOL bInDialog = pControlBar != nullptr && pControlBar->dialogParent;
-    if (GetEntryPoints().drawThemeBackground == nullptr || !IsOpen(themeRebar) || bInDialog)
+    // Without a window there is no frame to stretch the rebar background over.
+    if (GetEntryPoints().drawThemeBackground == nullptr || !IsOpen(themeRebar) || bInDialog || pBar == nullptr)
     {
         CVrxPVisualManagerXP::PaintBarBackground(pDC, pBar, rectClient, rectClip, bNonClient);
         return;
