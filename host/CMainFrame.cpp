@@ -13,11 +13,11 @@
 #include "foundation/VrxPMessages.h"
 #include "panes/CVrxPTabbedControlBar.h"
 #include "themes/CVrxPVisualManager.h"
-#include "themes/CVrxPVisualManager2003.h"
+#include "themes/2003/CVrxPVisualManager2003.h"
 #include "themes/CVrxPVisualManager2007.h"
-#include "themes/CVrxPVisualManagerVS2005.h"
-#include "themes/CVrxPVisualManagerXP.h"
-#include "themes/CVrxPWinXPVisualManager.h"
+#include "themes/vs2005/CVrxPVisualManagerVS2005.h"
+#include "themes/xp/CVrxPVisualManagerXP.h"
+#include "themes/winxp/CVrxPWinXPVisualManager.h"
 #include "toolbars/CVrxPToolBar.h"
 #include "toolbars/CVrxPToolbarCustomize.h"
 
@@ -207,7 +207,7 @@ void CMainFrame::OnLook(UINT nID)
     CVrxPFrameBarManager::SetGlobalDockStyle(kDockStyle);
     break;
   case ID_LOOK_WINXP:
-    CVrxPWinXPVisualManager::UseThemedTabs = TRUE;
+    CVrxPWinXPVisualManager::themed3DTabs = TRUE;
     CVrxPVisualManager::SelectClass(RUNTIME_CLASS(CVrxPWinXPVisualManager));
     break;
   case ID_LOOK_VS2005:

@@ -12,7 +12,7 @@ name=$4
 driver=$5
 
 cd "$bin"
-rm -f "${name}_results.xml" "$name.bmp"
+rm -f "${name}_results.xml" "$name.bmp" "$name"_*.bmp
 timeout 300 "$wine_run" explorer "/desktop=$name,1024x768" "$driver" \
     --gtest_output="xml:${name}_results.xml" --shot="$name.bmp" >/dev/null 2>&1 || true
 
@@ -21,10 +21,12 @@ if [ ! -f "${name}_results.xml" ]; then
     exit 1
 fi
 mkdir -p "$artifacts"
-if [ -f "$name.bmp" ]; then
-    convert "$name.bmp" "$artifacts/$name.png"
-    echo "picture: $artifacts/$name.png"
-fi
+for picture in "$name.bmp" "$name"_*.bmp; do
+    if [ -f "$picture" ]; then
+        convert "$picture" "$artifacts/${picture%.bmp}.png"
+        echo "picture: $artifacts/${picture%.bmp}.png"
+    fi
+done
 if grep -q '<testsuites [^>]*failures="0"' "${name}_results.xml" &&
     grep -q '<testsuites [^>]*errors="0"' "${name}_results.xml"; then
     grep -o '<testcase name="[^"]*"' "${name}_results.xml" | sed 's/<testcase name=/passed: /'

@@ -34,6 +34,10 @@ const int kCustomizeCommand = 32770;
 const int kExitCommand = 32843;
 const int kWindowsListId = 16923;
 const int kCloseWindowsId = 16922;
+const int kOutputPaneId = 32804;
+const int kLookBase = 32826;
+const int kLook2003 = 32828;
+const int kLookVS2005 = 32830;
 
 std::string g_shot_path = "korvo.bmp";
 
@@ -178,6 +182,76 @@ TEST_F(KorvoWithPlugins, TheConnectionWindowIsActiveAfterStartAndMaximised)
 TEST_F(KorvoWithPlugins, AFirstStartStoresTheDefaultLook)
 {
     EXPECT_EQ(32830, stored_look());
+}
+
+// Three points of the "Output" pane's caption, on the screen: near its top
+// and near its bottom at one place, and near its top further right, all
+// clear of the caption's text and buttons.
+struct CaptionPoints
+{
+    COLORREF top = CLR_INVALID;
+    COLORREF bottom = CLR_INVALID;
+    COLORREF right = CLR_INVALID;
+};
+
+CaptionPoints output_caption(HWND main)
+{
+    CaptionPoints points;
+    HWND pane = find_descendant(main, kOutputPaneId);
+    if (pane == nullptr)
+        return points;
+    ::SetForegroundWindow(main);
+    ::RedrawWindow(main, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME);
+    ::Sleep(500);
+    RECT rect;
+    ::GetWindowRect(pane, &rect);
+    HDC screen = ::GetDC(nullptr);
+    points.top = ::GetPixel(screen, rect.left + 150, rect.top + 8);
+    points.bottom = ::GetPixel(screen, rect.left + 150, rect.top + 16);
+    points.right = ::GetPixel(screen, rect.left + 300, rect.top + 8);
+    ::ReleaseDC(nullptr, screen);
+    return points;
+}
+
+// The default look draws the inactive pane caption flat in its own colour,
+// darker than the face; the base look fills it with the inactive caption
+// colour, and the 2003 look, which the default derives from, with a
+// gradient.
+TEST_F(KorvoWithPlugins, TheDefaultLookDrawsThePaneCaptionAfterStart)
+{
+    const CaptionPoints vs2005 = output_caption(s_korvo->main_window());
+    ASSERT_NE(CLR_INVALID, vs2005.top);
+    EXPECT_EQ(vs2005.top, vs2005.bottom) << "flat";
+    EXPECT_EQ(vs2005.top, vs2005.right) << "flat";
+
+    ::SendMessage(s_korvo->main_window(), WM_COMMAND, kLookBase, 0);
+    const CaptionPoints base = output_caption(s_korvo->main_window());
+    EXPECT_NE(vs2005.top, base.top);
+    ::SendMessage(s_korvo->main_window(), WM_COMMAND, kLook2003, 0);
+    const CaptionPoints look2003 = output_caption(s_korvo->main_window());
+    EXPECT_NE(look2003.top, look2003.bottom) << "a gradient";
+
+    ::SendMessage(s_korvo->main_window(), WM_COMMAND, kLookVS2005, 0);
+    const CaptionPoints again = output_caption(s_korvo->main_window());
+    EXPECT_EQ(vs2005.top, again.top);
+    EXPECT_EQ(kLookVS2005, stored_look());
+}
+
+// "<shot>_<look>.bmp" per look command, korvo's default look last.
+TEST_F(KorvoWithPlugins, PicturesOfKorvoInEachLook)
+{
+    const std::pair<int, const char*> looks[] = {{kLookBase, "base"}, {32827, "xp"},        {kLook2003, "2003"},
+                                                 {32829, "winxp"},    {32831, "2007"},      {kLookVS2005, "vs2005"}};
+    for (const auto& look : looks)
+    {
+        ::SendMessage(s_korvo->main_window(), WM_COMMAND, static_cast<WPARAM>(look.first), 0);
+        ::SetForegroundWindow(s_korvo->main_window());
+        ::Sleep(600);
+        std::string shot = g_shot_path;
+        shot.insert(shot.size() - (shot.size() >= 4 ? 4 : 0), std::string("_") + look.second);
+        EXPECT_TRUE(save_screen(shot)) << look.second;
+        EXPECT_EQ(look.first, stored_look());
+    }
 }
 
 TEST_F(KorvoWithPlugins, CtrlDigitActivatesThePluginAtThatListIndex)

@@ -103,6 +103,7 @@ public:
     int LastVisibleTab() const;
 
     void UseAutoTabColors(BOOL bOn);
+    BOOL UsesAutoTabColors() const { return m_bAutoColors; }
     // An empty palette restores the built-in one.
     void AssignAutoColorPalette(const std::vector<COLORREF>& palette);
     const std::vector<COLORREF>& AutoColorPalette() const { return m_palette; }

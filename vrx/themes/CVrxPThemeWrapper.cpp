@@ -95,6 +95,17 @@ BOOL CVrxPThemeWrapper::PaintPart(ThemeClass nClass, CDC* pDC, int nPart, int nS
     return TRUE;
 }
 
+BOOL CVrxPThemeWrapper::ReadThemeColor(ThemeClass nClass, int nPart, int nState, int nProperty, COLORREF& color) const
+{
+    if (m_themes[nClass] == NULL || m_entries.getThemeColor == nullptr)
+        return FALSE;
+    COLORREF read = 0;
+    if (FAILED(m_entries.getThemeColor(m_themes[nClass], nPart, nState, nProperty, &read)))
+        return FALSE;
+    color = read;
+    return TRUE;
+}
+
 int CVrxPThemeWrapper::CheckBoxState(int nState, BOOL bEnabled, BOOL bPressed, BOOL bHighlighted)
 {
     static const int kBase[] = {1, 5, 9};
@@ -146,8 +157,8 @@ BOOL CVrxPThemeWrapper::PaintThemeRebarBackground(CDC* pDC, CWnd* pWnd, CRect re
         pDC->FillRect(&rect, &VrxPGlobals().brushBarFace);
         return TRUE;
     }
-    CWnd* pFrame = VrxPFindOwnerFrame(pWnd);
-    if (pFrame == nullptr || pFrame->GetSafeHwnd() == NULL)
+    CWnd* pFrame = pWnd != nullptr && pWnd->GetSafeHwnd() != NULL ? VrxPFindOwnerFrame(pWnd) : nullptr;
+    if ((pFrame == nullptr || pFrame->GetSafeHwnd() == NULL) && pWnd != nullptr && pWnd->GetSafeHwnd() != NULL)
         pFrame = pWnd->GetParent();
     if (pFrame != nullptr && pFrame->GetSafeHwnd() != NULL)
     {

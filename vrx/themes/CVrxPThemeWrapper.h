@@ -100,8 +100,15 @@ public:
     // hint read (-1 when it could not be read).
     static int SchemeOf(LPCWSTR lpszThemeFile, LPCWSTR lpszColorName, BOOL bAccentRead, COLORREF accent);
 
-private:
+protected:
+    // DrawThemeBackground of the class's part and state; FALSE (nothing
+    // drawn) when the class is not open.
     BOOL PaintPart(ThemeClass nClass, CDC* pDC, int nPart, int nState, const RECT& rect);
+    // The theme's colour property of the class's part and state; FALSE, and
+    // the colour left alone, when the class is not open or has none.
+    BOOL ReadThemeColor(ThemeClass nClass, int nPart, int nState, int nProperty, COLORREF& color) const;
+
+private:
 
     HTHEME m_themes[themeClassCount];
     HMODULE m_hThemeModule;

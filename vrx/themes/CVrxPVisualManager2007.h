@@ -4,7 +4,7 @@
 // Its drawing is still the base look's: the look is selected, stored and
 // reported by class while the looks draw alike.
 
-#include "themes/CVrxPVisualManager2003.h"
+#include "themes/2003/CVrxPVisualManager2003.h"
 
 class CVrxPVisualManager2007 : public CVrxPVisualManager2003
 {

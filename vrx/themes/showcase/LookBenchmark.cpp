@@ -4,9 +4,9 @@
 #include "LookBenchmark.h"
 
 #include "Showcase.h"
+#include "ShowcaseLooks.h"
 
 #include "themes/CVrxPVisualManager.h"
-#include "themes/CVrxPVisualManagerVS2005.h"
 
 #include <algorithm>
 #include <chrono>
@@ -66,12 +66,21 @@ int RunLookBenchmark()
     }
     for (int i = 0; i < 10; i++)
         Pump();
-    Measure("full repaint of the showcase", 50, [&](int) { showcase.Repaint(); });
-    Measure("look switch (base <-> VS2005) with repaint", 50, [&](int i) {
-        CVrxPVisualManager::SelectClass(i % 2 == 0 ? RUNTIME_CLASS(CVrxPVisualManagerVS2005)
-                                                   : RUNTIME_CLASS(CVrxPVisualManager));
-        showcase.Repaint();
-    });
+    char name[80];
+    for (const ShowcaseLook& look : ShowcaseLooks())
+    {
+        SelectShowcaseLook(look);
+        for (int i = 0; i < 10; i++)
+            Pump();
+        snprintf(name, sizeof(name), "full repaint of the showcase (%s)", look.name.c_str());
+        Measure(name, 50, [&](int) { showcase.Repaint(); });
+        snprintf(name, sizeof(name), "look switch base -> %s with repaint", look.name.c_str());
+        const ShowcaseLook& baseLook = ShowcaseLooks().front();
+        Measure(name, 50, [&](int i) {
+            SelectShowcaseLook(i % 2 == 0 ? look : baseLook);
+            showcase.Repaint();
+        });
+    }
     if (g_pFigures != nullptr)
         fclose(g_pFigures);
     return 0;

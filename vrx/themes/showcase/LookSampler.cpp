@@ -69,7 +69,7 @@ void PaintBarSamples(CVrxPVisualManager* pLook, CDC* pDC)
 {
     CVrxPGlobals& globals = VrxPGlobals();
     CVrxPCaptionBar captionBar;
-    const CRect rectBar(310, 10, 500, 28);
+    const CRect rectBar = LookSampler::CaptionBarRect();
     pLook->PaintBarBackground(pDC, &captionBar, rectBar, rectBar);
     Label(pDC, "Caption bar", rectBar, pLook->QueryCaptionBarTextColor(&captionBar));
     const CRect rectRaised(310, 32, 500, 50);

@@ -23,6 +23,7 @@ public:
     static CRect CheckBoxRect(int nState) { return CRect(30 + 24 * nState, 60, 45 + 24 * nState, 75); }
     static CRect SpinRect() { return CRect(110, 58, 125, 78); }
     static CRect ProgressRect() { return CRect(300, 60, 500, 76); }
+    static CRect CaptionBarRect() { return CRect(310, 10, 500, 28); }
     static CRect TabAreaRect() { return CRect(10, 110, 330, 130); }
     static CRect TasksPaneRect() { return CRect(530, 110, 710, 320); }
     static CRect OutlookPaneRect() { return CRect(10, 330, 170, 430); }

@@ -1,18 +1,23 @@
-// The showcase in a virtual desktop, in the base look: pixels the look's
-// rules place are probed on the screen, and the screen is kept.
+// The showcase in a virtual desktop, in the look its picture's name gives
+// ("showcase-<look>"): pixels the look's rules place are probed on the
+// screen, and the screen is kept.
 
 #include "Showcase.h"
 
 #include "LookBenchmark.h"
 #include "ScreenPicture.h"
+#include "ShowcaseLooks.h"
 #include "docking/CVrxPMiniFrameTitleButton.h"
 #include "foundation/CVrxPGlobals.h"
 #include "foundation/CVrxPMenuGlyphs.h"
 #include "foundation/VrxPLibrary.h"
+#include "themes/2003/CVrxPVisualManager2003.h"
 #include "themes/CVrxPVisualManager.h"
+#include "themes/xp/CVrxPVisualManagerXP.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 
 namespace
@@ -59,19 +64,30 @@ private:
     HDC m_hDC;
 };
 
-TEST(Showcase, BaseLookDrawsWhatItsRulesSay)
+class ShowcaseTest : public ::testing::Test
 {
-    CVrxPVisualManager::SelectClass(RUNTIME_CLASS(CVrxPVisualManager));
+protected:
+    void SetUp() override
+    {
+        SelectShowcaseLook(ShowcaseLookOfShot(g_shot));
+        ASSERT_TRUE(showcase.Open());
+        LetTheDesktopCatchUp();
+        showcase.Repaint();
+        LetTheDesktopCatchUp();
+        showcase.Sampler().ClientToScreen(&origin);
+    }
+    void TearDown() override { windriver::save_screen(g_shot); }
+
     Showcase showcase;
-    ASSERT_TRUE(showcase.Open());
-    LetTheDesktopCatchUp();
-    showcase.Repaint();
-    LetTheDesktopCatchUp();
+    CPoint origin = CPoint(0, 0);
+};
+
+TEST_F(ShowcaseTest, BaseLookDrawsWhatItsRulesSay)
+{
+    if (ShowcaseLookOfShot(g_shot).lookClass != RUNTIME_CLASS(CVrxPVisualManager))
+        GTEST_SKIP() << "the showcase is in another look";
     CVrxPGlobals& g = VrxPGlobals();
     Screen screen;
-
-    CPoint origin(0, 0);
-    showcase.Sampler().ClientToScreen(&origin);
     const CRect gripper = Moved(LookSampler::GripperRect(), origin);
     // A classic gripper of a 10-pixel rectangle: lines at 3 and 7 from its left.
     const int y = gripper.CenterPoint().y;
@@ -114,9 +130,85 @@ TEST(Showcase, BaseLookDrawsWhatItsRulesSay)
     const COLORREF text = g.colorInactiveCaptionText;
     const BOOL bLight = GetRValue(text) > 192 && GetGValue(text) > 192 && GetBValue(text) > 192;
     EXPECT_GT(screen.Count(inside, bLight ? RGB(255, 255, 255) : RGB(0, 0, 0)), 4) << "the pin glyph";
-
-    windriver::save_screen(g_shot);
 }
+
+// The XP look, and the theme look as far as it is the XP look.
+TEST_F(ShowcaseTest, XPLooksDrawWhatTheirRulesSay)
+{
+    CVrxPVisualManagerXP* pLook = dynamic_cast<CVrxPVisualManagerXP*>(CVrxPVisualManager::Instance());
+    const std::string name = ShowcaseLookOfShot(g_shot).name;
+    if (pLook == nullptr || (name != "xp" && name != "winxp"))
+        GTEST_SKIP() << "the showcase is in another look";
+    Screen screen;
+
+    // The gripper: a 3-pixel strip through the centre, 5 pixels short at both
+    // ends, its rows alternately in the toolbar and the gripper colour.
+    const CRect gripper = Moved(LookSampler::GripperRect(), origin);
+    const int x = gripper.CenterPoint().x - 1;
+    const CRect strip(x, gripper.top + 5, x + 3, gripper.bottom - 5);
+    EXPECT_EQ(strip.Width() * strip.Height() / 2, screen.Count(strip, pLook->gripperColor));
+    EXPECT_EQ(strip.Width() * strip.Height() / 2, screen.Count(strip, pLook->toolbarColor));
+
+    // A bar without a window has no rebar to draw its gripper from, themed
+    // or not; the rest of what the theme look draws follows the theme where
+    // the desktop has one (Wine has its own).
+    const CRect item = Moved(CRect(14, 224, 166, 242), origin);
+    if (pLook->HasWindowTheme())
+    {
+        // Menus keep the base look's selection under a theme.
+        CVrxPGlobals& g = VrxPGlobals();
+        EXPECT_EQ(g.colorSelection, screen.At(CPoint(item.left, item.top + 3)));
+        const CRect selection = Moved(CRect(180, 380, 340, 398), origin);
+        EXPECT_EQ(g.colorMenuText, screen.At(CPoint(selection.left, selection.top + 9)));
+        EXPECT_EQ(g.colorSelection, screen.At(CPoint(selection.left + 3, selection.top + 3)));
+        return;
+    }
+
+    // The hot toolbar button: a tint inside a one-pixel frame.
+    const CRect hot = Moved(CRect(566, 56, 600, 80), origin);
+    EXPECT_EQ(pLook->highlightFrameColor, screen.At(CPoint(hot.left, hot.top + 12)));
+    EXPECT_EQ(pLook->highlightColor, screen.At(CPoint(hot.left + 3, hot.top + 3)));
+
+    // The highlighted menu item, one pixel in from the menu's item rectangle.
+    EXPECT_EQ(pLook->highlightFrameColor, screen.At(CPoint(item.left + 1, item.top + 9)));
+    EXPECT_EQ(pLook->highlightColor, screen.At(CPoint(item.left + 4, item.top + 3)));
+}
+
+// The 2003 look and korvo's default look, which derives from it: dot
+// grippers and gradient caption bars in the colours of their palette.
+TEST_F(ShowcaseTest, GradientLooksDrawWhatTheirRulesSay)
+{
+    CVrxPVisualManager2003* pLook = dynamic_cast<CVrxPVisualManager2003*>(CVrxPVisualManager::Instance());
+    if (pLook == nullptr)
+        GTEST_SKIP() << "the showcase is in another look";
+    ASSERT_TRUE(CVrxPVisualManager2003::IsRichColor()) << "the desktop shows more than 256 colours";
+    Screen screen;
+
+    // A 40-pixel gripper: nine dots in its rightmost four pixels, from 2 down.
+    const CRect gripper = Moved(LookSampler::GripperRect(), origin);
+    for (int i = 0; i < 9; i++)
+    {
+        const int y = gripper.top + 2 + 4 * i;
+        EXPECT_EQ(pLook->frameColor, screen.At(CPoint(gripper.right - 4, y))) << "dot " << i;
+        EXPECT_EQ(VrxPGlobals().colorLightEdge, screen.At(CPoint(gripper.right - 2, y + 2))) << "dot " << i;
+    }
+    EXPECT_EQ(0, screen.Count(CRect(gripper.left, gripper.top, gripper.right - 4, gripper.bottom), pLook->frameColor))
+        << "nothing left of the strip";
+
+    // The caption bar's gradient ends in its dark colour at the bottom and
+    // its light colour at the top, each within the few of its 64 bands that
+    // share an end row.
+    const CRect captionBar = Moved(LookSampler::CaptionBarRect(), origin);
+    auto isNear = [](COLORREF a, COLORREF b) {
+        return std::abs(GetRValue(a) - GetRValue(b)) <= 3 && std::abs(GetGValue(a) - GetGValue(b)) <= 3 &&
+               std::abs(GetBValue(a) - GetBValue(b)) <= 3;
+    };
+    const COLORREF bottom = screen.At(CPoint(captionBar.left + 3, captionBar.bottom - 1));
+    const COLORREF top = screen.At(CPoint(captionBar.left + 3, captionBar.top));
+    EXPECT_TRUE(isNear(pLook->captionGradientDark, bottom)) << std::hex << bottom;
+    EXPECT_TRUE(isNear(pLook->captionGradientLight, top)) << std::hex << top;
+}
+
 // Not a check: prints figures when asked for with
 // --gtest_also_run_disabled_tests --gtest_filter=*Benchmark*.
 TEST(Showcase, DISABLED_Benchmark)

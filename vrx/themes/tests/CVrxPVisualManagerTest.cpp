@@ -5,11 +5,11 @@
 #include "docking/CVrxPMDIFrameWnd.h"
 #include "foundation/CVrxPMenuGlyphs.h"
 #include "foundation/VrxPMessages.h"
-#include "themes/CVrxPVisualManager2003.h"
+#include "themes/2003/CVrxPVisualManager2003.h"
 #include "themes/CVrxPVisualManager2007.h"
-#include "themes/CVrxPVisualManagerVS2005.h"
-#include "themes/CVrxPVisualManagerXP.h"
-#include "themes/CVrxPWinXPVisualManager.h"
+#include "themes/vs2005/CVrxPVisualManagerVS2005.h"
+#include "themes/xp/CVrxPVisualManagerXP.h"
+#include "themes/winxp/CVrxPWinXPVisualManager.h"
 
 #include <gtest/gtest.h>
 
