@@ -76,7 +76,10 @@ void CVrxPMenuButton::DropMenu()
     if (!systemTracking && pManager != nullptr)
     {
         chosenCommand = static_cast<int>(pManager->TrackPopup(menu, anchor.x, anchor.y, this, FALSE));
-        if (::IsWindow(hWnd))
+        // A click that closed the menu may have given another control the
+        // focus on its way there: taking it back would cancel that click.
+        const HWND hFocus = ::GetFocus();
+        if (::IsWindow(hWnd) && (hFocus == NULL || hFocus == hWnd))
             SetFocus();
     }
     else
