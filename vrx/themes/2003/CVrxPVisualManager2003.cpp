@@ -3,6 +3,8 @@
 
 #include "themes/2003/CVrxPVisualManager2003.h"
 
+#include "themes/VrxPLookObjects.h"
+
 #include "app/CWinThread.h"
 #include "windows/CWnd.h"
 #include "foundation/CVrxPGlobals.h"
@@ -41,17 +43,6 @@ COLORREF Mix(COLORREF a, COLORREF b, double dRatio, int wa, int wb)
     return CVrxPPainter::MixColorsHSV(a, b, dRatio, wa, wb);
 }
 
-void RemakeBrush(CBrush& brush, COLORREF color)
-{
-    brush.DeleteObject();
-    brush.CreateSolidBrush(color);
-}
-
-void RemakePen(CPen& pen, COLORREF color)
-{
-    pen.DeleteObject();
-    pen.CreatePen(PS_SOLID, 1, color);
-}
 } // namespace
 
 // Every colour starts defined: a first palette in plain mode computes only

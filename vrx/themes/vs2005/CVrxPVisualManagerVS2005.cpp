@@ -3,6 +3,8 @@
 
 #include "themes/vs2005/CVrxPVisualManagerVS2005.h"
 
+#include "themes/VrxPLookObjects.h"
+
 #include "docking/CVrxPAutoHideButton.h"
 #include "docking/CVrxPDockingControlBar.h"
 #include "docking/CVrxPFrameBarManager.h"
@@ -31,17 +33,6 @@ COLORREF Mix(COLORREF a, COLORREF b, double dRatio, int wa, int wb)
     return CVrxPPainter::MixColorsHSV(a, b, dRatio, wa, wb);
 }
 
-void RemakeBrush(CBrush& brush, COLORREF color)
-{
-    brush.DeleteObject();
-    brush.CreateSolidBrush(color);
-}
-
-void RemakePen(CPen& pen, COLORREF color)
-{
-    pen.DeleteObject();
-    pen.CreatePen(PS_SOLID, 1, color);
-}
 } // namespace
 
 CVrxPVisualManagerVS2005::CVrxPVisualManagerVS2005(BOOL bTemporary)

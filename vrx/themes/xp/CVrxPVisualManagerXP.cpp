@@ -3,6 +3,8 @@
 
 #include "themes/xp/CVrxPVisualManagerXP.h"
 
+#include "themes/VrxPLookObjects.h"
+
 #include "docking/CVrxPMiniFrameTitleButton.h"
 #include "foundation/CVrxPGlobals.h"
 #include "foundation/CVrxPMenuGlyphs.h"
@@ -45,18 +47,6 @@ COLORREF TabAreaColorOf(COLORREF face)
         dNewSaturation = 2 * dSaturation;
     dNewSaturation = std::min(dNewSaturation, 1.0);
     return CVrxPPainter::ColorFromHLS(dHue, dNewLightness, dNewSaturation);
-}
-
-void RemakeBrush(CBrush& brush, COLORREF color)
-{
-    brush.DeleteObject();
-    brush.CreateSolidBrush(color);
-}
-
-void RemakePen(CPen& pen, COLORREF color)
-{
-    pen.DeleteObject();
-    pen.CreatePen(PS_SOLID, 1, color);
 }
 
 BOOL AllChannelsAtMost(COLORREF color, int nLimit)
