@@ -15,7 +15,7 @@
 #include "foundation/CVrxPPainter.h"
 #include "gdi/CDC.h"
 #include "gdi/CRgn.h"
-#include "panes/CVrxPOutlookBarPane.h"
+#include "panes/navigation/CVrxPOutlookBarPane.h"
 #include "toolbars/CVrxPPopupMenuBar.h"
 #include "toolbars/CVrxPStatusPaneInfo.h"
 

@@ -8,7 +8,7 @@
 #include "foundation/CVrxPMenuGlyphs.h"
 #include "foundation/CVrxPPainter.h"
 #include "gdi/CDC.h"
-#include "panes/CVrxPOutlookButton.h"
+#include "panes/navigation/CVrxPOutlookButton.h"
 #include "toolbars/CVrxPPopupMenuBar.h"
 #include "toolbars/CVrxPToolBar.h"
 #include "toolbars/CVrxPToolbarButton.h"

@@ -10,7 +10,7 @@
 #include "gdi/CPen.h"
 #include "panes/CVrxPButton.h"
 #include "panes/CVrxPHeaderCtrl.h"
-#include "panes/CVrxPToolBoxButton.h"
+#include "panes/navigation/CVrxPToolBoxButton.h"
 
 namespace
 {

@@ -10,8 +10,8 @@
 #include "foundation/CVrxPPainter.h"
 #include "gdi/CDC.h"
 #include "panes/CVrxPButton.h"
-#include "panes/CVrxPTask.h"
-#include "panes/CVrxPToolBoxButton.h"
+#include "panes/navigation/CVrxPTask.h"
+#include "panes/navigation/CVrxPToolBoxButton.h"
 
 namespace
 {

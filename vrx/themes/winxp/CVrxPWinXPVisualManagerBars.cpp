@@ -12,7 +12,7 @@
 #include "foundation/CVrxPPainter.h"
 #include "gdi/CDC.h"
 #include "panes/CVrxPButton.h"
-#include "panes/CVrxPOutlookButton.h"
+#include "panes/navigation/CVrxPOutlookButton.h"
 #include "toolbars/CVrxPMenuBar.h"
 #include "toolbars/CVrxPPopupMenu.h"
 #include "toolbars/CVrxPPopupMenuBar.h"

@@ -10,10 +10,10 @@
 #include "gdi/CRgn.h"
 #include "panes/CVrxPBaseTabWnd.h"
 #include "panes/CVrxPButton.h"
-#include "panes/CVrxPTask.h"
-#include "panes/CVrxPTasksGroup.h"
-#include "panes/CVrxPTasksPane.h"
-#include "panes/CVrxPToolBoxButton.h"
+#include "panes/navigation/CVrxPTask.h"
+#include "panes/navigation/CVrxPTasksGroup.h"
+#include "panes/navigation/CVrxPTasksPane.h"
+#include "panes/navigation/CVrxPToolBoxButton.h"
 
 #include <algorithm>
 

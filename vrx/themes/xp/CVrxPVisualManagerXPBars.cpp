@@ -11,7 +11,7 @@
 #include "foundation/CVrxPGlobals.h"
 #include "foundation/CVrxPToolbarImageList.h"
 #include "gdi/CDC.h"
-#include "panes/CVrxPOutlookBarPane.h"
+#include "panes/navigation/CVrxPOutlookBarPane.h"
 #include "toolbars/CVrxPMenuBar.h"
 #include "toolbars/CVrxPPopupMenu.h"
 #include "toolbars/CVrxPPopupMenuBar.h"

@@ -9,7 +9,7 @@
 #include "foundation/CVrxPPainter.h"
 #include "gdi/CBitmap.h"
 #include "gdi/CDC.h"
-#include "panes/CVrxPOutlookButton.h"
+#include "panes/navigation/CVrxPOutlookButton.h"
 #include "toolbars/CVrxPPopupMenu.h"
 #include "toolbars/CVrxPPopupMenuBar.h"
 #include "toolbars/CVrxPToolBar.h"

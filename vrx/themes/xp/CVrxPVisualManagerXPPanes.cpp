@@ -12,9 +12,9 @@
 #include "gdi/CImageList.h"
 #include "gdi/CPen.h"
 #include "panes/CVrxPButton.h"
-#include "panes/CVrxPTask.h"
-#include "panes/CVrxPTasksGroup.h"
-#include "panes/CVrxPTasksPane.h"
+#include "panes/navigation/CVrxPTask.h"
+#include "panes/navigation/CVrxPTasksGroup.h"
+#include "panes/navigation/CVrxPTasksPane.h"
 #include "toolbars/CVrxPStatusPaneInfo.h"
 
 namespace
