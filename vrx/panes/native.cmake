@@ -19,3 +19,12 @@ korvo_fuzz_target(saved_tabs_fuzz
 
 add_executable(panes_seeds ${CMAKE_CURRENT_LIST_DIR}/tests/fuzz/PanesSeeds.cpp)
 target_link_libraries(panes_seeds PRIVATE vrx_panes_native)
+
+# The outlook bar's custom pages, read without a window.
+korvo_fuzz_target(outlook_pages_fuzz
+  SOURCES navigation/tests/fuzz/OutlookPagesFuzz.cpp
+  LIBS vrx_panes_native
+  CORPUS navigation/tests/fuzz/corpus/outlook_pages_fuzz)
+
+add_executable(outlook_pages_seeds ${CMAKE_CURRENT_LIST_DIR}/navigation/tests/fuzz/OutlookPagesSeeds.cpp)
+target_link_libraries(outlook_pages_seeds PRIVATE vrx_panes_native)

@@ -1,6 +1,8 @@
 # The panes' portable pieces and their tests, shared by the Windows build
 # (CMakeLists.txt) and the native one (native.cmake).
 set(VRX_PANES_PORTABLE_SOURCES
-  CVrxPStoredTabs.cpp)
+  CVrxPStoredTabs.cpp
+  navigation/CVrxPOutlookCustomPages.cpp)
 set(VRX_PANES_PORTABLE_TEST_SOURCES
-  tests/CVrxPStoredTabsTest.cpp)
+  tests/CVrxPStoredTabsTest.cpp
+  navigation/tests/CVrxPOutlookCustomPagesTest.cpp)
