@@ -68,7 +68,7 @@ int CVrxPOutlookBarPane::OnCreate(LPCREATESTRUCT lpCreateStruct)
     if (CVrxPToolBar::OnCreate(lpCreateStruct) == -1)
         return -1;
     SetBarStyle(GetBarStyle() & paneBarStyleMask);
-    SetWindowPos(&CWnd::wndBottom, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
+    SetWindowPos(&CWnd::wndBottom, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_FRAMECHANGED);
     const CSize glyph = CVrxPMenuGlyphs::GetImageSize();
     const CRect rect(0, 0, glyph.cx + 6, glyph.cy + 6);
     if (!m_scrollUp.Create("", WS_CHILD, rect, this, static_cast<UINT>(-1)) ||
