@@ -1,7 +1,7 @@
 #pragma once
 
-// One task of a tasks pane group, in its first form: a command link, a
-// label (no command) or a separator, as the looks draw it.
+// One task of a tasks pane group: a command link, a label (no command) or
+// a separator.
 
 #include "core/CObject.h"
 #include "strings/CRect.h"
@@ -20,6 +20,7 @@ public:
     int image = -1;
     UINT commandId = 0;
     BOOL enabled = TRUE;
+    BOOL visible = TRUE;
     // A label drawn in the bold font.
     BOOL bold = FALSE;
     CString text;
