@@ -1,5 +1,6 @@
 // The navigation panes in a frame, in a virtual desktop: an outlook bar in
-// the classic look docked at the left and one in the 2003 look at the right,
+// the classic look docked at the left, one in the 2003 look at the right and
+// a tasks pane (one group collapsed by a click) at the bottom,
 // each page a pane of large buttons (icons kept with their alpha). A click on a page button switches the
 // classic bar's page; the screen is kept once per look.
 
@@ -9,6 +10,7 @@
 #include "panes/navigation/CVrxPOutlookBar.h"
 #include "panes/navigation/CVrxPOutlookBarPane.h"
 #include "panes/navigation/CVrxPOutlookWnd.h"
+#include "panes/navigation/CVrxPTasksPane.h"
 #include "tests/RealInput.h"
 #include "themes/2003/CVrxPVisualManager2003.h"
 #include "themes/vs2005/CVrxPVisualManagerVS2005.h"
@@ -83,6 +85,18 @@ TEST(NavigationView, OutlookBarsInEveryLook)
     ASSERT_TRUE(modern.Create("Navigation", &frame, CSize(210, 210), 101, dwStyle | CBRS_ALIGN_RIGHT, 15));
     ASSERT_TRUE(frame.PlaceBarDocked(&classic));
     ASSERT_TRUE(frame.PlaceBarDocked(&modern));
+    CVrxPTasksPane tasks;
+    ASSERT_TRUE(tasks.Create("Tasks", &frame, CSize(230, 230), TRUE, 102, dwStyle | CBRS_ALIGN_BOTTOM, 32, 15));
+    ASSERT_TRUE(frame.PlaceBarDocked(&tasks));
+    CVrxPTasksGroup* pFiles = tasks.AddGroup("File and folder tasks", 0, TRUE);
+    tasks.AddTask(pFiles, "Rename this file", 41001);
+    tasks.AddTask(pFiles, "Move this file", 41002);
+    tasks.AddTask(pFiles, "Delete this file", 41003)->enabled = FALSE;
+    CVrxPTasksGroup* pPlaces = tasks.AddGroup("Other places");
+    tasks.AddTask(pPlaces, "Desktop", 41010);
+    CVrxPTasksGroup* pDetails = tasks.AddGroup("Details");
+    tasks.AddTask(pDetails, "A label without a command", 0);
+    tasks.RelayoutTasks(TRUE);
     std::vector<std::unique_ptr<CVrxPOutlookBarPane>> panes;
     FillBar(classic, panes, 200);
     FillBar(modern, panes, 300);
@@ -109,7 +123,11 @@ TEST(NavigationView, OutlookBarsInEveryLook)
     CString caption;
     modern.GetWindowText(caption);
     EXPECT_EQ(CString("Calendar"), caption);
-    PlayInput({MoveTo(CPoint(500, 400))});
+    CPoint places = pPlaces->captionRect.CenterPoint();
+    tasks.ClientToScreen(&places);
+    PlayInput({MoveTo(places), PressAt(places), ReleaseAt(places)});
+    EXPECT_TRUE(pPlaces->collapsed);
+    PlayInput({MoveTo(CPoint(500, 300))});
 
     const struct
     {
