@@ -68,6 +68,9 @@ CVrxPPopupMenu::CVrxPPopupMenu()
       m_hReceiver(NULL), m_pOwnerPopup(nullptr), m_pSubmenu(nullptr), m_nSubmenuItem(-1),
       m_bCloseOwnerOnDestroy(TRUE)
 {
+    // The popup handles no commands itself: its items are never disabled
+    // for that when it ends up as their update target.
+    m_bAutoMenuEnable = FALSE;
 }
 
 CVrxPPopupMenu::~CVrxPPopupMenu()
@@ -124,6 +127,11 @@ BOOL CVrxPPopupMenu::CreatePopup(CWnd* pParent, int x, int y, HMENU hMenu, BOOL 
     // On failure the object has deleted itself.
     if (!Create(nullptr, "", WS_POPUP, CRect(m_position, CSize(0, 0)), CWnd::FromHandle(hOwner)))
         return FALSE;
+    // The items take their commands' states from the window that opened
+    // the menu; a handler-less item stays enabled until idle time decides.
+    m_menuBar.SetOwner(pParent);
+    if (CWnd* pTarget = m_menuBar.GetOwnerForCommands())
+        m_menuBar.OnUpdateCmdUI(pTarget, FALSE);
     for (int i = 0; i < m_menuBar.GetCount(); i++)
         m_menuBar.GetButton(i)->locked = bLocked;
 

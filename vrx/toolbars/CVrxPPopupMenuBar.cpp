@@ -27,6 +27,7 @@ BEGIN_MESSAGE_MAP(CVrxPPopupMenuBar, CVrxPToolBar)
     ON_WM_LBUTTONUP()
     ON_WM_TIMER()
     ON_WM_DESTROY()
+    ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUI)
 END_MESSAGE_MAP()
 
 int CVrxPPopupMenuBar::lastChosenIndex = -1;
@@ -427,6 +428,23 @@ void CVrxPPopupMenuBar::OnDestroy()
     KillTimer(closeSubmenuTimer);
     m_nPendingSubmenu = m_nClosingSubmenu = -1;
     CVrxPToolBar::OnDestroy();
+}
+
+// Items of a menu are enabled as its receiving frame enables menus: a frame
+// that enables only what it handles disables the rest, any other receiver
+// leaves them as they are. A tracked menu hands its choice back and is
+// not the receiver's to update.
+LRESULT CVrxPPopupMenuBar::OnIdleUpdateCmdUI(WPARAM, LPARAM)
+{
+    const CVrxPPopupMenu* pPopup = Popup();
+    if ((pPopup != nullptr && pPopup->trackMode) || (GetStyle() & WS_VISIBLE) == 0)
+        return 0;
+    CWnd* pTarget = GetOwnerForCommands();
+    if (pTarget == nullptr)
+        return 0;
+    const CFrameWnd* pFrame = dynamic_cast<const CFrameWnd*>(pTarget);
+    OnUpdateCmdUI(pTarget, pFrame != nullptr && pFrame->m_bAutoMenuEnable);
+    return 0;
 }
 
 void CVrxPPopupMenuBar::ChooseItem(int nIndex, BOOL bSelectFirst)
