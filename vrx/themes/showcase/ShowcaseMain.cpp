@@ -109,10 +109,10 @@ TEST_F(ShowcaseTest, BaseLookDrawsWhatItsRulesSay)
     const CRect tasks = Moved(LookSampler::TasksPaneRect(), origin);
     EXPECT_EQ(g.colorSelection, screen.At(CPoint(tasks.right - 40, tasks.top + 8)));
     EXPECT_EQ(g.colorWindow, screen.At(CPoint(tasks.left + 3, tasks.top + 180)));
-    // The outlook pane's own background (its default colour) between its
-    // page buttons.
+    // The outlook pane's own background (its default colour, the system's
+    // shadow colour) between its page buttons.
     const CRect outlook = Moved(LookSampler::OutlookPaneRect(), origin);
-    EXPECT_EQ(RGB(128, 128, 128), screen.At(CPoint(outlook.left + 5, outlook.top + 40)));
+    EXPECT_EQ(g.colorShade, screen.At(CPoint(outlook.left + 5, outlook.top + 40)));
 
     // The Output pane's pin button shows its glyph, in a raised frame.
     CRect rectPane;
