@@ -1,5 +1,6 @@
 #include "colours/tests/SelectorHost.h"
 
+#include "colours/tests/WindowPicture.h"
 #include "foundation/VrxPLibrary.h"
 
 SelectorHost::~SelectorHost()
@@ -47,43 +48,7 @@ COLORREF SelectorHost::ScreenPixel(CWnd& control, CPoint point) const
 
 bool SelectorHost::SavePicture(const std::string& name)
 {
-    CRect rectClient;
-    GetClientRect(&rectClient);
-    const int nWidth = rectClient.Width();
-    const int nHeight = rectClient.Height();
-    const int nStride = (nWidth * 3 + 3) / 4 * 4;
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = nWidth;
-    info.bmiHeader.biHeight = nHeight;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 24;
-    std::vector<BYTE> bits(static_cast<size_t>(nStride * nHeight));
-    HDC hWindow = ::GetDC(GetSafeHwnd());
-    HDC hMemory = ::CreateCompatibleDC(hWindow);
-    HBITMAP hBitmap = ::CreateCompatibleBitmap(hWindow, nWidth, nHeight);
-    HGDIOBJ hOld = ::SelectObject(hMemory, hBitmap);
-    ::BitBlt(hMemory, 0, 0, nWidth, nHeight, hWindow, 0, 0, SRCCOPY);
-    ::SelectObject(hMemory, hOld);
-    ::GetDIBits(hMemory, hBitmap, 0, static_cast<UINT>(nHeight), bits.data(), &info, DIB_RGB_COLORS);
-    ::DeleteObject(hBitmap);
-    ::DeleteDC(hMemory);
-    ::ReleaseDC(GetSafeHwnd(), hWindow);
-
-    BITMAPFILEHEADER header = {};
-    header.bfType = 0x4D42;
-    header.bfOffBits = sizeof(header) + sizeof(info.bmiHeader);
-    header.bfSize = header.bfOffBits + static_cast<DWORD>(bits.size());
-    ::CreateDirectoryA("..\\artifacts", nullptr);
-    const std::string path = "..\\artifacts\\" + name + ".bmp";
-    FILE* pFile = fopen(path.c_str(), "wb");
-    if (pFile == nullptr)
-        return false;
-    const bool bWritten = fwrite(&header, sizeof(header), 1, pFile) == 1 &&
-                          fwrite(&info.bmiHeader, sizeof(info.bmiHeader), 1, pFile) == 1 &&
-                          fwrite(bits.data(), bits.size(), 1, pFile) == 1;
-    fclose(pFile);
-    return bWritten;
+    return SaveWindowPicture(GetSafeHwnd(), name);
 }
 
 BOOL SelectorHost::OnCommand(WPARAM wParam, LPARAM lParam)

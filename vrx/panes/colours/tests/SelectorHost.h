@@ -27,7 +27,7 @@ public:
     CPoint ToScreen(CWnd& control, CPoint point) const;
     // The pixel as the screen shows it.
     COLORREF ScreenPixel(CWnd& control, CPoint point) const;
-    // The window's client area as a 24-bit picture under ..\artifacts.
+    // The window as a picture under ..\artifacts.
     bool SavePicture(const std::string& name);
 
     std::vector<std::unique_ptr<CVrxPColorSelectorCtrl>> selectors;
