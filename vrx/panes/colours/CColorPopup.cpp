@@ -92,5 +92,8 @@ void CColorPopup::OnDestroy()
 {
     if (menuButton != nullptr)
         menuButton->OnPopupClosed(this);
+    // Hidden first: this popup opened outside the menu chain's count and
+    // hooks, and must not take itself off them.
+    SetWindowPos(nullptr, 0, 0, 0, 0, SWP_HIDEWINDOW | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     CVrxPPopupMenu::OnDestroy();
 }

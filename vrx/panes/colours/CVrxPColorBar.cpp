@@ -23,6 +23,8 @@ BEGIN_MESSAGE_MAP(CVrxPColorBar, CVrxPPopupMenuBar)
     ON_WM_GETDLGCODE()
     ON_WM_QUERYNEWPALETTE()
     ON_WM_PALETTECHANGED()
+    ON_WM_PAINT()
+    ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUI)
 END_MESSAGE_MAP()
 
 namespace
@@ -406,18 +408,21 @@ void CVrxPColorBar::PaintBar(CDC* pDC)
         hOld = ::SelectPalette(pDC->GetSafeHdc(), hPalette, FALSE);
         ::RealizePalette(pDC->GetSafeHdc());
     }
-    CVrxPPopupMenuBar::PaintBar(pDC);
+    CVrxPToolBar::PaintBar(pDC);
     if (hPalette != NULL)
         ::SelectPalette(pDC->GetSafeHdc(), hOld, FALSE);
 }
 
 void CVrxPColorBar::DrawButton(CDC& dc, int nIndex, BOOL bHot, BOOL bPressed)
 {
+    const CRect& rect = GetButton(nIndex)->rect;
+    if (rect.IsRectEmpty())
+        return;
     CColorButton* pButton = ColorButton(nIndex);
-    if (pButton == nullptr || pButton->rect.IsRectEmpty())
+    if (pButton == nullptr)
     {
-        if (pButton == nullptr)
-            CVrxPPopupMenuBar::DrawButton(dc, nIndex, bHot, bPressed);
+        // Separators run across the grid between its sections.
+        dc.Draw3dRect(rect.left, rect.top, rect.Width(), 2, VrxPGlobals().colorShade, VrxPGlobals().colorLightEdge);
         return;
     }
     pButton->DrawItem(&dc, pButton->rect, bHot, bPressed, customizeMode && !acceptsMouseInCustomize, Palette());
@@ -535,13 +540,13 @@ BOOL CVrxPColorBar::IgnoresMouse() const
 void CVrxPColorBar::OnMouseMove(UINT nFlags, CPoint point)
 {
     if (!IgnoresMouse())
-        CVrxPPopupMenuBar::OnMouseMove(nFlags, point);
+        CVrxPToolBar::OnMouseMove(nFlags, point);
 }
 
 void CVrxPColorBar::OnLButtonDown(UINT nFlags, CPoint point)
 {
     if (!IgnoresMouse())
-        CVrxPPopupMenuBar::OnLButtonDown(nFlags, point);
+        CVrxPToolBar::OnLButtonDown(nFlags, point);
 }
 
 void CVrxPColorBar::OnLButtonUp(UINT nFlags, CPoint point)
@@ -552,7 +557,7 @@ void CVrxPColorBar::OnLButtonUp(UINT nFlags, CPoint point)
     const int nIndex = ButtonIndexAtPoint(point);
     if (nIndex >= 0 && m_nPressed >= 0)
         m_nPressed = nIndex;
-    CVrxPPopupMenuBar::OnLButtonUp(nFlags, point);
+    CVrxPToolBar::OnLButtonUp(nFlags, point);
 }
 
 void CVrxPColorBar::OnLButtonDblClk(UINT nFlags, CPoint point)
@@ -612,6 +617,18 @@ void CVrxPColorBar::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
     default:
         CVrxPPopupMenuBar::OnKeyDown(nChar, nRepCnt, nFlags);
     }
+}
+
+// The grid paints as a toolbar does, not as a menu's rows.
+void CVrxPColorBar::OnPaint()
+{
+    CVrxPBaseControlBar::OnPaint();
+}
+
+// The swatches have no commands of their own to update.
+LRESULT CVrxPColorBar::OnIdleUpdateCmdUI(WPARAM, LPARAM)
+{
+    return 0;
 }
 
 UINT CVrxPColorBar::OnGetDlgCode() { return DLGC_WANTALLKEYS; }

@@ -114,6 +114,8 @@ protected:
     afx_msg UINT OnGetDlgCode();
     afx_msg BOOL OnQueryNewPalette();
     afx_msg void OnPaletteChanged(CWnd* pFocusWnd);
+    afx_msg void OnPaint();
+    afx_msg LRESULT OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam);
 
     DECLARE_MESSAGE_MAP()
 

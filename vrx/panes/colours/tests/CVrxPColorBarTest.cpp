@@ -308,6 +308,13 @@ TEST_F(ColorPopupTest, ClickingASwatchColoursEveryButtonOfTheCommand)
     ::ReleaseDC(NULL, hScreen);
     EXPECT_EQ(shown, chosen);
     EXPECT_EQ(frameColor, VrxPGlobals().colorShade);
+    // The separator above the other button is an etched line across the grid.
+    const CRect rectSeparator = ScreenRect(bar, bar.GetButton(49)->rect);
+    EXPECT_EQ(bar.GetButton(49)->rect, CRect(4, 150, 123, 152));
+    hScreen = ::GetDC(NULL);
+    EXPECT_EQ(::GetPixel(hScreen, rectSeparator.left + 60, rectSeparator.top), VrxPGlobals().colorShade);
+    EXPECT_EQ(::GetPixel(hScreen, rectSeparator.left + 60, rectSeparator.top + 1), VrxPGlobals().colorLightEdge);
+    ::ReleaseDC(NULL, hScreen);
 
     ClickAt(rectSwatch.CenterPoint());
     EXPECT_EQ(buttons[0]->OpenPopup(), nullptr);
