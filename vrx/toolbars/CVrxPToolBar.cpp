@@ -869,8 +869,9 @@ LRESULT CVrxPToolBar::OnIdleUpdateCmdUI(WPARAM wParam, LPARAM)
 
 void CVrxPToolBar::OnClickButton(int nIndex)
 {
-    const CVrxPToolbarButton* pButton = GetButton(nIndex);
-    if ((pButton->style & CVrxPToolbarButton::styleDisabled) != 0 || pButton->commandId == 0)
+    CVrxPToolbarButton* pButton = GetButton(nIndex);
+    if ((pButton->style & CVrxPToolbarButton::styleDisabled) != 0 || pButton->OnClick(this) ||
+        pButton->commandId == 0)
         return;
     if (CWnd* pTarget = GetOwnerForCommands())
         pTarget->PostMessage(WM_COMMAND, pButton->commandId, 0);

@@ -53,6 +53,9 @@ public:
     virtual BOOL SameAs(const CVrxPToolbarButton& other) const { return commandId == other.commandId; }
     // The button may be moved by the user (and is stored with its bar).
     virtual BOOL IsDraggable() const { return TRUE; }
+    // A click released on the button of pBar; TRUE when the button acted
+    // itself (opened its popup) and no command is to be sent.
+    virtual BOOL OnClick(CWnd* pBar) { return FALSE; }
 
     // The image (from pImages, when it has it and the button shows one) at
     // the left of the rectangle, centred in height, then the text after it.
