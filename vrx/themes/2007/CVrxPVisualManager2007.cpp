@@ -1,4 +1,4 @@
-#include "themes/CVrxPVisualManager2007.h"
+#include "themes/2007/CVrxPVisualManager2007.h"
 
 IMPLEMENT_DYNCREATE(CVrxPVisualManager2007, CVrxPVisualManager2003)
 
