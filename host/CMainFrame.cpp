@@ -14,7 +14,7 @@
 #include "panes/CVrxPTabbedControlBar.h"
 #include "themes/CVrxPVisualManager.h"
 #include "themes/2003/CVrxPVisualManager2003.h"
-#include "themes/CVrxPVisualManager2007.h"
+#include "themes/2007/CVrxPVisualManager2007.h"
 #include "themes/vs2005/CVrxPVisualManagerVS2005.h"
 #include "themes/xp/CVrxPVisualManagerXP.h"
 #include "themes/winxp/CVrxPWinXPVisualManager.h"

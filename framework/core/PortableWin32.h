@@ -95,6 +95,26 @@ typedef struct tagSIZE
     LONG cy;
 } SIZE, *LPSIZE;
 
+// A font's description as GDI takes it (the ANSI form).
+#define LF_FACESIZE 32
+typedef struct tagLOGFONTA
+{
+    LONG lfHeight;
+    LONG lfWidth;
+    LONG lfEscapement;
+    LONG lfOrientation;
+    LONG lfWeight;
+    BYTE lfItalic;
+    BYTE lfUnderline;
+    BYTE lfStrikeOut;
+    BYTE lfCharSet;
+    BYTE lfOutPrecision;
+    BYTE lfClipPrecision;
+    BYTE lfQuality;
+    BYTE lfPitchAndFamily;
+    CHAR lfFaceName[LF_FACESIZE];
+} LOGFONTA, LOGFONT;
+
 // The system error codes the framework's exceptions map to causes.
 #define NO_ERROR 0L
 #define ERROR_FILE_NOT_FOUND 2L

@@ -6,6 +6,7 @@
 #include "Showcase.h"
 #include "ShowcaseLooks.h"
 
+#include "themes/2007/CVrxPVisualManager2007.h"
 #include "themes/CVrxPVisualManager.h"
 
 #include <algorithm>
@@ -81,6 +82,13 @@ int RunLookBenchmark()
             showcase.Repaint();
         });
     }
+    // The 2007 look's palette with its style: the markup read and every
+    // strip it names loaded.
+    {
+        CVrxPVisualManager2007 look(TRUE);
+        Measure("2007 palette with its style (markup and strips)", 50, [&](int) { look.ReloadPalette(); });
+    }
+    SelectShowcaseLook(ShowcaseLooks().front());
     if (g_pFigures != nullptr)
         fclose(g_pFigures);
     return 0;

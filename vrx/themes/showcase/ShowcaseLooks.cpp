@@ -1,6 +1,7 @@
 #include "ShowcaseLooks.h"
 
 #include "themes/2003/CVrxPVisualManager2003.h"
+#include "themes/2007/CVrxPVisualManager2007.h"
 #include "themes/vs2005/CVrxPVisualManagerVS2005.h"
 #include "themes/winxp/CVrxPWinXPVisualManager.h"
 #include "themes/xp/CVrxPVisualManagerXP.h"
@@ -13,6 +14,7 @@ const std::vector<ShowcaseLook>& ShowcaseLooks()
         {"winxp", RUNTIME_CLASS(CVrxPWinXPVisualManager)},
         {"2003", RUNTIME_CLASS(CVrxPVisualManager2003)},
         {"vs2005", RUNTIME_CLASS(CVrxPVisualManagerVS2005)},
+        {"2007", RUNTIME_CLASS(CVrxPVisualManager2007)},
     };
     return looks;
 }

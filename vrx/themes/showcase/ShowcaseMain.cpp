@@ -12,6 +12,7 @@
 #include "foundation/CVrxPMenuGlyphs.h"
 #include "foundation/VrxPLibrary.h"
 #include "themes/2003/CVrxPVisualManager2003.h"
+#include "themes/2007/CVrxPVisualManager2007.h"
 #include "themes/CVrxPVisualManager.h"
 #include "themes/xp/CVrxPVisualManagerXP.h"
 
@@ -207,6 +208,24 @@ TEST_F(ShowcaseTest, GradientLooksDrawWhatTheirRulesSay)
     const COLORREF top = screen.At(CPoint(captionBar.left + 3, captionBar.top));
     EXPECT_TRUE(isNear(pLook->captionGradientDark, bottom)) << std::hex << bottom;
     EXPECT_TRUE(isNear(pLook->captionGradientLight, top)) << std::hex << top;
+}
+
+// The 2007 look with the showcase's blue style: the bars are painted in the
+// style's bar face, not the 2003 scheme's.
+TEST_F(ShowcaseTest, The2007LookPaintsWithItsStyle)
+{
+    CVrxPVisualManager2007* pLook = dynamic_cast<CVrxPVisualManager2007*>(CVrxPVisualManager::Instance());
+    if (pLook == nullptr)
+        GTEST_SKIP() << "the showcase is in another look";
+    ASSERT_TRUE(pLook->IsStyleInForce());
+    EXPECT_EQ(1, pLook->GetStyleType());
+    const CVrxPGlobals& g = VrxPGlobals();
+    EXPECT_EQ(RGB(191, 219, 255), g.colorBarFace);
+    EXPECT_EQ(RGB(255, 231, 162), g.colorSelection);
+    Screen screen;
+    // The gripper's dots sit on the bar face left of their strip.
+    const CRect gripper = Moved(LookSampler::GripperRect(), origin);
+    EXPECT_EQ(g.colorBarLightEdge, screen.At(CPoint(gripper.right - 2, gripper.top + 4)));
 }
 
 // Not a check: prints figures when asked for with

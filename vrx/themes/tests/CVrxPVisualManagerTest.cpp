@@ -6,7 +6,7 @@
 #include "foundation/CVrxPMenuGlyphs.h"
 #include "foundation/VrxPMessages.h"
 #include "themes/2003/CVrxPVisualManager2003.h"
-#include "themes/CVrxPVisualManager2007.h"
+#include "themes/2007/CVrxPVisualManager2007.h"
 #include "themes/vs2005/CVrxPVisualManagerVS2005.h"
 #include "themes/xp/CVrxPVisualManagerXP.h"
 #include "themes/winxp/CVrxPWinXPVisualManager.h"

@@ -1,0 +1,73 @@
+#!/usr/bin/env python3
+"""Writes the bitmap strips the 2007 look's tests load, 24 bits per pixel.
+
+  RendererTestStrip.bmp  20 x 48: three 20 x 16 images stacked top to bottom,
+                         each cut into corners (left 3, top 3, right 3,
+                         bottom 4), sides and interior. Every region of image
+                         k is one colour: red = 20 x region (1 top-left,
+                         2 top, 3 top-right, 4 left, 5 interior, 6 right,
+                         7 bottom-left, 8 bottom, 9 bottom-right),
+                         green = 40 + 40 k, blue = 0x80.
+
+  FrameBorder18004.bmp   20 x 32: the frame border, active and inactive
+  CaptionBorder18005.bmp  20 x 32: the caption background, active and inactive
+                         (a 4-pixel edge around a lighter middle).
+
+Usage: make_style_strips.py OUTPUT_DIRECTORY
+"""
+
+import os
+import struct
+import sys
+
+
+def write_bmp(path, width, height, pixel):
+    """pixel(x, y) -> (r, g, b), y counted from the top."""
+    row_size = (width * 3 + 3) & ~3
+    rows = []
+    for y in reversed(range(height)):
+        row = bytearray()
+        for x in range(width):
+            r, g, b = pixel(x, y)
+            row += bytes((b, g, r))
+        row += bytes(row_size - len(row))
+        rows.append(bytes(row))
+    data = b"".join(rows)
+    header = struct.pack("<2sIHHI", b"BM", 14 + 40 + len(data), 0, 0, 14 + 40)
+    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 24, 0, len(data), 2835, 2835, 0, 0)
+    with open(path, "wb") as f:
+        f.write(header + info + data)
+
+
+def renderer_test_pixel(x, y):
+    width, height = 20, 16
+    left, top, right, bottom = 3, 3, 3, 4
+    k, y = divmod(y, height)
+    column = 0 if x < left else (2 if x >= width - right else 1)
+    row = 0 if y < top else (2 if y >= height - bottom else 1)
+    region = 1 + row * 3 + column
+    return (20 * region, 40 + 40 * k, 0x80)
+
+
+def border_pixel(edge, middle_active, middle_inactive):
+    """Two 20 x 16 images: an edge colour 4 pixels wide around a middle."""
+    def pixel(x, y):
+        k, y = divmod(y, 16)
+        if x < 4 or x >= 16 or y < 4 or y >= 12:
+            return edge[k]
+        return (middle_active, middle_inactive)[k]
+    return pixel
+
+
+def main():
+    out = sys.argv[1]
+    os.makedirs(out, exist_ok=True)
+    write_bmp(os.path.join(out, "RendererTestStrip.bmp"), 20, 48, renderer_test_pixel)
+    write_bmp(os.path.join(out, "FrameBorder18004.bmp"), 20, 32,
+              border_pixel(((101, 147, 207), (160, 180, 210)), (191, 219, 255), (215, 228, 242)))
+    write_bmp(os.path.join(out, "CaptionBorder18005.bmp"), 20, 32,
+              border_pixel(((59, 97, 156), (140, 160, 190)), (175, 210, 255), (213, 226, 243)))
+
+
+if __name__ == "__main__":
+    main()
