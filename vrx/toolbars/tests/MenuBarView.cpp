@@ -158,6 +158,15 @@ TEST_F(MenuBarViewTest, OpensTheFrameMenusBelowTheirTitlesAndMovesBetweenThem)
     EXPECT_EQ(ItemOnScreen(bar, 0).left, OpenPopupRect().left);
     EXPECT_EQ(ItemOnScreen(bar, 0).bottom, OpenPopupRect().top);
     EXPECT_NE(bar.GetSafeHwnd(), ::GetFocus()) << "the Alt that came with F does not take the keyboard";
+    // The popup draws the border: its item bar has none of a toolbar's, so
+    // every item, accelerators included, lies inside what is shown.
+    CVrxPPopupMenuBar* pItems = CVrxPPopupMenu::ActivePopup()->MenuBar();
+    CRect rectItemsWindow, rectItems;
+    pItems->GetWindowRect(&rectItemsWindow);
+    pItems->GetClientRect(&rectItems);
+    EXPECT_EQ(rectItemsWindow.Size(), rectItems.Size());
+    for (int i = 0; i < pItems->GetCount(); i++)
+        EXPECT_LE(pItems->GetButton(i)->rect.right, rectItems.right) << i;
 
     PressKey(VK_RIGHT);
     LetTheKeysArrive();
