@@ -15,8 +15,10 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <initializer_list>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace
@@ -518,6 +520,73 @@ TEST_F(KorvoWithPlugins, APictureOfKorvo)
     ::SetForegroundWindow(s_korvo->main_window());
     ::Sleep(800);
     EXPECT_TRUE(save_screen(g_shot_path));
+}
+
+// Keys as the user types them, to whichever window is in front.
+void type_keys(std::initializer_list<std::pair<WORD, bool>> keys)
+{
+    std::vector<INPUT> inputs;
+    for (const auto& key : keys)
+    {
+        INPUT input = {};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = key.first;
+        input.ki.dwFlags = key.second ? 0 : KEYEVENTF_KEYUP;
+        inputs.push_back(input);
+    }
+    ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+// The menu korvo shows is its library's own popup (a pop-up window of its
+// process without caption), never the platform's menu window.
+HWND open_menu_of(DWORD process_id, HWND main_window)
+{
+    for (HWND window : top_windows(process_id))
+    {
+        const LONG style = ::GetWindowLong(window, GWL_STYLE);
+        if (window != main_window && ::IsWindowVisible(window) && (style & WS_POPUP) != 0 &&
+            (style & WS_CAPTION) != WS_CAPTION && class_of(window) != "#32768")
+            return window;
+    }
+    return NULL;
+}
+
+TEST_F(KorvoWithPlugins, AltAndAMnemonicOpenTheMenuAndEnterRunsItsCommand)
+{
+    const HWND main_window = s_korvo->main_window();
+    const DWORD id = s_korvo->process_id();
+    ::SetForegroundWindow(main_window);
+    ::Sleep(300);
+    type_keys({{VK_MENU, true}, {'H', true}, {'H', false}, {VK_MENU, false}});
+    HWND help = wait_for([id, main_window] { return open_menu_of(id, main_window); });
+    ASSERT_NE(nullptr, help) << "Alt+H opens Help";
+    RECT help_rect;
+    ::GetWindowRect(help, &help_rect);
+    RECT frame_rect;
+    ::GetWindowRect(main_window, &frame_rect);
+    EXPECT_GT(help_rect.left, frame_rect.left) << "Help stands right of File";
+    EXPECT_LT(help_rect.top, (frame_rect.top + frame_rect.bottom) / 2) << "under the menu bar";
+
+    type_keys({{VK_LEFT, true}, {VK_LEFT, false}});
+    EXPECT_TRUE(wait_until([help] { return !::IsWindow(help); })) << "Left leaves Help";
+    HWND file = wait_for([id, main_window] { return open_menu_of(id, main_window); });
+    ASSERT_NE(nullptr, file) << "and opens File";
+    RECT file_rect;
+    ::GetWindowRect(file, &file_rect);
+    EXPECT_LT(file_rect.left, help_rect.left);
+    ::Sleep(300);
+    std::string menu_shot = g_shot_path;
+    menu_shot.insert(menu_shot.size() - (menu_shot.size() >= 4 ? 4 : 0), "_menu");
+    EXPECT_TRUE(save_screen(menu_shot));
+
+    type_keys({{VK_RIGHT, true}, {VK_RIGHT, false}, {VK_DOWN, true}, {VK_DOWN, false}});
+    ::Sleep(300);
+    type_keys({{VK_RETURN, true}, {VK_RETURN, false}});
+    HWND about = wait_for([id] { return find_dialog(id, "About korvo"); });
+    ASSERT_NE(nullptr, about) << "Enter on About korvo... runs it";
+    EXPECT_EQ(nullptr, open_menu_of(id, main_window)) << "the menu closed before the command ran";
+    press_button(about, IDOK);
+    EXPECT_TRUE(wait_until([about] { return !::IsWindow(about); }));
 }
 
 bool hot_key_is_free(int digit)

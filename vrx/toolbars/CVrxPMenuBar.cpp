@@ -3,13 +3,17 @@
 #include "docking/CVrxPMDIFrameWnd.h"
 #include "files/CArchive.h"
 #include "frames/CFrameWnd.h"
+#include "toolbars/CVrxPPopupMenu.h"
+#include "toolbars/CVrxPPopupMenuPlacement.h"
 #include "toolbars/CVrxPToolbarMenuButton.h"
 
 IMPLEMENT_SERIAL(CVrxPMenuBar, CVrxPToolBar, 1)
 
 BEGIN_MESSAGE_MAP(CVrxPMenuBar, CVrxPToolBar)
     ON_WM_CREATE()
+    ON_WM_DESTROY()
     ON_WM_LBUTTONDOWN()
+    ON_WM_MOUSEMOVE()
     ON_WM_KILLFOCUS()
 END_MESSAGE_MAP()
 
@@ -18,12 +22,6 @@ BOOL CVrxPMenuBar::recentlyUsedMenus = TRUE;
 
 namespace
 {
-// The bar whose popup is open: the menu's message filter reports to it.
-CVrxPMenuBar* s_pTrackingBar = nullptr;
-HHOOK s_hFilterHook = NULL;
-
-const UINT kPopupFlags = TPM_LEFTALIGN | TPM_TOPALIGN | TPM_LEFTBUTTON | TPM_RETURNCMD | TPM_VERTICAL;
-
 TCHAR UpperChar(TCHAR ch)
 {
     TCHAR buffer[2] = {ch, '\0'};
@@ -34,7 +32,7 @@ TCHAR UpperChar(TCHAR ch)
 
 CVrxPMenuBar::CVrxPMenuBar()
     : m_pOwnerFrame(nullptr), m_hMenu(NULL), m_hDefaultMenu(NULL), m_nDefaultMenuId(0), m_bKeyboardMode(FALSE),
-      m_nTracking(-1), m_hSelectedMenu(NULL), m_nSelectedFlags(0), m_nNext(-1), m_bNextSelectFirst(FALSE)
+      m_nTracking(-1), m_bSwitching(FALSE)
 {
 }
 
@@ -68,6 +66,9 @@ void CVrxPMenuBar::BuildFromMenu(HMENU hMenu, BOOL bDefault, BOOL bForce)
         m_hDefaultMenu = hMenu;
     if (hMenu == NULL)
         return;
+    // The open menu closes with its button.
+    m_nTracking = -1;
+    m_nPressed = -1;
     DeleteAllButtons();
     const int nItems = ::GetMenuItemCount(hMenu);
     for (int i = 0; i < nItems; i++)
@@ -221,15 +222,41 @@ void CVrxPMenuBar::OnKillFocus(CWnd* pNewWnd)
     SetHotIndex(-1);
 }
 
+void CVrxPMenuBar::OnDestroy()
+{
+    CloseOpenMenu();
+    CVrxPToolBar::OnDestroy();
+}
+
 void CVrxPMenuBar::OnLButtonDown(UINT nFlags, CPoint point)
 {
     const int nIndex = ButtonIndexAtPoint(point);
+    if (m_nTracking >= 0 && nIndex == m_nTracking)
+    {
+        CloseOpenMenu();
+        return;
+    }
     if (nIndex >= 0 && dynamic_cast<CVrxPToolbarMenuButton*>(GetButton(nIndex)) != nullptr)
     {
         OpenItem(nIndex, FALSE);
         return;
     }
+    CloseOpenMenu();
     CVrxPToolBar::OnLButtonDown(nFlags, point);
+}
+
+// With a menu open, pointing at another title opens its menu instead.
+void CVrxPMenuBar::OnMouseMove(UINT nFlags, CPoint point)
+{
+    if (m_nTracking < 0)
+    {
+        CVrxPToolBar::OnMouseMove(nFlags, point);
+        return;
+    }
+    const int nIndex = ButtonIndexAtPoint(point);
+    const CVrxPToolbarMenuButton* pButton = dynamic_cast<CVrxPToolbarMenuButton*>(GetButton(nIndex));
+    if (nIndex != m_nTracking && pButton != nullptr && pButton->popupMenu != NULL)
+        OpenItem(nIndex, FALSE);
 }
 
 void CVrxPMenuBar::OnClickButton(int nIndex)
@@ -242,132 +269,90 @@ void CVrxPMenuBar::OpenItem(int nIndex, BOOL bSelectFirst)
     CVrxPToolbarButton* pButton = GetButton(nIndex);
     if (pButton == nullptr)
         return;
-    if (dynamic_cast<CVrxPToolbarMenuButton*>(pButton) == nullptr)
+    CVrxPToolbarMenuButton* pMenuButton = dynamic_cast<CVrxPToolbarMenuButton*>(pButton);
+    if (pMenuButton == nullptr || pMenuButton->popupMenu == NULL)
     {
+        CloseOpenMenu();
         if (m_bKeyboardMode && m_pOwnerFrame != nullptr)
             m_pOwnerFrame->SetFocus();
         CVrxPToolBar::OnClickButton(nIndex);
         return;
     }
-    while (nIndex >= 0)
-    {
-        const int nNext = TrackPopup(nIndex, bSelectFirst);
-        bSelectFirst = m_bNextSelectFirst;
-        nIndex = nNext;
-    }
-}
+    m_bSwitching = TRUE;
+    CloseOpenMenu();
+    m_bSwitching = FALSE;
 
-int CVrxPMenuBar::TrackPopup(int nIndex, BOOL bSelectFirst)
-{
-    CVrxPToolbarMenuButton* pButton = dynamic_cast<CVrxPToolbarMenuButton*>(GetButton(nIndex));
-    if (pButton == nullptr || pButton->popupMenu == NULL)
-    {
-        OpenItem(nIndex, FALSE);
-        return -1;
-    }
-    CRect rect = pButton->rect;
+    CRect rect = pMenuButton->rect;
     ClientToScreen(&rect);
+    CVrxPPopupMenu* pPopup = new CVrxPPopupMenu;
+    // The frame's menu outlives its popups.
+    pPopup->destroyMenuHandle = FALSE;
+    pPopup->dropDirection = CVrxPPopupMenuPlacement::directionBelow;
+    pPopup->openingButton = pMenuButton;
+    pMenuButton->popup = pPopup;
+    pMenuButton->popupOpen = TRUE;
     m_nTracking = nIndex;
-    m_nNext = -1;
-    m_bNextSelectFirst = FALSE;
-    m_hSelectedMenu = NULL;
-    m_nSelectedFlags = 0;
     m_nPressed = nIndex;
-    pButton->popupOpen = TRUE;
     SetHotIndex(nIndex);
     Invalidate();
     UpdateWindow();
-
-    s_pTrackingBar = this;
-    s_hFilterHook = ::SetWindowsHookEx(WH_MSGFILTER, MenuFilterHook, NULL, ::GetCurrentThreadId());
+    CWnd* pParent = m_pOwnerFrame != nullptr ? static_cast<CWnd*>(m_pOwnerFrame) : GetParent();
+    // A popup that fails to open has deleted itself.
+    if (!pPopup->CreatePopup(pParent, rect.left, rect.bottom, pMenuButton->popupMenu))
+    {
+        pMenuButton->popup = nullptr;
+        pMenuButton->popupOpen = FALSE;
+        m_nTracking = -1;
+        m_nPressed = -1;
+        Invalidate();
+        return;
+    }
     if (bSelectFirst)
-        PostMessage(WM_KEYDOWN, VK_DOWN, 0);
-    TPMPARAMS params = {sizeof(params), rect};
-    const UINT nCommand = static_cast<UINT>(
-        ::TrackPopupMenuEx(pButton->popupMenu, kPopupFlags, rect.left, rect.bottom, m_hWnd, &params));
-    if (s_hFilterHook != NULL)
-        ::UnhookWindowsHookEx(s_hFilterHook);
-    s_hFilterHook = NULL;
-    s_pTrackingBar = nullptr;
+        pPopup->OnMenuKey(VK_HOME);
+}
 
-    pButton->popupOpen = FALSE;
+void CVrxPMenuBar::CloseOpenMenu()
+{
+    const CVrxPToolbarMenuButton* pButton = dynamic_cast<CVrxPToolbarMenuButton*>(GetButton(m_nTracking));
+    if (pButton != nullptr && pButton->popup != nullptr)
+        pButton->popup->CloseChain();
+}
+
+void CVrxPMenuBar::OpenNeighbour(int nStep)
+{
+    if (m_nTracking < 0)
+        return;
+    const int nNext = NeighbourIndex(m_nTracking, nStep);
+    if (nNext >= 0 && nNext != m_nTracking)
+        OpenItem(nNext, TRUE);
+}
+
+void CVrxPMenuBar::OnPopupClosed(BOOL bByEscape)
+{
+    if (m_bSwitching)
+        return;
+    const int nClosed = m_nTracking;
     m_nTracking = -1;
     m_nPressed = -1;
-    const int nNext = m_nNext;
-    if (nNext < 0)
+    Invalidate();
+    if (bByEscape)
     {
-        CPoint cursor;
-        ::GetCursorPos(&cursor);
-        ScreenToClient(&cursor);
-        SetHotIndex(m_bKeyboardMode ? nIndex : ButtonIndexAtPoint(cursor));
-        if (m_bKeyboardMode && m_pOwnerFrame != nullptr)
+        m_bKeyboardMode = TRUE;
+        if (::GetFocus() != m_hWnd)
+            SetFocus();
+        SetHotIndex(nClosed);
+        return;
+    }
+    if (m_bKeyboardMode)
+    {
+        m_bKeyboardMode = FALSE;
+        if (m_pOwnerFrame != nullptr && ::GetFocus() == m_hWnd)
             m_pOwnerFrame->SetFocus();
     }
-    Invalidate();
-    if (nCommand != 0)
-        if (CWnd* pTarget = GetOwnerForCommands())
-            pTarget->PostMessage(WM_COMMAND, nCommand, 0);
-    return nNext;
-}
-
-LRESULT CALLBACK CVrxPMenuBar::MenuFilterHook(int nCode, WPARAM wParam, LPARAM lParam)
-{
-    if (nCode == MSGF_MENU && s_pTrackingBar != nullptr)
-        s_pTrackingBar->OnMenuFilterMessage(*reinterpret_cast<MSG*>(lParam));
-    return ::CallNextHookEx(s_hFilterHook, nCode, wParam, lParam);
-}
-
-// The popup's own menu is the one whose items were last selected while no
-// submenu of it is open: Left and Right then leave for the neighbours.
-void CVrxPMenuBar::OnMenuFilterMessage(const MSG& msg)
-{
-    if (m_nNext >= 0)
-        return;
-    const CVrxPToolbarMenuButton* pTracked = static_cast<CVrxPToolbarMenuButton*>(GetButton(m_nTracking));
-    const BOOL bAtTop = m_hSelectedMenu == NULL || m_hSelectedMenu == pTracked->popupMenu;
-    if (msg.message == WM_MOUSEMOVE)
-    {
-        CPoint point = msg.pt;
-        ScreenToClient(&point);
-        const int nIndex = ButtonIndexAtPoint(point);
-        if (nIndex >= 0 && nIndex != m_nTracking &&
-            dynamic_cast<CVrxPToolbarMenuButton*>(GetButton(nIndex)) != nullptr)
-        {
-            m_nNext = nIndex;
-            m_bNextSelectFirst = FALSE;
-            ::EndMenu();
-        }
-    }
-    else if (msg.message == WM_KEYDOWN && bAtTop &&
-             (msg.wParam == VK_LEFT || (msg.wParam == VK_RIGHT && (m_nSelectedFlags & MF_POPUP) == 0)))
-    {
-        m_nNext = NeighbourIndex(m_nTracking, msg.wParam == VK_LEFT ? -1 : 1);
-        m_bNextSelectFirst = TRUE;
-        ::EndMenu();
-    }
-}
-
-LRESULT CVrxPMenuBar::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
-{
-    switch (message)
-    {
-    case WM_MENUSELECT:
-        if (HIWORD(wParam) != 0xFFFF || lParam != 0)
-        {
-            m_hSelectedMenu = reinterpret_cast<HMENU>(lParam);
-            m_nSelectedFlags = HIWORD(wParam);
-        }
-        [[fallthrough]];
-    case WM_INITMENUPOPUP:
-    case WM_ENTERIDLE:
-        // The frame enables the items and shows their prompts.
-        if (m_pOwnerFrame != nullptr && m_pOwnerFrame->GetSafeHwnd() != NULL)
-            return m_pOwnerFrame->SendMessage(message, wParam, lParam);
-        break;
-    default:
-        break;
-    }
-    return CVrxPToolBar::WindowProc(message, wParam, lParam);
+    CPoint cursor;
+    ::GetCursorPos(&cursor);
+    ScreenToClient(&cursor);
+    SetHotIndex(ButtonIndexAtPoint(cursor));
 }
 
 BOOL CVrxPMenuBar::PreTranslateMessage(MSG* pMsg)

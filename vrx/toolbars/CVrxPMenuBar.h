@@ -1,10 +1,12 @@
 #pragma once
 
 // The frame's menu shown as a toolbar: one button per top-level item of the
-// frame's current menu. A popup item opens its popup under the button;
-// moving the mouse to another title, or Left and Right in the popup, opens
-// the neighbour's. Alt+mnemonic opens a menu from the keyboard; Alt or F10
-// alone gives the bar the keyboard (arrows, Enter, Down, Esc, mnemonics).
+// frame's current menu. A popup item opens the library's popup menu under
+// the button and the application goes on running while it is open; moving
+// the mouse to another title, or Left and Right in the popup, opens the
+// neighbour's, and a click on the open title closes it. Alt+mnemonic opens
+// a menu from the keyboard; Alt or F10 alone gives the bar the keyboard
+// (arrows, Enter, Down, Esc, mnemonics).
 
 #include "toolbars/CVrxPToolBar.h"
 
@@ -50,10 +52,19 @@ public:
     // Keyboard mode: the bar takes the focus with its first item hot.
     void EnterKeyboardMode();
     // Opens item nIndex's popup (with its first item selected when
-    // bSelectFirst); a plain command item runs its command.
+    // bSelectFirst), closing any other; a plain command item runs its
+    // command.
     void OpenItem(int nIndex, BOOL bSelectFirst);
     // The item whose popup is open, or -1.
     int GetOpenItem() const { return m_nTracking; }
+    // Closes the open popup chain, if any.
+    void CloseOpenMenu();
+    // Left (nStep -1) or Right (+1) out of the open popup: the neighbour's
+    // popup opens with its first item selected.
+    void OpenNeighbour(int nStep);
+    // The popup opened from the bar has gone; Escape leaves the keyboard
+    // on the bar with its title hot.
+    void OnPopupClosed(BOOL bByEscape);
 
     // The upper-case mnemonic of a menu text ("&File" gives 'F', "a&&b" none).
     static TCHAR MnemonicOf(LPCTSTR lpszText);
@@ -71,30 +82,23 @@ protected:
     int WrapLength(const CRect& rectClient) const override;
     void OnClickButton(int nIndex) override;
     BOOL PreTranslateMessage(MSG* pMsg) override;
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
+    afx_msg void OnDestroy();
     afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
+    afx_msg void OnMouseMove(UINT nFlags, CPoint point);
     afx_msg void OnKillFocus(CWnd* pNewWnd);
 
     DECLARE_MESSAGE_MAP()
 
 private:
-    // Runs the modal popup of nIndex; returns the next item to open, or -1.
-    int TrackPopup(int nIndex, BOOL bSelectFirst);
-    static LRESULT CALLBACK MenuFilterHook(int nCode, WPARAM wParam, LPARAM lParam);
-    void OnMenuFilterMessage(const MSG& msg);
-
     CFrameWnd* m_pOwnerFrame;
     HMENU m_hMenu;
     HMENU m_hDefaultMenu;
     UINT m_nDefaultMenuId;
     BOOL m_bKeyboardMode;
-    // While a popup is tracked: its item, the menu and item flags last
-    // selected in it, the neighbour to open next.
+    // The item whose popup is open, -1 none.
     int m_nTracking;
-    HMENU m_hSelectedMenu;
-    UINT m_nSelectedFlags;
-    int m_nNext;
-    BOOL m_bNextSelectFirst;
+    // One popup closes because another opens: nothing of the bar changes.
+    BOOL m_bSwitching;
 };

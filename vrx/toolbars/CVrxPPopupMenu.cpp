@@ -4,6 +4,7 @@
 #include "gdi/CPaintDC.h"
 #include "panes/CVrxPDialog.h"
 #include "themes/CVrxPVisualManager.h"
+#include "toolbars/CVrxPMenuBar.h"
 #include "toolbars/CVrxPMenuStore.h"
 #include "toolbars/CVrxPPopupMenuPlacement.h"
 #include "toolbars/CVrxPToolbarButton.h"
@@ -64,7 +65,7 @@ CVrxPPopupMenu* TopPopup()
 
 CVrxPPopupMenu::CVrxPPopupMenu()
     : destroyMenuHandle(TRUE), trackMode(FALSE), placementFlag(FALSE), menuMode(0),
-      dropDirection(CVrxPPopupMenuPlacement::directionFree), closedByEscape(FALSE), m_hMenu(NULL),
+      dropDirection(CVrxPPopupMenuPlacement::directionFree), closedByEscape(FALSE), openingButton(nullptr), m_hMenu(NULL),
       m_hReceiver(NULL), m_pOwnerPopup(nullptr), m_pSubmenu(nullptr), m_nSubmenuItem(-1),
       m_bCloseOwnerOnDestroy(TRUE)
 {
@@ -182,6 +183,18 @@ void CVrxPPopupMenu::PlaceWindow()
         m_pOwnerPopup->GetWindowRect(&rectOwner);
         placement.ownerRect = rectOwner;
         placement.buttonRect = m_rectOpeningItem;
+    }
+    else if (openingButton != nullptr && openingButton->parent != nullptr &&
+             openingButton->parent->GetSafeHwnd() != NULL)
+    {
+        CRect rectButton = openingButton->rect;
+        openingButton->parent->ClientToScreen(&rectButton);
+        placement.hasOpeningButton = TRUE;
+        placement.buttonRect = rectButton;
+        const CVrxPToolBar* pBar = dynamic_cast<const CVrxPToolBar*>(openingButton->parent);
+        const BOOL bHorizontal = pBar == nullptr || pBar->IsAlignedHorizontally();
+        placement.buttonOnHorizontalBar = bHorizontal;
+        placement.buttonOnVerticalMenuBar = !bHorizontal && dynamic_cast<const CVrxPMenuBar*>(pBar) != nullptr;
     }
     placement.Place();
     dropDirection = placement.direction;
@@ -318,6 +331,14 @@ BOOL CVrxPPopupMenu::OwnsWindow(HWND hWnd) const
     return FALSE;
 }
 
+CVrxPMenuBar* CVrxPPopupMenu::OpeningMenuBar() const
+{
+    const CVrxPPopupMenu* pTop = this;
+    while (pTop->m_pOwnerPopup != nullptr)
+        pTop = pTop->m_pOwnerPopup;
+    return pTop->openingButton != nullptr ? dynamic_cast<CVrxPMenuBar*>(pTop->openingButton->parent) : nullptr;
+}
+
 BOOL CVrxPPopupMenu::OnMenuKey(UINT nKey)
 {
     switch (nKey)
@@ -327,8 +348,12 @@ BOOL CVrxPPopupMenu::OnMenuKey(UINT nKey)
         Dismiss();
         return TRUE;
     case VK_LEFT:
+        // At the top of a chain from the menu bar the neighbour menu opens
+        // (and this popup closes).
         if (m_pOwnerPopup != nullptr)
             Dismiss();
+        else if (CVrxPMenuBar* pBar = OpeningMenuBar())
+            pBar->OpenNeighbour(-1);
         return TRUE;
     case VK_RIGHT:
     {
@@ -337,6 +362,8 @@ BOOL CVrxPPopupMenu::OnMenuKey(UINT nKey)
         if (pItem != nullptr && pItem->popupMenu != NULL &&
             (pItem->style & CVrxPToolbarButton::styleDisabled) == 0)
             OpenSubmenu(nHot, TRUE);
+        else if (CVrxPMenuBar* pBar = OpeningMenuBar())
+            pBar->OpenNeighbour(1);
         return TRUE;
     }
     default:
@@ -368,6 +395,16 @@ void CVrxPPopupMenu::OnDestroy()
         CVrxPDialog* pDialog = dynamic_cast<CVrxPDialog*>(Receiver());
         if (pDialog != nullptr && pDialog->GetCurrentPopupMenu() == this)
             pDialog->SetCurrentPopupMenu(nullptr);
+    }
+    if (openingButton != nullptr)
+    {
+        CVrxPToolbarMenuButton* pButton = openingButton;
+        openingButton = nullptr;
+        pButton->popup = nullptr;
+        pButton->popupOpen = FALSE;
+        CVrxPMenuBar* pBar = dynamic_cast<CVrxPMenuBar*>(pButton->parent);
+        if (pBar != nullptr && pBar->GetSafeHwnd() != NULL)
+            pBar->OnPopupClosed(closedByEscape);
     }
     // Only a popup that opened counted itself.
     if (::IsWindowVisible(m_hWnd) && --s_nOpenPopups == 0)
@@ -427,7 +464,12 @@ LRESULT CALLBACK CVrxPPopupMenu::MouseHook(int nCode, WPARAM wParam, LPARAM lPar
         {
             const MOUSEHOOKSTRUCT* pInfo = reinterpret_cast<const MOUSEHOOKSTRUCT*>(lParam);
             CVrxPPopupMenu* pTop = TopPopup();
-            if (pTop != nullptr && !pTop->OwnsWindow(pInfo->hwnd))
+            // The menu bar that opened the chain decides about its own
+            // clicks: another title switches menus, the open one closes.
+            const CVrxPMenuBar* pBar = pTop != nullptr ? pTop->OpeningMenuBar() : nullptr;
+            const BOOL bOnBar = pBar != nullptr && pInfo->hwnd == pBar->GetSafeHwnd() &&
+                                (wParam == WM_LBUTTONDOWN || wParam == WM_RBUTTONDOWN);
+            if (pTop != nullptr && !bOnBar && !pTop->OwnsWindow(pInfo->hwnd))
                 pTop->CloseChain();
             break;
         }

@@ -12,6 +12,9 @@
 #include "frames/CMiniFrameWnd.h"
 #include "toolbars/CVrxPPopupMenuBar.h"
 
+class CVrxPMenuBar;
+class CVrxPToolbarMenuButton;
+
 class CVrxPPopupMenu : public CMiniFrameWnd
 {
     DECLARE_DYNCREATE(CVrxPPopupMenu)
@@ -61,6 +64,8 @@ public:
     // Where the popup hangs from what opened it (see CVrxPPopupMenuPlacement).
     int dropDirection;
     BOOL closedByEscape;
+    // The button whose menu this popup shows (null when opened from a point).
+    CVrxPToolbarMenuButton* openingButton;
 
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -79,6 +84,8 @@ private:
     void PlaceWindow();
     CWnd* Receiver() const;
     BOOL OwnsWindow(HWND hWnd) const;
+    // The menu bar the chain of this popup was opened from, or null.
+    CVrxPMenuBar* OpeningMenuBar() const;
     static LRESULT CALLBACK KeyboardHook(int nCode, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK MouseHook(int nCode, WPARAM wParam, LPARAM lParam);
 

@@ -28,6 +28,8 @@ BEGIN_MESSAGE_MAP(CVrxPPopupMenuBar, CVrxPToolBar)
     ON_WM_TIMER()
     ON_WM_DESTROY()
     ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUI)
+    ON_WM_NCCALCSIZE()
+    ON_WM_NCHITTEST()
 END_MESSAGE_MAP()
 
 int CVrxPPopupMenuBar::lastChosenIndex = -1;
@@ -428,6 +430,17 @@ void CVrxPPopupMenuBar::OnDestroy()
     KillTimer(closeSubmenuTimer);
     m_nPendingSubmenu = m_nClosingSubmenu = -1;
     CVrxPToolBar::OnDestroy();
+}
+
+// The popup draws the menu's border around the bar: the items take the
+// bar's whole window, with no bar border or gripper to drag it by.
+void CVrxPPopupMenuBar::OnNcCalcSize(BOOL, NCCALCSIZE_PARAMS*)
+{
+}
+
+LRESULT CVrxPPopupMenuBar::OnNcHitTest(CPoint)
+{
+    return HTCLIENT;
 }
 
 // Items of a menu are enabled as its receiving frame enables menus: a frame

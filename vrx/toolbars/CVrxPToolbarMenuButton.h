@@ -1,10 +1,13 @@
 #pragma once
 
-// A button that opens a popup menu: every top-level popup of the menu bar.
-// In this first form it opens the platform popup menu it was given; the
-// menu belongs to whoever built it (the frame's menu), not to the button.
+// A button that opens a popup menu: every top-level popup of the menu bar
+// and every submenu item of a popup. The menu belongs to whoever built it
+// (the frame's menu), not to the button; the popup it opened is the
+// library's own and forgets the button when either goes first.
 
 #include "toolbars/CVrxPToolbarButton.h"
+
+class CVrxPPopupMenu;
 
 class CVrxPToolbarMenuButton : public CVrxPToolbarButton
 {
@@ -14,6 +17,7 @@ public:
 
     CVrxPToolbarMenuButton();
     CVrxPToolbarMenuButton(UINT nID, HMENU hMenu, int nImage, LPCTSTR lpszText = nullptr);
+    ~CVrxPToolbarMenuButton() override;
 
     void AssignFrom(const CVrxPToolbarButton& other) override;
     // Menus come from the frame each time: the button is not stored.
@@ -22,4 +26,6 @@ public:
 
     HMENU popupMenu;
     BOOL popupOpen;
+    // The popup this button opened while it is open (never copied).
+    CVrxPPopupMenu* popup;
 };

@@ -1,8 +1,11 @@
-// Plays the menu bar as a user does, in a virtual desktop: Alt+F opens
-// File, Right moves to Edit, and the screen is kept with Edit open.
+// Plays the menu bar as a user does, in a virtual desktop, with real keys
+// and mouse moves: Alt+F opens File, Right moves to Edit, the pointer on
+// another title opens its menu, Down and Enter choose a command, which
+// arrives only after every popup closed; the screen is kept with Edit open.
 
 #include "docking/CVrxPDockingControlBar.h"
 #include "toolbars/CVrxPMenuBar.h"
+#include "toolbars/CVrxPPopupMenu.h"
 #include "toolbars/CVrxPToolbarMenuButton.h"
 
 #include "ScreenPicture.h"
@@ -37,90 +40,6 @@ HMENU MakeMenu()
     return hMenu;
 }
 
-// What the timer saw while the menus were open.
-struct Observation
-{
-    int openItem;
-    HWND popup;
-    CRect popupRect;
-};
-
-CVrxPMenuBar* g_pBar = nullptr;
-std::vector<Observation> g_seen;
-int g_step = 0;
-
-HWND VisiblePopupMenu()
-{
-    HWND hPopup = NULL;
-    while ((hPopup = ::FindWindowEx(NULL, hPopup, "#32768", nullptr)) != NULL)
-        if (::IsWindowVisible(hPopup))
-            return hPopup;
-    return NULL;
-}
-
-void CALLBACK StepTimer(HWND, UINT, UINT_PTR nTimer, DWORD)
-{
-    HWND hPopup = VisiblePopupMenu();
-    if (hPopup == NULL)
-        return;
-    Observation seen = {g_pBar->GetOpenItem(), hPopup, CRect()};
-    ::GetWindowRect(hPopup, &seen.popupRect);
-    g_seen.push_back(seen);
-    if (g_step++ == 0)
-    {
-        ::PostMessage(hPopup, WM_KEYDOWN, VK_RIGHT, 0);
-        return;
-    }
-    ::KillTimer(NULL, nTimer);
-    windriver::save_screen(g_shot);
-    ::EndMenu();
-}
-
-TEST(MenuBarView, OpensTheFrameMenusAndMovesBetweenThem)
-{
-    TestMdiFrame frame;
-    ASSERT_TRUE(frame.Create(nullptr, "Menu bar", WS_OVERLAPPEDWINDOW, CRect(40, 40, 840, 600)));
-    // The test frame handles its commands in OnCommand, not by map.
-    frame.m_bAutoMenuEnable = FALSE;
-    HMENU hMenu = MakeMenu();
-    ::SetMenu(frame.GetSafeHwnd(), hMenu);
-    frame.AllowDockingSides(CBRS_ALIGN_ANY);
-    CVrxPMenuBar bar;
-    ASSERT_TRUE(bar.CreateWithDefaultStyle(&frame, 0x50402808, 0xE806));
-    bar.AllowDocking(CBRS_ALIGN_ANY);
-    ASSERT_TRUE(frame.PlaceBarDocked(&bar));
-    CVrxPDockingControlBar output;
-    ASSERT_TRUE(output.Create("Output", &frame, CSize(150, 150), TRUE, 32804,
-                              WS_CHILD | WS_VISIBLE | CBRS_ALIGN_BOTTOM | CBRS_BORDER_TOP, 32, 15));
-    ASSERT_TRUE(frame.PlaceBarDocked(&output));
-    frame.ShowWindow(SW_SHOW);
-    frame.UpdateWindow();
-    ::SetForegroundWindow(frame.GetSafeHwnd());
-    PumpMessages();
-
-    g_pBar = &bar;
-    const UINT_PTR nTimer = ::SetTimer(NULL, 0, 400, StepTimer);
-    ASSERT_TRUE(bar.HandleMnemonicKey('f'));
-    ::KillTimer(NULL, nTimer);
-
-    ASSERT_EQ(2u, g_seen.size()) << "a popup for File, then one for Edit";
-    CRect rectFile = bar.GetButton(0)->rect;
-    CRect rectEdit = bar.GetButton(1)->rect;
-    bar.ClientToScreen(&rectFile);
-    bar.ClientToScreen(&rectEdit);
-    EXPECT_EQ(0, g_seen[0].openItem);
-    EXPECT_EQ(rectFile.left, g_seen[0].popupRect.left);
-    EXPECT_EQ(rectFile.bottom, g_seen[0].popupRect.top);
-    EXPECT_EQ(1, g_seen[1].openItem);
-    EXPECT_EQ(rectEdit.left, g_seen[1].popupRect.left);
-    EXPECT_EQ(rectEdit.bottom, g_seen[1].popupRect.top);
-    EXPECT_EQ(-1, bar.GetOpenItem());
-    EXPECT_EQ(NULL, VisiblePopupMenu());
-    EXPECT_TRUE(frame.commands.empty()) << "closing the menu runs no command";
-
-    frame.DestroyWindow();
-    ::DestroyMenu(hMenu);
-}
 void PressKey(WORD vk)
 {
     INPUT input[2] = {};
@@ -128,6 +47,26 @@ void PressKey(WORD vk)
     input[0].ki.wVk = vk;
     input[1] = input[0];
     input[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    ::SendInput(2, input, sizeof(INPUT));
+}
+
+void MoveMouseTo(CPoint point)
+{
+    ::SetCursorPos(point.x, point.y);
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = MOUSEEVENTF_MOVE;
+    ::SendInput(1, &input, sizeof(INPUT));
+}
+
+void ClickAt(CPoint point)
+{
+    ::SetCursorPos(point.x, point.y);
+    INPUT input[2] = {};
+    input[0].type = INPUT_MOUSE;
+    input[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    input[1] = input[0];
+    input[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
     ::SendInput(2, input, sizeof(INPUT));
 }
 
@@ -148,53 +87,62 @@ void LetTheKeysArrive()
     }
 }
 
-int g_openSeen = -1;
-
-void CALLBACK NoteOpenItemAndClose(HWND, UINT, UINT_PTR nTimer, DWORD)
+// The screen rectangle of the bar's item, and of the open popup.
+CRect ItemOnScreen(CVrxPMenuBar& bar, int nIndex)
 {
-    if (VisiblePopupMenu() == NULL)
-        return;
-    ::KillTimer(NULL, nTimer);
-    g_openSeen = g_pBar->GetOpenItem();
-    ::EndMenu();
+    CRect rect = bar.GetButton(nIndex)->rect;
+    bar.ClientToScreen(&rect);
+    return rect;
 }
 
-TEST(MenuBarView, F10GivesTheBarTheKeyboard)
+CRect OpenPopupRect()
 {
+    CRect rect;
+    CVrxPPopupMenu* pPopup = CVrxPPopupMenu::ActivePopup();
+    if (pPopup != nullptr)
+        pPopup->GetWindowRect(&rect);
+    return rect;
+}
+
+// A frame with the menu bar docked at its top and an output pane below.
+class MenuBarViewTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(frame.Create(nullptr, "Menu bar", WS_OVERLAPPEDWINDOW, CRect(40, 40, 840, 600)));
+        // The test frame handles its commands in OnCommand, not by map.
+        frame.m_bAutoMenuEnable = FALSE;
+        m_hMenu = MakeMenu();
+        ::SetMenu(frame.GetSafeHwnd(), m_hMenu);
+        frame.AllowDockingSides(CBRS_ALIGN_ANY);
+        ASSERT_TRUE(bar.CreateWithDefaultStyle(&frame, 0x50402808, 0xE806));
+        bar.AllowDocking(CBRS_ALIGN_ANY);
+        ASSERT_TRUE(frame.PlaceBarDocked(&bar));
+        ASSERT_TRUE(output.Create("Output", &frame, CSize(150, 150), TRUE, 32804,
+                                  WS_CHILD | WS_VISIBLE | CBRS_ALIGN_BOTTOM | CBRS_BORDER_TOP, 32, 15));
+        ASSERT_TRUE(frame.PlaceBarDocked(&output));
+        frame.ShowWindow(SW_SHOW);
+        frame.UpdateWindow();
+        ::SetForegroundWindow(frame.GetSafeHwnd());
+        frame.SetFocus();
+        LetTheKeysArrive();
+    }
+    void TearDown() override
+    {
+        if (frame.GetSafeHwnd() != NULL)
+            frame.DestroyWindow();
+        ::DestroyMenu(m_hMenu);
+    }
+
     TestMdiFrame frame;
-    ASSERT_TRUE(frame.Create(nullptr, "Keys", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(60, 60, 660, 460)));
-    HMENU hMenu = MakeMenu();
-    ::SetMenu(frame.GetSafeHwnd(), hMenu);
-    frame.AllowDockingSides(CBRS_ALIGN_ANY);
     CVrxPMenuBar bar;
-    ASSERT_TRUE(bar.CreateWithDefaultStyle(&frame, 0x50402808, 0xE806));
-    ASSERT_TRUE(frame.PlaceBarDocked(&bar));
-    ::SetForegroundWindow(frame.GetSafeHwnd());
-    frame.SetFocus();
-    LetTheKeysArrive();
+    CVrxPDockingControlBar output;
+    HMENU m_hMenu = NULL;
+};
 
-    PressKey(VK_F10);
-    LetTheKeysArrive();
-    EXPECT_EQ(bar.GetSafeHwnd(), ::GetFocus());
-    EXPECT_EQ(0, bar.GetHotIndex());
-    PressKey(VK_RIGHT);
-    LetTheKeysArrive();
-    EXPECT_EQ(1, bar.GetHotIndex());
-
-    g_pBar = &bar;
-    g_openSeen = -1;
-    const UINT_PTR nTimer = ::SetTimer(NULL, 0, 200, NoteOpenItemAndClose);
-    PressKey(VK_DOWN);
-    LetTheKeysArrive();
-    ::KillTimer(NULL, nTimer);
-    EXPECT_EQ(1, g_openSeen) << "Down opens the hot item's menu";
-
-    PressKey(VK_ESCAPE);
-    LetTheKeysArrive();
-    EXPECT_NE(bar.GetSafeHwnd(), ::GetFocus()) << "Esc gives the keyboard back to the frame";
-
-    g_openSeen = -1;
-    const UINT_PTR nAltTimer = ::SetTimer(NULL, 0, 200, NoteOpenItemAndClose);
+TEST_F(MenuBarViewTest, OpensTheFrameMenusBelowTheirTitlesAndMovesBetweenThem)
+{
     INPUT altF[4] = {};
     for (INPUT& input : altF)
         input.type = INPUT_KEYBOARD;
@@ -206,12 +154,121 @@ TEST(MenuBarView, F10GivesTheBarTheKeyboard)
     altF[3].ki.dwFlags = KEYEVENTF_KEYUP;
     ::SendInput(4, altF, sizeof(INPUT));
     LetTheKeysArrive();
-    ::KillTimer(NULL, nAltTimer);
-    EXPECT_EQ(0, g_openSeen) << "Alt+F opens File";
+    ASSERT_EQ(0, bar.GetOpenItem()) << "Alt+F opens File";
+    EXPECT_EQ(ItemOnScreen(bar, 0).left, OpenPopupRect().left);
+    EXPECT_EQ(ItemOnScreen(bar, 0).bottom, OpenPopupRect().top);
     EXPECT_NE(bar.GetSafeHwnd(), ::GetFocus()) << "the Alt that came with F does not take the keyboard";
-    frame.DestroyWindow();
-    ::DestroyMenu(hMenu);
+    // The popup draws the border: its item bar has none of a toolbar's, so
+    // every item, accelerators included, lies inside what is shown.
+    CVrxPPopupMenuBar* pItems = CVrxPPopupMenu::ActivePopup()->MenuBar();
+    CRect rectItemsWindow, rectItems;
+    pItems->GetWindowRect(&rectItemsWindow);
+    pItems->GetClientRect(&rectItems);
+    EXPECT_EQ(rectItemsWindow.Size(), rectItems.Size());
+    for (int i = 0; i < pItems->GetCount(); i++)
+        EXPECT_LE(pItems->GetButton(i)->rect.right, rectItems.right) << i;
+
+    PressKey(VK_RIGHT);
+    LetTheKeysArrive();
+    ASSERT_EQ(1, bar.GetOpenItem()) << "Right moves to Edit";
+    EXPECT_EQ(ItemOnScreen(bar, 1).left, OpenPopupRect().left);
+    EXPECT_EQ(ItemOnScreen(bar, 1).bottom, OpenPopupRect().top);
+    windriver::save_screen(g_shot);
+
+    PressKey(VK_LEFT);
+    LetTheKeysArrive();
+    EXPECT_EQ(0, bar.GetOpenItem()) << "Left moves back to File";
+    PressKey(VK_LEFT);
+    LetTheKeysArrive();
+    EXPECT_EQ(2, bar.GetOpenItem()) << "Left from the first title wraps to the last";
+
+    PressKey(VK_ESCAPE);
+    LetTheKeysArrive();
+    EXPECT_EQ(-1, bar.GetOpenItem());
+    EXPECT_EQ(nullptr, CVrxPPopupMenu::ActivePopup());
+    EXPECT_EQ(bar.GetSafeHwnd(), ::GetFocus()) << "Escape leaves the keyboard on the bar";
+    EXPECT_EQ(2, bar.GetHotIndex());
+    PressKey(VK_ESCAPE);
+    LetTheKeysArrive();
+    EXPECT_NE(bar.GetSafeHwnd(), ::GetFocus()) << "a second Escape gives the keyboard back";
+    EXPECT_TRUE(frame.commands.empty()) << "closing the menu runs no command";
 }
+
+TEST_F(MenuBarViewTest, TheChosenCommandArrivesAfterTheMenuClosed)
+{
+    ClickAt(ItemOnScreen(bar, 1).CenterPoint());
+    LetTheKeysArrive();
+    ASSERT_EQ(1, bar.GetOpenItem()) << "a click opens Edit";
+    PressKey(VK_DOWN);
+    PressKey(VK_DOWN);
+    LetTheKeysArrive();
+    PressKey(VK_RETURN);
+    // The command is posted: no popup may be left when it is handled.
+    BOOL bOpenWhenCommandCame = FALSE;
+    for (DWORD dwStart = ::GetTickCount(); frame.commands.empty() && ::GetTickCount() - dwStart < 2000;)
+    {
+        MSG msg;
+        while (frame.commands.empty() && ::PeekMessage(&msg, NULL, 0, 0, PM_REMOVE))
+        {
+            ::TranslateMessage(&msg);
+            ::DispatchMessage(&msg);
+            if (!frame.commands.empty())
+                bOpenWhenCommandCame = CVrxPPopupMenu::ActivePopup() != nullptr;
+        }
+        ::Sleep(10);
+    }
+    ASSERT_EQ((std::vector<UINT>{201}), frame.commands) << "Down, Down, Enter choose Copy";
+    EXPECT_FALSE(bOpenWhenCommandCame);
+    EXPECT_EQ(-1, bar.GetOpenItem());
+}
+
+TEST_F(MenuBarViewTest, ThePointerSwitchesMenusAndAClickOutsideClosesThem)
+{
+    ClickAt(ItemOnScreen(bar, 0).CenterPoint());
+    LetTheKeysArrive();
+    ASSERT_EQ(0, bar.GetOpenItem());
+    MoveMouseTo(ItemOnScreen(bar, 2).CenterPoint());
+    LetTheKeysArrive();
+    EXPECT_EQ(2, bar.GetOpenItem()) << "pointing at Help opens it";
+    EXPECT_EQ(ItemOnScreen(bar, 2).left, OpenPopupRect().left);
+
+    ClickAt(ItemOnScreen(bar, 2).CenterPoint());
+    LetTheKeysArrive();
+    EXPECT_EQ(-1, bar.GetOpenItem()) << "a click on the open title closes it";
+    EXPECT_EQ(nullptr, CVrxPPopupMenu::ActivePopup());
+
+    ClickAt(ItemOnScreen(bar, 0).CenterPoint());
+    LetTheKeysArrive();
+    ASSERT_EQ(0, bar.GetOpenItem());
+    CRect rectOutput;
+    output.GetWindowRect(&rectOutput);
+    ClickAt(rectOutput.CenterPoint());
+    LetTheKeysArrive();
+    EXPECT_EQ(-1, bar.GetOpenItem()) << "a click elsewhere closes the menu";
+    EXPECT_EQ(nullptr, CVrxPPopupMenu::ActivePopup());
+    EXPECT_TRUE(frame.commands.empty());
+}
+
+TEST_F(MenuBarViewTest, F10GivesTheBarTheKeyboard)
+{
+    PressKey(VK_F10);
+    LetTheKeysArrive();
+    EXPECT_EQ(bar.GetSafeHwnd(), ::GetFocus());
+    EXPECT_EQ(0, bar.GetHotIndex());
+    PressKey(VK_RIGHT);
+    LetTheKeysArrive();
+    EXPECT_EQ(1, bar.GetHotIndex());
+    PressKey(VK_DOWN);
+    LetTheKeysArrive();
+    EXPECT_EQ(1, bar.GetOpenItem()) << "Down opens the hot item's menu";
+    PressKey(VK_ESCAPE);
+    LetTheKeysArrive();
+    EXPECT_EQ(-1, bar.GetOpenItem());
+    PressKey(VK_ESCAPE);
+    LetTheKeysArrive();
+    EXPECT_NE(bar.GetSafeHwnd(), ::GetFocus()) << "Esc gives the keyboard back to the frame";
+}
+
 // The user picks a larger menu font. Windows then tells every top-level
 // window; Wine does not broadcast the change, so the driver sends the frame
 // what Windows sends. The bar, inside the frame, takes the new font and
