@@ -412,7 +412,7 @@ CVrxPDockingControlBar* CVrxPDockingControlBar::JoinIntoTabs(CVrxPDockingControl
     CVrxPBaseTabbedBar* pTabbed = dynamic_cast<CVrxPBaseTabbedBar*>(pTarget);
     if (pTabbed == nullptr)
         pTabbed = pTarget->GetTabbedBar();
-    if (pTabbed == this)
+    if (pTabbed == this || (pTabbed != nullptr && pTabbed == GetTabbedBar()))
         return nullptr;
     if (pTabbed == nullptr)
     {
