@@ -35,7 +35,12 @@ BOOL CVrxPBaseTabbedBar::AddBarAsTab(CVrxPDockingControlBar* pBar, BOOL bVisible
     pBar->SetCaptionShown(FALSE);
     pBar->SetParent(GetTabWindow());
     pBar->ShowWindow(SW_SHOW);
-    return InsertTab(pBar, label, bVisible, bActivate, bDetachable);
+    if (!InsertTab(pBar, label, bVisible, bActivate, bDetachable))
+        return FALSE;
+    // The group's caption names the tab it shows.
+    if (bVisible && bActivate)
+        SetWindowText(label);
+    return TRUE;
 }
 
 BOOL CVrxPBaseTabbedBar::RemoveTabOf(CVrxPDockingControlBar* pBar)

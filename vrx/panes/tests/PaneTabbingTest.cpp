@@ -89,6 +89,9 @@ TEST_F(PaneTabbingTest, ACaptionDropJoinsTabsAndATabDraggedOutLeaves)
     CString label;
     pTabs->TabLabelAt(1, label);
     EXPECT_EQ(CString("Beta"), label);
+    CString caption;
+    pGroup->GetWindowText(caption);
+    EXPECT_EQ(CString("Beta"), caption) << "the group's caption names the tab it shows";
 
     CRect rectTab;
     ASSERT_TRUE(pTabs->TabRectAt(1, rectTab));
