@@ -7,6 +7,7 @@
 #include "docking/CVrxPMiniFrameTitleButton.h"
 #include "docking/CVrxPMiniFrameWnd.h"
 #include "docking/containers/CVrxPSlider.h"
+#include "docking/panes/CVrxPBaseTabbedBar.h"
 #include "docking/VrxPShowBarContextMenu.h"
 #include "frames/CFrameWnd.h"
 #include "gdi/CDC.h"
@@ -15,6 +16,7 @@
 IMPLEMENT_DYNAMIC(CVrxPDockingControlBar, CVrxPControlBar)
 
 int CVrxPDockingControlBar::paneCaptionMenuButton = 0;
+CRuntimeClass* CVrxPDockingControlBar::defaultTabbedBarClass = nullptr;
 
 BEGIN_MESSAGE_MAP(CVrxPDockingControlBar, CVrxPControlBar)
     ON_WM_CREATE()
@@ -22,7 +24,6 @@ BEGIN_MESSAGE_MAP(CVrxPDockingControlBar, CVrxPControlBar)
     ON_WM_NCCALCSIZE()
     ON_WM_NCPAINT()
     ON_WM_NCHITTEST()
-    ON_WM_SETCURSOR()
     ON_WM_NCMOUSEMOVE()
     ON_WM_NCMOUSELEAVE()
     ON_WM_NCLBUTTONDOWN()
@@ -59,7 +60,7 @@ DWORD FirstSide(DWORD dwAlignment)
 } // namespace
 
 CVrxPDockingControlBar::CVrxPDockingControlBar()
-    : m_bDocked(FALSE), m_nHeight(0), m_nDragStart(-1), m_nDragStartHeight(0), m_pMiniFrame(nullptr),
+    : m_bDocked(FALSE), m_nHeight(0), m_pMiniFrame(nullptr),
       m_pDockFrame(nullptr), m_bAutoHide(FALSE), m_nHotButton(0), m_nPressedButton(0)
 {
 }
@@ -72,43 +73,31 @@ CVrxPDockingControlBar::~CVrxPDockingControlBar()
     DeleteCaptionButtons();
 }
 
-CVrxPDockingControlBar::NonClientLayout CVrxPDockingControlBar::ComputeLayout(DWORD dwSide, CSize sizeWindow,
-                                                                                int nCaptionHeight)
+CVrxPDockingControlBar::NonClientLayout CVrxPDockingControlBar::ComputeLayout(CSize sizeWindow, int nCaptionHeight)
 {
     NonClientLayout layout;
-    CRect rest(0, 0, sizeWindow.cx, sizeWindow.cy);
-    if (dwSide == 0)
-    {
-        layout.client = rest;
-        return layout;
-    }
-    layout.sizing = rest;
-    switch (dwSide)
-    {
-    case CBRS_ALIGN_TOP:
-        layout.sizing.top = rest.bottom - sizingEdge;
-        rest.bottom = layout.sizing.top;
-        break;
-    case CBRS_ALIGN_LEFT:
-        layout.sizing.left = rest.right - sizingEdge;
-        rest.right = layout.sizing.left;
-        break;
-    case CBRS_ALIGN_RIGHT:
-        layout.sizing.right = rest.left + sizingEdge;
-        rest.left = layout.sizing.right;
-        break;
-    default:
-        layout.sizing.bottom = rest.top + sizingEdge;
-        rest.top = layout.sizing.bottom;
-        break;
-    }
-    layout.caption = rest;
-    layout.caption.bottom = rest.top + nCaptionHeight;
-    if (layout.caption.bottom > rest.bottom)
-        layout.caption.bottom = rest.bottom;
-    layout.client = rest;
+    layout.client.SetRect(0, 0, sizeWindow.cx, sizeWindow.cy);
+    layout.caption = layout.client;
+    layout.caption.bottom = layout.caption.top + (nCaptionHeight < sizeWindow.cy ? nCaptionHeight : sizeWindow.cy);
     layout.client.top = layout.caption.bottom;
     return layout;
+}
+
+CVrxPSlider* CVrxPDockingControlBar::CreateDefaultSlider(DWORD dwAlignment, CWnd* pFrame)
+{
+    const int s = CVrxPSlider::defaultThickness;
+    const DWORD dwOrientation = IsVertical(dwAlignment) ? CVrxPSlider::styleVertical : CVrxPSlider::styleHorizontal;
+    CVrxPSlider* pSlider = static_cast<CVrxPSlider*>(CVrxPSlider::sliderClass->CreateObject());
+    if (pSlider == nullptr)
+        return nullptr;
+    pSlider->MakeDefault(pFrame);
+    if (!pSlider->CreateEx(0, WS_VISIBLE | dwOrientation, CRect(0, 0, s, s), pFrame, UINT(-1)))
+    {
+        delete pSlider;
+        return nullptr;
+    }
+    pSlider->SetAlignment(dwAlignment);
+    return pSlider;
 }
 
 BOOL CVrxPDockingControlBar::Create(LPCTSTR lpszCaption, CWnd* pParentWnd, CSize sizeDefault, BOOL, UINT nID,
@@ -140,6 +129,8 @@ void CVrxPDockingControlBar::OnDestroy()
     if (::GetCapture() == m_hWnd)
         ::ReleaseCapture();
     DeleteCaptionButtons();
+    if (!IsFloating())
+        DetachFromSite(TRUE);
     CVrxPControlBar::OnDestroy();
 }
 
@@ -215,17 +206,35 @@ DWORD CVrxPDockingControlBar::GetDockSide() const
     return dwSide != 0 ? dwSide : CBRS_ALIGN_BOTTOM;
 }
 
-CSize CVrxPDockingControlBar::CalcBarSize(BOOL, BOOL bHorizontal)
+CSize CVrxPDockingControlBar::CalcBarSize(BOOL, BOOL)
 {
     CRect rectWindow;
     if (m_hWnd != NULL)
         GetWindowRect(&rectWindow);
-    return bHorizontal ? CSize(rectWindow.Width(), m_nHeight) : CSize(m_nHeight, rectWindow.Height());
+    return rectWindow.Size();
 }
 
+int CVrxPDockingControlBar::GetHeight() const
+{
+    if (m_hWnd == NULL || !m_bDocked || IsFloating())
+        return m_nHeight;
+    CRect rectWindow;
+    GetWindowRect(&rectWindow);
+    return IsVertical(GetDockSide()) ? rectWindow.Width() : rectWindow.Height();
+}
+
+// The docked area follows the pane's window: its slider lays the side out
+// from the panes' rectangles.
 void CVrxPDockingControlBar::SetHeight(int nHeight)
 {
     m_nHeight = nHeight < minimumHeight ? minimumHeight : nHeight;
+    if (m_hWnd == NULL || !m_bDocked || IsFloating())
+        return;
+    CRect rectWindow;
+    GetWindowRect(&rectWindow);
+    const CSize size = IsVertical(GetDockSide()) ? CSize(m_nHeight, rectWindow.Height())
+                                                 : CSize(rectWindow.Width(), m_nHeight);
+    SetWindowPos(nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     RelayoutFrame();
 }
 
@@ -241,20 +250,24 @@ void CVrxPDockingControlBar::RelayoutFrame()
         pFrame->RecalcLayout();
 }
 
-// A rectangle's thickness is limited to the share of the frame that a
-// docked pane may take; the frame's bar list then holds the pane.
+// The pane comes back into its frame from a floating frame, leaves the
+// slider it was docked in, and takes a default slider of its own whose
+// thickness follows the rectangle or its recent size, within the share of
+// the frame a docked pane may take.
 BOOL CVrxPDockingControlBar::DockAtFrameSide(DWORD dwAlignment, const CRect* pRect, int, int, int, BOOL)
 {
     const DWORD dwSide = FirstSide(dwAlignment);
     if (dwSide == 0 || m_hWnd == NULL)
         return FALSE;
-    if (IsFloating())
+    LeaveFloatingFrame();
+    if (GetDefaultSlider() != nullptr)
+        DetachFromSite(TRUE);
+    CWnd* pFrame = DockFrame();
+    CVrxPSlider* pSlider = CreateDefaultSlider(dwSide, pFrame);
+    if (pSlider == nullptr)
     {
-        CVrxPMiniFrameWnd* pMiniFrame = m_pMiniFrame;
-        pMiniFrame->GetWindowRect(&GetDockHistory().recentFloatRect);
-        m_pMiniFrame = nullptr;
-        SetParent(m_pDockFrame);
-        pMiniFrame->ReleaseHostedBar();
+        ShowWindow(SW_SHOW);
+        return FALSE;
     }
     SetAlignment(dwSide);
     GetDockHistory().recentAlignment = dwSide;
@@ -262,18 +275,163 @@ BOOL CVrxPDockingControlBar::DockAtFrameSide(DWORD dwAlignment, const CRect* pRe
         m_nHeight = IsVertical(dwSide) ? pRect->Width() : pRect->Height();
     if (m_nHeight < minimumHeight)
         m_nHeight = minimumHeight;
-    CVrxPFrameBarManager* pManager = CVrxPDockingUtils::LocateBarManager(DockFrame());
+    CVrxPFrameBarManager* pManager = CVrxPDockingUtils::LocateBarManager(pFrame);
     if (pManager != nullptr)
     {
         CRect rectThickness(0, 0, m_nHeight, m_nHeight);
         if (!pManager->GetOuterRect().IsRectEmpty() && pManager->LimitDockedSize(rectThickness, dwSide))
             m_nHeight = IsVertical(dwSide) ? rectThickness.Width() : rectThickness.Height();
+    }
+    CRect rectFrame;
+    pFrame->GetClientRect(&rectFrame);
+    const CSize size = IsVertical(dwSide) ? CSize(m_nHeight, rectFrame.Height()) : CSize(rectFrame.Width(), m_nHeight);
+    SetWindowPos(nullptr, 0, 0, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    pSlider->AddPane(this);
+    if (pManager != nullptr)
+    {
         pManager->AddBar(this);
+        pManager->AddBar(pSlider);
     }
     m_bDocked = TRUE;
-    SetWindowPos(nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    ShowWindow(SW_SHOW);
     RelayoutFrame();
     return TRUE;
+}
+
+BOOL CVrxPDockingControlBar::DockBesidePane(CVrxPDockingControlBar* pOther, DWORD dwAlignment)
+{
+    CVrxPSlider* pSlider = pOther != nullptr && pOther != this ? pOther->GetDefaultSlider() : nullptr;
+    if (pSlider == nullptr || m_hWnd == NULL)
+        return FALSE;
+    LeaveFloatingFrame();
+    if (GetDefaultSlider() != nullptr)
+        DetachFromSite(TRUE);
+    // The slider may have gone with this pane: the other pane keeps its own.
+    pSlider = pOther->GetDefaultSlider();
+    if (pSlider == nullptr || !pSlider->InsertPaneBeside(this, pOther, dwAlignment))
+    {
+        ShowWindow(SW_SHOW);
+        return FALSE;
+    }
+    SetAlignment(pSlider->GetAlignment());
+    if (CVrxPFrameBarManager* pManager = CVrxPDockingUtils::LocateBarManager(DockFrame()))
+        pManager->AddBar(this);
+    m_bDocked = TRUE;
+    SetWindowPos(nullptr, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED | SWP_SHOWWINDOW);
+    RelayoutFrame();
+    return TRUE;
+}
+
+void CVrxPDockingControlBar::DetachFromSite(BOOL bNoLayout)
+{
+    LeaveFloatingFrame();
+    if (CVrxPSlider* pSlider = GetDefaultSlider())
+    {
+        m_hDefaultSlider = NULL;
+        pSlider->RemovePane(this);
+    }
+    if (CVrxPFrameBarManager* pManager = CVrxPDockingUtils::LocateBarManager(DockFrame()))
+        pManager->RemoveBarFromList(this);
+    m_bDocked = FALSE;
+    if (!bNoLayout)
+        RelayoutFrame();
+}
+
+void CVrxPDockingControlBar::LeaveFloatingFrame()
+{
+    if (!IsFloating())
+        return;
+    CVrxPMiniFrameWnd* pMiniFrame = m_pMiniFrame;
+    pMiniFrame->GetWindowRect(&GetDockHistory().recentFloatRect);
+    m_pMiniFrame = nullptr;
+    SetParent(m_pDockFrame);
+    pMiniFrame->ReleaseHostedBar();
+}
+
+void CVrxPDockingControlBar::SetCaptionShown(BOOL bShow)
+{
+    if (m_bCaptionShown == bShow)
+        return;
+    m_bCaptionShown = bShow;
+    if (m_hWnd != NULL)
+        SetWindowPos(nullptr, 0, 0, 0, 0,
+                     SWP_FRAMECHANGED | SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+CVrxPBaseTabbedBar* CVrxPDockingControlBar::GetTabbedBar() const
+{
+    CWnd* pTabWindow = m_hWnd != NULL ? GetParent() : nullptr;
+    CVrxPBaseTabbedBar* pTabbed =
+        pTabWindow != nullptr ? dynamic_cast<CVrxPBaseTabbedBar*>(pTabWindow->GetParent()) : nullptr;
+    return pTabbed != nullptr && pTabbed->GetTabWindow() == pTabWindow ? pTabbed : nullptr;
+}
+
+CVrxPBaseTabbedBar* CVrxPDockingControlBar::CreateTabbedBar()
+{
+    if (m_pTabbedBarClass == nullptr || m_hWnd == NULL)
+        return nullptr;
+    CVrxPBaseTabbedBar* pTabbed = dynamic_cast<CVrxPBaseTabbedBar*>(m_pTabbedBarClass->CreateObject());
+    if (pTabbed == nullptr)
+        return nullptr;
+    pTabbed->SetAutoDestroy(TRUE);
+    CRect rect;
+    GetWindowRect(&rect);
+    if (!pTabbed->Create(_T(""), DockFrame(), rect.Size(), TRUE, UINT(-1),
+                         WS_CHILD | WS_VISIBLE | GetAlignment() | CVrxPBaseControlBar::styleFloatMulti, 0x20,
+                         GetBarFlags()))
+    {
+        delete pTabbed;
+        return nullptr;
+    }
+    pTabbed->m_nHeight = m_nHeight;
+    pTabbed->GetDockHistory() = GetDockHistory();
+    return pTabbed;
+}
+
+BOOL CVrxPDockingControlBar::YieldPlaceTo(CVrxPDockingControlBar* pOther)
+{
+    CVrxPSlider* pSlider = GetDefaultSlider();
+    if (pSlider == nullptr || pOther == nullptr || !pSlider->ReplacePane(this, pOther))
+        return FALSE;
+    if (CVrxPFrameBarManager* pManager = CVrxPDockingUtils::LocateBarManager(DockFrame()))
+    {
+        pManager->RemoveBarFromList(this);
+        pManager->AddBar(pOther);
+    }
+    m_bDocked = FALSE;
+    pOther->m_bDocked = TRUE;
+    pOther->SetAlignment(GetAlignment());
+    return TRUE;
+}
+
+CVrxPDockingControlBar* CVrxPDockingControlBar::JoinIntoTabs(CVrxPDockingControlBar* pTarget, BOOL bActivate)
+{
+    if (pTarget == nullptr || pTarget == this || m_hWnd == NULL || pTarget->GetSafeHwnd() == NULL)
+        return nullptr;
+    CVrxPBaseTabbedBar* pTabbed = dynamic_cast<CVrxPBaseTabbedBar*>(pTarget);
+    if (pTabbed == nullptr)
+        pTabbed = pTarget->GetTabbedBar();
+    if (pTabbed == this || (pTabbed != nullptr && pTabbed == GetTabbedBar()))
+        return nullptr;
+    if (pTabbed == nullptr)
+    {
+        pTabbed = pTarget->CreateTabbedBar();
+        if (pTabbed == nullptr)
+            return nullptr;
+        if (!pTarget->YieldPlaceTo(pTabbed))
+        {
+            pTabbed->DestroyWindow();
+            return nullptr;
+        }
+        pTabbed->AllowDocking(pTarget->GetAllowedDocking());
+        pTabbed->AddBarAsTab(pTarget, TRUE, bActivate, TRUE);
+    }
+    if (!pTabbed->AddBarAsTab(this, TRUE, bActivate, TRUE))
+        return nullptr;
+    pTabbed->RequestHostLayout(NULL);
+    RelayoutFrame();
+    return this;
 }
 
 int CVrxPDockingControlBar::CaptionHeight() const
@@ -291,7 +449,7 @@ CVrxPDockingControlBar::NonClientLayout CVrxPDockingControlBar::CurrentLayout() 
 {
     CRect rectWindow;
     GetWindowRect(&rectWindow);
-    return ComputeLayout(IsFloating() ? 0 : GetDockSide(), rectWindow.Size(), CaptionHeight());
+    return ComputeLayout(rectWindow.Size(), IsFloating() || !m_bCaptionShown ? 0 : CaptionHeight());
 }
 
 int CVrxPDockingControlBar::ClassifyDockPoint(CPoint point, int nInflate) const
@@ -315,8 +473,8 @@ void CVrxPDockingControlBar::OnNcCalcSize(BOOL, NCCALCSIZE_PARAMS* lpncsp)
 {
     RECT& rect = lpncsp->rgrc[0];
     const NonClientLayout layout =
-        ComputeLayout(IsFloating() ? 0 : GetDockSide(), CSize(rect.right - rect.left, rect.bottom - rect.top),
-                      CaptionHeight());
+        ComputeLayout(CSize(rect.right - rect.left, rect.bottom - rect.top),
+                      IsFloating() || !m_bCaptionShown ? 0 : CaptionHeight());
     ArrangeCaptionButtons(layout.caption);
     const POINT origin = {rect.left, rect.top};
     rect = layout.client;
@@ -329,9 +487,6 @@ void CVrxPDockingControlBar::OnNcPaint()
         return;
     const NonClientLayout layout = CurrentLayout();
     HDC hDC = ::GetWindowDC(m_hWnd);
-    CRect rectEdge = layout.sizing;
-    ::FillRect(hDC, &rectEdge, ::GetSysColorBrush(COLOR_BTNFACE));
-    ::DrawEdge(hDC, &rectEdge, EDGE_RAISED, IsVertical(GetDockSide()) ? BF_LEFT | BF_RIGHT : BF_TOP | BF_BOTTOM);
 
     // The text ends where the leftmost right-hand button begins.
     CRect rectButtons(layout.caption.right, layout.caption.top, layout.caption.right, layout.caption.bottom);
@@ -366,6 +521,7 @@ void CVrxPDockingControlBar::OnNcPaint()
     ::ReleaseDC(m_hWnd, hDC);
 }
 
+// The caption answers as client area, so that the pane's own drag runs.
 LRESULT CVrxPDockingControlBar::OnNcHitTest(CPoint point)
 {
     if (IsFloating())
@@ -374,40 +530,7 @@ LRESULT CVrxPDockingControlBar::OnNcHitTest(CPoint point)
         return pButton->HitCode();
     CRect rectWindow;
     GetWindowRect(&rectWindow);
-    const NonClientLayout layout = CurrentLayout();
-    const CPoint local(point.x - rectWindow.left, point.y - rectWindow.top);
-    if (layout.sizing.PtInRect(local))
-    {
-        switch (GetDockSide())
-        {
-        case CBRS_ALIGN_TOP:
-            return HTBOTTOM;
-        case CBRS_ALIGN_LEFT:
-            return HTRIGHT;
-        case CBRS_ALIGN_RIGHT:
-            return HTLEFT;
-        default:
-            return HTTOP;
-        }
-    }
-    if (layout.caption.PtInRect(local))
-        return HTCAPTION;
-    return HTCLIENT;
-}
-
-BOOL CVrxPDockingControlBar::OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message)
-{
-    if (nHitTest == HTTOP || nHitTest == HTBOTTOM)
-    {
-        ::SetCursor(::LoadCursor(NULL, IDC_SIZENS));
-        return TRUE;
-    }
-    if (nHitTest == HTLEFT || nHitTest == HTRIGHT)
-    {
-        ::SetCursor(::LoadCursor(NULL, IDC_SIZEWE));
-        return TRUE;
-    }
-    return CWnd::OnSetCursor(pWnd, nHitTest, message);
+    return rectWindow.PtInRect(point) ? HTCLIENT : HTNOWHERE;
 }
 
 void CVrxPDockingControlBar::RedrawCaption()
@@ -472,8 +595,6 @@ void CVrxPDockingControlBar::OnNcMouseLeave()
     CVrxPControlBar::OnNcMouseLeave();
 }
 
-// Moving a docked pane by its caption belongs to full docking; a click on
-// the caption does nothing here.
 void CVrxPDockingControlBar::OnNcLButtonDown(UINT nHitTest, CPoint point)
 {
     if (CVrxPMiniFrameTitleButton* pButton = CaptionButtonAtPoint(point))
@@ -486,11 +607,7 @@ void CVrxPDockingControlBar::OnNcLButtonDown(UINT nHitTest, CPoint point)
         RedrawCaption();
         return;
     }
-    if (nHitTest != HTTOP && nHitTest != HTBOTTOM && nHitTest != HTLEFT && nHitTest != HTRIGHT)
-        return;
-    m_nDragStart = IsVertical(GetDockSide()) ? point.x : point.y;
-    m_nDragStartHeight = m_nHeight;
-    SetCapture();
+    CVrxPControlBar::OnNcLButtonDown(nHitTest, point);
 }
 
 void CVrxPDockingControlBar::OnNcLButtonDblClk(UINT nHitTest, CPoint)
@@ -499,9 +616,19 @@ void CVrxPDockingControlBar::OnNcLButtonDblClk(UINT nHitTest, CPoint)
         FloatPane();
 }
 
-// The pane's body is for the window it holds: it starts no bar drag.
+// A press on the caption, or on the body where no child covers it, may
+// start a drag of a docked pane; the only child takes the focus.
 void CVrxPDockingControlBar::OnLButtonDown(UINT nFlags, CPoint point)
 {
+    if (GetWindow(GW_CHILD) != nullptr && GetWindow(GW_CHILD)->GetWindow(GW_HWNDNEXT) == nullptr)
+        GetWindow(GW_CHILD)->SetFocus();
+    if (m_bDocked && !IsFloating() && !m_bAutoHide && CanFloat())
+    {
+        CPoint pointGrab = point;
+        ClientToScreen(&pointGrab);
+        RunCaptionDrag(pointGrab);
+        return;
+    }
     CWnd::OnLButtonDown(nFlags, point);
 }
 
@@ -514,28 +641,7 @@ void CVrxPDockingControlBar::OnMouseMove(UINT, CPoint point)
 {
     ClientToScreen(&point);
     if (m_nPressedButton != 0)
-    {
         TrackCaptionButtonHover(point);
-        return;
-    }
-    if (m_nDragStart < 0)
-        return;
-    // The pane grows when its inner edge moves towards the frame's middle.
-    switch (GetDockSide())
-    {
-    case CBRS_ALIGN_TOP:
-        SetHeight(m_nDragStartHeight + (point.y - m_nDragStart));
-        break;
-    case CBRS_ALIGN_LEFT:
-        SetHeight(m_nDragStartHeight + (point.x - m_nDragStart));
-        break;
-    case CBRS_ALIGN_RIGHT:
-        SetHeight(m_nDragStartHeight + (m_nDragStart - point.x));
-        break;
-    default:
-        SetHeight(m_nDragStartHeight + (m_nDragStart - point.y));
-        break;
-    }
 }
 
 // A button acts when the press and the release are both on it.
@@ -557,12 +663,7 @@ void CVrxPDockingControlBar::OnLButtonUp(UINT, CPoint point)
             ShowWindowPositionMenuBelow(FindCaptionButton(nPressed));
         else
             OnCaptionButtonClick(nPressed);
-        return;
     }
-    if (m_nDragStart < 0)
-        return;
-    m_nDragStart = -1;
-    ::ReleaseCapture();
 }
 
 BOOL CVrxPDockingControlBar::FloatBar(const CRect& rectScreen, int, BOOL)
@@ -593,12 +694,6 @@ void CVrxPDockingControlBar::ShowWindowPositionMenuBelow(CVrxPMiniFrameTitleButt
 void CVrxPDockingControlBar::OnCancelMode()
 {
     ResetCaptionButtonStates();
-    if (m_nDragStart >= 0)
-    {
-        m_nDragStart = -1;
-        if (::GetCapture() == m_hWnd)
-            ::ReleaseCapture();
-    }
     CVrxPControlBar::OnCancelMode();
 }
 
@@ -619,6 +714,8 @@ BOOL CVrxPDockingControlBar::FloatPane(const CRect& rectScreen)
     }
     ResetCaptionButtonStates();
     m_pDockFrame = DockFrame();
+    if (m_bDocked)
+        DetachFromSite(TRUE);
     CVrxPMiniFrameWnd* pMiniFrame = new CVrxPMiniFrameWnd;
     m_pMiniFrame = pMiniFrame;
     if (!pMiniFrame->CreateFor(this, m_pDockFrame, rect))
@@ -627,6 +724,9 @@ BOOL CVrxPDockingControlBar::FloatPane(const CRect& rectScreen)
         return FALSE;
     }
     GetDockHistory().recentFloatRect = rect;
+    // A floating pane stays listed: the saved state names it.
+    if (CVrxPFrameBarManager* pManager = CVrxPDockingUtils::LocateBarManager(m_pDockFrame))
+        pManager->AddBar(this);
     if ((GetStyle() & WS_VISIBLE) != 0)
         ShowMiniFrame(TRUE);
     RelayoutFrame();
@@ -655,12 +755,17 @@ BOOL CVrxPDockingControlBar::SwitchAutoHide(BOOL bOn)
     {
         m_bAutoHide = TRUE;
         ShowWindow(SW_HIDE);
+        // The docked neighbours take the room while the pane slides.
+        if (CVrxPSlider* pSlider = GetDefaultSlider())
+            pSlider->ShowPane(this, FALSE);
         pStrip->AddPane(this);
         return TRUE;
     }
     pStrip->RemovePane(this);
     m_bAutoHide = FALSE;
     SetWindowPos(nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_SHOWWINDOW | SWP_FRAMECHANGED);
+    if (CVrxPSlider* pSlider = GetDefaultSlider())
+        pSlider->ShowPane(this, TRUE);
     RelayoutFrame();
     return TRUE;
 }
@@ -672,6 +777,8 @@ void CVrxPDockingControlBar::ShowPane(BOOL bShow)
     ShowWindow(bShow ? SW_SHOW : SW_HIDE);
     if (IsFloating())
         ShowMiniFrame(bShow);
+    else if (CVrxPSlider* pSlider = GetDefaultSlider())
+        pSlider->ShowPane(this, bShow);
     RelayoutFrame();
 }
 

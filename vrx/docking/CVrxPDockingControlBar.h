@@ -1,19 +1,19 @@
 #pragma once
 
-// The library's docking pane, in its first form: a control bar that docks
-// straight at one side of its frame (the frame bar manager lays it out
-// inside the dock bars, stretched along that side), with a caption strip
-// that holds its caption buttons and, on the side facing the frame's
-// middle, an edge the mouse drags to resize it. A double click on the
-// caption floats it in a small frame of its own; a double click on that
-// frame's caption docks it again. Its pin button hides it at its side: a
-// button on a strip along that side slides it in when clicked (the pin
-// docks it again). Its client area is for the window it holds. Its places
-// are saved as the control bar's.
+// The library's docking pane: a control bar with a caption strip that holds
+// its caption buttons. Docked, it lies in the container tree of a default
+// slider at one side of its frame, beside the other panes docked there;
+// dragged by its caption it docks at a frame edge, beside another pane or
+// floats in a small frame of its own (a double click on that frame's
+// caption docks it again). Its pin button hides it at its side: a button on
+// a strip along that side slides it in when clicked (the pin docks it
+// again). Its client area is for the window it holds. Its places are saved
+// as the control bar's.
 
 #include "collections/CArray.h"
 #include "docking/CVrxPControlBar.h"
 
+class CVrxPBaseTabbedBar;
 class CVrxPMiniFrameTitleButton;
 class CVrxPMiniFrameWnd;
 class CVrxPSlider;
@@ -23,8 +23,7 @@ class CVrxPDockingControlBar : public CVrxPControlBar
     DECLARE_DYNAMIC(CVrxPDockingControlBar)
 public:
     static constexpr int minimumHeight = 40;
-    // The edge dragged to resize, and the room around the caption's text.
-    static constexpr int sizingEdge = 4;
+    // The room around the caption's text.
     static constexpr int captionMargin = 3;
     // Between two caption buttons and after the last one.
     static constexpr int buttonMargin = 2;
@@ -34,14 +33,15 @@ public:
     // The parts of a docked pane's window, in window coordinates.
     struct NonClientLayout
     {
-        CRect sizing;
         CRect caption;
         CRect client;
     };
-    // Where the parts lie for a pane docked at dwSide (one CBRS_ALIGN_* bit)
-    // in a window of the given size; without a side (floating) there is no
-    // sizing edge and no caption of its own.
-    static NonClientLayout ComputeLayout(DWORD dwSide, CSize sizeWindow, int nCaptionHeight);
+    // Where the parts lie in a window of the given size: the caption across
+    // its top (none when nCaptionHeight is 0), the client area below.
+    static NonClientLayout ComputeLayout(CSize sizeWindow, int nCaptionHeight);
+    // A default slider for panes docked at dwAlignment's side of pFrame,
+    // or null when its window cannot be made.
+    static CVrxPSlider* CreateDefaultSlider(DWORD dwAlignment, CWnd* pFrame);
 
     CVrxPDockingControlBar();
     ~CVrxPDockingControlBar() override;
@@ -54,12 +54,18 @@ public:
 
     BOOL DocksAtFrameSide() const override { return TRUE; }
     BOOL IsAutoHidden() const override { return m_bAutoHide; }
-    // Its thickness across its side, the window's length along it.
+    // The window's current size, whatever is asked.
     CSize CalcBarSize(BOOL bStretch, BOOL bHorizontal) override;
-    // Docked at the side the alignment names, straight in the frame; rect
-    // (screen), when given, sets its size.
+    // Docked at the side the alignment names in a default slider of its
+    // own, outside the panes already docked there; rect (screen), when
+    // given, sets its size.
     BOOL DockAtFrameSide(DWORD dwAlignment, const CRect* pRect, int nReserved1, int nReserved2, int nReserved3,
                          BOOL bBeforeFloatable) override;
+    // Leaves its default slider and the frame's bar list.
+    void DetachFromSite(BOOL bNoLayout) override;
+    // Docked in pOther's default slider, on pOther's dwAlignment side.
+    // FALSE when pOther is docked in none or the slider refuses.
+    virtual BOOL DockBesidePane(CVrxPDockingControlBar* pOther, DWORD dwAlignment);
     BOOL StoreToRegistry(LPCTSTR lpszProfileName, int nIndex, int nSubIndex) override;
     // The window-position menu's actions: float at rectScreen, hide, switch
     // auto-hide.
@@ -76,7 +82,7 @@ public:
     BOOL IsDocked() const { return m_bDocked; }
     // The pane's size across its side: its height at the top or bottom, its
     // width at the left or right.
-    int GetHeight() const { return m_nHeight; }
+    int GetHeight() const;
     // Keeps at least minimumHeight; the frame lays out again.
     void SetHeight(int nHeight);
 
@@ -127,6 +133,28 @@ public:
     // whether the point lies in its body; any other value grows the body by
     // it and answers 2 for a point outside.
     virtual int ClassifyDockPoint(CPoint point, int nInflate) const;
+    // Shown or not: a pane that is a tab hides its own caption.
+    void SetCaptionShown(BOOL bShow);
+    BOOL IsCaptionShown() const { return m_bCaptionShown; }
+    // The class of the tabbed pane a drop on this pane's caption makes;
+    // panes start with the process-wide default (set by the library that
+    // holds the tab windows).
+    static CRuntimeClass* defaultTabbedBarClass;
+    CRuntimeClass* GetTabbedBarClass() const { return m_pTabbedBarClass; }
+    void SetTabbedBarClass(CRuntimeClass* pClass) { m_pTabbedBarClass = pClass; }
+    // This pane becomes a tab of pTarget's tabbed pane, which is made at
+    // pTarget's place when pTarget is no tab yet. This pane when it joined,
+    // else null (nothing changed).
+    virtual CVrxPDockingControlBar* JoinIntoTabs(CVrxPDockingControlBar* pTarget, BOOL bActivate);
+    // A tabbed pane of the tabbed-bar class in this pane's parent, at its
+    // place, deleted with its window; null when it cannot be made.
+    virtual CVrxPBaseTabbedBar* CreateTabbedBar();
+    // pOther takes this pane's place in its slider and in the frame's bar
+    // list. FALSE when the pane is docked in no slider.
+    BOOL YieldPlaceTo(CVrxPDockingControlBar* pOther);
+    // The tabbed pane this pane is a tab of, or null.
+    CVrxPBaseTabbedBar* GetTabbedBar() const;
+
     // Called for a released button other than close and pin.
     virtual void OnCaptionButtonClick(int /*nHitCode*/) {}
 
@@ -136,7 +164,6 @@ protected:
     afx_msg void OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* lpncsp);
     afx_msg void OnNcPaint();
     afx_msg LRESULT OnNcHitTest(CPoint point);
-    afx_msg BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
     afx_msg void OnNcMouseMove(UINT nHitTest, CPoint point);
     afx_msg void OnNcMouseLeave();
     afx_msg void OnNcLButtonDown(UINT nHitTest, CPoint point);
@@ -151,6 +178,27 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    // What a drop at a screen point does with the dragged pane.
+    struct DropPlan
+    {
+        enum Kind
+        {
+            floatAt,
+            frameSide,
+            besidePane,
+            joinTabs,
+        };
+        Kind kind = floatAt;
+        DWORD dwSide = 0;
+        CVrxPDockingControlBar* pTarget = nullptr;
+        // Where the pane would go, on the screen.
+        CRect rect;
+    };
+    DropPlan PlanDrop(CPoint pointScreen, CPoint pointGrab) const;
+    BOOL ApplyDrop(const DropPlan& plan);
+    // The caption drag: an outline follows the cursor until the button
+    // goes up (the pane moves there) or Esc or a lost capture ends it.
+    void RunCaptionDrag(CPoint pointGrab);
     int CaptionHeight() const;
     NonClientLayout CurrentLayout() const;
     void CreateCaptionButtons();
@@ -163,15 +211,13 @@ private:
     void ShowWindowPositionMenuBelow(CVrxPMiniFrameTitleButton* pButton);
     void RelayoutFrame();
     void ShowMiniFrame(BOOL bShow);
+    // Back in its frame from its floating frame, which goes.
+    void LeaveFloatingFrame();
     // The frame the pane docks in (its own while floating).
     CWnd* DockFrame() const;
 
     BOOL m_bDocked;
     int m_nHeight;
-    // Screen coordinate where a resize drag started, and the size then;
-    // -1 while idle.
-    int m_nDragStart;
-    int m_nDragStartHeight;
     CVrxPMiniFrameWnd* m_pMiniFrame;
     CWnd* m_pDockFrame;
     BOOL m_bAutoHide;
@@ -182,4 +228,6 @@ private:
     int m_nContainerPercent = 100;
     BOOL m_bBeingSized = FALSE;
     HWND m_hDefaultSlider = NULL;
+    BOOL m_bCaptionShown = TRUE;
+    CRuntimeClass* m_pTabbedBarClass = defaultTabbedBarClass;
 };

@@ -6,7 +6,9 @@
 #include "docking/CVrxPAutoHideDockBar.h"
 #include "docking/CVrxPControlBar.h"
 #include "docking/CVrxPDockBar.h"
+#include "docking/CVrxPDockingControlBar.h"
 #include "docking/CVrxPDockingUtils.h"
+#include "docking/containers/CVrxPSlider.h"
 #include "frames/CFrameWnd.h"
 #include "frames/CMDIFrameWnd.h"
 
@@ -167,8 +169,12 @@ HDWP CVrxPFrameBarManager::LayoutBarAtEdge(CVrxPBaseControlBar* pBar, CRect& rec
     // for print preview or with the in-place bars.
     if ((pBar->GetStyle() & WS_VISIBLE) == 0 && (!bDockBar || m_bPrintPreview || m_bBarsHidden))
         return hdwp;
-    // A floating or auto-hidden pane stays listed but takes no room.
+    // A floating or auto-hidden pane stays listed but takes no room; a pane
+    // held by a default slider is laid out by that slider.
     if (!pBar->IsDockedInFrame() || pBar->IsAutoHidden())
+        return hdwp;
+    const CVrxPDockingControlBar* pPane = dynamic_cast<const CVrxPDockingControlBar*>(pBar);
+    if (pPane != nullptr && pPane->GetDefaultSlider() != nullptr)
         return hdwp;
     CRect rect;
     pBar->GetWindowRect(&rect);
@@ -195,6 +201,13 @@ HDWP CVrxPFrameBarManager::LayoutBarAtEdge(CVrxPBaseControlBar* pBar, CRect& rec
     {
         if ((bHorizontal ? rect.Width() : rect.Height()) > 0)
             pDockBar->AdjustLayout(CRect(0, 0, rect.Width(), rect.Height()));
+    }
+    CVrxPSlider* pSlider = dynamic_cast<CVrxPSlider*>(pBar);
+    if (pSlider != nullptr && pSlider->IsDefault())
+    {
+        hdwp = pSlider->RepositionPanes(rect, hdwp);
+        CVrxPDockingUtils::CutSide(rectFree, dwSide, bHorizontal ? rect.Height() : rect.Width());
+        return hdwp;
     }
     CRect rectInParent = rect;
     if (CWnd* pParent = pBar->GetParent())

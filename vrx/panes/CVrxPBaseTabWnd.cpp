@@ -2,6 +2,7 @@
 
 #include "controls/CEdit.h"
 #include "docking/CVrxPControlBar.h"
+#include "docking/panes/CVrxPBaseTabbedBar.h"
 #include "files/CArchive.h"
 #include "foundation/CVrxPGlobals.h"
 #include "foundation/VrxPMessages.h"
@@ -803,6 +804,8 @@ void CVrxPBaseTabWnd::OnLButtonDown(UINT, CPoint point)
 void CVrxPBaseTabWnd::OnMouseMove(UINT, CPoint point)
 {
     Default();
+    if (m_bReorderDrag && TearOffActiveTab(point))
+        return;
     if (!m_bReorderDrag || !IsPtInTabArea(point) || CountTabs() < 2 || !allowDragReorder || activeTab < 0)
         return;
     const int nUnder = TabIndexFromPoint(point);
@@ -819,6 +822,27 @@ void CVrxPBaseTabWnd::OnMouseMove(UINT, CPoint point)
         ClientToScreen(&cursor);
         ::SetCursorPos(cursor.x, cursor.y);
     }
+}
+
+// A detachable tab dragged clear of the tab area leaves its tabbed pane
+// and floats under the cursor.
+BOOL CVrxPBaseTabWnd::TearOffActiveTab(CPoint point)
+{
+    CVrxPBaseTabbedBar* pTabbed = dynamic_cast<CVrxPBaseTabbedBar*>(GetParent());
+    CVrxPDockingControlBar* pPane = dynamic_cast<CVrxPDockingControlBar*>(ActiveTabWindow());
+    if (pTabbed == nullptr || pPane == nullptr || !TabAt(activeTab)->detachable)
+        return FALSE;
+    CRect rectArea = tabArea;
+    rectArea.InflateRect(::GetSystemMetrics(SM_CXDRAG), ::GetSystemMetrics(SM_CYDRAG));
+    if (rectArea.PtInRect(point))
+        return FALSE;
+    EndReorderDrag();
+    CPoint screen = point;
+    ClientToScreen(&screen);
+    CSize size = pPane->GetRecentFloatRect().Size();
+    if (size.cx < tearOffMinimum.cx || size.cy < tearOffMinimum.cy)
+        size = tearOffMinimum;
+    return pTabbed->DetachTabBar(pPane, CRect(CPoint(screen.x - m_nCursorOffset, screen.y), size));
 }
 
 void CVrxPBaseTabWnd::OnLButtonUp(UINT, CPoint)

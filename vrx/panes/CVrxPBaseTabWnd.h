@@ -55,6 +55,8 @@ public:
     // Space on each side of a label and between an image and its label.
     static int tabTextMargin;
     static int tabImageMargin;
+    // The size a torn-off pane floats at when it has no floating size yet.
+    static constexpr SIZE tearOffMinimum = {300, 200};
 
     CVrxPBaseTabWnd();
     ~CVrxPBaseTabWnd() override;
@@ -201,6 +203,7 @@ protected:
     virtual BOOL IsPtInTabArea(CPoint point) const { return tabArea.PtInRect(point); }
     void CloseRenameEdit();
     void EndReorderDrag();
+    BOOL TearOffActiveTab(CPoint point);
     // Every tab's window goes (with destroyWindowsOnRemove) and every record
     // with it; no notification is sent.
     void ReleaseTabs();

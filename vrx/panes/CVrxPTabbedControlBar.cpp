@@ -8,9 +8,9 @@
 
 #include <algorithm>
 
-IMPLEMENT_DYNCREATE(CVrxPTabbedControlBar, CVrxPDockingControlBar)
+IMPLEMENT_DYNCREATE(CVrxPTabbedControlBar, CVrxPBaseTabbedBar)
 
-BEGIN_MESSAGE_MAP(CVrxPTabbedControlBar, CVrxPDockingControlBar)
+BEGIN_MESSAGE_MAP(CVrxPTabbedControlBar, CVrxPBaseTabbedBar)
     ON_WM_CREATE()
     ON_WM_DESTROY()
     ON_WM_SIZE()
@@ -26,6 +26,11 @@ std::vector<HWND>& BarList()
     static std::vector<HWND> bars;
     return bars;
 }
+
+
+// Panes make their tab groups of this class unless told otherwise.
+const CRuntimeClass* const tabbedBarClassSet =
+    CVrxPDockingControlBar::defaultTabbedBarClass = RUNTIME_CLASS(CVrxPTabbedControlBar);
 } // namespace
 
 CVrxPTabbedControlBar::CVrxPTabbedControlBar() : m_pTabWnd(nullptr)
@@ -44,7 +49,7 @@ const std::vector<HWND>& CVrxPTabbedControlBar::LiveBars()
 
 int CVrxPTabbedControlBar::OnCreate(LPCREATESTRUCT lpCreateStruct)
 {
-    if (CVrxPDockingControlBar::OnCreate(lpCreateStruct) == -1)
+    if (CVrxPBaseTabbedBar::OnCreate(lpCreateStruct) == -1)
         return -1;
     m_pTabWnd = static_cast<CVrxPTabWnd*>(RUNTIME_CLASS(CVrxPTabWnd)->CreateObject());
     if (m_pTabWnd == nullptr)
@@ -70,12 +75,12 @@ void CVrxPTabbedControlBar::OnDestroy()
     auto found = std::find(bars.begin(), bars.end(), m_hWnd);
     if (found != bars.end())
         bars.erase(found);
-    CVrxPDockingControlBar::OnDestroy();
+    CVrxPBaseTabbedBar::OnDestroy();
 }
 
 void CVrxPTabbedControlBar::OnSize(UINT nType, int cx, int cy)
 {
-    CVrxPDockingControlBar::OnSize(nType, cx, cy);
+    CVrxPBaseTabbedBar::OnSize(nType, cx, cy);
     if (m_pTabWnd != nullptr && m_pTabWnd->GetSafeHwnd() != NULL)
         m_pTabWnd->SetWindowPos(nullptr, 0, 0, cx, cy, SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -131,4 +136,49 @@ void CVrxPTabbedControlBar::HandleCloseButton()
         ShowPane(FALSE);
     }
     m_pTabWnd->ShowTabAt(m_pTabWnd->ActiveTabIndex(), FALSE, TRUE, FALSE);
+}
+
+int CVrxPTabbedControlBar::GetTabCount() const
+{
+    return m_pTabWnd != nullptr ? m_pTabWnd->CountTabs() : 0;
+}
+
+CWnd* CVrxPTabbedControlBar::GetTabBar(int nIndex) const
+{
+    return m_pTabWnd != nullptr ? m_pTabWnd->TabWindowAt(nIndex) : nullptr;
+}
+
+CWnd* CVrxPTabbedControlBar::GetTabWindow() const
+{
+    return m_pTabWnd != nullptr && m_pTabWnd->GetSafeHwnd() != NULL ? m_pTabWnd : nullptr;
+}
+
+CVrxPDockingControlBar* CVrxPTabbedControlBar::TabBarAtPoint(CPoint point) const
+{
+    if (GetTabWindow() == nullptr)
+        return nullptr;
+    m_pTabWnd->ScreenToClient(&point);
+    return dynamic_cast<CVrxPDockingControlBar*>(m_pTabWnd->TabWindowAt(m_pTabWnd->TabIndexFromPoint(point)));
+}
+
+BOOL CVrxPTabbedControlBar::InsertTab(CWnd* pWnd, LPCTSTR lpszLabel, BOOL bVisible, BOOL bActivate,
+                                      BOOL bDetachable)
+{
+    if (GetTabWindow() == nullptr)
+        return FALSE;
+    m_pTabWnd->AppendTab(pWnd, lpszLabel, -1, bDetachable);
+    const int nIndex = m_pTabWnd->CountTabs() - 1;
+    if (!bVisible)
+        m_pTabWnd->ShowTabAt(nIndex, FALSE);
+    else if (bActivate)
+        m_pTabWnd->ActivateTab(nIndex);
+    return TRUE;
+}
+
+BOOL CVrxPTabbedControlBar::RemoveTab(CWnd* pWnd)
+{
+    if (GetTabWindow() == nullptr || pWnd == nullptr)
+        return FALSE;
+    const int nIndex = m_pTabWnd->TabIndexFromHwnd(pWnd->GetSafeHwnd());
+    return nIndex >= 0 && m_pTabWnd->RemoveTabAt(nIndex);
 }

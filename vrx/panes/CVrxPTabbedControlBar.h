@@ -1,16 +1,16 @@
 #pragma once
 
-// A docking pane whose client area is one tab strip, each pane it holds
+// A tabbed pane whose client area is one tab strip, each pane it holds
 // being one tab. The tab style and side are shared by every tabbed pane;
 // the host re-styles them all at once after a look change.
 
-#include "docking/CVrxPDockingControlBar.h"
+#include "docking/panes/CVrxPBaseTabbedBar.h"
 
 #include <vector>
 
 class CVrxPTabWnd;
 
-class CVrxPTabbedControlBar : public CVrxPDockingControlBar
+class CVrxPTabbedControlBar : public CVrxPBaseTabbedBar
 {
     DECLARE_DYNCREATE(CVrxPTabbedControlBar)
 public:
@@ -38,12 +38,20 @@ public:
     virtual void HandleCloseButton();
     BOOL HasTabsAtBottom() const;
 
+    int GetTabCount() const override;
+    CWnd* GetTabBar(int nIndex) const override;
+    CWnd* GetTabWindow() const override;
+    CVrxPDockingControlBar* TabBarAtPoint(CPoint point) const override;
+
 protected:
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
     afx_msg void OnDestroy();
     afx_msg void OnSize(UINT nType, int cx, int cy);
 
     DECLARE_MESSAGE_MAP()
+
+    BOOL InsertTab(CWnd* pWnd, LPCTSTR lpszLabel, BOOL bVisible, BOOL bActivate, BOOL bDetachable) override;
+    BOOL RemoveTab(CWnd* pWnd) override;
 
 private:
     CVrxPTabWnd* m_pTabWnd;

@@ -1,6 +1,8 @@
 #include "docking/containers/CVrxPBarContainerManager.h"
 
 #include "docking/CVrxPDockingControlBar.h"
+#include "docking/CVrxPDockingUtils.h"
+#include "docking/CVrxPFrameBarManager.h"
 #include "docking/containers/CVrxPBarContainer.h"
 #include "docking/containers/CVrxPSlider.h"
 
@@ -196,6 +198,21 @@ BOOL CVrxPBarContainerManager::RemovePane(CVrxPDockingControlBar* pBar)
     return TRUE;
 }
 
+BOOL CVrxPBarContainerManager::ReplacePane(CVrxPDockingControlBar* pOld, CVrxPDockingControlBar* pNew)
+{
+    BOOL bFirst = FALSE;
+    CVrxPBarContainer* pNode = FindContainer(pOld, bFirst);
+    if (pNode == nullptr || pNew == nullptr || IsListed(pNew))
+        return FALSE;
+    pNode->SetPane(pNew, bFirst);
+    std::replace(m_lstPanes.begin(), m_lstPanes.end(), pOld, pNew);
+    CRect rect;
+    pOld->GetWindowRect(&rect);
+    m_pDockSite->ScreenToClient(&rect);
+    pNew->SetWindowPos(nullptr, rect.left, rect.top, rect.Width(), rect.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
+    return TRUE;
+}
+
 void CVrxPBarContainerManager::GetRootRect(CRect& rect) const
 {
     rect.SetRectEmpty();
@@ -321,19 +338,29 @@ void CVrxPBarContainerManager::GetSliderLimits(CVrxPSlider* pSlider, int& nMin, 
     CSize minimum;
     GetRootMinSize(minimum);
     rectRoot.DeflateRect(minimum.cx, minimum.cy);
-    // The frame's free client area is what the site's client area leaves
-    // beyond the docked panes and their slider.
+    // The frame's free client area is what its bar manager's layout left
+    // for the view; without one, what the site's client area leaves beyond
+    // the docked panes and their slider.
     CRect rectClient;
-    m_pDockSite->GetClientRect(&rectClient);
-    m_pDockSite->ClientToScreen(&rectClient);
     const DWORD dwAlignment = pSlider->GetAlignment();
-    switch (dwAlignment)
+    const CVrxPFrameBarManager* pBarManager = CVrxPDockingUtils::LocateBarManager(m_pDockSite);
+    if (pBarManager != nullptr && !pBarManager->GetOuterRect().IsRectEmpty())
     {
-    case CBRS_ALIGN_LEFT: rectClient.left = rectSlider.right; break;
-    case CBRS_ALIGN_RIGHT: rectClient.right = rectSlider.left; break;
-    case CBRS_ALIGN_TOP: rectClient.top = rectSlider.bottom; break;
-    case CBRS_ALIGN_BOTTOM: rectClient.bottom = rectSlider.top; break;
-    default: return;
+        rectClient = pBarManager->GetOuterRect();
+        m_pDockSite->ClientToScreen(&rectClient);
+    }
+    else
+    {
+        m_pDockSite->GetClientRect(&rectClient);
+        m_pDockSite->ClientToScreen(&rectClient);
+        switch (dwAlignment)
+        {
+        case CBRS_ALIGN_LEFT: rectClient.left = rectSlider.right; break;
+        case CBRS_ALIGN_RIGHT: rectClient.right = rectSlider.left; break;
+        case CBRS_ALIGN_TOP: rectClient.top = rectSlider.bottom; break;
+        case CBRS_ALIGN_BOTTOM: rectClient.bottom = rectSlider.top; break;
+        default: return;
+        }
     }
     rectClient.DeflateRect(clientMargin, clientMargin);
     switch (dwAlignment)

@@ -40,6 +40,9 @@ public:
     virtual int OnSliderMoved(CVrxPSlider* pSlider, int nDistance, HDWP& hdwp);
     virtual void GetRootRect(CRect& rect) const;
     virtual BOOL RemovePane(CVrxPDockingControlBar* pBar);
+    // pNew takes pOld's place in the tree and its window's rectangle; FALSE
+    // when pOld is not held or pNew already is.
+    virtual BOOL ReplacePane(CVrxPDockingControlBar* pOld, CVrxPDockingControlBar* pNew);
     virtual void ResizeRoot(const CRect& rectScreen, HDWP& hdwp);
     virtual void GetSliderLimits(CVrxPSlider* pSlider, int& nMin, int& nMax, int& nStep) const;
     virtual BOOL UpdateVisibility();

@@ -2,6 +2,8 @@
 
 #include "app/ResourceChain.h"
 #include "docking/CVrxPDockingControlBar.h"
+#include "docking/CVrxPDockingUtils.h"
+#include "docking/CVrxPFrameBarManager.h"
 #include "docking/containers/CVrxPBarContainer.h"
 #include "docking/containers/CVrxPBarContainerManager.h"
 #include "foundation/CVrxPGlobals.h"
@@ -301,6 +303,20 @@ BOOL CVrxPSlider::RemovePane(CVrxPDockingControlBar* pBar)
     return TRUE;
 }
 
+BOOL CVrxPSlider::ReplacePane(CVrxPDockingControlBar* pOld, CVrxPDockingControlBar* pNew)
+{
+    if (m_pContainerManager == nullptr || !m_pContainerManager->ReplacePane(pOld, pNew))
+        return FALSE;
+    if (m_bDefaultSlider)
+    {
+        pNew->SetDefaultSlider(this);
+        // Already out of the tree: forgetting the slider takes nothing more.
+        pOld->SetDefaultSlider(nullptr);
+    }
+    CheckVisibility();
+    return TRUE;
+}
+
 HDWP CVrxPSlider::RepositionPanes(const CRect& rectScreen, HDWP hdwp)
 {
     if (!m_bDefaultSlider)
@@ -408,6 +424,9 @@ BOOL CVrxPSlider::OnEraseBkgnd(CDC*)
 
 void CVrxPSlider::OnNcDestroy()
 {
+    if (m_bDefaultSlider)
+        if (CVrxPFrameBarManager* pBarManager = CVrxPDockingUtils::LocateBarManager(GetParent()))
+            pBarManager->RemoveBarFromList(this);
     if (CVrxPBarContainerManager* pManager = m_pContainerManager)
     {
         pManager->RemoveSlider(this);

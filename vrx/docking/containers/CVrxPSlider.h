@@ -31,6 +31,13 @@ public:
 
     explicit CVrxPSlider(BOOL bDefaultSlider = FALSE, CWnd* pOwnerFrame = nullptr);
     ~CVrxPSlider() override;
+    // An object made by the class factory becomes a dock site's default
+    // slider before its window is made.
+    void MakeDefault(CWnd* pOwnerFrame)
+    {
+        m_bDefaultSlider = TRUE;
+        m_pOwnerFrame = pOwnerFrame;
+    }
 
     BOOL IsAlignedHorizontally() const override { return (m_dwSliderStyle & styleHorizontal) != 0; }
     BOOL IsFloatAllowed() const override;
@@ -44,6 +51,8 @@ public:
     virtual BOOL InsertPaneBeside(CVrxPDockingControlBar* pBar, CVrxPDockingControlBar* pExisting,
                                   DWORD dwAlignment);
     virtual BOOL RemovePane(CVrxPDockingControlBar* pBar);
+    // pNew takes pOld's place and this slider as its default slider.
+    virtual BOOL ReplacePane(CVrxPDockingControlBar* pOld, CVrxPDockingControlBar* pNew);
     // A default slider at its alignment's inner edge of rectScreen, the
     // panes in the rest.
     virtual HDWP RepositionPanes(const CRect& rectScreen, HDWP hdwp);

@@ -5,6 +5,7 @@
 #include "docking/CVrxPDockBar.h"
 #include "docking/CVrxPDockingControlBar.h"
 #include "docking/CVrxPMiniFrameWnd.h"
+#include "docking/containers/CVrxPSlider.h"
 #include "docking/tests/DockingTestBars.h"
 
 #include <gtest/gtest.h>
@@ -129,6 +130,6 @@ TEST_F(BarVisibilityTest, PrintPreviewClearsTheFrameAndGivesEverythingBack)
     EXPECT_FALSE(Manager().IsPrintPreview());
     EXPECT_TRUE(pane.IsWindowVisible());
     EXPECT_TRUE(pToolbarFrame->IsWindowVisible());
-    EXPECT_EQ(rectClient.bottom - 120, Outer().bottom);
+    EXPECT_EQ(rectClient.bottom - 120 - CVrxPSlider::defaultThickness, Outer().bottom);
 }
 } // namespace

@@ -5,6 +5,7 @@
 #include "docking/CVrxPMDIFrameWnd.h"
 #include "docking/CVrxPMiniFrameTitleButton.h"
 #include "docking/CVrxPMiniFrameWnd.h"
+#include "docking/containers/CVrxPSlider.h"
 #include "docking/tests/DockingTestBars.h"
 #include "foundation/CVrxPInplaceToolTipCtrl.h"
 #include "foundation/VrxPLibrary.h"
@@ -22,55 +23,27 @@ IMPLEMENT_DYNCREATE(MarkedAutoHideButton, CVrxPAutoHideButton)
 namespace
 {
 using Layout = CVrxPDockingControlBar::NonClientLayout;
-const int edge = CVrxPDockingControlBar::sizingEdge;
+const int sliderThickness = CVrxPSlider::defaultThickness;
 
-struct LayoutCase
+// A 200 x 100 window: the caption tops it, the client area takes the rest;
+// a caption taller than the window is cut, none leaves it all client.
+TEST(PaneLayoutTest, TheCaptionTopsTheWindow)
 {
-    DWORD side;
-    CRect sizing;
-    CRect caption;
-    CRect client;
-};
-
-class PaneLayoutTest : public ::testing::TestWithParam<LayoutCase>
-{
-};
-
-// A 200 x 100 window with a 20-pixel caption: the sizing edge faces the
-// frame's middle, the caption tops the rest, the close button ends it.
-TEST_P(PaneLayoutTest, PlacesTheEdgeTowardsTheMiddle)
-{
-    const LayoutCase& c = GetParam();
-    const Layout layout = CVrxPDockingControlBar::ComputeLayout(c.side, CSize(200, 100), 20);
-    EXPECT_EQ(c.sizing, layout.sizing);
-    EXPECT_EQ(c.caption, layout.caption);
-    EXPECT_EQ(c.client, layout.client);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Sides, PaneLayoutTest,
-    ::testing::Values(LayoutCase{CBRS_ALIGN_BOTTOM, CRect(0, 0, 200, edge), CRect(0, edge, 200, edge + 20),
-                                 CRect(0, edge + 20, 200, 100)},
-                      LayoutCase{CBRS_ALIGN_TOP, CRect(0, 100 - edge, 200, 100), CRect(0, 0, 200, 20),
-                                 CRect(0, 20, 200, 100 - edge)},
-                      LayoutCase{CBRS_ALIGN_LEFT, CRect(200 - edge, 0, 200, 100), CRect(0, 0, 200 - edge, 20),
-                                 CRect(0, 20, 200 - edge, 100)},
-                      LayoutCase{CBRS_ALIGN_RIGHT, CRect(0, 0, edge, 100), CRect(edge, 0, 200, 20),
-                                 CRect(edge, 20, 200, 100)}));
-
-TEST(PaneLayoutEdgeTest, AFloatingPaneIsAllClient)
-{
-    const Layout layout = CVrxPDockingControlBar::ComputeLayout(0, CSize(200, 100), 20);
-    EXPECT_EQ(CRect(0, 0, 200, 100), layout.client);
-    EXPECT_TRUE(layout.caption.IsRectEmpty());
-    EXPECT_TRUE(layout.sizing.IsRectEmpty());
-}
-
-TEST(PaneLayoutEdgeTest, ACaptionTallerThanThePaneIsCut)
-{
-    const Layout layout = CVrxPDockingControlBar::ComputeLayout(CBRS_ALIGN_BOTTOM, CSize(200, 10), 20);
-    EXPECT_EQ(10, layout.caption.bottom);
-    EXPECT_EQ(layout.caption.bottom, layout.client.top);
+    const struct
+    {
+        int nCaption;
+        CSize size;
+        CRect caption;
+        CRect client;
+    } cases[] = {{20, CSize(200, 100), CRect(0, 0, 200, 20), CRect(0, 20, 200, 100)},
+                 {20, CSize(200, 10), CRect(0, 0, 200, 10), CRect(0, 10, 200, 10)},
+                 {0, CSize(200, 100), CRect(0, 0, 200, 0), CRect(0, 0, 200, 100)}};
+    for (const auto& c : cases)
+    {
+        const Layout layout = CVrxPDockingControlBar::ComputeLayout(c.size, c.nCaption);
+        EXPECT_EQ(c.caption, layout.caption) << c.nCaption << " in " << c.size.cy;
+        EXPECT_EQ(c.client, layout.client) << c.nCaption << " in " << c.size.cy;
+    }
 }
 
 class OwnedFrame : public CVrxPMDIFrameWnd
@@ -108,7 +81,11 @@ TEST_F(PaneInFrameTest, DocksAtTheLeftSide)
     CRect rectClient;
     frame.GetClientRect(&rectClient);
     EXPECT_EQ(CRect(0, 0, 130, rectClient.bottom), PaneRect());
-    EXPECT_EQ(130, MdiRect().left);
+    ASSERT_NE(nullptr, pane.GetDefaultSlider());
+    EXPECT_EQ(CRect(130, 0, 130 + sliderThickness, rectClient.bottom),
+              RectInClient(pane.GetDefaultSlider()->GetSafeHwnd(), frame))
+        << "the slider lies along the pane's inner edge";
+    EXPECT_EQ(130 + sliderThickness, MdiRect().left);
 }
 
 TEST_F(PaneInFrameTest, FloatsAndDocksAgain)
@@ -202,12 +179,14 @@ TEST_F(PaneInFrameTest, TheButtonsAnswerTheirHitCodes)
     const CPoint menu = ButtonCenter(pane, CVrxPMiniFrameTitleButton::hitMenu);
     EXPECT_EQ(CVrxPMiniFrameTitleButton::hitPaneClose, pane.SendMessage(WM_NCHITTEST, 0, MAKELPARAM(close.x, close.y)));
     EXPECT_EQ(CVrxPMiniFrameTitleButton::hitPin, pane.SendMessage(WM_NCHITTEST, 0, MAKELPARAM(pin.x, pin.y)));
-    EXPECT_EQ(HTCAPTION, pane.SendMessage(WM_NCHITTEST, 0, MAKELPARAM(menu.x, menu.y)))
-        << "the hidden menu button's place is caption";
+    EXPECT_EQ(HTCLIENT, pane.SendMessage(WM_NCHITTEST, 0, MAKELPARAM(menu.x, menu.y)))
+        << "the hidden menu button's place is caption, which the pane's own drag handles";
     CRect rectWindow;
     pane.GetWindowRect(&rectWindow);
-    EXPECT_EQ(HTTOP, pane.SendMessage(WM_NCHITTEST, 0, MAKELPARAM(rectWindow.left + 50, rectWindow.top + 1)));
+    EXPECT_EQ(HTCLIENT, pane.SendMessage(WM_NCHITTEST, 0, MAKELPARAM(rectWindow.left + 50, rectWindow.top + 1)));
     EXPECT_EQ(HTCLIENT, pane.SendMessage(WM_NCHITTEST, 0, MAKELPARAM(rectWindow.left + 50, rectWindow.bottom - 5)));
+    EXPECT_EQ(HTNOWHERE, pane.SendMessage(WM_NCHITTEST, 0, MAKELPARAM(rectWindow.left + 50, rectWindow.top - 2)))
+        << "the slider above is no part of the pane";
 }
 
 // Hover, press, leave and come back: only a release on the pressed button

@@ -8,6 +8,8 @@
 #include "docking/CVrxPMiniFrameWnd.h"
 #include "docking/tests/DockingTestBars.h"
 
+#include "docking/containers/CVrxPSlider.h"
+
 #include <gtest/gtest.h>
 
 namespace
@@ -49,7 +51,7 @@ protected:
         dragged.EnableDocking(CBRS_ALIGN_ANY);
         ASSERT_TRUE(dragged.FloatPane(CRect(500, 500, 700, 600)));
         ASSERT_EQ(CRect(0, 26, 400, 300), Manager().GetInnerRect());
-        ASSERT_EQ(CRect(0, 26, 300, 300), Manager().GetOuterRect());
+        ASSERT_EQ(CRect(0, 26, 300 - CVrxPSlider::defaultThickness, 300), Manager().GetOuterRect());
     }
     void TearDown() override { frame.DestroyWindow(); }
 
@@ -81,7 +83,7 @@ protected:
 };
 
 // The floating frame is 200 x 100; a side takes at most half of the outer
-// rectangle (150 across, 137 down).
+// rectangle, which ends at the right pane's slider (148 across, 137 down).
 TEST_F(DockDecisionsTest, TheExpectedRectangleTakesTheDraggedSizeAtTheSideNearTheCursor)
 {
     struct Case
@@ -91,14 +93,14 @@ TEST_F(DockDecisionsTest, TheExpectedRectangleTakesTheDraggedSizeAtTheSideNearTh
     };
     const Case cases[] = {
         // Just outside the inner rectangle's left edge: its full height,
-        // 200 wide cut to 150.
-        {CPoint(-5, 150), CRect(0, 26, 150, 300)},
-        // Across the outer rectangle's right edge (the pane's edge).
-        {CPoint(290, 150), CRect(150, 26, 300, 300)},
+        // 200 wide cut to 148.
+        {CPoint(-5, 150), CRect(0, 26, 148, 300)},
+        // Across the outer rectangle's right edge (the slider's).
+        {CPoint(290, 150), CRect(148, 26, 296, 300)},
         // Across the outer bottom edge: 100 high, under the limit.
-        {CPoint(150, 295), CRect(0, 200, 300, 300)},
+        {CPoint(150, 295), CRect(0, 200, 296, 300)},
         // Below the top dock bar, across the outer top edge.
-        {CPoint(150, 30), CRect(0, 26, 300, 126)},
+        {CPoint(150, 30), CRect(0, 26, 296, 126)},
         // The middle of the client area is near no side.
         {CPoint(150, 150), CRect()},
     };
@@ -110,7 +112,7 @@ TEST_F(DockDecisionsTest, NothingIsExpectedAtASideTheBarRefusesOrWhileCtrlIsHeld
 {
     dragged.EnableDocking(CBRS_ALIGN_RIGHT | CBRS_ALIGN_BOTTOM);
     EXPECT_EQ(CRect(), ExpectedAt(CPoint(-5, 150)));
-    EXPECT_EQ(CRect(150, 26, 300, 300), ExpectedAt(CPoint(290, 150)));
+    EXPECT_EQ(CRect(148, 26, 296, 300), ExpectedAt(CPoint(290, 150)));
     CtrlHeld ctrl;
     EXPECT_EQ(CRect(), ExpectedAt(CPoint(290, 150)));
 }

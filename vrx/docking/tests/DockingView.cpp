@@ -5,6 +5,7 @@
 #include "docking/CVrxPAutoHideDockBar.h"
 #include "docking/CVrxPDockingControlBar.h"
 #include "docking/CVrxPMiniFrameWnd.h"
+#include "docking/containers/CVrxPSlider.h"
 #include "docking/tests/DockingViewHarness.h"
 #include "toolbars/CVrxPMenuBar.h"
 
@@ -54,8 +55,8 @@ TEST(DockingView, PanesAtTheSidesAndOneFloating)
     output.GetWindowRect(&rectOutput);
     properties.GetWindowRect(&rectProperties);
     ::GetWindowRect(frame.m_hWndMDIClient, &rectMdi);
-    EXPECT_EQ(rectMdi.bottom, rectOutput.top);
-    EXPECT_EQ(rectMdi.right, rectProperties.left);
+    EXPECT_EQ(rectMdi.bottom + CVrxPSlider::defaultThickness, rectOutput.top) << "the output pane's slider between";
+    EXPECT_EQ(rectMdi.right + CVrxPSlider::defaultThickness, rectProperties.left);
     EXPECT_EQ(180, rectProperties.Width());
     EXPECT_TRUE(log.GetMiniFrame()->IsWindowVisible());
     EXPECT_EQ(log.GetSafeHwnd(), ::WindowFromPoint(CPoint(570, 300))) << "the floating pane is above its frame";

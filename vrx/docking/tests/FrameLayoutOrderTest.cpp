@@ -6,6 +6,7 @@
 #include "docking/CVrxPAutoHideDockBar.h"
 #include "docking/CVrxPDockBar.h"
 #include "docking/CVrxPDockingControlBar.h"
+#include "docking/containers/CVrxPSlider.h"
 #include "docking/tests/DockingTestBars.h"
 #include "toolbars/CVrxPMenuBar.h"
 
@@ -17,6 +18,7 @@ const int clientWidth = 640;
 const int clientHeight = 480;
 const int rightPaneWidth = 180;
 const int bottomPaneHeight = 120;
+const int sliderThickness = CVrxPSlider::defaultThickness;
 
 class FrameLayoutOrderTest : public ::testing::Test
 {
@@ -89,10 +91,13 @@ TEST_F(FrameLayoutOrderTest, MenuBarAndStripSpanTheFrameAndPanesFitInside)
     EXPECT_EQ(CRect(clientWidth - rightPaneWidth, nBelowDockBars, clientWidth, clientHeight), rectProperties);
 
     const CRect rectOutput = RectOf(output);
-    EXPECT_EQ(CRect(rectStrip.right, clientHeight - bottomPaneHeight, rectProperties.left, clientHeight), rectOutput)
-        << "the bottom pane lies between the strip and the right pane";
+    EXPECT_EQ(CRect(rectStrip.right, clientHeight - bottomPaneHeight, rectProperties.left - sliderThickness,
+                    clientHeight),
+              rectOutput)
+        << "the bottom pane lies between the strip and the right pane's slider";
 
-    EXPECT_EQ(CRect(rectStrip.right, nBelowDockBars, rectProperties.left, rectOutput.top), MdiRect());
+    EXPECT_EQ(CRect(rectStrip.right, nBelowDockBars, rectOutput.right, rectOutput.top - sliderThickness), MdiRect())
+        << "the auto-hidden pane's slider keeps no room";
     EXPECT_EQ(MdiRect(), frame.GetBarManager().GetOuterRect());
     EXPECT_EQ(CRect(rectStrip.right, nBelowDockBars, clientWidth, clientHeight), frame.GetBarManager().GetInnerRect())
         << "the inner rectangle is the room after the dock bars and strips";
@@ -103,7 +108,7 @@ TEST_F(FrameLayoutOrderTest, TheBarManagerAloneLaysOutInTheSameOrder)
     const CRect rectProperties = RectOf(properties);
     const CRect rectOutput = RectOf(output);
     for (CWnd* pBar : {static_cast<CWnd*>(&properties), static_cast<CWnd*>(&output)})
-        pBar->SetWindowPos(nullptr, 5, 5, 50, 50, SWP_NOZORDER | SWP_NOACTIVATE);
+        pBar->SetWindowPos(nullptr, 5, 5, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     frame.GetBarManager().AdjustDockingLayout();
     EXPECT_EQ(rectProperties, RectOf(properties));
     EXPECT_EQ(rectOutput, RectOf(output));
