@@ -1,11 +1,13 @@
 #include "toolbars/CVrxPToolBar.h"
 
 #include "app/AfxRegisterWndClass.h"
+#include "app/ResourceChain.h"
 #include "docking/CVrxPDockBar.h"
 #include "docking/CVrxPMiniFrameWnd.h"
 #include "docking/VrxPShowBarContextMenu.h"
 #include "files/CArchive.h"
 #include "foundation/CVrxPAccelFormatter.h"
+#include "foundation/CVrxPArchivedValue.h"
 #include "foundation/CVrxPGlobals.h"
 #include "foundation/CVrxPKeyboardManager.h"
 #include "foundation/CVrxPMemoryDC.h"
@@ -18,6 +20,7 @@
 #include "foundation/VrxPBuildRegistryPath.h"
 #include "foundation/VrxPFindOwnerFrame.h"
 #include "foundation/VrxPLibrary.h"
+#include "foundation/VrxPMessages.h"
 #include "frames/CFrameWnd.h"
 #include "gdi/CPaintDC.h"
 #include "themes/CVrxPVisualManager.h"
@@ -26,10 +29,12 @@
 #include "toolbars/CVrxPToolbarButton.h"
 #include "toolbars/CVrxPToolbarCmdUI.h"
 #include "toolbars/CVrxPToolbarLayout.h"
+#include "toolbars/CVrxPToolbarResource.h"
 #include "toolbars/VrxPTrackMouseLeave.h"
 #include "windows/FrameworkMessages.h"
 
 #include <algorithm>
+#include <map>
 #include <vector>
 
 IMPLEMENT_SERIAL(CVrxPToolBar, CVrxPControlBar, 1)
@@ -105,19 +110,60 @@ void ReadButtonList(CArchive& ar, CObList& loaded)
     const DWORD_PTR nCount = ar.ReadCount();
     for (DWORD_PTR i = 0; i < nCount; i++)
     {
-        const DWORD nSeenBefore = ar.GetLoadedCount();
-        CObject* pObject = ar.ReadObject(RUNTIME_CLASS(CVrxPToolbarButton));
-        if (pObject == nullptr || ar.GetLoadedCount() == nSeenBefore)
+        CObject* pObject = ar.ReadOwnedObject(RUNTIME_CLASS(CVrxPToolbarButton));
+        if (pObject == nullptr)
             AfxThrowArchiveException(CArchiveException::badIndex);
         loaded.AddTail(pObject);
     }
 }
+
+// A whole list of buttons or nothing: the list is left empty on failure.
+BOOL LoadButtonList(const BYTE* pData, UINT nSize, CObList& loaded)
+{
+    const BOOL bLoaded = CVrxPArchivedValue::Load(pData, nSize, [&](CArchive& ar) { ReadButtonList(ar, loaded); }, TRUE);
+    if (!bLoaded)
+        DeleteButtons(loaded);
+    return bLoaded;
+}
+
+BOOL WriteButtonList(CVrxPRegistry& registry, LPCTSTR lpszName, CObList& buttons)
+{
+    std::vector<BYTE> bytes;
+    return CVrxPArchivedValue::Store(bytes, CVrxPArchivedValue::growBytes, [&](CArchive& ar) { buttons.Serialize(ar); }) &&
+           registry.WriteBinary(lpszName, bytes.data(), static_cast<UINT>(bytes.size()));
+}
+
+BOOL ReadButtonListValue(CVrxPRegistry& registry, LPCTSTR lpszName, CObList& loaded)
+{
+    BYTE* pData = nullptr;
+    UINT nSize = 0;
+    if (!registry.ReadBinary(lpszName, pData, nSize))
+        return FALSE;
+    const BOOL bLoaded = LoadButtonList(pData, nSize, loaded);
+    delete[] pData;
+    return bLoaded;
+}
+
+std::map<UINT, int>& DefaultImages()
+{
+    static std::map<UINT, int> images;
+    return images;
+}
+
+BOOL HasSameButton(const CObList& list, const CVrxPToolbarButton& button)
+{
+    for (POSITION pos = list.GetHeadPosition(); pos != NULL;)
+        if (AsButton(list.GetNext(pos))->SameAs(button))
+            return TRUE;
+    return FALSE;
+}
 } // namespace
 
 CVrxPToolBar::CVrxPToolBar()
-    : m_painter(this), m_bTextLabels(FALSE), m_bOriginalsChanged(FALSE), m_nMruLength(CVrxPToolbarLayout::unlimited),
-      m_nButtonHeight(0), m_bFloatingInMiniFrame(FALSE), m_nHot(-1), m_nPressed(-1), m_bTrackingLeave(FALSE),
-      m_nKeyboard(-1), m_lastMouse(-1, -1), m_hSavedFocus(NULL), m_pOwnImages(nullptr)
+    : m_nResourceId(0), m_bLocked(FALSE), m_nFirstSharedImage(0), m_painter(this), m_bTextLabels(FALSE),
+      m_bOriginalsChanged(FALSE), m_nMruLength(CVrxPToolbarLayout::unlimited), m_nButtonHeight(0),
+      m_bFloatingInMiniFrame(FALSE), m_nHot(-1), m_nPressed(-1), m_bTrackingLeave(FALSE), m_nKeyboard(-1),
+      m_lastMouse(-1, -1), m_hSavedFocus(NULL), m_pOwnImages(nullptr)
 {
 }
 
@@ -142,6 +188,145 @@ CVrxPToolBar::~CVrxPToolBar()
 {
     DeleteButtons(m_buttons);
     DeleteButtons(m_resetButtons);
+    DeleteButtons(m_originalItems);
+}
+
+int CVrxPToolBar::DefaultImageOf(UINT nCommand)
+{
+    const auto found = DefaultImages().find(nCommand);
+    return found == DefaultImages().end() ? -1 : found->second;
+}
+
+void CVrxPToolBar::ForgetDefaultImages()
+{
+    DefaultImages().clear();
+}
+
+BOOL CVrxPToolBar::LoadToolbarResource(UINT nToolbarId, BOOL bLocked, UINT nImagesId)
+{
+    LPCTSTR lpszName = MAKEINTRESOURCE(nToolbarId);
+    LPCTSTR lpszType = MAKEINTRESOURCE(CVrxPToolbarResource::resourceType);
+    HINSTANCE hModule = AfxFindResourceHandle(lpszName, lpszType);
+    HRSRC hFound = ::FindResource(hModule, lpszName, lpszType);
+    HGLOBAL hLoaded = hFound != NULL ? ::LoadResource(hModule, hFound) : NULL;
+    const BYTE* pData = hLoaded != NULL ? static_cast<const BYTE*>(::LockResource(hLoaded)) : nullptr;
+    CVrxPToolbarResource resource;
+    if (pData == nullptr || !resource.Parse(pData, ::SizeofResource(hModule, hFound)))
+        return FALSE;
+    // A reload keeps the images the first load brought.
+    if (m_nResourceId != nToolbarId)
+    {
+        CVrxPToolbarImageList* pImages = bLocked ? m_pOwnImages : sharedImages;
+        const UINT nBitmap = nImagesId != 0 ? nImagesId : nToolbarId;
+        if (pImages == nullptr)
+            return FALSE;
+        if (pImages->GetCount() == 0)
+            pImages->SetImageSize(CSize(resource.imageWidth, resource.imageHeight));
+        if (!pImages->LoadFromResource(nBitmap, NULL, TRUE))
+            return FALSE;
+        m_nFirstSharedImage = bLocked ? 0 : pImages->FirstIndexOfResource(nBitmap);
+    }
+    m_bLocked = bLocked;
+    m_nResourceId = nToolbarId;
+    std::vector<UINT> ids(resource.commands.begin(), resource.commands.end());
+    if (!AssignButtons(ids.data(), static_cast<int>(ids.size()), TRUE))
+    {
+        m_nResourceId = 0;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+BOOL CVrxPToolBar::AssignButtons(const UINT* pIds, int nCount, BOOL bRemap)
+{
+    DeleteAllButtons();
+    DeleteButtons(m_originalItems);
+    if (pIds == nullptr)
+    {
+        for (int i = 0; i < nCount; i++)
+            InsertSeparatorAt(-1);
+        return TRUE;
+    }
+    int nImage = m_nFirstSharedImage < 0 ? 0 : m_nFirstSharedImage;
+    for (int i = 0; i < nCount; i++)
+    {
+        const UINT nID = pIds[i];
+        m_originalItems.AddTail(new CVrxPToolbarButton(nID, -1));
+        if (nID == 0)
+        {
+            InsertSeparatorAt(-1);
+            continue;
+        }
+        if (bRemap)
+        {
+            if (InsertButtonCopy(CVrxPToolbarButton(nID, nImage, nullptr, FALSE, m_bLocked)) != -1 && !m_bLocked)
+                DefaultImages()[nID] = nImage;
+            nImage++;
+        }
+        else if (DefaultImageOf(nID) >= 0)
+            InsertButtonCopy(CVrxPToolbarButton(nID, DefaultImageOf(nID), nullptr, FALSE, m_bLocked));
+    }
+    if (m_hWnd != NULL)
+    {
+        CWnd* pTarget = GetHostFrame();
+        if (pTarget == nullptr)
+            pTarget = GetParent();
+        if (pTarget != nullptr)
+            pTarget->SendMessage(VrxTOOLBAR_RESETTOOLBAR, m_nResourceId, 0);
+    }
+    CObList resetButtons;
+    for (POSITION pos = m_buttons.GetHeadPosition(); pos != NULL;)
+    {
+        const CVrxPToolbarButton* pButton = AsButton(m_buttons.GetNext(pos));
+        CVrxPToolbarButton* pCopy = static_cast<CVrxPToolbarButton*>(pButton->GetRuntimeClass()->CreateObject());
+        pCopy->AssignFrom(*pButton);
+        resetButtons.AddTail(pCopy);
+    }
+    ReplaceResetButtons(resetButtons);
+    return TRUE;
+}
+
+BOOL CVrxPToolBar::RestoreOriginalState()
+{
+    if (!CanRestoreOriginal())
+        return FALSE;
+    const BOOL bLoaded = LoadToolbarResource(m_nResourceId, m_bLocked);
+    if (m_hWnd != NULL)
+        RecalcBarLayout();
+    return bLoaded;
+}
+
+BOOL CVrxPToolBar::MergeOriginalItems(const CObList& stored)
+{
+    BOOL bChanged = FALSE;
+    for (POSITION pos = stored.GetHeadPosition(); pos != NULL;)
+    {
+        const CVrxPToolbarButton& item = *AsButton(stored.GetNext(pos));
+        if (HasSameButton(m_originalItems, item))
+            continue;
+        bChanged = TRUE;
+        RemoveButtonAt(CommandToIndex(item.commandId));
+    }
+    int nIndex = 0;
+    for (POSITION pos = m_originalItems.GetHeadPosition(); pos != NULL; nIndex++)
+    {
+        const CVrxPToolbarButton& item = *AsButton(m_originalItems.GetNext(pos));
+        if (HasSameButton(stored, item))
+            continue;
+        bChanged = TRUE;
+        const int nAt = std::min(nIndex, GetCount());
+        if (item.commandId == 0)
+            InsertSeparatorAt(nAt);
+        else
+            InsertButtonCopy(CVrxPToolbarButton(item.commandId, DefaultImageOf(item.commandId), nullptr, FALSE, m_bLocked),
+                             nAt);
+    }
+    if (stored.GetCount() != m_originalItems.GetCount())
+        return TRUE;
+    POSITION posStored = stored.GetHeadPosition();
+    for (POSITION pos = m_originalItems.GetHeadPosition(); pos != NULL && !bChanged;)
+        bChanged = !AsButton(stored.GetNext(posStored))->SameAs(*AsButton(m_originalItems.GetNext(pos)));
+    return bChanged;
 }
 
 // The bar style takes the bar bits of dwStyle (alignment, borders, sizing,
@@ -1251,6 +1436,9 @@ void CVrxPToolBar::Serialize(CArchive& ar)
         pButton->parent = this;
         m_buttons.AddTail(pButton);
     }
+    for (int i = GetCount() - 1; i >= 0; i--)
+        if (ForbiddenCommands().Find(GetButton(i)->commandId) != NULL)
+            DeleteEntry(i);
     RebuildMnemonicMap();
     ar >> nTextLabels;
     m_bTextLabels = nTextLabels;
@@ -1288,14 +1476,18 @@ BOOL CVrxPToolBar::StoreToRegistry(LPCTSTR lpszProfile, int nIndex, int nID)
             if (m_hWnd != NULL)
                 GetWindowText(name);
             bStored = (m_hWnd == NULL || registry.WriteString("Name", name)) &&
-                      registry.WriteArchived("Buttons", *this);
+                      registry.WriteArchived("Buttons", *this) &&
+                      (m_originalItems.IsEmpty() || WriteButtonList(registry, "OriginalItems", m_originalItems)) &&
+                      (m_resetButtons.IsEmpty() || WriteButtonList(registry, "OrigResetItems", m_resetButtons));
         }
     }
     const BOOL bPlaceStored = m_hWnd == NULL || CVrxPControlBar::StoreToRegistry(lpszProfile, nIndex, nID);
     return bStored && bPlaceStored;
 }
 
-// A damaged state leaves the bar empty rather than half loaded.
+// A damaged state is reported and the bar is rebuilt from its resource (or
+// left empty without one) rather than half loaded. Saved buttons then follow
+// the changes of the resource since they were saved.
 BOOL CVrxPToolBar::RestoreFromRegistry(LPCTSTR lpszProfile, int nIndex, int nID)
 {
     {
@@ -1306,8 +1498,17 @@ BOOL CVrxPToolBar::RestoreFromRegistry(LPCTSTR lpszProfile, int nIndex, int nID)
         if (!registry.ReadArchived("Buttons", *this))
         {
             DeleteAllButtons();
+            RestoreOriginalState();
             return FALSE;
         }
+        CObList resetItems;
+        if (registry.ValueExists("OrigResetItems") && ReadButtonListValue(registry, "OrigResetItems", resetItems) &&
+            !resetItems.IsEmpty())
+            ReplaceResetButtons(resetItems);
+        CObList storedOriginals;
+        if (registry.ValueExists("OriginalItems") && ReadButtonListValue(registry, "OriginalItems", storedOriginals))
+            m_bOriginalsChanged = MergeOriginalItems(storedOriginals);
+        DeleteButtons(storedOriginals);
     }
     if (m_hWnd == NULL)
         return TRUE;

@@ -11,7 +11,10 @@
 //   P + "VrxToolBar-<id>" (or "VrxToolBar-<id><frame id in hex>"):
 //     "Name" (string), "Buttons" (the bar's archive: int32 alignment bits,
 //     int32 visible, the button list as an object list, int32 text-labels
-//     flag, the window text, int32 most-recently-used floating length)
+//     flag, the window text, int32 most-recently-used floating length),
+//     "OriginalItems" and "OrigResetItems" (the resource items and the
+//     buttons a reset brings back, each a button list as in "Buttons";
+//     written only when not empty)
 //   P + "VrxToolbarParameters": "Tooltips", "ShortcutKeys", "LargeIcons",
 //     "MenuAnimation", "RecentlyUsedMenus", "MenuShadows",
 //     "ShowAllMenusAfterDelay", "Look2000" (int each)
@@ -188,6 +191,33 @@ public:
     // At library shutdown: the shared lists lose their images, and the image
     // lists' drawing resources and the menu glyphs are freed.
     static void ReleaseSharedImages();
+    // Loading from a toolbar resource: its commands become the buttons, its
+    // bitmap (nImagesId, 0: the toolbar's id) is appended to the shared
+    // image list (a locked bar: to its own list) and the commands map to
+    // consecutive images. FALSE, the bar as it was, when the resource or the
+    // bitmap is missing or damaged.
+    virtual BOOL LoadToolbarResource(UINT nToolbarId, BOOL bLocked = FALSE, UINT nImagesId = 0);
+    // The buttons of the ids (0 a separator; a leading one is dropped), in
+    // order; with bRemap each takes the next image and the default image
+    // map learns it, else only commands the map knows come in. The resource
+    // items are replaced by the ids. With a window, the frame hears of the
+    // reset ("VrxTOOLBAR_RESETTOOLBAR", wParam the resource id) and may
+    // change the buttons; they are then what a reset brings back.
+    virtual BOOL AssignButtons(const UINT* pIds, int nCount, BOOL bRemap);
+    UINT GetResourceId() const { return m_nResourceId; }
+    BOOL CanRestoreOriginal() const { return m_nResourceId != 0; }
+    // The bar is loaded again from its resource (its images stay).
+    virtual BOOL RestoreOriginalState();
+    // One plain button per command of the bar's resource, in its order.
+    const CObList& OriginalItems() const { return m_originalItems; }
+    // Brings saved buttons in line with a resource changed since they were
+    // saved: commands the resource dropped leave the bar, new ones come in
+    // at their resource position. TRUE when the resource items differ from
+    // the stored ones.
+    BOOL MergeOriginalItems(const CObList& stored);
+    // The image index the resources gave a command, or -1.
+    static int DefaultImageOf(UINT nCommand);
+    static void ForgetDefaultImages();
     const CObList& ResetButtons() const { return m_resetButtons; }
     // The bar takes the buttons over; the list is left empty.
     void ReplaceResetButtons(CObList& buttons);
@@ -280,6 +310,11 @@ protected:
 
     CObList m_buttons;
     CObList m_resetButtons;
+    CObList m_originalItems;
+    UINT m_nResourceId;
+    BOOL m_bLocked;
+    // Where the bar's bitmap starts in the shared image list.
+    int m_nFirstSharedImage;
     CVrxPBarPainter m_painter;
     BOOL m_bTextLabels;
     BOOL m_bOriginalsChanged;
