@@ -26,6 +26,7 @@
 #include "themes/CVrxPVisualManager.h"
 #include "toolbars/CVrxPMenuBar.h"
 #include "toolbars/CVrxPMenuStore.h"
+#include "toolbars/CVrxPStoredButton.h"
 #include "toolbars/CVrxPToolbarButton.h"
 #include "toolbars/CVrxPToolbarCmdUI.h"
 #include "toolbars/CVrxPToolbarLayout.h"
@@ -102,30 +103,6 @@ void DeleteButtons(CObList& list)
         delete list.RemoveHead();
 }
 
-// The stored list as an object list writes it, each entry a button of its
-// own: another class is refused before anything of it is made, and a null
-// or a second reference to a button read before fails the load.
-void ReadButtonList(CArchive& ar, CObList& loaded)
-{
-    const DWORD_PTR nCount = ar.ReadCount();
-    for (DWORD_PTR i = 0; i < nCount; i++)
-    {
-        CObject* pObject = ar.ReadOwnedObject(RUNTIME_CLASS(CVrxPToolbarButton));
-        if (pObject == nullptr)
-            AfxThrowArchiveException(CArchiveException::badIndex);
-        loaded.AddTail(pObject);
-    }
-}
-
-// A whole list of buttons or nothing: the list is left empty on failure.
-BOOL LoadButtonList(const BYTE* pData, UINT nSize, CObList& loaded)
-{
-    const BOOL bLoaded = CVrxPArchivedValue::Load(pData, nSize, [&](CArchive& ar) { ReadButtonList(ar, loaded); }, TRUE);
-    if (!bLoaded)
-        DeleteButtons(loaded);
-    return bLoaded;
-}
-
 BOOL WriteButtonList(CVrxPRegistry& registry, LPCTSTR lpszName, CObList& buttons)
 {
     std::vector<BYTE> bytes;
@@ -139,7 +116,7 @@ BOOL ReadButtonListValue(CVrxPRegistry& registry, LPCTSTR lpszName, CObList& loa
     UINT nSize = 0;
     if (!registry.ReadBinary(lpszName, pData, nSize))
         return FALSE;
-    const BOOL bLoaded = LoadButtonList(pData, nSize, loaded);
+    const BOOL bLoaded = VrxPLoadButtonList(pData, nSize, RUNTIME_CLASS(CVrxPToolbarButton), loaded);
     delete[] pData;
     return bLoaded;
 }
@@ -1421,7 +1398,7 @@ void CVrxPToolBar::Serialize(CArchive& ar)
     CObList loaded;
     try
     {
-        ReadButtonList(ar, loaded);
+        VrxPReadButtonList(ar, RUNTIME_CLASS(CVrxPToolbarButton), loaded);
     }
     catch (CException*)
     {

@@ -15,3 +15,9 @@ korvo_fuzz_target(button_archive_fuzz
   INCLUDES tests
   LIBS vrx_toolbars_native
   CORPUS tests/fuzz/corpus/button_archive_fuzz)
+
+korvo_fuzz_target(button_list_fuzz
+  SOURCES tests/fuzz/ButtonListFuzz.cpp tests/StoredButtonSamples.cpp
+  INCLUDES tests
+  LIBS vrx_toolbars_native
+  CORPUS tests/fuzz/corpus/button_list_fuzz)
