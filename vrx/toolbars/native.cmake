@@ -21,3 +21,8 @@ korvo_fuzz_target(button_list_fuzz
   INCLUDES tests
   LIBS vrx_toolbars_native
   CORPUS tests/fuzz/corpus/button_list_fuzz)
+
+korvo_fuzz_target(command_usage_fuzz
+  SOURCES tests/fuzz/CommandUsageFuzz.cpp
+  LIBS vrx_toolbars_native
+  CORPUS tests/fuzz/corpus/command_usage_fuzz)
