@@ -49,3 +49,39 @@ CObject* VrxPReadArchivedButton(const BYTE* pData, size_t nBytes, const CRuntime
     }
     return pButton.release();
 }
+
+void VrxPReadButtonList(CArchive& ar, const CRuntimeClass* pBase, CObList& loaded)
+{
+    const DWORD_PTR nCount = ar.ReadCount();
+    for (DWORD_PTR i = 0; i < nCount; i++)
+    {
+        CObject* pObject = ar.ReadOwnedObject(pBase);
+        if (pObject == nullptr)
+            AfxThrowArchiveException(CArchiveException::badIndex);
+        loaded.AddTail(pObject);
+    }
+}
+
+bool VrxPLoadButtonList(const BYTE* pData, size_t nBytes, const CRuntimeClass* pBase, CObList& loaded)
+{
+    if (pData == nullptr || nBytes == 0 || nBytes > CVrxPStoredButton::maxListBytes)
+        return false;
+    std::vector<BYTE> copy(pData, pData + nBytes);
+    CMemFile file(copy.data(), static_cast<UINT>(copy.size()));
+    bool bLoaded = false;
+    try
+    {
+        CArchive ar(&file, CArchive::load);
+        VrxPReadButtonList(ar, pBase, loaded);
+        ar.Close();
+        bLoaded = file.GetPosition() == copy.size();
+    }
+    catch (CException* pError)
+    {
+        pError->Delete();
+    }
+    if (!bLoaded)
+        while (!loaded.IsEmpty())
+            delete loaded.RemoveHead();
+    return bLoaded;
+}

@@ -1,12 +1,16 @@
 #include "toolbars/CVrxPToolBar.h"
 
 #include "app/AfxRegisterWndClass.h"
+#include "app/ResourceChain.h"
 #include "docking/CVrxPDockBar.h"
 #include "docking/CVrxPMiniFrameWnd.h"
 #include "docking/VrxPShowBarContextMenu.h"
 #include "files/CArchive.h"
 #include "foundation/CVrxPAccelFormatter.h"
+#include "foundation/CVrxPArchivedValue.h"
 #include "foundation/CVrxPGlobals.h"
+#include "foundation/CVrxPKeyboardManager.h"
+#include "foundation/CVrxPMemoryDC.h"
 #include "foundation/CVrxPMenuGlyphs.h"
 #include "foundation/CVrxPRegistryHolder.h"
 #include "foundation/CVrxPToolTipFactory.h"
@@ -16,17 +20,22 @@
 #include "foundation/VrxPBuildRegistryPath.h"
 #include "foundation/VrxPFindOwnerFrame.h"
 #include "foundation/VrxPLibrary.h"
+#include "foundation/VrxPMessages.h"
 #include "frames/CFrameWnd.h"
 #include "gdi/CPaintDC.h"
 #include "themes/CVrxPVisualManager.h"
 #include "toolbars/CVrxPMenuBar.h"
 #include "toolbars/CVrxPMenuStore.h"
+#include "toolbars/CVrxPStoredButton.h"
 #include "toolbars/CVrxPToolbarButton.h"
 #include "toolbars/CVrxPToolbarCmdUI.h"
 #include "toolbars/CVrxPToolbarLayout.h"
+#include "toolbars/CVrxPToolbarResource.h"
+#include "toolbars/VrxPTrackMouseLeave.h"
 #include "windows/FrameworkMessages.h"
 
 #include <algorithm>
+#include <map>
 #include <vector>
 
 IMPLEMENT_SERIAL(CVrxPToolBar, CVrxPControlBar, 1)
@@ -44,6 +53,9 @@ BEGIN_MESSAGE_MAP(CVrxPToolBar, CVrxPControlBar)
     ON_WM_MOUSELEAVE()
     ON_WM_LBUTTONDOWN()
     ON_WM_LBUTTONUP()
+    ON_WM_LBUTTONDBLCLK()
+    ON_WM_CANCELMODE()
+    ON_WM_SETFOCUS()
     ON_WM_CONTEXTMENU()
     ON_WM_SETTINGCHANGE()
     ON_MESSAGE(TB_BUTTONCOUNT, OnButtonCount)
@@ -67,6 +79,7 @@ int CVrxPToolBar::menuAnimation = 0;
 BOOL CVrxPToolBar::menuShadows = TRUE;
 BOOL CVrxPToolBar::showAllMenusAfterDelay = TRUE;
 CVrxPToolBar* CVrxPToolBar::hoveredBar = nullptr;
+HHOOK CVrxPToolBar::hotTrackHook = NULL;
 CVrxPToolbarImageList* CVrxPToolBar::userImages = nullptr;
 CVrxPToolbarImageList* CVrxPToolBar::sharedImages = nullptr;
 CVrxPToolbarImageList* CVrxPToolBar::sharedSecondImages = nullptr;
@@ -90,27 +103,44 @@ void DeleteButtons(CObList& list)
         delete list.RemoveHead();
 }
 
-// The stored list as an object list writes it, each entry a button of its
-// own: another class is refused before anything of it is made, and a null
-// or a second reference to a button read before fails the load.
-void ReadButtonList(CArchive& ar, CObList& loaded)
+BOOL WriteButtonList(CVrxPRegistry& registry, LPCTSTR lpszName, CObList& buttons)
 {
-    const DWORD_PTR nCount = ar.ReadCount();
-    for (DWORD_PTR i = 0; i < nCount; i++)
-    {
-        const DWORD nSeenBefore = ar.GetLoadedCount();
-        CObject* pObject = ar.ReadObject(RUNTIME_CLASS(CVrxPToolbarButton));
-        if (pObject == nullptr || ar.GetLoadedCount() == nSeenBefore)
-            AfxThrowArchiveException(CArchiveException::badIndex);
-        loaded.AddTail(pObject);
-    }
+    std::vector<BYTE> bytes;
+    return CVrxPArchivedValue::Store(bytes, CVrxPArchivedValue::growBytes, [&](CArchive& ar) { buttons.Serialize(ar); }) &&
+           registry.WriteBinary(lpszName, bytes.data(), static_cast<UINT>(bytes.size()));
+}
+
+BOOL ReadButtonListValue(CVrxPRegistry& registry, LPCTSTR lpszName, CObList& loaded)
+{
+    BYTE* pData = nullptr;
+    UINT nSize = 0;
+    if (!registry.ReadBinary(lpszName, pData, nSize))
+        return FALSE;
+    const BOOL bLoaded = VrxPLoadButtonList(pData, nSize, RUNTIME_CLASS(CVrxPToolbarButton), loaded);
+    delete[] pData;
+    return bLoaded;
+}
+
+std::map<UINT, int>& DefaultImages()
+{
+    static std::map<UINT, int> images;
+    return images;
+}
+
+BOOL HasSameButton(const CObList& list, const CVrxPToolbarButton& button)
+{
+    for (POSITION pos = list.GetHeadPosition(); pos != NULL;)
+        if (AsButton(list.GetNext(pos))->SameAs(button))
+            return TRUE;
+    return FALSE;
 }
 } // namespace
 
 CVrxPToolBar::CVrxPToolBar()
-    : m_painter(this), m_bTextLabels(FALSE), m_bOriginalsChanged(FALSE), m_nMruLength(CVrxPToolbarLayout::unlimited),
-      m_nButtonHeight(0), m_bFloatingInMiniFrame(FALSE), m_nHot(-1), m_nPressed(-1), m_bTrackingLeave(FALSE),
-      m_pOwnImages(nullptr)
+    : m_nResourceId(0), m_bLocked(FALSE), m_nFirstSharedImage(0), m_painter(this), m_bTextLabels(FALSE),
+      m_bOriginalsChanged(FALSE), m_nMruLength(CVrxPToolbarLayout::unlimited), m_nButtonHeight(0),
+      m_bFloatingInMiniFrame(FALSE), m_nHot(-1), m_nPressed(-1), m_bTrackingLeave(FALSE), m_nKeyboard(-1),
+      m_lastMouse(-1, -1), m_hSavedFocus(NULL), m_pOwnImages(nullptr)
 {
 }
 
@@ -135,6 +165,145 @@ CVrxPToolBar::~CVrxPToolBar()
 {
     DeleteButtons(m_buttons);
     DeleteButtons(m_resetButtons);
+    DeleteButtons(m_originalItems);
+}
+
+int CVrxPToolBar::DefaultImageOf(UINT nCommand)
+{
+    const auto found = DefaultImages().find(nCommand);
+    return found == DefaultImages().end() ? -1 : found->second;
+}
+
+void CVrxPToolBar::ForgetDefaultImages()
+{
+    DefaultImages().clear();
+}
+
+BOOL CVrxPToolBar::LoadToolbarResource(UINT nToolbarId, BOOL bLocked, UINT nImagesId)
+{
+    LPCTSTR lpszName = MAKEINTRESOURCE(nToolbarId);
+    LPCTSTR lpszType = MAKEINTRESOURCE(CVrxPToolbarResource::resourceType);
+    HINSTANCE hModule = AfxFindResourceHandle(lpszName, lpszType);
+    HRSRC hFound = ::FindResource(hModule, lpszName, lpszType);
+    HGLOBAL hLoaded = hFound != NULL ? ::LoadResource(hModule, hFound) : NULL;
+    const BYTE* pData = hLoaded != NULL ? static_cast<const BYTE*>(::LockResource(hLoaded)) : nullptr;
+    CVrxPToolbarResource resource;
+    if (pData == nullptr || !resource.Parse(pData, ::SizeofResource(hModule, hFound)))
+        return FALSE;
+    // A reload keeps the images the first load brought.
+    if (m_nResourceId != nToolbarId)
+    {
+        CVrxPToolbarImageList* pImages = bLocked ? m_pOwnImages : sharedImages;
+        const UINT nBitmap = nImagesId != 0 ? nImagesId : nToolbarId;
+        if (pImages == nullptr)
+            return FALSE;
+        if (pImages->GetCount() == 0)
+            pImages->SetImageSize(CSize(resource.imageWidth, resource.imageHeight));
+        if (!pImages->LoadFromResource(nBitmap, NULL, TRUE))
+            return FALSE;
+        m_nFirstSharedImage = bLocked ? 0 : pImages->FirstIndexOfResource(nBitmap);
+    }
+    m_bLocked = bLocked;
+    m_nResourceId = nToolbarId;
+    std::vector<UINT> ids(resource.commands.begin(), resource.commands.end());
+    if (!AssignButtons(ids.data(), static_cast<int>(ids.size()), TRUE))
+    {
+        m_nResourceId = 0;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+BOOL CVrxPToolBar::AssignButtons(const UINT* pIds, int nCount, BOOL bRemap)
+{
+    DeleteAllButtons();
+    DeleteButtons(m_originalItems);
+    if (pIds == nullptr)
+    {
+        for (int i = 0; i < nCount; i++)
+            InsertSeparatorAt(-1);
+        return TRUE;
+    }
+    int nImage = m_nFirstSharedImage < 0 ? 0 : m_nFirstSharedImage;
+    for (int i = 0; i < nCount; i++)
+    {
+        const UINT nID = pIds[i];
+        m_originalItems.AddTail(new CVrxPToolbarButton(nID, -1));
+        if (nID == 0)
+        {
+            InsertSeparatorAt(-1);
+            continue;
+        }
+        if (bRemap)
+        {
+            if (InsertButtonCopy(CVrxPToolbarButton(nID, nImage, nullptr, FALSE, m_bLocked)) != -1 && !m_bLocked)
+                DefaultImages()[nID] = nImage;
+            nImage++;
+        }
+        else if (DefaultImageOf(nID) >= 0)
+            InsertButtonCopy(CVrxPToolbarButton(nID, DefaultImageOf(nID), nullptr, FALSE, m_bLocked));
+    }
+    if (m_hWnd != NULL)
+    {
+        CWnd* pTarget = GetHostFrame();
+        if (pTarget == nullptr)
+            pTarget = GetParent();
+        if (pTarget != nullptr)
+            pTarget->SendMessage(VrxTOOLBAR_RESETTOOLBAR, m_nResourceId, 0);
+    }
+    CObList resetButtons;
+    for (POSITION pos = m_buttons.GetHeadPosition(); pos != NULL;)
+    {
+        const CVrxPToolbarButton* pButton = AsButton(m_buttons.GetNext(pos));
+        CVrxPToolbarButton* pCopy = static_cast<CVrxPToolbarButton*>(pButton->GetRuntimeClass()->CreateObject());
+        pCopy->AssignFrom(*pButton);
+        resetButtons.AddTail(pCopy);
+    }
+    ReplaceResetButtons(resetButtons);
+    return TRUE;
+}
+
+BOOL CVrxPToolBar::RestoreOriginalState()
+{
+    if (!CanRestoreOriginal())
+        return FALSE;
+    const BOOL bLoaded = LoadToolbarResource(m_nResourceId, m_bLocked);
+    if (m_hWnd != NULL)
+        RecalcBarLayout();
+    return bLoaded;
+}
+
+BOOL CVrxPToolBar::MergeOriginalItems(const CObList& stored)
+{
+    BOOL bChanged = FALSE;
+    for (POSITION pos = stored.GetHeadPosition(); pos != NULL;)
+    {
+        const CVrxPToolbarButton& item = *AsButton(stored.GetNext(pos));
+        if (HasSameButton(m_originalItems, item))
+            continue;
+        bChanged = TRUE;
+        RemoveButtonAt(CommandToIndex(item.commandId));
+    }
+    int nIndex = 0;
+    for (POSITION pos = m_originalItems.GetHeadPosition(); pos != NULL; nIndex++)
+    {
+        const CVrxPToolbarButton& item = *AsButton(m_originalItems.GetNext(pos));
+        if (HasSameButton(stored, item))
+            continue;
+        bChanged = TRUE;
+        const int nAt = std::min(nIndex, GetCount());
+        if (item.commandId == 0)
+            InsertSeparatorAt(nAt);
+        else
+            InsertButtonCopy(CVrxPToolbarButton(item.commandId, DefaultImageOf(item.commandId), nullptr, FALSE, m_bLocked),
+                             nAt);
+    }
+    if (stored.GetCount() != m_originalItems.GetCount())
+        return TRUE;
+    POSITION posStored = stored.GetHeadPosition();
+    for (POSITION pos = m_originalItems.GetHeadPosition(); pos != NULL && !bChanged;)
+        bChanged = !AsButton(stored.GetNext(posStored))->SameAs(*AsButton(m_originalItems.GetNext(pos)));
+    return bChanged;
 }
 
 // The bar style takes the bar bits of dwStyle (alignment, borders, sizing,
@@ -166,6 +335,7 @@ void CVrxPToolBar::OnDestroy()
 {
     if (hoveredBar == this)
         hoveredBar = nullptr;
+    ::KillTimer(m_hWnd, TME_LEAVE);
     CObList& all = VrxPAllToolBars();
     if (POSITION pos = all.Find(this))
         all.RemoveAt(pos);
@@ -231,9 +401,11 @@ int CVrxPToolBar::InsertButtonAt(CVrxPToolbarButton* pButton, int nIndex)
     if (nIndex == -1 || nIndex == GetCount())
     {
         m_buttons.AddTail(pButton);
-        return GetCount() - 1;
+        nIndex = GetCount() - 1;
     }
-    m_buttons.InsertBefore(m_buttons.FindIndex(nIndex), pButton);
+    else
+        m_buttons.InsertBefore(m_buttons.FindIndex(nIndex), pButton);
+    RebuildMnemonicMap();
     return nIndex;
 }
 
@@ -278,6 +450,7 @@ void CVrxPToolBar::DeleteEntry(int nIndex)
     m_buttons.RemoveAt(pos);
     m_nPressed = IndexAfterRemoval(m_nPressed, nIndex);
     m_nHot = IndexAfterRemoval(m_nHot, nIndex);
+    m_nKeyboard = IndexAfterRemoval(m_nKeyboard, nIndex);
 }
 
 // A bar neither ends with a separator nor shows two in a row.
@@ -290,13 +463,15 @@ BOOL CVrxPToolBar::RemoveButtonAt(int nIndex)
         DeleteEntry(nLast);
     if (nIndex > 0 && nIndex < GetCount() && GetButton(nIndex - 1)->IsSeparator() && GetButton(nIndex)->IsSeparator())
         DeleteEntry(nIndex);
+    RebuildMnemonicMap();
     return TRUE;
 }
 
 void CVrxPToolBar::DeleteAllButtons()
 {
     DeleteButtons(m_buttons);
-    m_nHot = m_nPressed = -1;
+    m_nHot = m_nPressed = m_nKeyboard = -1;
+    m_mnemonics.clear();
 }
 
 int CVrxPToolBar::CommandToIndex(UINT nID, int nStart) const
@@ -591,41 +766,61 @@ void CVrxPToolBar::PaintBar(CDC* pDC)
     pDC->GetClipBox(&rectUpdate);
     CRect rectClient;
     GetClientRect(&rectClient);
-    CVrxPVisualManager::Instance()->PaintBarBackground(pDC, this, rectClient, rectUpdate, FALSE);
-    HGDIOBJ hOldFont = ::SelectObject(pDC->GetSafeHdc(), VrxPGlobals().fontRegular.GetSafeHandle());
-    pDC->SetBkMode(TRANSPARENT);
+    CVrxPMemoryDC memory(*pDC, this);
+    CDC& dc = memory.GetDC();
+    CVrxPVisualManager* pLook = CVrxPVisualManager::Instance();
+    if ((GetStyle() & TBSTYLE_TRANSPARENT) == 0 || !m_painter.PaintParentBackground(&dc))
+        pLook->PaintBarBackground(&dc, this, rectClient, rectUpdate, FALSE);
+    HGDIOBJ hOldFont = ::SelectObject(dc.GetSafeHdc(), VrxPGlobals().fontRegular.GetSafeHandle());
+    dc.SetBkMode(TRANSPARENT);
+    const BOOL bHorizontal = IsAlignedHorizontally();
     CRect rectShared;
     int i = 0;
     for (POSITION pos = m_buttons.GetHeadPosition(); pos != NULL; i++)
-        if (rectShared.IntersectRect(&AsButton(m_buttons.GetNext(pos))->rect, &rectUpdate))
-            DrawButton(*pDC, i, i == m_nHot, i == m_nPressed);
-    ::SelectObject(pDC->GetSafeHdc(), hOldFont);
+    {
+        const CVrxPToolbarButton* pButton = AsButton(m_buttons.GetNext(pos));
+        if (!pButton->visible || pButton->rect.IsRectEmpty() || !rectShared.IntersectRect(&pButton->rect, &rectUpdate))
+            continue;
+        if (pButton->IsSeparator())
+            DrawSeparator(dc, pButton->rect, bHorizontal);
+        else
+            DrawButton(dc, i, IsButtonHighlighted(i), i == m_nPressed && i == m_nHot);
+    }
+    ::SelectObject(dc.GetSafeHdc(), hOldFont);
 }
 
+BOOL CVrxPToolBar::IsButtonHighlighted(int nIndex) const
+{
+    if (nIndex < 0 || nIndex != m_nHot)
+        return FALSE;
+    return m_nPressed < 0 || m_nPressed == nIndex;
+}
+
+void CVrxPToolBar::DrawSeparator(CDC& dc, const CRect& rect, BOOL bHorizontal)
+{
+    // Upright across a row, flat across a column.
+    CVrxPVisualManager::Instance()->PaintSeparator(&dc, this, rect, bHorizontal);
+}
+
+// The look paints the face and the frame for the button's state and gives
+// the text its colour.
 void CVrxPToolBar::DrawButton(CDC& dc, int nIndex, BOOL bHot, BOOL bPressed)
 {
-    const CVrxPToolbarButton* pButton = GetButton(nIndex);
-    if (!pButton->visible || pButton->rect.IsRectEmpty())
-        return;
-    CRect rect = pButton->rect;
-    if (pButton->IsSeparator())
-    {
-        // Across the bar: upright in a row, flat in a column.
-        if (IsAlignedHorizontally())
-            dc.Draw3dRect(rect.left + rect.Width() / 2 - 1, rect.top + 2, 2, rect.Height() - 4,
-                          VrxPGlobals().colorBarShade, VrxPGlobals().colorBarLightEdge);
-        else
-            dc.Draw3dRect(rect.left + 2, rect.top + rect.Height() / 2 - 1, rect.Width() - 4, 2,
-                          VrxPGlobals().colorBarShade, VrxPGlobals().colorBarLightEdge);
-        return;
-    }
-    if (bPressed || (pButton->style & CVrxPToolbarButton::styleChecked) != 0)
-        dc.Draw3dRect(&rect, VrxPGlobals().colorBarShade, VrxPGlobals().colorBarLightEdge);
+    CVrxPToolbarButton* pButton = GetButton(nIndex);
+    CVrxPVisualManager* pLook = CVrxPVisualManager::Instance();
+    const BOOL bChecked = (pButton->style & CVrxPToolbarButton::styleChecked) != 0;
+    int nState = 0;
+    if (bPressed || (bChecked && !bHot))
+        nState = CVrxPVisualManager::statePressed;
     else if (bHot)
-        dc.Draw3dRect(&rect, VrxPGlobals().colorBarLightEdge, VrxPGlobals().colorBarShade);
+        nState = CVrxPVisualManager::stateHighlighted;
+    CRect rect = pButton->rect;
+    pLook->PaintButtonFace(&dc, pButton, rect, nState);
+    pLook->PaintButtonFrame(&dc, pButton, rect, nState);
     if (bPressed)
         rect.OffsetRect(1, 1);
-    GetButton(nIndex)->Draw(&dc, rect, ImagesFor(*pButton));
+    dc.SetTextColor(pLook->QueryButtonTextColor(pButton, nState));
+    pButton->Draw(&dc, rect, ImagesFor(*pButton));
 }
 
 CString CVrxPToolBar::TooltipText(const CVrxPToolbarButton& button) const
@@ -751,8 +946,51 @@ void CVrxPToolBar::SetHotIndex(int nIndex)
     m_nHot = nIndex;
 }
 
+UINT CVrxPToolBar::PromptStringId(UINT nCommand)
+{
+    const UINT firstSystemCommand = 0xF000;
+    const UINT lastSystemCommand = 0xF1EF;
+    const UINT firstSystemPrompt = 0xEF00;
+    const UINT reservedPrompt = 0xEF1F;
+    if (nCommand >= firstSystemCommand && nCommand <= lastSystemCommand)
+        return ((nCommand - firstSystemCommand) >> 4) + firstSystemPrompt;
+    if (nCommand == static_cast<UINT>(-1) || nCommand == static_cast<UINT>(-20))
+        return idleMessageId;
+    if (nCommand > 0xFEFF)
+        return reservedPrompt;
+    return nCommand;
+}
+
+void CVrxPToolBar::SendPrompt(UINT nStringId) const
+{
+    CWnd* pTarget = GetOwner();
+    if (pTarget == nullptr)
+        pTarget = GetParent();
+    if (pTarget != nullptr && pTarget->GetSafeHwnd() != NULL)
+        pTarget->SendMessage(WM_SETMESSAGESTRING, nStringId, 0);
+}
+
+// While the hot-track hook is on a menu is open and owns the status bar.
+UINT CVrxPToolBar::ShowCommandPrompt(UINT nCommand) const
+{
+    if (IsHotTrackHookInstalled())
+        return 0;
+    const UINT nStringId = PromptStringId(nCommand);
+    SendPrompt(nStringId);
+    return nStringId;
+}
+
+void CVrxPToolBar::SendIdlePrompt() const
+{
+    if (!IsHotTrackHookInstalled())
+        SendPrompt(idleMessageId);
+}
+
 void CVrxPToolBar::OnMouseMove(UINT, CPoint point)
 {
+    if (point == m_lastMouse)
+        return;
+    m_lastMouse = point;
     // The leave notice of the bar left behind may come late or not at all
     // when the mouse goes straight onto another bar.
     if (hoveredBar != this)
@@ -760,45 +998,299 @@ void CVrxPToolBar::OnMouseMove(UINT, CPoint point)
         if (hoveredBar != nullptr)
         {
             hoveredBar->m_bTrackingLeave = FALSE;
+            hoveredBar->m_lastMouse = CPoint(-1, -1);
             hoveredBar->SetHotIndex(-1);
+            hoveredBar->m_nKeyboard = -1;
             hoveredBar->UpdateWindow();
         }
         hoveredBar = this;
     }
+    int nHit = ButtonIndexAtPoint(point);
+    // The keyboard highlight stays while the mouse is over no button.
+    if (nHit < 0 && m_nKeyboard >= 0 && ::GetFocus() == m_hWnd)
+        return;
+    const CVrxPToolbarButton* pHit = GetButton(nHit);
+    if (pHit != nullptr && (pHit->style & CVrxPToolbarButton::styleDisabled) != 0 && !HighlightsDisabledItems())
+        nHit = -1;
     if (!m_bTrackingLeave)
     {
         TRACKMOUSEEVENT track = {sizeof(track), TME_LEAVE, m_hWnd, 0};
-        m_bTrackingLeave = ::TrackMouseEvent(&track);
+        m_bTrackingLeave = EmulateTrackMouseLeave(&track) != 0;
     }
-    SetHotIndex(ButtonIndexAtPoint(point));
+    if (nHit == m_nHot)
+        return;
+    if (pHit != nullptr && nHit >= 0 && (m_nPressed < 0 || m_nPressed == nHit))
+        ShowCommandPrompt(pHit->commandId);
+    else if (nHit < 0 && m_nPressed < 0)
+        SendIdlePrompt();
+    // The pressed button looks pressed only while the mouse is over it.
+    if (CVrxPToolbarButton* pPressed = GetButton(m_nPressed))
+    {
+        const UINT nStyle = nHit == m_nPressed ? pPressed->style | CVrxPToolbarButton::stylePressed
+                                                : pPressed->style & ~CVrxPToolbarButton::stylePressed;
+        ChangeButtonStyle(m_nPressed, nStyle);
+    }
+    SetHotIndex(nHit);
+    m_nKeyboard = nHit;
+    UpdateWindow();
 }
 
+// The hot-track hook hands the moves on while a menu is open.
 void CVrxPToolBar::OnMouseLeave()
 {
+    if (IsHotTrackHookInstalled())
+        return;
     m_bTrackingLeave = FALSE;
-    if (m_nPressed < 0)
-        SetHotIndex(-1);
+    m_lastMouse = CPoint(-1, -1);
+    if (m_nHot < 0)
+    {
+        SendIdlePrompt();
+        return;
+    }
+    if (::GetFocus() == m_hWnd || m_nPressed >= 0)
+        return;
+    SetHotIndex(-1);
+    m_nKeyboard = -1;
+    UpdateWindow();
+    SendIdlePrompt();
 }
 
+// A disabled button is not pressed; a pressed one shows its prompt and
+// holds the mouse until it is released.
 void CVrxPToolBar::OnLButtonDown(UINT, CPoint point)
 {
-    m_nPressed = ButtonIndexAtPoint(point);
-    if (m_nPressed < 0)
+    const int nHit = ButtonIndexAtPoint(point);
+    CVrxPToolbarButton* pButton = GetButton(nHit);
+    m_nPressed = -1;
+    if (pButton == nullptr)
         return;
+    if ((pButton->style & CVrxPToolbarButton::styleDisabled) != 0)
+        return;
+    m_nPressed = nHit;
+    ChangeButtonStyle(nHit, pButton->style | CVrxPToolbarButton::stylePressed);
+    ShowCommandPrompt(pButton->commandId);
     SetCapture();
     Invalidate();
 }
 
+// A second quick click on a button is a press like the first; elsewhere the
+// bar floats or docks.
+void CVrxPToolBar::OnLButtonDblClk(UINT nFlags, CPoint point)
+{
+    if (ButtonIndexAtPoint(point) >= 0)
+        OnLButtonDown(nFlags, point);
+    else
+        CVrxPControlBar::OnLButtonDblClk(nFlags, point);
+}
+
+// Released over the pressed button: a check box toggles (an indeterminate
+// one becomes checked) and the command goes to the owner. Released
+// elsewhere: nothing is sent and the style is as before the press.
 void CVrxPToolBar::OnLButtonUp(UINT, CPoint point)
 {
     const int nPressed = m_nPressed;
-    m_nPressed = -1;
     if (nPressed < 0)
         return;
+    m_nPressed = -1;
     ::ReleaseCapture();
+    CVrxPToolbarButton* pButton = GetButton(nPressed);
+    UINT nStyle = pButton->style & ~CVrxPToolbarButton::stylePressed;
+    const BOOL bReleasedOver = ButtonIndexAtPoint(point) == nPressed;
+    if (bReleasedOver && (pButton->style & CVrxPToolbarButton::styleCheckBox) != 0)
+    {
+        const BOOL bWasIndeterminate = (nStyle & CVrxPToolbarButton::styleIndeterminate) != 0;
+        nStyle &= ~CVrxPToolbarButton::styleIndeterminate;
+        nStyle = bWasIndeterminate ? nStyle | CVrxPToolbarButton::styleChecked
+                                   : nStyle ^ CVrxPToolbarButton::styleChecked;
+    }
+    ChangeButtonStyle(nPressed, nStyle);
+    SendIdlePrompt();
+    RestoreSavedFocus();
     Invalidate();
-    if (ButtonIndexAtPoint(point) == nPressed)
+    if (bReleasedOver)
         OnClickButton(nPressed);
+    m_lastMouse = CPoint(-1, -1);
+    OnMouseMove(0, point);
+}
+
+void CVrxPToolBar::OnCancelMode()
+{
+    CVrxPControlBar::OnCancelMode();
+    if (CVrxPToolbarButton* pPressed = GetButton(m_nPressed))
+    {
+        pPressed->style &= ~CVrxPToolbarButton::stylePressed;
+        if (::GetCapture() == m_hWnd)
+            ::ReleaseCapture();
+    }
+    m_nPressed = -1;
+    SetHotIndex(-1);
+    m_nKeyboard = -1;
+    if (m_hWnd != NULL)
+        RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+}
+
+// The window that gave the bar the focus gets it back afterwards, unless
+// it is another toolbar or inside one.
+void CVrxPToolBar::OnSetFocus(CWnd* pOldWnd)
+{
+    CVrxPControlBar::OnSetFocus(pOldWnd);
+    for (CWnd* pWnd = pOldWnd; pWnd != nullptr; pWnd = pWnd->GetParent())
+        if (dynamic_cast<CVrxPToolBar*>(pWnd) != nullptr)
+            return;
+    m_hSavedFocus = pOldWnd != nullptr ? pOldWnd->GetSafeHwnd() : NULL;
+}
+
+void CVrxPToolBar::RestoreSavedFocus()
+{
+    const HWND hSaved = m_hSavedFocus;
+    m_hSavedFocus = NULL;
+    if (hSaved != NULL && ::IsWindow(hSaved))
+        ::SetFocus(hSaved);
+}
+
+void CVrxPToolBar::SetHighlightedIndex(int nIndex)
+{
+    if (nIndex == m_nKeyboard || GetButton(nIndex) == nullptr)
+        nIndex = -1;
+    m_nKeyboard = nIndex;
+    if (m_nKeyboard == m_nHot)
+        return;
+    SetHotIndex(m_nKeyboard);
+    if (m_hWnd != NULL)
+        UpdateWindow();
+}
+
+BOOL CVrxPToolBar::HighlightButton(CVrxPToolbarButton* pButton)
+{
+    if (pButton == nullptr)
+    {
+        m_nKeyboard = -1;
+        SetHotIndex(-1);
+        return TRUE;
+    }
+    int nIndex = 0;
+    for (POSITION pos = m_buttons.GetHeadPosition(); pos != NULL; nIndex++)
+        if (m_buttons.GetNext(pos) == pButton)
+        {
+            if (nIndex != m_nKeyboard)
+                SetHighlightedIndex(nIndex);
+            return TRUE;
+        }
+    return FALSE;
+}
+
+void CVrxPToolBar::ClearHighlight()
+{
+    if (GetButton(m_nHot) != nullptr)
+    {
+        m_nKeyboard = -1;
+        SetHotIndex(-1);
+        if (m_hWnd != NULL)
+            UpdateWindow();
+        SendPrompt(idleMessageId);
+    }
+    RestoreSavedFocus();
+}
+
+void CVrxPToolBar::RebuildMnemonicMap()
+{
+    m_mnemonics.clear();
+    for (POSITION pos = m_buttons.GetHeadPosition(); pos != NULL;)
+    {
+        CVrxPToolbarButton* pButton = AsButton(m_buttons.GetNext(pos));
+        if (pButton->IsSeparator() || !pButton->textShown)
+            continue;
+        const int nAmpersand = pButton->text.Find('&');
+        if (nAmpersand < 0 || nAmpersand + 1 >= pButton->text.GetLength())
+            continue;
+        const UINT nKey = CVrxPKeyboardManager::UpperCaseKey(static_cast<BYTE>(pButton->text[nAmpersand + 1]));
+        m_mnemonics.emplace(nKey, pButton);
+    }
+}
+
+BOOL CVrxPToolBar::HandleMnemonicKey(UINT nChar)
+{
+    if (!CVrxPKeyboardManager::ProducesCharacter(nChar))
+        return FALSE;
+    const auto found = m_mnemonics.find(CVrxPKeyboardManager::UpperCaseKey(nChar));
+    if (found == m_mnemonics.end())
+        return FALSE;
+    return ExecuteByKeyboard(found->second);
+}
+
+BOOL CVrxPToolBar::ExecuteByKeyboard(CVrxPToolbarButton* pButton)
+{
+    if (pButton == nullptr || pButton->commandId == 0 || pButton->commandId == static_cast<UINT>(-1))
+        return FALSE;
+    CWnd* pTarget = GetOwner();
+    if (pTarget == nullptr)
+        pTarget = GetParent();
+    if (pTarget == nullptr)
+        return FALSE;
+    pTarget->PostMessage(WM_COMMAND, pButton->commandId, 0);
+    return TRUE;
+}
+
+// Escape leaves keyboard mode, giving the focus back, while no menu of the
+// bar is open.
+BOOL CVrxPToolBar::PreTranslateMessage(MSG* pMsg)
+{
+    if (pMsg->message == WM_KEYDOWN && pMsg->wParam == VK_ESCAPE && pMsg->hwnd == m_hWnd)
+    {
+        ClearHighlight();
+        return TRUE;
+    }
+    return CVrxPControlBar::PreTranslateMessage(pMsg);
+}
+
+void CVrxPToolBar::SetHotTrackHook(BOOL bOn)
+{
+    if (bOn)
+    {
+        if (hotTrackHook == NULL)
+            hotTrackHook = ::SetWindowsHookEx(WH_MOUSE, HotTrackHookProc, NULL, ::GetCurrentThreadId());
+        return;
+    }
+    if (hotTrackHook != NULL)
+        ::UnhookWindowsHookEx(hotTrackHook);
+    hotTrackHook = NULL;
+    hoveredBar = nullptr;
+    CObList& all = VrxPAllToolBars();
+    for (POSITION pos = all.GetHeadPosition(); pos != NULL;)
+    {
+        CVrxPToolBar* pBar = static_cast<CVrxPToolBar*>(all.GetNext(pos));
+        if (pBar->GetSafeHwnd() != NULL)
+            pBar->OnCancelMode();
+    }
+}
+
+void CVrxPToolBar::TrackHotAcrossBars(CPoint pointScreen)
+{
+    CVrxPToolBar* pBar = dynamic_cast<CVrxPToolBar*>(CWnd::FromHandlePermanent(::WindowFromPoint(pointScreen)));
+    CVrxPToolBar* pPrevious = hoveredBar;
+    if (pPrevious != nullptr && pPrevious != pBar && pPrevious->GetSafeHwnd() != NULL)
+    {
+        pPrevious->m_bTrackingLeave = FALSE;
+        pPrevious->m_lastMouse = CPoint(-1, -1);
+        pPrevious->m_nKeyboard = -1;
+        pPrevious->SetHotIndex(-1);
+        pPrevious->UpdateWindow();
+    }
+    hoveredBar = pBar;
+    if (pBar == nullptr)
+        return;
+    CPoint point = pointScreen;
+    pBar->ScreenToClient(&point);
+    pBar->OnMouseMove(0, point);
+}
+
+LRESULT CALLBACK CVrxPToolBar::HotTrackHookProc(int nCode, WPARAM wParam, LPARAM lParam)
+{
+    if (nCode != HC_ACTION)
+        return ::CallNextHookEx(hotTrackHook, nCode, wParam, lParam);
+    if (wParam == WM_MOUSEMOVE)
+        TrackHotAcrossBars(reinterpret_cast<const MOUSEHOOKSTRUCT*>(lParam)->pt);
+    return 0;
 }
 
 void CVrxPToolBar::OnContextMenu(CWnd*, CPoint point)
@@ -907,7 +1399,7 @@ void CVrxPToolBar::Serialize(CArchive& ar)
     CObList loaded;
     try
     {
-        ReadButtonList(ar, loaded);
+        VrxPReadButtonList(ar, RUNTIME_CLASS(CVrxPToolbarButton), loaded);
     }
     catch (CException*)
     {
@@ -922,6 +1414,10 @@ void CVrxPToolBar::Serialize(CArchive& ar)
         pButton->parent = this;
         m_buttons.AddTail(pButton);
     }
+    for (int i = GetCount() - 1; i >= 0; i--)
+        if (ForbiddenCommands().Find(GetButton(i)->commandId) != NULL)
+            DeleteEntry(i);
+    RebuildMnemonicMap();
     ar >> nTextLabels;
     m_bTextLabels = nTextLabels;
     CString text;
@@ -958,14 +1454,18 @@ BOOL CVrxPToolBar::StoreToRegistry(LPCTSTR lpszProfile, int nIndex, int nID)
             if (m_hWnd != NULL)
                 GetWindowText(name);
             bStored = (m_hWnd == NULL || registry.WriteString("Name", name)) &&
-                      registry.WriteArchived("Buttons", *this);
+                      registry.WriteArchived("Buttons", *this) &&
+                      (m_originalItems.IsEmpty() || WriteButtonList(registry, "OriginalItems", m_originalItems)) &&
+                      (m_resetButtons.IsEmpty() || WriteButtonList(registry, "OrigResetItems", m_resetButtons));
         }
     }
     const BOOL bPlaceStored = m_hWnd == NULL || CVrxPControlBar::StoreToRegistry(lpszProfile, nIndex, nID);
     return bStored && bPlaceStored;
 }
 
-// A damaged state leaves the bar empty rather than half loaded.
+// A damaged state is reported and the bar is rebuilt from its resource (or
+// left empty without one) rather than half loaded. Saved buttons then follow
+// the changes of the resource since they were saved.
 BOOL CVrxPToolBar::RestoreFromRegistry(LPCTSTR lpszProfile, int nIndex, int nID)
 {
     {
@@ -976,8 +1476,17 @@ BOOL CVrxPToolBar::RestoreFromRegistry(LPCTSTR lpszProfile, int nIndex, int nID)
         if (!registry.ReadArchived("Buttons", *this))
         {
             DeleteAllButtons();
+            RestoreOriginalState();
             return FALSE;
         }
+        CObList resetItems;
+        if (registry.ValueExists("OrigResetItems") && ReadButtonListValue(registry, "OrigResetItems", resetItems) &&
+            !resetItems.IsEmpty())
+            ReplaceResetButtons(resetItems);
+        CObList storedOriginals;
+        if (registry.ValueExists("OriginalItems") && ReadButtonListValue(registry, "OriginalItems", storedOriginals))
+            m_bOriginalsChanged = MergeOriginalItems(storedOriginals);
+        DeleteButtons(storedOriginals);
     }
     if (m_hWnd == NULL)
         return TRUE;

@@ -11,7 +11,10 @@
 //   P + "VrxToolBar-<id>" (or "VrxToolBar-<id><frame id in hex>"):
 //     "Name" (string), "Buttons" (the bar's archive: int32 alignment bits,
 //     int32 visible, the button list as an object list, int32 text-labels
-//     flag, the window text, int32 most-recently-used floating length)
+//     flag, the window text, int32 most-recently-used floating length),
+//     "OriginalItems" and "OrigResetItems" (the resource items and the
+//     buttons a reset brings back, each a button list as in "Buttons";
+//     written only when not empty)
 //   P + "VrxToolbarParameters": "Tooltips", "ShortcutKeys", "LargeIcons",
 //     "MenuAnimation", "RecentlyUsedMenus", "MenuShadows",
 //     "ShowAllMenusAfterDelay", "Look2000" (int each)
@@ -24,6 +27,7 @@
 #include "toolbars/CVrxPBarPainter.h"
 #include "toolbars/CVrxPToolbarLayout.h"
 
+#include <map>
 #include <vector>
 
 class CCmdTarget;
@@ -132,6 +136,45 @@ public:
     int EffectiveButtonHeight() const { return m_nButtonHeight; }
     // The button under the mouse, or chosen from the keyboard; -1 none.
     int GetHotIndex() const { return m_nHot; }
+    // The button pressed by the mouse; -1 none.
+    int GetPressedIndex() const { return m_nPressed; }
+    // Drawn highlighted: the hot button while no other button is pressed,
+    // or the pressed one while the mouse is over it.
+    BOOL IsButtonHighlighted(int nIndex) const;
+
+    // Hot tracking across bars, on while a frame's menu bar is in menu mode:
+    // a mouse hook of this thread hands every move to the bar under the
+    // cursor and clears the bar the cursor left. Off cancels every bar's
+    // pressed and hot button.
+    static void SetHotTrackHook(BOOL bOn);
+    static BOOL IsHotTrackHookInstalled() { return hotTrackHook != NULL; }
+
+    // Keyboard mode. The button chosen from the keyboard, -1 none.
+    int GetKeyboardIndex() const { return m_nKeyboard; }
+    // Choosing the current one again clears it; the hot button follows it.
+    virtual void SetHighlightedIndex(int nIndex);
+    // Null clears the keyboard highlight.
+    BOOL HighlightButton(CVrxPToolbarButton* pButton);
+    // The hot button goes, the idle prompt shows and the focus goes back to
+    // the window that had it before the bar.
+    void ClearHighlight();
+    void RestoreSavedFocus();
+    // The button whose mnemonic is the key's character runs its command;
+    // FALSE when the key makes no character or no button has it.
+    virtual BOOL HandleMnemonicKey(UINT nChar);
+    // The button's command goes to the owner; FALSE for a button without one.
+    virtual BOOL ExecuteByKeyboard(CVrxPToolbarButton* pButton);
+    // The upper-cased character after the first '&' of every button that
+    // shows its text.
+    void RebuildMnemonicMap();
+    // The status-bar prompt for a command: the message id sent, or 0 while
+    // the hot-track hook is on (no prompt then).
+    UINT ShowCommandPrompt(UINT nCommand) const;
+    // The string id the status bar shows for a command: system commands
+    // their own range, the idle message for none.
+    static UINT PromptStringId(UINT nCommand);
+    // A disabled button may become hot (menus highlight greyed items).
+    virtual BOOL HighlightsDisabledItems() const { return FALSE; }
 
     void Serialize(CArchive& ar) override;
     // nIndex -1: the bar's control id; nID -1: the short key form.
@@ -148,6 +191,33 @@ public:
     // At library shutdown: the shared lists lose their images, and the image
     // lists' drawing resources and the menu glyphs are freed.
     static void ReleaseSharedImages();
+    // Loading from a toolbar resource: its commands become the buttons, its
+    // bitmap (nImagesId, 0: the toolbar's id) is appended to the shared
+    // image list (a locked bar: to its own list) and the commands map to
+    // consecutive images. FALSE, the bar as it was, when the resource or the
+    // bitmap is missing or damaged.
+    virtual BOOL LoadToolbarResource(UINT nToolbarId, BOOL bLocked = FALSE, UINT nImagesId = 0);
+    // The buttons of the ids (0 a separator; a leading one is dropped), in
+    // order; with bRemap each takes the next image and the default image
+    // map learns it, else only commands the map knows come in. The resource
+    // items are replaced by the ids. With a window, the frame hears of the
+    // reset ("VrxTOOLBAR_RESETTOOLBAR", wParam the resource id) and may
+    // change the buttons; they are then what a reset brings back.
+    virtual BOOL AssignButtons(const UINT* pIds, int nCount, BOOL bRemap);
+    UINT GetResourceId() const { return m_nResourceId; }
+    BOOL CanRestoreOriginal() const { return m_nResourceId != 0; }
+    // The bar is loaded again from its resource (its images stay).
+    virtual BOOL RestoreOriginalState();
+    // One plain button per command of the bar's resource, in its order.
+    const CObList& OriginalItems() const { return m_originalItems; }
+    // Brings saved buttons in line with a resource changed since they were
+    // saved: commands the resource dropped leave the bar, new ones come in
+    // at their resource position. TRUE when the resource items differ from
+    // the stored ones.
+    BOOL MergeOriginalItems(const CObList& stored);
+    // The image index the resources gave a command, or -1.
+    static int DefaultImageOf(UINT nCommand);
+    static void ForgetDefaultImages();
     const CObList& ResetButtons() const { return m_resetButtons; }
     // The bar takes the buttons over; the list is left empty.
     void ReplaceResetButtons(CObList& buttons);
@@ -187,6 +257,8 @@ public:
     static int menuAnimation;
     static BOOL menuShadows;
     static BOOL showAllMenusAfterDelay;
+    // The status bar's message when nothing is pointed at.
+    static constexpr UINT idleMessageId = 0xE001;
 
 protected:
     virtual CSize MeasureButton(CDC& dc, const CVrxPToolbarButton& button) const;
@@ -200,6 +272,11 @@ protected:
     CRect BorderInsets(BOOL bHorizontal) const;
     void PaintBar(CDC* pDC) override;
     virtual void DrawButton(CDC& dc, int nIndex, BOOL bHot, BOOL bPressed);
+    virtual void DrawSeparator(CDC& dc, const CRect& rect, BOOL bHorizontal);
+    void SendIdlePrompt() const;
+    // The wParam of a WM_SETMESSAGESTRING, to the owner (or the parent).
+    void SendPrompt(UINT nStringId) const;
+    BOOL PreTranslateMessage(MSG* pMsg) override;
     // A click released on the button: its command goes to the owner.
     virtual void OnClickButton(int nIndex);
     void SetHotIndex(int nIndex);
@@ -219,6 +296,9 @@ protected:
     afx_msg void OnMouseLeave();
     afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
     afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
+    afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
+    afx_msg void OnCancelMode();
+    afx_msg void OnSetFocus(CWnd* pOldWnd);
     afx_msg void OnContextMenu(CWnd* pWnd, CPoint point);
     afx_msg void OnSettingChange(UINT uFlags, LPCTSTR lpszSection);
     afx_msg LRESULT OnButtonCount(WPARAM wParam, LPARAM lParam);
@@ -230,6 +310,11 @@ protected:
 
     CObList m_buttons;
     CObList m_resetButtons;
+    CObList m_originalItems;
+    UINT m_nResourceId;
+    BOOL m_bLocked;
+    // Where the bar's bitmap starts in the shared image list.
+    int m_nFirstSharedImage;
     CVrxPBarPainter m_painter;
     BOOL m_bTextLabels;
     BOOL m_bOriginalsChanged;
@@ -241,11 +326,21 @@ protected:
     int m_nHot;
     int m_nPressed;
     BOOL m_bTrackingLeave;
+    int m_nKeyboard;
+    // The last mouse position the bar handled; a repeat is ignored.
+    CPoint m_lastMouse;
+    // The window that had the focus before the bar took it.
+    HWND m_hSavedFocus;
+    std::map<UINT, CVrxPToolbarButton*> m_mnemonics;
 
     CVrxPToolbarImageList* m_pOwnImages;
 
     // The bar the mouse last moved over, while its window exists.
     static CVrxPToolBar* hoveredBar;
+    static HHOOK hotTrackHook;
+    static LRESULT CALLBACK HotTrackHookProc(int nCode, WPARAM wParam, LPARAM lParam);
+    // The bar under the cursor takes the move; the bar left behind is cleared.
+    static void TrackHotAcrossBars(CPoint pointScreen);
     static CVrxPToolbarImageList* userImages;
     static CVrxPToolbarImageList* sharedImages;
     static CVrxPToolbarImageList* sharedSecondImages;

@@ -3,7 +3,6 @@
 #include "app/ResourceChain.h"
 #include "files/CArchive.h"
 #include "files/CSharedFile.h"
-#include "foundation/CVrxPGlobals.h"
 #include "foundation/CVrxPToolbarImageList.h"
 #include "foundation/CVrxPWorkspace.h"
 #include "gdi/CDC.h"
@@ -163,7 +162,6 @@ void CVrxPToolbarButton::Draw(CDC* pDC, const CRect& rectButton, CVrxPToolbarIma
     if (!textShown && imageShown && pImages != nullptr && nImage >= 0)
         return;
     pDC->SetBkMode(TRANSPARENT);
-    pDC->SetTextColor(bDisabled ? VrxPGlobals().colorGrayText : VrxPGlobals().colorBarText);
     const UINT nFormat = DT_SINGLELINE | DT_VCENTER | (rectText.left == rectButton.left ? DT_CENTER : DT_LEFT);
     ::DrawText(pDC->GetSafeHdc(), text, -1, &rectText, nFormat);
 }

@@ -58,7 +58,8 @@ public:
     virtual BOOL OnClick(CWnd* pBar) { return FALSE; }
 
     // The image (from pImages, when it has it and the button shows one) at
-    // the left of the rectangle, centred in height, then the text after it.
+    // the left of the rectangle, centred in height, then the text after it
+    // in the DC's text colour (the bar's look chose it).
     virtual void Draw(CDC* pDC, const CRect& rectButton, CVrxPToolbarImageList* pImages);
 
     BOOL IsSeparator() const { return (style & styleSeparator) != 0; }

@@ -16,6 +16,12 @@ korvo_fuzz_target(button_archive_fuzz
   LIBS vrx_toolbars_native
   CORPUS tests/fuzz/corpus/button_archive_fuzz)
 
+korvo_fuzz_target(button_list_fuzz
+  SOURCES tests/fuzz/ButtonListFuzz.cpp tests/StoredButtonSamples.cpp
+  INCLUDES tests
+  LIBS vrx_toolbars_native
+  CORPUS tests/fuzz/corpus/button_list_fuzz)
+
 korvo_fuzz_target(command_usage_fuzz
   SOURCES tests/fuzz/CommandUsageFuzz.cpp
   LIBS vrx_toolbars_native

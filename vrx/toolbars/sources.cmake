@@ -7,7 +7,8 @@ set(VRX_TOOLBARS_PORTABLE_SOURCES
   CVrxPPopupMenuPlacement.cpp
   CVrxPStoredButton.cpp
   CVrxPTearOffIdPool.cpp
-  CVrxPToolbarLayout.cpp)
+  CVrxPToolbarLayout.cpp
+  CVrxPToolbarResource.cpp)
 set(VRX_TOOLBARS_PORTABLE_TEST_SOURCES
   tests/CVrxPCommandUsageTest.cpp
   tests/CVrxPMenuAnimationTest.cpp
@@ -16,4 +17,5 @@ set(VRX_TOOLBARS_PORTABLE_TEST_SOURCES
   tests/CVrxPStoredButtonTest.cpp
   tests/CVrxPTearOffIdPoolTest.cpp
   tests/CVrxPToolbarLayoutTest.cpp
+  tests/CVrxPToolbarResourceTest.cpp
   tests/StoredButtonSamples.cpp)

@@ -163,3 +163,74 @@ TEST(StoredButtonTest, OversizedNullOrReferenceDataIsRefused)
     EXPECT_EQ(nullptr, ReadButton(Bytes{0x01, 0x00}));
     EXPECT_EQ(nullptr, VrxPReadArchivedButton(nullptr, 10, RUNTIME_CLASS(CSampleButton)));
 }
+
+namespace
+{
+// A stored list of the objects, as a toolbar writes its resource items.
+Bytes ListBytes(std::vector<CObject*> objects)
+{
+    CObList list;
+    for (CObject* pObject : objects)
+        list.AddTail(pObject);
+    CMemFile file;
+    {
+        CArchive ar(&file, CArchive::store);
+        list.Serialize(ar);
+    }
+    while (!list.IsEmpty())
+        delete list.RemoveHead();
+    return FileBytes(file);
+}
+
+CSampleButton* SampleButton(int nCommand)
+{
+    CSampleButton* pButton = new CSampleButton;
+    pButton->record.commandId = nCommand;
+    return pButton;
+}
+} // namespace
+
+TEST(ButtonListTest, ReadsEveryButtonOfItsKindInOrder)
+{
+    sampleStoredVersion = -1;
+    CSampleMenuButton* pMenu = new CSampleMenuButton;
+    pMenu->record.commandId = 2;
+    pMenu->menuId = 77;
+    const Bytes bytes = ListBytes({SampleButton(1), pMenu, SampleButton(3)});
+    CObList loaded;
+    ASSERT_TRUE(VrxPLoadButtonList(bytes.data(), bytes.size(), RUNTIME_CLASS(CSampleButton), loaded));
+    ASSERT_EQ(3, loaded.GetCount());
+    std::vector<int> commands;
+    for (POSITION pos = loaded.GetHeadPosition(); pos != NULL;)
+        commands.push_back(static_cast<CSampleButton*>(loaded.GetNext(pos))->record.commandId);
+    EXPECT_EQ((std::vector<int>{1, 2, 3}), commands);
+    const CSampleMenuButton* pRead = dynamic_cast<CSampleMenuButton*>(loaded.GetAt(loaded.FindIndex(1)));
+    ASSERT_NE(nullptr, pRead);
+    EXPECT_EQ(77, pRead->menuId);
+    while (!loaded.IsEmpty())
+        delete loaded.RemoveHead();
+    const Bytes empty = ListBytes({});
+    EXPECT_TRUE(VrxPLoadButtonList(empty.data(), empty.size(), RUNTIME_CLASS(CSampleButton), loaded));
+    EXPECT_TRUE(loaded.IsEmpty());
+}
+
+TEST(ButtonListTest, RefusesForeignTruncatedAndTrailingDataLeavingNothing)
+{
+    sampleStoredVersion = -1;
+    const Bytes good = ListBytes({SampleButton(1), SampleButton(2)});
+    const Bytes foreign = ListBytes({SampleButton(1), new CSampleForeign, SampleButton(3)});
+    const Bytes truncated(good.begin(), good.end() - 1);
+    Bytes withTrailingByte = good;
+    withTrailingByte.push_back(0);
+    const Bytes& trailing = withTrailingByte;
+    const int foreignMadeBefore = CSampleForeign::made;
+    for (const Bytes* pBytes : {&foreign, &truncated, &trailing})
+    {
+        CObList loaded;
+        EXPECT_FALSE(VrxPLoadButtonList(pBytes->data(), pBytes->size(), RUNTIME_CLASS(CSampleButton), loaded));
+        EXPECT_TRUE(loaded.IsEmpty());
+    }
+    EXPECT_EQ(foreignMadeBefore, CSampleForeign::made) << "the foreign class was never made";
+    CObList loaded;
+    EXPECT_FALSE(VrxPLoadButtonList(nullptr, 0, RUNTIME_CLASS(CSampleButton), loaded));
+}

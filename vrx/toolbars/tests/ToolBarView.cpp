@@ -10,54 +10,17 @@
 #include "toolbars/CVrxPToolBar.h"
 #include "toolbars/CVrxPToolbarButton.h"
 
+#include "MouseInput.h"
 #include "ScreenPicture.h"
 #include "TestMdiFrame.h"
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
 
 namespace
 {
 std::string g_shot = "vrx_toolbar.bmp";
-
-void SendMouse(DWORD dwFlags, CPoint pointScreen)
-{
-    INPUT input = {};
-    input.type = INPUT_MOUSE;
-    input.mi.dx = MulDiv(pointScreen.x, 65535, ::GetSystemMetrics(SM_CXSCREEN) - 1);
-    input.mi.dy = MulDiv(pointScreen.y, 65535, ::GetSystemMetrics(SM_CYSCREEN) - 1);
-    input.mi.dwFlags = dwFlags | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
-    ::SendInput(1, &input, sizeof(INPUT));
-}
-
-// Runs the thread's messages, as the application's loop does, until the
-// condition holds or the time is up.
-bool RunMessagesUntil(const std::function<bool()>& done, DWORD dwMilliseconds)
-{
-    for (DWORD dwStart = ::GetTickCount(); ::GetTickCount() - dwStart < dwMilliseconds;)
-    {
-        MSG msg;
-        while (::PeekMessage(&msg, NULL, 0, 0, PM_REMOVE))
-        {
-            if (AfxWalkPreTranslateTree(::GetAncestor(msg.hwnd, GA_ROOT), &msg))
-                continue;
-            ::TranslateMessage(&msg);
-            ::DispatchMessage(&msg);
-        }
-        if (done())
-            return true;
-        ::Sleep(10);
-    }
-    return false;
-}
-
-// The input sent arrives.
-void LetTheInputArrive()
-{
-    RunMessagesUntil([] { return false; }, 300);
-}
 
 // The text of the tooltip window shown, or empty when none shows.
 std::string ShownTooltip()
