@@ -1,4 +1,4 @@
-#include "docking/CVrxPFrameHelper.h"
+#include "docking/mdi/CVrxPFrameHelper.h"
 
 #include "docking/CVrxPFrameBarManager.h"
 #include "foundation/CVrxPRegistryHolder.h"

@@ -1,3 +1,3 @@
-#include "docking/CVrxPMDIChildWnd.h"
+#include "docking/mdi/CVrxPMDIChildWnd.h"
 
 IMPLEMENT_DYNCREATE(CVrxPMDIChildWnd, CMDIChildWnd)

@@ -1,6 +1,6 @@
-#include "docking/CVrxPMainClientAreaWnd.h"
+#include "docking/mdi/CVrxPMainClientAreaWnd.h"
 
-#include "docking/CVrxPMDIFrameWnd.h"
+#include "docking/mdi/CVrxPMDIFrameWnd.h"
 
 IMPLEMENT_DYNAMIC(CVrxPMainClientAreaWnd, CWnd)
 

@@ -1,8 +1,8 @@
-#include "docking/CVrxPMDIFrameWnd.h"
+#include "docking/mdi/CVrxPMDIFrameWnd.h"
 
 #include "docking/CVrxPBaseControlBar.h"
 #include "docking/CVrxPDockingControlBar.h"
-#include "docking/CVrxPWindowsDialog.h"
+#include "docking/mdi/CVrxPWindowsDialog.h"
 #include "foundation/VrxPMessages.h"
 #include "toolbars/CVrxPMenuBar.h"
 

@@ -9,8 +9,8 @@
 // stores it when the frame closes.
 
 #include "docking/CVrxPFrameBarManager.h"
-#include "docking/CVrxPFrameHelper.h"
-#include "docking/CVrxPMainClientAreaWnd.h"
+#include "docking/mdi/CVrxPFrameHelper.h"
+#include "docking/mdi/CVrxPMainClientAreaWnd.h"
 #include "frames/CMDIFrameWnd.h"
 
 class CVrxPMDIFrameWnd : public CMDIFrameWnd
