@@ -71,6 +71,8 @@ public:
     // With a windows-manager command, the Window menu lists nine children
     // at most and then the command instead of the system's overflow entry.
     void ExtendWindowMenu();
+    // The Window menu the MDI client was last given.
+    void RememberWindowMenu(HMENU hWindowMenu) { m_hWindowMenu = hWindowMenu; }
     // The "Windows" dialog, modally.
     afx_msg void OnWindowsManager();
     // Lays out again after the look changed.

@@ -397,6 +397,8 @@ LRESULT CVrxPMainClientAreaWnd::WindowProc(UINT message, WPARAM wParam, LPARAM l
     case WM_MDISETMENU:
     {
         CVrxPMDIFrameWnd* pFrame = MDIFrame();
+        if (pFrame != nullptr && lParam != 0)
+            pFrame->RememberWindowMenu(reinterpret_cast<HMENU>(lParam));
         if (pFrame == nullptr || pFrame->GetSafeHwnd() == NULL ||
             pFrame->ApplyMenuToMenuBar(reinterpret_cast<HMENU>(wParam)))
             wParam = 0;
