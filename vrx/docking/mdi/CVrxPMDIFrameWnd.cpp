@@ -37,6 +37,7 @@ BOOL CVrxPMDIFrameWnd::PreCreateWindow(CREATESTRUCT& cs)
     m_helper.frameWindow = this;
     m_helper.barManager = &m_barManager;
     m_barManager.Create(this);
+    m_helper.ApplyStoredPlacement(cs);
     return CMDIFrameWnd::PreCreateWindow(cs);
 }
 
