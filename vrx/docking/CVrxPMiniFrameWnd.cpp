@@ -72,6 +72,20 @@ void CVrxPMiniFrameWnd::OnDestroy()
     CMiniFrameWnd::OnDestroy();
 }
 
+void CVrxPMiniFrameWnd::FitToHostedBar()
+{
+    CVrxPControlBar* pBar = m_pBar != nullptr ? m_pBar : m_pPane;
+    if (pBar == nullptr || pBar->GetSafeHwnd() == NULL)
+        return;
+    const CSize size = pBar->CalcBarSize(FALSE, TRUE);
+    CRect rectWindow;
+    CRect rectClient;
+    GetWindowRect(&rectWindow);
+    GetClientRect(&rectClient);
+    SetWindowPos(nullptr, 0, 0, size.cx + rectWindow.Width() - rectClient.Width(),
+                 size.cy + rectWindow.Height() - rectClient.Height(), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 void CVrxPMiniFrameWnd::ReleaseHostedBar()
 {
     m_pPane = nullptr;

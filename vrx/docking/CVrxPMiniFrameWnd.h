@@ -29,6 +29,8 @@ public:
     virtual CVrxPDockingControlBar* HostedBar() const { return m_pPane; }
     CVrxPControlBar* HostedControlBar() const { return m_pBar; }
     BOOL HasHostedBar() const { return m_pPane != nullptr || m_pBar != nullptr; }
+    // The frame's client area takes the hosted bar's computed size.
+    void FitToHostedBar();
     // The hosted pane or bar docks where it was docked last.
     void DockToRecentPlace();
     // The pane or bar leaves (it docks again): the frame goes.

@@ -236,8 +236,6 @@ UINT CVrxPContextMenuManager::TrackPopup(HMENU hPopup, int x, int y, CWnd* pOwne
     m_bTracking = FALSE;
     if (pPopup == nullptr)
         return 0;
-    // The popup has chosen by the time it is shown; it keeps the choice.
-    SetChosenCommand(CVrxPPopupMenu::TrackedCommand());
     CVrxPDialog* pDialog = pOwner != nullptr ? LibraryDialog(pOwner->GetParent()) : nullptr;
     if (pDialog != nullptr)
         pDialog->SetCurrentPopupMenu(pPopup);
@@ -245,6 +243,8 @@ UINT CVrxPContextMenuManager::TrackPopup(HMENU hPopup, int x, int y, CWnd* pOwne
     CVrxPWorkspace* pWorkspace = VrxPWorkspaceInstance();
     const BOOL bOverridden = pWorkspace != nullptr && pWorkspace->OverridePopupLoop(pPopup);
     const BOOL bFinished = bOverridden || RunPopupLoop(hWndPopup, pPopup);
+    // The popup kept the choice it closed with.
+    SetChosenCommand(CVrxPPopupMenu::TrackedCommand());
     if (pDialog != nullptr)
         pDialog->SetCurrentPopupMenu(nullptr);
     return bFinished ? m_nChosenCommand : 0;

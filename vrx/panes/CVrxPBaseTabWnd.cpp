@@ -472,6 +472,30 @@ int CVrxPBaseTabWnd::LastVisibleTab() const
     return -1;
 }
 
+CSize CVrxPBaseTabWnd::LargestTabWindowSize() const
+{
+    CSize largest(0, 0);
+    for (const Tab& tab : tabs)
+    {
+        if (tab.window == nullptr || tab.window->m_hWnd == NULL)
+            continue;
+        CSize size;
+        if (CVrxPBaseControlBar* pBar = dynamic_cast<CVrxPBaseControlBar*>(tab.window))
+        {
+            size = pBar->CalcBarSize(FALSE, TRUE);
+        }
+        else
+        {
+            CRect rect;
+            tab.window->GetWindowRect(&rect);
+            size = rect.Size();
+        }
+        largest.cx = std::max(largest.cx, size.cx);
+        largest.cy = std::max(largest.cy, size.cy);
+    }
+    return largest;
+}
+
 void CVrxPBaseTabWnd::UseAutoTabColors(BOOL bOn)
 {
     if (!bOn)

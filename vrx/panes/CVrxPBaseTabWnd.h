@@ -101,6 +101,9 @@ public:
     // there is none; -1 none.
     int NextVisibleTabFrom(int nStart) const;
     int LastVisibleTab() const;
+    // The widest and the tallest of the tabs' windows, taken apart; a bar
+    // counts with its docked horizontal size.
+    CSize LargestTabWindowSize() const;
 
     void UseAutoTabColors(BOOL bOn);
     BOOL UsesAutoTabColors() const { return m_bAutoColors; }

@@ -15,3 +15,8 @@ korvo_fuzz_target(button_archive_fuzz
   INCLUDES tests
   LIBS vrx_toolbars_native
   CORPUS tests/fuzz/corpus/button_archive_fuzz)
+
+korvo_fuzz_target(command_usage_fuzz
+  SOURCES tests/fuzz/CommandUsageFuzz.cpp
+  LIBS vrx_toolbars_native
+  CORPUS tests/fuzz/corpus/command_usage_fuzz)

@@ -4,6 +4,8 @@
 #include "docking/CVrxPDockingControlBar.h"
 #include "docking/mdi/CVrxPMDIFrameWnd.h"
 #include "toolbars/CVrxPMenuBar.h"
+#include "toolbars/CVrxPPopupMenu.h"
+#include "toolbars/CVrxPToolbarButton.h"
 #include "toolbars/CVrxPToolBar.h"
 
 #include <gtest/gtest.h>
@@ -107,38 +109,30 @@ TEST_F(BarListMenuTest, ABarItemShowsAndHidesItsBar)
     EXPECT_FALSE(frame.OnCmdMsg(paneId, CN_COMMAND, nullptr, nullptr)) << "the items end with the command";
 }
 
-// Chooses the Output pane's item from the tracked popup menu: each tick moves
-// the highlight down until the menu says the pane's item is highlighted, then
-// presses Enter. Watching the highlight, rather than counting keys, is what
-// keeps a key the menu drops from choosing another bar.
-UINT s_nHighlighted = 0;
+// Chooses the Output pane's item from the open popup menu: each tick moves
+// the highlight down until the pane's item is highlighted, then presses
+// Enter. Watching the highlight, rather than counting keys, is what keeps a
+// key the menu drops from choosing another bar.
 UINT s_nEntered = 0;
 int s_nTicks = 0;
 // Several times round the menu: a menu that never shows the pane is closed.
 const int maxTicks = 60;
 
-LRESULT CALLBACK WatchHighlight(int nCode, WPARAM wParam, LPARAM lParam)
-{
-    const CWPSTRUCT* pMsg = reinterpret_cast<const CWPSTRUCT*>(lParam);
-    if (nCode == HC_ACTION && pMsg->message == WM_MENUSELECT)
-        s_nHighlighted = LOWORD(pMsg->wParam);
-    return ::CallNextHookEx(NULL, nCode, wParam, lParam);
-}
-
 void CALLBACK ChooseOutputPane(HWND, UINT, UINT_PTR, DWORD)
 {
-    HWND hMenuWnd = ::FindWindowEx(NULL, NULL, "#32768", nullptr);
-    if (hMenuWnd == NULL || !::IsWindowVisible(hMenuWnd))
+    CVrxPPopupMenu* pPopup = CVrxPPopupMenu::ActivePopup();
+    if (pPopup == nullptr || !pPopup->IsWindowVisible())
         return;
+    const CVrxPToolbarButton* pHot = pPopup->MenuBar()->GetButton(pPopup->MenuBar()->GetHotIndex());
     WPARAM key = VK_DOWN;
     if (++s_nTicks > maxTicks)
         key = VK_ESCAPE;
-    else if (s_nHighlighted == paneId)
+    else if (pHot != nullptr && pHot->commandId == paneId)
     {
         key = VK_RETURN;
-        s_nEntered = s_nHighlighted;
+        s_nEntered = pHot->commandId;
     }
-    ::PostMessage(hMenuWnd, WM_KEYDOWN, key, 0);
+    pPopup->PostMessage(WM_KEYDOWN, key, 0);
 }
 
 TEST_F(BarListMenuTest, ARightClickOnTheToolbarOffersTheBars)
@@ -146,15 +140,21 @@ TEST_F(BarListMenuTest, ARightClickOnTheToolbarOffersTheBars)
     ::SetForegroundWindow(frame.GetSafeHwnd());
     CRect rect;
     toolBar.GetWindowRect(&rect);
-    s_nHighlighted = s_nEntered = 0;
     s_nTicks = 0;
-    HHOOK hHook = ::SetWindowsHookEx(WH_CALLWNDPROC, WatchHighlight, NULL, ::GetCurrentThreadId());
+    s_nEntered = 0;
     const UINT_PTR nTimer = ::SetTimer(NULL, 0, 100, ChooseOutputPane);
     toolBar.SendMessage(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(toolBar.GetSafeHwnd()),
                         MAKELPARAM(rect.left + 5, rect.top + 5));
-    ::KillTimer(NULL, nTimer);
-    ::UnhookWindowsHookEx(hHook);
     MSG msg;
+    for (DWORD dwStart = ::GetTickCount(); ::GetTickCount() - dwStart < 10000;)
+    {
+        while (::PeekMessage(&msg, NULL, 0, 0, PM_REMOVE))
+            ::DispatchMessage(&msg);
+        if (CVrxPPopupMenu::ActivePopup() == nullptr)
+            break;
+        ::Sleep(10);
+    }
+    ::KillTimer(NULL, nTimer);
     while (::PeekMessage(&msg, NULL, 0, 0, PM_REMOVE))
         ::DispatchMessage(&msg);
     EXPECT_EQ(paneId, s_nEntered) << "the menu offered the Output pane";

@@ -113,9 +113,10 @@ BOOL g_bChoose = FALSE;
 // takes its first item (Down, Enter) or closes it (Escape).
 void CALLBACK ActOnMenu(HWND, UINT, UINT_PTR nTimer, DWORD)
 {
-    HWND hMenu = ::FindWindowEx(NULL, NULL, "#32768", nullptr);
-    if (hMenu == NULL || !::IsWindowVisible(hMenu))
+    CVrxPPopupMenu* pPopup = CVrxPPopupMenu::ActivePopup();
+    if (pPopup == nullptr || !pPopup->IsWindowVisible())
         return;
+    const HWND hMenu = pPopup->GetSafeHwnd();
     ::KillTimer(NULL, nTimer);
     ::GetWindowRect(hMenu, &g_menuRect);
     if (g_bChoose)
@@ -180,6 +181,13 @@ protected:
         g_bChoose = bChoose;
         const UINT_PTR nTimer = ::SetTimer(NULL, 0, 100, ActOnMenu);
         auto result = call();
+        // A menu that stays open after the call returned runs in this loop.
+        for (DWORD dwStart = ::GetTickCount();
+             CVrxPPopupMenu::ActivePopup() != nullptr && ::GetTickCount() - dwStart < 2000;)
+        {
+            PumpMessages();
+            ::Sleep(10);
+        }
         ::KillTimer(NULL, nTimer);
         PumpMessages();
         return result;

@@ -1,9 +1,12 @@
-// A library dialog with each kind of button and a window with a tab strip
-// in each of the eight styles, at the top and at the bottom, in a virtual
-// desktop; the screen is kept.
+// A library dialog with each kind of button, a window with a tab strip in
+// each of the eight styles, at the top and at the bottom, and a frame with a
+// tabbed toolbar of two toolbars, in a virtual desktop; the screen is kept.
 
 #include "app/CWinApp.h"
+#include "docking/CVrxPMDIFrameWnd.h"
 #include "foundation/VrxPLibrary.h"
+#include "panes/CVrxPTabbedToolbar.h"
+#include "toolbars/CVrxPToolbarButton.h"
 #include "tests/ButtonTestDialog.h"
 #include "tests/RealInput.h"
 #include "tests/TabTestHost.h"
@@ -17,6 +20,12 @@
 
 namespace
 {
+class OwnedFrame : public CVrxPMDIFrameWnd
+{
+protected:
+    void PostNcDestroy() override {}
+};
+
 std::string g_shot = "vrx_panes.bmp";
 
 const char* const styleNames[] = {"0 rectangular", "1 flat",    "2 flat, shared", "3 rectangular, scrolled",
@@ -69,8 +78,39 @@ TEST(PanesView, ButtonsInADialogAndTabsInEveryStyle)
     dialog.plain.Invalidate();
     PlayInput({MoveTo(dialog.CentreOf(dialog.semiFlat)), MoveTo(dialog.CentreOf(dialog.semiFlat) + CSize(1, 0))});
     EXPECT_TRUE(dialog.semiFlat.highlighted) << "the semi-flat button shows hot in the picture";
+
+    OwnedFrame frame;
+    ASSERT_TRUE(frame.Create(nullptr, "Tabbed toolbar", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(520, 480, 1010, 700)));
+    frame.AllowDockingSides(CBRS_ALIGN_ANY);
+    CVrxPTabbedToolbar tabbed;
+    ASSERT_TRUE(tabbed.Create(&frame, WS_CHILD | WS_VISIBLE | CBRS_ALIGN_TOP, 0xE830,
+                              CVrxPBaseControlBar::flagFloat | CVrxPBaseControlBar::flagDockable));
+    ASSERT_TRUE(frame.PlaceBarDocked(&tabbed));
+    CVrxPToolBar build;
+    CVrxPToolBar debug;
+    const struct
+    {
+        CVrxPToolBar* bar;
+        const char* title;
+        std::vector<const char*> buttons;
+    } toolbars[] = {{&build, "Build", {"Compile", "Link", "Clean"}}, {&debug, "Debug", {"Run", "Step", "Stop", "Watch"}}};
+    UINT nId = 0xE840;
+    for (const auto& toolbar : toolbars)
+    {
+        ASSERT_TRUE(toolbar.bar->CreateWithDefaultStyle(&frame, WS_CHILD | WS_VISIBLE | CBRS_ALIGN_TOP, nId++));
+        toolbar.bar->SetWindowText(toolbar.title);
+        for (const char* text : toolbar.buttons)
+            toolbar.bar->InsertButtonCopy(CVrxPToolbarButton(nId++, -1, text));
+        ASSERT_TRUE(tabbed.AddBar(toolbar.bar, TRUE, FALSE, FALSE));
+    }
+    tabbed.TabWindow()->ActivateTab(1);
+    frame.RecalcLayout();
+    EXPECT_TRUE(debug.IsWindowVisible());
+    EXPECT_FALSE(build.IsWindowVisible());
+
     PumpMessages(500);
     windriver::save_screen(g_shot);
+    frame.DestroyWindow();
     dialog.DestroyWindow();
     board.DestroyWindow();
 }

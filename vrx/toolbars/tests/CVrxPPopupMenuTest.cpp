@@ -1,7 +1,9 @@
 #include "toolbars/CVrxPPopupMenu.h"
 
+#include "app/AfxRegisterWndClass.h"
 #include "toolbars/CVrxPMenuStore.h"
 #include "toolbars/CVrxPPopupMenuBar.h"
+#include "toolbars/CVrxPTearOffIdPool.h"
 #include "toolbars/CVrxPToolbarButton.h"
 #include "toolbars/CVrxPToolbarMenuButton.h"
 
@@ -53,8 +55,27 @@ TEST(PopupMenuBarTest, TakesTheItemsAndTheirStatesFromAMenu)
     ::DestroyMenu(hPopup);
 }
 
+// The menu store's files in the temporary folder.
+int StoreFileCount()
+{
+    char folder[MAX_PATH] = "";
+    ::GetTempPath(sizeof(folder), folder);
+    const CString pattern = CString(folder) + CVrxPMenuStore::tempFilePrefix + "*.tmp";
+    WIN32_FIND_DATA found;
+    HANDLE hFind = ::FindFirstFile(pattern, &found);
+    if (hFind == INVALID_HANDLE_VALUE)
+        return 0;
+    int nCount = 0;
+    do
+        nCount++;
+    while (::FindNextFile(hFind, &found));
+    ::FindClose(hFind);
+    return nCount;
+}
+
 TEST(MenuStoreTest, KeepsTheItemsOfEachMenu)
 {
+    const int nFilesBefore = StoreFileCount();
     CVrxPMenuStore store;
     HMENU hPopup = MakePopup();
     CVrxPPopupMenuBar empty;
@@ -81,22 +102,77 @@ TEST(MenuStoreTest, KeepsTheItemsOfEachMenu)
     ASSERT_TRUE(store.Restore(hPopup, &restored));
     EXPECT_EQ(2, restored.GetCount()) << "a second store replaces the first";
 
+    EXPECT_EQ(1, StoreFileCount() - nFilesBefore) << "one temporary file per stored menu";
     EXPECT_TRUE(store.Discard(hPopup));
+    EXPECT_EQ(nFilesBefore, StoreFileCount()) << "a discarded menu leaves no file behind";
     EXPECT_FALSE(store.Discard(hPopup));
     EXPECT_FALSE(store.Restore(hPopup, &restored));
     ::DestroyMenu(hPopup);
 }
 
-// Chooses the popup's first enabled item as a user would: Down, Enter.
-void CALLBACK ChooseFirstItem(HWND, UINT, UINT_PTR nTimer, DWORD)
+void PressKey(WORD vk)
 {
-    HWND hMenu = ::FindWindowEx(NULL, NULL, "#32768", nullptr);
-    if (hMenu == NULL || !::IsWindowVisible(hMenu))
-        return;
-    ::KillTimer(NULL, nTimer);
-    ::PostMessage(hMenu, WM_KEYDOWN, VK_DOWN, 0);
-    ::PostMessage(hMenu, WM_KEYDOWN, VK_RETURN, 0);
+    INPUT input[2] = {};
+    input[0].type = INPUT_KEYBOARD;
+    input[0].ki.wVk = vk;
+    input[1] = input[0];
+    input[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    ::SendInput(2, input, sizeof(INPUT));
 }
+
+void ClickAt(CPoint point)
+{
+    const int cx = ::GetSystemMetrics(SM_CXSCREEN) - 1, cy = ::GetSystemMetrics(SM_CYSCREEN) - 1;
+    INPUT input[3] = {};
+    for (INPUT& one : input)
+    {
+        one.type = INPUT_MOUSE;
+        one.mi.dx = point.x * 65535 / cx;
+        one.mi.dy = point.y * 65535 / cy;
+        one.mi.dwFlags = MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
+    }
+    input[1].mi.dwFlags |= MOUSEEVENTF_LEFTDOWN;
+    input[2].mi.dwFlags |= MOUSEEVENTF_LEFTUP;
+    ::SendInput(3, input, sizeof(INPUT));
+}
+
+// Runs the thread's messages until done() or two seconds passed.
+template <typename Done>
+bool PumpUntil(Done done)
+{
+    for (DWORD dwStart = ::GetTickCount(); ::GetTickCount() - dwStart < 2000;)
+    {
+        PumpMessages();
+        if (done())
+            return true;
+        ::Sleep(10);
+    }
+    return done();
+}
+
+void PumpFor(DWORD dwMilliseconds)
+{
+    PumpUntil([dwEnd = ::GetTickCount() + dwMilliseconds] { return ::GetTickCount() >= dwEnd; });
+}
+
+// A frame that notes, with each command, whether a popup window was still
+// there when the command arrived.
+class CommandOrderFrame : public TestMdiFrame
+{
+public:
+    std::vector<HWND> popups;
+    std::vector<bool> popupAliveAtCommand;
+
+protected:
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override
+    {
+        bool bAlive = CVrxPPopupMenu::ActivePopup() != nullptr;
+        for (HWND hPopup : popups)
+            bAlive = bAlive || ::IsWindow(hPopup);
+        popupAliveAtCommand.push_back(bAlive);
+        return TestMdiFrame::OnCommand(wParam, lParam);
+    }
+};
 
 class PopupMenuTest : public ::testing::Test
 {
@@ -107,36 +183,264 @@ protected:
         // The test frame handles its commands in OnCommand, not by map.
         frame.m_bAutoMenuEnable = FALSE;
         ::SetForegroundWindow(frame.GetSafeHwnd());
+        ::SetFocus(frame.GetSafeHwnd());
         PumpMessages();
     }
-    void TearDown() override { frame.DestroyWindow(); }
-
-    // Opens the popup and lets the timer choose; the popup is gone after.
-    void Choose(CVrxPPopupMenu* pPopup)
+    void TearDown() override
     {
-        const UINT_PTR nTimer = ::SetTimer(NULL, 0, 200, ChooseFirstItem);
-        ASSERT_TRUE(pPopup->CreatePopup(&frame, 100, 100, MakePopup(), FALSE, TRUE));
-        ::KillTimer(NULL, nTimer);
-        PumpMessages();
-        EXPECT_EQ(nullptr, CVrxPPopupMenu::ActivePopup());
+        if (CVrxPPopupMenu* pOpen = CVrxPPopupMenu::ActivePopup())
+            pOpen->CloseChain();
+        frame.DestroyWindow();
+        ::DestroyMenu(m_hMenu);
     }
 
-    TestMdiFrame frame;
+    CVrxPPopupMenu* Open(int x, int y, BOOL bTrack = FALSE)
+    {
+        m_hMenu = MakePopup();
+        CVrxPPopupMenu* pPopup = new CVrxPPopupMenu;
+        pPopup->destroyMenuHandle = FALSE;
+        pPopup->trackMode = bTrack;
+        if (!pPopup->CreatePopup(&frame, x, y, m_hMenu, FALSE, TRUE))
+            return nullptr;
+        frame.popups.push_back(pPopup->GetSafeHwnd());
+        PumpMessages();
+        return pPopup;
+    }
+
+    static bool NoPopup() { return CVrxPPopupMenu::ActivePopup() == nullptr; }
+
+    CommandOrderFrame frame;
+    HMENU m_hMenu = NULL;
 };
 
-TEST_F(PopupMenuTest, SendsTheChosenCommandToItsReceiver)
+TEST_F(PopupMenuTest, DownAndEnterSendTheFirstItemAfterThePopupClosed)
 {
-    Choose(new CVrxPPopupMenu);
-    ASSERT_EQ(1u, frame.commands.size());
-    EXPECT_EQ(100u, frame.commands[0]);
+    CVrxPPopupMenu* pPopup = Open(100, 100);
+    ASSERT_NE(nullptr, pPopup);
+    EXPECT_EQ(pPopup, CVrxPPopupMenu::ActivePopup());
+    EXPECT_NE(0, ::IsWindowVisible(pPopup->GetSafeHwnd()));
+    EXPECT_NE(pPopup->GetSafeHwnd(), ::GetActiveWindow()) << "a popup never takes the activation";
+    PressKey(VK_DOWN);
+    PressKey(VK_RETURN);
+    ASSERT_TRUE(PumpUntil([&] { return !frame.commands.empty(); }));
+    EXPECT_EQ((std::vector<UINT>{100}), frame.commands);
+    EXPECT_EQ((std::vector<bool>{false}), frame.popupAliveAtCommand);
+    EXPECT_TRUE(NoPopup());
+}
+
+TEST_F(PopupMenuTest, RightOpensTheSubmenuAndItsCommandComesAfterEveryPopupClosed)
+{
+    CVrxPPopupMenu* pPopup = Open(100, 100);
+    ASSERT_NE(nullptr, pPopup);
+    // Up from nothing wraps to the last item, the More submenu.
+    PressKey(VK_UP);
+    PressKey(VK_RIGHT);
+    ASSERT_TRUE(PumpUntil([&] { return pPopup->Submenu() != nullptr; }));
+    CVrxPPopupMenu* pSubmenu = pPopup->Submenu();
+    frame.popups.push_back(pSubmenu->GetSafeHwnd());
+    EXPECT_EQ(pSubmenu, CVrxPPopupMenu::ActivePopup());
+    EXPECT_EQ(0, pSubmenu->MenuBar()->GetHotIndex()) << "the submenu opens with its first item chosen";
+    CRect rectOwner, rectSub;
+    pPopup->GetWindowRect(&rectOwner);
+    pSubmenu->GetWindowRect(&rectSub);
+    EXPECT_GE(rectSub.left, rectOwner.right - 1) << "the submenu opens to the right of its owner";
+
+    PressKey(VK_RETURN);
+    ASSERT_TRUE(PumpUntil([&] { return !frame.commands.empty(); }));
+    EXPECT_EQ((std::vector<UINT>{300}), frame.commands);
+    EXPECT_EQ((std::vector<bool>{false}), frame.popupAliveAtCommand);
+}
+
+TEST_F(PopupMenuTest, EscapeClosesOnlyTheSubmenuThenThePopup)
+{
+    CVrxPPopupMenu* pPopup = Open(100, 100);
+    ASSERT_NE(nullptr, pPopup);
+    PressKey(VK_END);
+    PressKey(VK_RIGHT);
+    ASSERT_TRUE(PumpUntil([&] { return pPopup->Submenu() != nullptr; }));
+    PressKey(VK_ESCAPE);
+    ASSERT_TRUE(PumpUntil([&] { return pPopup->Submenu() == nullptr; }));
+    EXPECT_EQ(pPopup, CVrxPPopupMenu::ActivePopup());
+    PressKey(VK_ESCAPE);
+    EXPECT_TRUE(PumpUntil(NoPopup));
+    EXPECT_TRUE(frame.commands.empty());
+}
+
+TEST_F(PopupMenuTest, AMnemonicRunsItsItemAndADisabledOneClosesWithoutCommand)
+{
+    ASSERT_NE(nullptr, Open(100, 100));
+    PressKey('W');
+    ASSERT_TRUE(PumpUntil(NoPopup));
+    PumpMessages();
+    EXPECT_EQ((std::vector<UINT>{101}), frame.commands);
+
+    ASSERT_NE(nullptr, Open(100, 100));
+    PressKey('P');
+    ASSERT_TRUE(PumpUntil(NoPopup));
+    PumpMessages();
+    EXPECT_EQ((std::vector<UINT>{101}), frame.commands) << "Paste is greyed";
+}
+
+TEST_F(PopupMenuTest, HoverOpensTheSubmenuAfterTheDelay)
+{
+    CVrxPPopupMenu* pPopup = Open(100, 100);
+    ASSERT_NE(nullptr, pPopup);
+    CVrxPPopupMenuBar* pBar = pPopup->MenuBar();
+    CRect rectMore = pBar->GetButton(4)->rect;
+    pBar->ClientToScreen(&rectMore);
+    // Two moves: the first one the popup ignores (it came up under the pointer).
+    ::SetCursorPos(rectMore.left + 10, rectMore.top + 2);
+    PumpFor(50);
+    ::SetCursorPos(rectMore.left + 12, rectMore.CenterPoint().y);
+    EXPECT_TRUE(PumpUntil([&] { return pPopup->Submenu() != nullptr; }))
+        << "after " << CVrxPPopupMenuBar::SubmenuDelay() << " ms";
+}
+
+TEST_F(PopupMenuTest, AClickOutsideClosesTheChainAndReachesTheWindowUnderIt)
+{
+    CWnd button;
+    ASSERT_TRUE(button.CreateEx(0, "BUTTON", "under", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, CRect(300, 200, 380, 240),
+                                &frame, 555));
+    button.SetWindowPos(&CWnd::wndTop, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    CVrxPPopupMenu* pPopup = Open(100, 100);
+    ASSERT_NE(nullptr, pPopup);
+    PressKey(VK_END);
+    PressKey(VK_RIGHT);
+    ASSERT_TRUE(PumpUntil([&] { return pPopup->Submenu() != nullptr; }));
+    CRect rectButton;
+    button.GetWindowRect(&rectButton);
+    ClickAt(rectButton.CenterPoint());
+    EXPECT_TRUE(PumpUntil(NoPopup));
+    EXPECT_TRUE(PumpUntil([&] { return !frame.commands.empty(); }));
+    EXPECT_EQ((std::vector<UINT>{555}), frame.commands) << "the button under the pointer was clicked";
+}
+
+TEST_F(PopupMenuTest, NearTheScreensCornerThePopupStaysInTheWorkArea)
+{
+    CRect work;
+    ::SystemParametersInfo(SPI_GETWORKAREA, 0, &work, 0);
+    CVrxPPopupMenu* pPopup = Open(work.right - 5, work.bottom - 5);
+    ASSERT_NE(nullptr, pPopup);
+    CRect rect;
+    pPopup->GetWindowRect(&rect);
+    EXPECT_FALSE(rect.IsRectEmpty());
+    EXPECT_LE(rect.right, work.right);
+    EXPECT_LE(rect.bottom, work.bottom);
+    EXPECT_GE(rect.left, work.left);
+    EXPECT_GE(rect.top, work.top);
+    PressKey(VK_END);
+    PressKey(VK_RIGHT);
+    ASSERT_TRUE(PumpUntil([&] { return pPopup->Submenu() != nullptr; }));
+    CRect rectSub;
+    pPopup->Submenu()->GetWindowRect(&rectSub);
+    EXPECT_LE(rectSub.right, rect.left + 1) << "the submenu flips to the left of its owner";
+    EXPECT_LE(rectSub.bottom, work.bottom);
+}
+
+TEST_F(PopupMenuTest, AMenuTallerThanTheWorkAreaScrollsToTheChosenItem)
+{
+    CRect work;
+    ::SystemParametersInfo(SPI_GETWORKAREA, 0, &work, 0);
+    HMENU hTall = ::CreatePopupMenu();
+    for (int i = 0; i < 60; i++)
+    {
+        CString text;
+        text.Format("Item %d", i);
+        ::AppendMenu(hTall, MF_STRING, static_cast<UINT>(1000 + i), text);
+    }
+    CVrxPPopupMenu* pPopup = new CVrxPPopupMenu;
+    ASSERT_TRUE(pPopup->CreatePopup(&frame, 100, work.top + 10, hTall, FALSE, TRUE));
+    PumpMessages();
+    CRect rectPopup;
+    pPopup->GetWindowRect(&rectPopup);
+    EXPECT_LE(rectPopup.bottom, work.bottom);
+    CVrxPPopupMenuBar* pBar = pPopup->MenuBar();
+    CRect rectBar;
+    pBar->GetClientRect(&rectBar);
+    ASSERT_GT(pBar->GetButton(59)->rect.bottom, rectBar.bottom) << "60 items do not fit";
+    PressKey(VK_END);
+    ASSERT_TRUE(PumpUntil([&] { return pBar->GetHotIndex() == 59; }));
+    EXPECT_LE(pBar->GetButton(59)->rect.bottom, rectBar.bottom) << "the last item scrolled into view";
+    EXPECT_GE(pBar->GetButton(59)->rect.top, rectBar.top);
+    PressKey(VK_HOME);
+    ASSERT_TRUE(PumpUntil([&] { return pBar->GetHotIndex() == 0; }));
+    EXPECT_GE(pBar->GetButton(0)->rect.top, rectBar.top) << "and back to the first";
+    PressKey(VK_RETURN);
+    ASSERT_TRUE(PumpUntil([&] { return !frame.commands.empty(); }));
+    EXPECT_EQ((std::vector<UINT>{1000}), frame.commands);
+}
+
+TEST_F(PopupMenuTest, AReceiverThatGoesTakesItsOpenPopupWithIt)
+{
+    CWnd receiver;
+    ASSERT_TRUE(receiver.CreateEx(0, AfxRegisterWndClass(0), "receiver", WS_OVERLAPPED | WS_VISIBLE,
+                                  CRect(500, 100, 600, 200), nullptr, 0));
+    m_hMenu = MakePopup();
+    CVrxPPopupMenu* pPopup = new CVrxPPopupMenu;
+    pPopup->destroyMenuHandle = FALSE;
+    ASSERT_TRUE(pPopup->CreatePopup(&receiver, 520, 120, m_hMenu, FALSE, TRUE));
+    const HWND hPopup = pPopup->GetSafeHwnd();
+    receiver.DestroyWindow();
+    PumpMessages();
+    EXPECT_FALSE(::IsWindow(hPopup));
+    EXPECT_TRUE(NoPopup());
+    PressKey(VK_RETURN);
+    PumpFor(100);
+    EXPECT_TRUE(frame.commands.empty());
 }
 
 TEST_F(PopupMenuTest, KeepsTheChosenCommandInTrackMode)
 {
-    CVrxPPopupMenu* pPopup = new CVrxPPopupMenu;
-    pPopup->trackMode = TRUE;
-    Choose(pPopup);
+    ASSERT_NE(nullptr, Open(100, 100, TRUE));
+    PressKey(VK_DOWN);
+    PressKey(VK_RETURN);
+    ASSERT_TRUE(PumpUntil(NoPopup));
+    PumpMessages();
     EXPECT_EQ(100u, CVrxPPopupMenu::TrackedCommand());
     EXPECT_TRUE(frame.commands.empty());
+}
+
+TEST(PopupMenuBarTest, LeavesNoLeadingTrailingOrDoubledSeparator)
+{
+    HMENU hMenu = ::CreatePopupMenu();
+    ::AppendMenu(hMenu, MF_SEPARATOR, 0, nullptr);
+    ::AppendMenu(hMenu, MF_STRING, 100, "a");
+    ::AppendMenu(hMenu, MF_SEPARATOR, 0, nullptr);
+    ::AppendMenu(hMenu, MF_SEPARATOR, 0, nullptr);
+    ::AppendMenu(hMenu, MF_STRING | MF_MENUBREAK, 101, "b");
+    ::AppendMenu(hMenu, MF_SEPARATOR, 0, nullptr);
+    CVrxPPopupMenuBar bar;
+    ASSERT_TRUE(bar.FillFromMenu(hMenu));
+    ASSERT_EQ(3, bar.GetCount());
+    EXPECT_EQ(100u, bar.GetButton(0)->commandId);
+    EXPECT_TRUE(bar.GetButton(1)->IsSeparator());
+    EXPECT_EQ(101u, bar.GetButton(2)->commandId);
+    EXPECT_NE(0u, bar.GetButton(2)->style & CVrxPPopupMenuBar::styleColumnBreak);
+    HMENU hBuilt = bar.BuildMenuHandle();
+    EXPECT_NE(0u, ::GetMenuState(hBuilt, 2, MF_BYPOSITION) & MF_MENUBREAK);
+    ::DestroyMenu(hBuilt);
+    ::DestroyMenu(hMenu);
+}
+
+TEST(TearOffIdPoolTest, TagsTearOffPopupsAndReleasesTheirIds)
+{
+    HMENU hInner = ::CreatePopupMenu();
+    ::AppendMenu(hInner, MF_STRING, 1, "x");
+    HMENU hOuter = ::CreatePopupMenu();
+    ::AppendMenu(hOuter, MF_STRING, 2, "y");
+    ::AppendMenu(hOuter, MF_POPUP | MF_MENUBARBREAK, reinterpret_cast<UINT_PTR>(hInner), "&Tools");
+    CVrxPTearOffIdPool pool(500, 501);
+    pool.TagTearOffPopups(hOuter);
+    char text[64] = "";
+    ::GetMenuString(hOuter, 1, text, sizeof(text), MF_BYPOSITION);
+    CString tagged = text;
+    EXPECT_EQ(500u, CVrxPTearOffIdPool::ParseTearOffId(tagged));
+    EXPECT_STREQ("&Tools", tagged);
+    EXPECT_EQ(hInner, ::GetSubMenu(hOuter, 1)) << "the item keeps its submenu";
+    pool.TagTearOffPopups(hOuter);
+    EXPECT_EQ(0, pool.UseCount(501)) << "a tagged popup is not tagged again";
+    pool.ReleaseMenuIds(hOuter);
+    EXPECT_EQ(0, pool.UseCount(500));
+    ::DestroyMenu(hOuter);
 }
 } // namespace
