@@ -1,5 +1,5 @@
 #pragma once
-#include "docking/CVrxPMDIChildWnd.h"
+#include "docking/mdi/CVrxPMDIChildWnd.h"
 
 // The frame of one plug-in: its view is the first pane. Always maximised;
 // its end tells the plug-in (dll_deinit).

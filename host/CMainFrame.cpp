@@ -212,7 +212,8 @@ void CMainFrame::OnLook(UINT nID)
     break;
   case ID_LOOK_VS2005:
     CVrxPVisualManager::SelectClass(RUNTIME_CLASS(CVrxPVisualManagerVS2005));
-    SetMDITabsOptions(TRUE, 1, TRUE, TRUE, 5, FALSE);
+    SetMDITabsOptions(TRUE, TRUE, 1, TRUE, 5, FALSE);
+    GetClientArea().MainTabs().UseAutoTabColors(FALSE);
     CVrxPFrameBarManager::SetGlobalDockStyle(kDockStyle);
     break;
   case ID_LOOK_2007:

@@ -1,7 +1,7 @@
 #pragma once
 #include "OutputBar.h"
 #include "PluginOpener.h"
-#include "docking/CVrxPMDIFrameWnd.h"
+#include "docking/mdi/CVrxPMDIFrameWnd.h"
 #include "toolbars/CVrxPMenuBar.h"
 
 constexpr char kMainFrameClassName[] = "KORVO::Mainframe";

@@ -2,7 +2,7 @@
 
 #include "dialogs/CDialog.h"
 #include "docking/CVrxPBaseControlBar.h"
-#include "docking/CVrxPMDIFrameWnd.h"
+#include "docking/mdi/CVrxPMDIFrameWnd.h"
 #include "docking/CVrxPMiniFrameWnd.h"
 
 BOOL CVrxPDockingUtils::useCursor = FALSE;

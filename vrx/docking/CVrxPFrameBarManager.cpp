@@ -4,7 +4,7 @@
 #include "docking/CVrxPAutoHideDockBar.h"
 #include "docking/CVrxPDockBar.h"
 #include "docking/CVrxPDockingControlBar.h"
-#include "docking/CVrxPFrameHelper.h"
+#include "docking/mdi/CVrxPFrameHelper.h"
 #include "docking/CVrxPMiniFrameWnd.h"
 #include "files/CArchive.h"
 #include "foundation/CVrxPRegistryHolder.h"

@@ -5,7 +5,7 @@
 
 #include "docking/CVrxPBaseControlBar.h"
 #include "docking/CVrxPDockBar.h"
-#include "docking/CVrxPMDIChildWnd.h"
+#include "docking/mdi/CVrxPMDIChildWnd.h"
 #include "docking/CVrxPMiniFrameWnd.h"
 #include "frames/CFrameWnd.h"
 

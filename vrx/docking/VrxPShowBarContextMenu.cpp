@@ -1,6 +1,6 @@
 #include "docking/VrxPShowBarContextMenu.h"
 
-#include "docking/CVrxPMDIFrameWnd.h"
+#include "docking/mdi/CVrxPMDIFrameWnd.h"
 #include "foundation/VrxPMessages.h"
 
 BOOL VrxPShowBarContextMenu(CWnd* pBar, CPoint point)

@@ -3,7 +3,7 @@
 #include "app/CWinApp.h"
 #include "app/CWinThread.h"
 #include "app/ResourceChain.h"
-#include "docking/CVrxPMDIFrameWnd.h"
+#include "docking/mdi/CVrxPMDIFrameWnd.h"
 #include "foundation/CVrxPAccelFormatter.h"
 #include "foundation/CVrxPRegistryHolder.h"
 #include "foundation/CVrxPStoredAccelTable.h"

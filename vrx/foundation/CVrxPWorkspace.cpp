@@ -2,7 +2,7 @@
 
 #include "app/CCommandLineInfo.h"
 #include "app/CWinApp.h"
-#include "docking/CVrxPFrameHelper.h"
+#include "docking/mdi/CVrxPFrameHelper.h"
 #include "foundation/CVrxPCommandManager.h"
 #include "foundation/CVrxPContextMenuManager.h"
 #include "foundation/CVrxPKeyboardManager.h"

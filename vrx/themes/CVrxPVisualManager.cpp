@@ -3,7 +3,7 @@
 #include "app/CWinThread.h"
 #include "docking/CVrxPDockingControlBar.h"
 #include "docking/CVrxPFrameBarManager.h"
-#include "docking/CVrxPFrameHelper.h"
+#include "docking/mdi/CVrxPFrameHelper.h"
 #include "docking/CVrxPMiniFrameWnd.h"
 #include "docking/VrxPSmartDocking.h"
 #include "foundation/CVrxPGlobals.h"

@@ -1,6 +1,6 @@
 #include "toolbars/CVrxPMenuBar.h"
 
-#include "docking/CVrxPMDIFrameWnd.h"
+#include "docking/mdi/CVrxPMDIFrameWnd.h"
 #include "files/CArchive.h"
 #include "frames/CFrameWnd.h"
 #include "toolbars/CVrxPPopupMenu.h"

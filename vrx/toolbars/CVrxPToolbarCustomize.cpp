@@ -2,7 +2,7 @@
 
 #include "app/AfxRegisterWndClass.h"
 #include "app/CWinApp.h"
-#include "docking/CVrxPMDIFrameWnd.h"
+#include "docking/mdi/CVrxPMDIFrameWnd.h"
 #include "foundation/CVrxPGlobals.h"
 #include "foundation/VrxPMessages.h"
 #include "frames/CMultiDocTemplate.h"

@@ -2,7 +2,7 @@
 
 #include "app/CCmdUI.h"
 #include "docking/CVrxPDockingControlBar.h"
-#include "docking/CVrxPMDIFrameWnd.h"
+#include "docking/mdi/CVrxPMDIFrameWnd.h"
 #include "toolbars/CVrxPMenuBar.h"
 #include "toolbars/CVrxPPopupMenu.h"
 #include "toolbars/CVrxPToolbarButton.h"

@@ -2,7 +2,7 @@
 
 #include "docking/CVrxPAutoHideButton.h"
 #include "docking/CVrxPAutoHideDockBar.h"
-#include "docking/CVrxPMDIFrameWnd.h"
+#include "docking/mdi/CVrxPMDIFrameWnd.h"
 #include "docking/CVrxPMiniFrameTitleButton.h"
 #include "docking/CVrxPMiniFrameWnd.h"
 #include "docking/containers/CVrxPSlider.h"

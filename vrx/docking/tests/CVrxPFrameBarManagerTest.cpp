@@ -1,7 +1,7 @@
 #include "docking/CVrxPFrameBarManager.h"
 
 #include "docking/CVrxPDockingControlBar.h"
-#include "docking/CVrxPMDIFrameWnd.h"
+#include "docking/mdi/CVrxPMDIFrameWnd.h"
 #include "docking/CVrxPMiniFrameWnd.h"
 #include "foundation/CVrxPRegistryHolder.h"
 

@@ -1,6 +1,6 @@
-#include "docking/CVrxPFrameHelper.h"
+#include "docking/mdi/CVrxPFrameHelper.h"
 
-#include "docking/CVrxPMDIFrameWnd.h"
+#include "docking/mdi/CVrxPMDIFrameWnd.h"
 #include "foundation/CVrxPRegistryHolder.h"
 #include "toolbars/CVrxPToolBar.h"
 #include "toolbars/CVrxPToolbarButton.h"

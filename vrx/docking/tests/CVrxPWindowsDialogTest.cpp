@@ -1,7 +1,7 @@
-#include "docking/CVrxPWindowsDialog.h"
+#include "docking/mdi/CVrxPWindowsDialog.h"
 
-#include "docking/CVrxPMDIChildWnd.h"
-#include "docking/CVrxPMDIFrameWnd.h"
+#include "docking/mdi/CVrxPMDIChildWnd.h"
+#include "docking/mdi/CVrxPMDIFrameWnd.h"
 #include "docking/VrxPDockingResources.h"
 
 #include <gtest/gtest.h>

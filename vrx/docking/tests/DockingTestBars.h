@@ -4,7 +4,7 @@
 // library frame that stays with the test.
 
 #include "docking/CVrxPControlBar.h"
-#include "docking/CVrxPMDIFrameWnd.h"
+#include "docking/mdi/CVrxPMDIFrameWnd.h"
 
 #include <ostream>
 

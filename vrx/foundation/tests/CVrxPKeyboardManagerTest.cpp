@@ -1,7 +1,7 @@
 #include "foundation/CVrxPKeyboardManager.h"
 
 #include "app/CWinApp.h"
-#include "docking/CVrxPMDIFrameWnd.h"
+#include "docking/mdi/CVrxPMDIFrameWnd.h"
 #include "foundation/CVrxPAccelFormatter.h"
 #include "frames/CDocument.h"
 #include "frames/CMultiDocTemplate.h"

@@ -1,7 +1,7 @@
 #include "foundation/CVrxPWorkspace.h"
 
 #include "app/CWinApp.h"
-#include "docking/CVrxPFrameHelper.h"
+#include "docking/mdi/CVrxPFrameHelper.h"
 #include "foundation/CVrxPKeyboardManager.h"
 #include "foundation/CVrxPMouseManager.h"
 #include "foundation/CVrxPRegistryHolder.h"

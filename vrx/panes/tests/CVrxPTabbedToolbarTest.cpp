@@ -1,7 +1,7 @@
 // A tabbed toolbar holds bars as tabs, sizes its strip to the widest and the
 // tallest of them, and keeps its floating frame fitted.
 
-#include "docking/CVrxPMDIFrameWnd.h"
+#include "docking/mdi/CVrxPMDIFrameWnd.h"
 #include "docking/CVrxPMiniFrameWnd.h"
 #include "foundation/VrxPLibrary.h"
 #include "panes/CVrxPTabWnd.h"

@@ -3,7 +3,7 @@
 // tabbed toolbar of two toolbars, in a virtual desktop; the screen is kept.
 
 #include "app/CWinApp.h"
-#include "docking/CVrxPMDIFrameWnd.h"
+#include "docking/mdi/CVrxPMDIFrameWnd.h"
 #include "foundation/VrxPLibrary.h"
 #include "panes/CVrxPTabbedToolbar.h"
 #include "toolbars/CVrxPToolbarButton.h"

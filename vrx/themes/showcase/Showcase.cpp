@@ -1,6 +1,6 @@
 #include "Showcase.h"
 
-#include "docking/CVrxPMDIChildWnd.h"
+#include "docking/mdi/CVrxPMDIChildWnd.h"
 #include "docking/CVrxPMiniFrameWnd.h"
 
 namespace

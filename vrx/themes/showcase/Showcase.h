@@ -8,7 +8,7 @@
 
 #include "LookSampler.h"
 #include "docking/CVrxPDockingControlBar.h"
-#include "docking/CVrxPMDIFrameWnd.h"
+#include "docking/mdi/CVrxPMDIFrameWnd.h"
 #include "toolbars/CVrxPMenuBar.h"
 
 class Showcase

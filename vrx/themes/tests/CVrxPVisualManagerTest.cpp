@@ -2,7 +2,7 @@
 
 #include "docking/CVrxPDockingControlBar.h"
 #include "docking/CVrxPFrameBarManager.h"
-#include "docking/CVrxPMDIFrameWnd.h"
+#include "docking/mdi/CVrxPMDIFrameWnd.h"
 #include "foundation/CVrxPMenuGlyphs.h"
 #include "foundation/VrxPMessages.h"
 #include "themes/2003/CVrxPVisualManager2003.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "docking/CVrxPMDIFrameWnd.h"
+#include "docking/mdi/CVrxPMDIFrameWnd.h"
 
 #include <vector>
 

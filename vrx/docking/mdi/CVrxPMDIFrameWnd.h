@@ -9,25 +9,17 @@
 // stores it when the frame closes.
 
 #include "docking/CVrxPFrameBarManager.h"
-#include "docking/CVrxPFrameHelper.h"
-#include "docking/CVrxPMainClientAreaWnd.h"
+#include "docking/mdi/CVrxPFrameHelper.h"
+#include "docking/mdi/CVrxPMainClientAreaWnd.h"
 #include "frames/CMDIFrameWnd.h"
+#include "strings/CRect.h"
+
+class CDC;
 
 class CVrxPMDIFrameWnd : public CMDIFrameWnd
 {
     DECLARE_DYNAMIC(CVrxPMDIFrameWnd)
 public:
-    // The MDI tab options korvo passes: on, 1, 1, 1, 5, 0.
-    struct MDITabsOptions
-    {
-        BOOL enabled = FALSE;
-        int style = 0;
-        BOOL tabsOnTop = FALSE;
-        BOOL closeButton = FALSE;
-        int tabLocation = 0;
-        BOOL documentMenu = FALSE;
-    };
-
     CVrxPMDIFrameWnd();
 
     BOOL LoadFrame(UINT nIDResource, DWORD dwDefaultStyle = WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE,
@@ -41,6 +33,14 @@ public:
     // The bar manager lays out its dock sites and bars first; the bars of
     // the framework's own layout and then the MDI client share what is left.
     void RecalcLayout(BOOL bNotify = TRUE) override;
+    // Remembers the Window menu that the child list goes into.
+    HMENU GetWindowMenuPopup(HMENU hMenuBar) override;
+    // Places the MDI client and its tabs in what the bars leave.
+    virtual void AdjustClientArea();
+    // Asked first when the client area erases its background.
+    virtual BOOL EraseClientArea(CDC*) { return FALSE; }
+    // Told after the client area moved itself.
+    virtual void OnClientAreaMoved(const CRect&, const CRect&) {}
     // The menu bar shows the menu (the default menu for NULL) and the
     // window keeps none; FALSE without a menu bar.
     virtual BOOL ApplyMenuToMenuBar(HMENU hMenu);
@@ -64,9 +64,15 @@ public:
     void AddWindowsManagerMenuItem(UINT nCommand, UINT nTextId, BOOL bShowAlways, BOOL bHelpButton);
     UINT GetWindowsManagerCommand() const { return m_nWindowsManagerCommand; }
     const CString& GetWindowsManagerText() const { return m_strWindowsManagerText; }
-    void SetMDITabsOptions(BOOL bEnable, int nStyle, BOOL bTabsOnTop, BOOL bCloseButton, int nLocation,
-                           BOOL bDocumentMenu);
-    const MDITabsOptions& GetMDITabsOptions() const { return m_tabsOptions; }
+    // The other options keep their defaults.
+    void SetMDITabsOptions(BOOL bEnable, BOOL bIcons, int nLocation, BOOL bCloseButton, int nStyle,
+                           BOOL bOwnerTooltips);
+    CVrxPMainClientAreaWnd& GetClientArea() { return m_clientArea; }
+    // With a windows-manager command, the Window menu lists nine children
+    // at most and then the command instead of the system's overflow entry.
+    void ExtendWindowMenu();
+    // The Window menu the MDI client was last given.
+    void RememberWindowMenu(HMENU hWindowMenu) { m_hWindowMenu = hWindowMenu; }
     // The "Windows" dialog, modally.
     afx_msg void OnWindowsManager();
     // Lays out again after the look changed.
@@ -91,7 +97,7 @@ private:
     CString m_strWindowsManagerText;
     BOOL m_bWindowsManagerShowAlways;
     BOOL m_bWindowsManagerHelp;
-    MDITabsOptions m_tabsOptions;
+    HMENU m_hWindowMenu;
     // Alt went down with no other key since: its release opens the menu
     // bar's keyboard mode.
     BOOL m_bAltAlone;

@@ -1,6 +1,8 @@
-#include "docking/CVrxPFrameHelper.h"
+#include "docking/mdi/CVrxPFrameHelper.h"
 
+#include "app/CWinApp.h"
 #include "docking/CVrxPFrameBarManager.h"
+#include "docking/mdi/VrxPFitPlacement.h"
 #include "foundation/CVrxPRegistryHolder.h"
 #include "foundation/CVrxPWorkspace.h"
 #include "frames/CFrameWnd.h"
@@ -79,6 +81,40 @@ void CVrxPFrameHelper::StoreFramePlacement()
     CRect normal(placement.rcNormalPosition);
     normal.OffsetRect(workArea.left, workArea.top);
     pWorkspace->WritePlacement(normal, placement.flags, nShowCmd);
+}
+
+void CVrxPFrameHelper::ApplyStoredPlacement(CREATESTRUCT& cs)
+{
+    CVrxPWorkspace* pWorkspace = VrxPWorkspaceInstance();
+    CRect stored;
+    UINT nFlags = 0;
+    UINT nShowCmd = SW_SHOWNORMAL;
+    if (pWorkspace == nullptr || !pWorkspace->ReadPlacement(stored, nFlags, nShowCmd))
+        return;
+    nShowCmd = nShowCmd == SW_SHOWMAXIMIZED ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL;
+    CRect workArea;
+    MONITORINFO monitor = {};
+    monitor.cbSize = sizeof(monitor);
+    if (::GetMonitorInfo(::MonitorFromPoint(stored.TopLeft(), MONITOR_DEFAULTTONEAREST), &monitor))
+        workArea = monitor.rcWork;
+    else
+        ::SystemParametersInfo(SPI_GETWORKAREA, 0, &workArea, 0);
+    CRect fitted;
+    const BOOL bFits = VrxPFitPlacement(stored, workArea, fitted);
+    if (!bFits && nShowCmd != SW_SHOWMAXIMIZED)
+        return;
+    if (CWinApp* pApp = AfxGetApp())
+    {
+        const int nStarted = pApp->m_nCmdShow;
+        if (nStarted != SW_SHOWMINIMIZED && nStarted != SW_SHOWMAXIMIZED && nStarted != SW_MINIMIZE &&
+            nStarted != SW_SHOWMINNOACTIVE)
+            pApp->m_nCmdShow = static_cast<int>(nShowCmd);
+    }
+    const CRect target = nShowCmd == SW_SHOWMAXIMIZED ? workArea : fitted;
+    cs.x = target.left;
+    cs.y = target.top;
+    cs.cx = target.Width();
+    cs.cy = target.Height();
 }
 
 void CVrxPFrameHelper::RestoreStateAfterLoad()

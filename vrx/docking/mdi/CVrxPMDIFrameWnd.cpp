@@ -1,9 +1,10 @@
-#include "docking/CVrxPMDIFrameWnd.h"
+#include "docking/mdi/CVrxPMDIFrameWnd.h"
 
 #include "docking/CVrxPBaseControlBar.h"
 #include "docking/CVrxPDockingControlBar.h"
-#include "docking/CVrxPWindowsDialog.h"
+#include "docking/mdi/CVrxPWindowsDialog.h"
 #include "foundation/VrxPMessages.h"
+#include "frames/FrameIds.h"
 #include "toolbars/CVrxPMenuBar.h"
 
 IMPLEMENT_DYNAMIC(CVrxPMDIFrameWnd, CMDIFrameWnd)
@@ -16,7 +17,7 @@ END_MESSAGE_MAP()
 
 CVrxPMDIFrameWnd::CVrxPMDIFrameWnd()
     : m_helper(this), m_nViewMenuBarItem(0), m_bViewMenuToolbarsOnly(FALSE), m_nWindowsManagerCommand(0),
-      m_bWindowsManagerShowAlways(FALSE), m_bWindowsManagerHelp(FALSE), m_bAltAlone(FALSE)
+      m_bWindowsManagerShowAlways(FALSE), m_bWindowsManagerHelp(FALSE), m_hWindowMenu(NULL), m_bAltAlone(FALSE)
 {
 }
 
@@ -36,6 +37,7 @@ BOOL CVrxPMDIFrameWnd::PreCreateWindow(CREATESTRUCT& cs)
     m_helper.frameWindow = this;
     m_helper.barManager = &m_barManager;
     m_barManager.Create(this);
+    m_helper.ApplyStoredPlacement(cs);
     return CMDIFrameWnd::PreCreateWindow(cs);
 }
 
@@ -109,15 +111,16 @@ void CVrxPMDIFrameWnd::AddWindowsManagerMenuItem(UINT nCommand, UINT nTextId, BO
     m_bWindowsManagerHelp = bHelpButton;
 }
 
-void CVrxPMDIFrameWnd::SetMDITabsOptions(BOOL bEnable, int nStyle, BOOL bTabsOnTop, BOOL bCloseButton,
-                                         int nLocation, BOOL bDocumentMenu)
+void CVrxPMDIFrameWnd::SetMDITabsOptions(BOOL bEnable, BOOL bIcons, int nLocation, BOOL bCloseButton, int nStyle,
+                                         BOOL bOwnerTooltips)
 {
-    m_tabsOptions.enabled = bEnable;
-    m_tabsOptions.style = nStyle;
-    m_tabsOptions.tabsOnTop = bTabsOnTop;
-    m_tabsOptions.closeButton = bCloseButton;
-    m_tabsOptions.tabLocation = nLocation;
-    m_tabsOptions.documentMenu = bDocumentMenu;
+    CVrxPMDITabOptions options;
+    options.icons = bIcons;
+    options.location = nLocation;
+    options.closeButton = bCloseButton;
+    options.style = nStyle;
+    options.ownerTooltips = bOwnerTooltips;
+    m_clientArea.EnableMDITabs(bEnable, options);
 }
 
 void CVrxPMDIFrameWnd::RecalcLayout(BOOL)
@@ -125,24 +128,50 @@ void CVrxPMDIFrameWnd::RecalcLayout(BOOL)
     if (m_bInRecalcLayout)
         return;
     m_bInRecalcLayout = TRUE;
-    HDWP hdwp = ::BeginDeferWindowPos(8);
-    m_barManager.AdjustDockingLayout(hdwp);
-    if (m_hWndMDIClient != NULL)
+    if (!IsIconic())
     {
-        CRect rectClient = m_barManager.GetOuterRect();
-        rectClient.DeflateRect(m_rectBorder.left, m_rectBorder.top, m_rectBorder.right, m_rectBorder.bottom);
-        CWnd::FromHandle(m_hWndMDIClient)->CalcWindowRect(&rectClient, CWnd::adjustBorder);
+        HDWP hdwp = ::BeginDeferWindowPos(8);
+        m_barManager.AdjustDockingLayout(hdwp);
         if (hdwp != NULL)
-            hdwp = ::DeferWindowPos(hdwp, m_hWndMDIClient, NULL, rectClient.left, rectClient.top, rectClient.Width(),
-                                    rectClient.Height(), SWP_NOACTIVATE | SWP_NOZORDER);
+            ::EndDeferWindowPos(hdwp);
+        AdjustClientArea();
     }
-    if (hdwp != NULL)
-        ::EndDeferWindowPos(hdwp);
     m_bInRecalcLayout = FALSE;
+}
+
+void CVrxPMDIFrameWnd::AdjustClientArea()
+{
+    if (m_clientArea.GetSafeHwnd() == NULL)
+        return;
+    CRect rectClient = m_barManager.GetOuterRect();
+    rectClient.DeflateRect(m_rectBorder.left, m_rectBorder.top, m_rectBorder.right, m_rectBorder.bottom);
+    m_clientArea.CalcWindowRect(&rectClient, CWnd::adjustBorder);
+}
+
+HMENU CVrxPMDIFrameWnd::GetWindowMenuPopup(HMENU hMenuBar)
+{
+    HMENU hPopup = CMDIFrameWnd::GetWindowMenuPopup(hMenuBar);
+    if (hPopup != NULL)
+        m_hWindowMenu = hPopup;
+    return hPopup;
+}
+
+void CVrxPMDIFrameWnd::ExtendWindowMenu()
+{
+    if (m_nWindowsManagerCommand == 0 || m_hWindowMenu == NULL || !::IsMenu(m_hWindowMenu))
+        return;
+    // The system's entry for the tenth and later children.
+    const UINT nOverflow = AFX_IDM_FIRST_MDICHILD + 9;
+    const BOOL bOverflow = ::DeleteMenu(m_hWindowMenu, nOverflow, MF_BYCOMMAND);
+    ::DeleteMenu(m_hWindowMenu, m_nWindowsManagerCommand, MF_BYCOMMAND);
+    if (bOverflow || m_bWindowsManagerShowAlways)
+        ::AppendMenu(m_hWindowMenu, MF_STRING, m_nWindowsManagerCommand, m_strWindowsManagerText);
 }
 
 BOOL CVrxPMDIFrameWnd::CreateClient(LPCREATESTRUCT lpCreateStruct, HMENU hWindowMenu)
 {
+    if (hWindowMenu != NULL)
+        m_hWindowMenu = hWindowMenu;
     return CMDIFrameWnd::CreateClient(lpCreateStruct, hWindowMenu) && m_clientArea.SubclassWindow(m_hWndMDIClient);
 }
 
@@ -229,6 +258,16 @@ LRESULT CVrxPMDIFrameWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message != 0 && message == VrxTOOLBAR_POPUPMENU)
         return 1;
+    // A tab the user chose activates its child.
+    if (message != 0 && message == VrxM_ONCHANGE_ACTIVE_TAB &&
+        reinterpret_cast<CWnd*>(lParam) == &m_clientArea.MainTabs())
+    {
+        CWnd* pChild = m_clientArea.MainTabs().ActiveTabWindow();
+        if (pChild != nullptr && pChild->GetSafeHwnd() != NULL &&
+            reinterpret_cast<HWND>(m_clientArea.SendMessage(WM_MDIGETACTIVE)) != pChild->GetSafeHwnd())
+            m_clientArea.SendMessage(WM_MDIACTIVATE, reinterpret_cast<WPARAM>(pChild->GetSafeHwnd()));
+        return 0;
+    }
     if (message != 0 && message == VrxM_CHANGEVISUALMANAGER)
     {
         OnChangeVisualManager();

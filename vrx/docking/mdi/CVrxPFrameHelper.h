@@ -46,6 +46,11 @@ public:
     // Hands the frame's normal position (screen coordinates), its placement
     // flags and its show command (maximised, else normal) to the workspace.
     void StoreFramePlacement();
+    // The stored placement, when it fits a present monitor, becomes the
+    // create structure's rectangle (the work area when it was maximised)
+    // and the program's show command, unless the program was started
+    // minimised or maximised.
+    void ApplyStoredPlacement(CREATESTRUCT& cs);
     // The workspace restores the whole state for this frame.
     void RestoreStateAfterLoad();
     // The workspace saves the state, and the placement is stored.

@@ -1,8 +1,8 @@
-#include "docking/CVrxPWindowsDialog.h"
+#include "docking/mdi/CVrxPWindowsDialog.h"
 
 #include "app/CWinThread.h"
 #include "dialogs/CDataExchange.h"
-#include "docking/CVrxPMDIChildWnd.h"
+#include "docking/mdi/CVrxPMDIChildWnd.h"
 #include "docking/VrxPDockingResources.h"
 #include "foundation/VrxPMessages.h"
 #include "frames/CMDIFrameWnd.h"

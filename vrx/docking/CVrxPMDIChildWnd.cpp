@@ -1,3 +1,0 @@
-#include "docking/CVrxPMDIChildWnd.h"
-
-IMPLEMENT_DYNCREATE(CVrxPMDIChildWnd, CMDIChildWnd)
