@@ -1,4 +1,4 @@
-#include "docking/CVrxPMDIFrameWnd.h"
+#include "docking/mdi/CVrxPMDIFrameWnd.h"
 #include "foundation/CVrxPGlobals.h"
 #include "foundation/CVrxPRegistry.h"
 #include "foundation/CVrxPRegistryHolder.h"

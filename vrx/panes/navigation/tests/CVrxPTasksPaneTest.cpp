@@ -1,4 +1,4 @@
-#include "docking/CVrxPMDIFrameWnd.h"
+#include "docking/mdi/CVrxPMDIFrameWnd.h"
 #include "foundation/CVrxPGlobals.h"
 #include "foundation/VrxPLibrary.h"
 #include "gdi/CClientDC.h"

@@ -5,7 +5,7 @@
 // classic bar's page; the screen is kept once per look.
 
 #include "app/CWinApp.h"
-#include "docking/CVrxPMDIFrameWnd.h"
+#include "docking/mdi/CVrxPMDIFrameWnd.h"
 #include "foundation/VrxPLibrary.h"
 #include "panes/navigation/CVrxPOutlookBar.h"
 #include "panes/navigation/CVrxPOutlookBarPane.h"
