@@ -204,12 +204,11 @@ CSize CVrxPColorBar::MeasureButtonsExtent(BOOL bVertical) const
     return CSize(grid.cx * cellWidth + 2 * marginH, nExtra + grid.cy * cellHeight + 2 * marginV);
 }
 
+// Like every popup item bar, the colour bar draws over its whole window: no
+// border or gripper room is added.
 CSize CVrxPColorBar::ComputeLayoutSize(int nMode, int)
 {
-    const BOOL bHorizontal = (nMode & layoutHorizontal) != 0;
-    const CSize extent = MeasureButtonsExtent(!bHorizontal);
-    const CRect insets = BorderInsets(bHorizontal);
-    return CSize(extent.cx + insets.left - insets.right, extent.cy + insets.top - insets.bottom);
+    return MeasureButtonsExtent((nMode & layoutHorizontal) == 0);
 }
 
 void CVrxPColorBar::LayoutButtons()
