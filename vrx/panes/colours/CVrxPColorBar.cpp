@@ -419,12 +419,14 @@ void CVrxPColorBar::DrawButton(CDC& dc, int nIndex, BOOL bHot, BOOL bPressed)
         return;
     CColorButton* pButton = ColorButton(nIndex);
     if (pButton == nullptr)
-    {
-        // Separators run across the grid between its sections.
-        dc.Draw3dRect(rect.left, rect.top, rect.Width(), 2, VrxPGlobals().colorShade, VrxPGlobals().colorLightEdge);
         return;
-    }
     pButton->DrawItem(&dc, pButton->rect, bHot, bPressed, customizeMode && !acceptsMouseInCustomize, Palette());
+}
+
+// Separators run across the grid between its sections.
+void CVrxPColorBar::DrawSeparator(CDC& dc, const CRect& rect, BOOL)
+{
+    dc.Draw3dRect(rect.left, rect.top, rect.Width(), 2, VrxPGlobals().colorShade, VrxPGlobals().colorLightEdge);
 }
 
 INT_PTR CVrxPColorBar::OnToolHitTest(CPoint point, TOOLINFO* pTI) const
@@ -628,6 +630,15 @@ void CVrxPColorBar::OnPaint()
 LRESULT CVrxPColorBar::OnIdleUpdateCmdUI(WPARAM, LPARAM)
 {
     return 0;
+}
+
+// Escape reaches OnKeyDown and closes the popup: the grid has no keyboard
+// mode for the toolbar to leave.
+BOOL CVrxPColorBar::PreTranslateMessage(MSG* pMsg)
+{
+    if (pMsg->message == WM_KEYDOWN && pMsg->wParam == VK_ESCAPE && pMsg->hwnd == m_hWnd)
+        return FALSE;
+    return CVrxPPopupMenuBar::PreTranslateMessage(pMsg);
 }
 
 UINT CVrxPColorBar::OnGetDlgCode() { return DLGC_WANTALLKEYS; }

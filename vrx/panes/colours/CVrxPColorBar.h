@@ -100,6 +100,8 @@ public:
 protected:
     void PaintBar(CDC* pDC) override;
     void DrawButton(CDC& dc, int nIndex, BOOL bHot, BOOL bPressed) override;
+    void DrawSeparator(CDC& dc, const CRect& rect, BOOL bHorizontal) override;
+    BOOL PreTranslateMessage(MSG* pMsg) override;
     void OnClickButton(int nIndex) override;
     // The colour menu button whose popup holds the bar, or null.
     CVrxPColorMenuButton* OwningMenuButton() const;
