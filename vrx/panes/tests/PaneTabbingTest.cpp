@@ -103,6 +103,8 @@ TEST_F(PaneTabbingTest, ACaptionDropJoinsTabsAndATabDraggedOutLeaves)
     EXPECT_EQ(nullptr, beta.GetTabbedBar());
     EXPECT_EQ(1, pGroup->GetTabCount());
     EXPECT_EQ(pGroup, alpha.GetTabbedBar());
+    pGroup->GetWindowText(caption);
+    EXPECT_EQ(CString("Alpha"), caption) << "the caption follows the tab left showing";
 }
 
 // A pane dropped on its own group's caption changes nothing.
