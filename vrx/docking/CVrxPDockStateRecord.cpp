@@ -83,7 +83,7 @@ bool ReadSlider(Cursor& in, Record::SliderRecord& slider, int nDepth)
         !in.Number(slider.maxOffset))
         return false;
     if ((static_cast<DWORD>(nAlignment) & ~Record::alignmentMask) != 0 ||
-        (nStyle != int(Record::sliderHorizontal) && nStyle != int(Record::sliderVertical)) || slider.thickness <= 0)
+        (nStyle != int(Record::sliderHorizontal) && nStyle != int(Record::sliderVertical)) || slider.thickness < 0)
         return in.Refuse();
     slider.barAlignment = static_cast<DWORD>(nAlignment);
     slider.style = static_cast<DWORD>(nStyle);

@@ -193,7 +193,7 @@ TEST(DockStateRecordTest, RefusesADamagedNumberWhole)
         {"a bar visible flag of 2", 4, 2},
         {"a slider rectangle that runs backwards", 7, 200},
         {"a slider style of both orientations", 12, 3},
-        {"a slider of no thickness", 13, 0},
+        {"a slider of negative thickness", 13, -4},
         {"a dock list slider that is not a default slider", 14, 0},
         {"a child flag of 2", 20, 2},
         {"a tabbed pane's own record inside a container", 21, -1},
