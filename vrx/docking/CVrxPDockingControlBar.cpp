@@ -121,6 +121,10 @@ int CVrxPDockingControlBar::OnCreate(LPCREATESTRUCT lpCreateStruct)
     if (CVrxPControlBar::OnCreate(lpCreateStruct) == -1)
         return -1;
     CreateCaptionButtons();
+    // The frame was measured before the buttons existed; a pane that keeps
+    // the size it was made with (a tab group taking its first pane's place)
+    // is measured no more.
+    ArrangeCaptionButtons(CurrentLayout().caption);
     return 0;
 }
 

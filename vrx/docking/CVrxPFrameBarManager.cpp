@@ -3,7 +3,10 @@
 #include "app/CCmdUI.h"
 #include "docking/CVrxPAutoHideDockBar.h"
 #include "docking/CVrxPDockBar.h"
+#include "docking/CVrxPDockStateRecord.h"
 #include "docking/CVrxPDockingControlBar.h"
+#include "docking/containers/CVrxPBarContainerManager.h"
+#include "docking/containers/CVrxPSlider.h"
 #include "docking/mdi/CVrxPFrameHelper.h"
 #include "docking/CVrxPMiniFrameWnd.h"
 #include "files/CArchive.h"
@@ -21,28 +24,11 @@ int s_nGlobalDockStyle = CVrxPFrameBarManager::defaultDockStyle;
 // Sides in the order their sites are made.
 const DWORD kSideOrder[] = {CBRS_ALIGN_TOP, CBRS_ALIGN_BOTTOM, CBRS_ALIGN_LEFT, CBRS_ALIGN_RIGHT};
 
-const int kPaneEntry = 1;
-
 CVrxPDockingControlBar* AsPane(CObject* pObject)
 {
     return dynamic_cast<CVrxPDockingControlBar*>(pObject);
 }
 
-int ReadInt(CArchive& ar)
-{
-    int nValue = 0;
-    ar >> nValue;
-    return nValue;
-}
-
-// A count read from a damaged stream must not drive a huge loop.
-int ReadCount(CArchive& ar)
-{
-    int nCount = ReadInt(ar);
-    if (nCount < 0)
-        AfxThrowArchiveException(CArchiveException::badIndex);
-    return nCount;
-}
 } // namespace
 
 CVrxPFrameBarManager::CVrxPFrameBarManager()
@@ -425,96 +411,96 @@ void CVrxPFrameBarManager::Serialize(CArchive& ar)
 {
     if (ar.IsStoring())
     {
-        ar << 0;
-        StoreDockList(ar);
-        ar << 0;
-        StoreAutoHideRecords(ar);
-        ar << static_cast<int>(m_closedPaneIds.GetSize());
+        CVrxPDockStateRecord record;
+        StoreDockList(record);
         for (INT_PTR i = 0; i < m_closedPaneIds.GetSize(); i++)
-            ar << m_closedPaneIds[i];
+            record.closedPaneIds.push_back(m_closedPaneIds[i]);
+        const std::vector<BYTE> bytes = record.Write();
+        ar.Write(bytes.data(), static_cast<UINT>(bytes.size()));
         return;
     }
     ForgetLoad();
-    // Tabbed bars and floating frames are not made by this form: a stream
-    // that names any cannot be followed and fails.
-    if (ReadCount(ar) != 0)
-        AfxThrowArchiveException(CArchiveException::badClass);
-    LoadDockList(ar);
-    if (ReadCount(ar) != 0)
-        AfxThrowArchiveException(CArchiveException::badClass);
-    LoadAutoHideRecords(ar);
+    // The whole stream is checked before anything is taken from it.
+    std::vector<BYTE> bytes;
+    BYTE chunk[4096];
+    for (UINT nRead; (nRead = ar.Read(chunk, sizeof(chunk))) > 0;)
+        bytes.insert(bytes.end(), chunk, chunk + nRead);
     CVrxPWorkspace* pWorkspace = VrxPWorkspaceInstance();
-    if (pWorkspace != nullptr && pWorkspace->PackedStateVersion() >= closedPanesVersion)
-        LoadClosedPanes(ar);
+    const BOOL bWithClosedPanes = pWorkspace != nullptr && pWorkspace->PackedStateVersion() >= closedPanesVersion;
+    CVrxPDockStateRecord record;
+    if (!record.Read(bytes.data(), bytes.size(), bWithClosedPanes))
+        AfxThrowArchiveException(CArchiveException::genericException);
+    LoadDockList(record);
+    LoadAutoHideRecords(record);
+    for (int nId : record.closedPaneIds)
+        if (nId != -1)
+            m_closedPaneIds.Add(nId);
 }
 
-// Written from the tail, as the layout reads them back.
-void CVrxPFrameBarManager::StoreDockList(CArchive& ar)
+// Written from the tail, as the layout reads them back: a default slider
+// comes before the panes it holds.
+void CVrxPFrameBarManager::StoreDockList(CVrxPDockStateRecord& record)
 {
-    CObList panes;
     for (POSITION pos = m_bars.GetTailPosition(); pos != NULL;)
     {
-        CVrxPDockingControlBar* pPane = AsPane(m_bars.GetPrev(pos));
-        if (pPane != nullptr && pPane->CanFloat() && pPane->GetSafeHwnd() != NULL)
-            panes.AddTail(pPane);
+        CObject* pBar = m_bars.GetPrev(pos);
+        CVrxPDockStateRecord::DockEntry entry;
+        if (CVrxPDockingControlBar* pPane = AsPane(pBar))
+        {
+            if (!pPane->CanFloat() || pPane->GetSafeHwnd() == NULL ||
+                !CVrxPBarContainerManager::PaneEntryOf(pPane, entry.pane))
+                continue;
+            entry.kind = CVrxPDockStateRecord::kindPane;
+        }
+        else if (CVrxPSlider* pSlider = dynamic_cast<CVrxPSlider*>(pBar))
+        {
+            if (!pSlider->IsDefault() || pSlider->GetSafeHwnd() == NULL || !pSlider->CanFloatAnyPane())
+                continue;
+            entry.kind = CVrxPDockStateRecord::kindSlider;
+            pSlider->StoreRecord(entry.slider);
+        }
+        else
+            continue;
+        record.dockList.push_back(entry);
     }
-    ar << static_cast<int>(panes.GetCount());
-    for (POSITION pos = panes.GetHeadPosition(); pos != NULL;)
-        ar << kPaneEntry << static_cast<int>(AsPane(panes.GetNext(pos))->GetDlgCtrlID());
 }
 
-void CVrxPFrameBarManager::LoadDockList(CArchive& ar)
+// Sliders are not made again from the stream: the panes it names, beside a
+// slider or on their own, take their own restored places.
+void CVrxPFrameBarManager::LoadDockList(const CVrxPDockStateRecord& record)
 {
-    const int nCount = ReadCount(ar);
-    for (int i = 0; i < nCount; i++)
-    {
-        if (ReadInt(ar) != kPaneEntry)
-            AfxThrowArchiveException(CArchiveException::badClass);
-        int nId = ReadInt(ar);
-        if (nId == -1)
-            AfxThrowArchiveException(CArchiveException::badClass);
-        CVrxPDockingControlBar* pPane = AsPane(FindBarByID(static_cast<UINT>(nId)));
+    const auto load = [this](const CVrxPDockStateRecord::PaneEntry& entry) {
+        if (entry.id == CVrxPDockStateRecord::tabbedPaneId)
+            return;
+        CVrxPDockingControlBar* pPane = AsPane(FindBarByID(static_cast<UINT>(entry.id)));
         if (pPane != nullptr && m_loadedPanes.Find(pPane) == NULL)
             m_loadedPanes.AddHead(pPane);
+    };
+    for (const CVrxPDockStateRecord::DockEntry& entry : record.dockList)
+    {
+        if (entry.kind == CVrxPDockStateRecord::kindPane)
+            load(entry.pane);
+        else if (entry.slider.manager)
+            for (const CVrxPDockStateRecord::PaneEntry& pane : entry.slider.manager->panes)
+                load(pane);
     }
 }
 
-void CVrxPFrameBarManager::StoreAutoHideRecords(CArchive& ar)
+void CVrxPFrameBarManager::LoadAutoHideRecords(const CVrxPDockStateRecord& record)
 {
-    ar << 0;
-}
-
-void CVrxPFrameBarManager::LoadAutoHideRecords(CArchive& ar)
-{
-    const int nCount = ReadCount(ar);
-    for (int i = 0; i < nCount; i++)
+    for (const CVrxPDockStateRecord::AutoHideRecord& stored : record.autoHide)
     {
         AutoHideRecord* pRecord = new AutoHideRecord;
         m_autoHideRecords.Add(pRecord);
-        ar >> pRecord->id >> pRecord->alignment >> pRecord->visible;
-        const int nIds = ReadCount(ar);
-        for (int j = 0; j < nIds; j++)
-        {
-            int nId = ReadInt(ar);
+        pRecord->id = stored.id;
+        pRecord->alignment = stored.alignment;
+        pRecord->visible = stored.visible;
+        for (int nId : stored.ids)
             if (nId != -1)
                 pRecord->ids.Add(nId);
-        }
-        LONG edges[4];
-        if (ar.Read(edges, sizeof(edges)) != sizeof(edges))
-            AfxThrowArchiveException(CArchiveException::endOfFile);
-        pRecord->rect.SetRect(edges[0], edges[1], edges[2], edges[3]);
-        ar >> pRecord->state[0] >> pRecord->state[1] >> pRecord->state[2];
-    }
-}
-
-void CVrxPFrameBarManager::LoadClosedPanes(CArchive& ar)
-{
-    const int nCount = ReadCount(ar);
-    for (int i = 0; i < nCount; i++)
-    {
-        int nId = ReadInt(ar);
-        if (nId != -1)
-            m_closedPaneIds.Add(nId);
+        pRecord->rect = stored.rect;
+        for (int i = 0; i < 3; i++)
+            pRecord->state[i] = stored.state[i];
     }
 }
 

@@ -9,13 +9,10 @@
 // framework's layout.
 //
 // Registry: VrxPBuildRegistryPath("VrxPDockManagers", profile) +
-// "VrxPDockManager-<frame index>", value "DockingCBAndSliders":
-//   int32 count of fixed tabbed bars (always 0 here)
-//   int32 count of docked entries, then per entry int32 kind 1, int32 id
-//   int32 count of mini frames (always 0 here)
-//   int32 count of auto-hide records, then each record
-//   int32 count of closed MDI-tab panes, then their int32 ids
-// Every bar writes its own place first under "VrxControlBars".
+// "VrxPDockManager-<frame index>", value "DockingCBAndSliders", the stream
+// CVrxPDockStateRecord reads and writes (default sliders with their trees,
+// panes, auto-hide records, closed MDI-tab panes). Every bar writes its own
+// place first under "VrxControlBars".
 
 #include "collections/CArray.h"
 #include "collections/CList.h"
@@ -28,6 +25,7 @@
 #include <vector>
 
 class CArchive;
+class CVrxPDockStateRecord;
 class CCmdUI;
 class CVrxPAutoHideDockBar;
 class CFrameWnd;
@@ -210,11 +208,9 @@ private:
     static HDWP SendSizeParent(CWnd* pBar, CRect& rectFree, HDWP hdwp);
     HDWP LayoutBarAtEdge(CVrxPBaseControlBar* pBar, CRect& rectFree, HDWP hdwp);
 
-    void StoreDockList(CArchive& ar);
-    void LoadDockList(CArchive& ar);
-    void StoreAutoHideRecords(CArchive& ar);
-    void LoadAutoHideRecords(CArchive& ar);
-    void LoadClosedPanes(CArchive& ar);
+    void StoreDockList(CVrxPDockStateRecord& record);
+    void LoadDockList(const CVrxPDockStateRecord& record);
+    void LoadAutoHideRecords(const CVrxPDockStateRecord& record);
     void ForgetLoad();
 
     CFrameWnd* m_pOwnerFrame;

@@ -1,6 +1,8 @@
 # The docking's portable pieces and their tests, shared by the Windows build
 # (CMakeLists.txt) and the native one (native.cmake).
 set(VRX_DOCKING_PORTABLE_SOURCES
+  CVrxPDockStateRecord.cpp
   CVrxPStoredBarRecord.cpp)
 set(VRX_DOCKING_PORTABLE_TEST_SOURCES
+  tests/CVrxPDockStateRecordTest.cpp
   tests/CVrxPStoredBarRecordTest.cpp)

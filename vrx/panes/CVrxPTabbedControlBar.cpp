@@ -14,6 +14,7 @@ BEGIN_MESSAGE_MAP(CVrxPTabbedControlBar, CVrxPBaseTabbedBar)
     ON_WM_CREATE()
     ON_WM_DESTROY()
     ON_WM_SIZE()
+    ON_REGISTERED_MESSAGE(VrxM_ONCHANGE_ACTIVE_TAB, OnChangeActiveTab)
 END_MESSAGE_MAP()
 
 int CVrxPTabbedControlBar::SharedTabStyle = CVrxPTabWnd::TabStyleRectangular;
@@ -159,6 +160,16 @@ CVrxPDockingControlBar* CVrxPTabbedControlBar::TabBarAtPoint(CPoint point) const
         return nullptr;
     m_pTabWnd->ScreenToClient(&point);
     return dynamic_cast<CVrxPDockingControlBar*>(m_pTabWnd->TabWindowAt(m_pTabWnd->TabIndexFromPoint(point)));
+}
+
+LRESULT CVrxPTabbedControlBar::OnChangeActiveTab(WPARAM wParam, LPARAM)
+{
+    CString label;
+    if (m_pTabWnd == nullptr || !m_pTabWnd->TabLabelAt(static_cast<int>(wParam), label))
+        return 0;
+    SetWindowText(label);
+    RedrawWindow(nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
+    return 0;
 }
 
 BOOL CVrxPTabbedControlBar::InsertTab(CWnd* pWnd, LPCTSTR lpszLabel, BOOL bVisible, BOOL bActivate,

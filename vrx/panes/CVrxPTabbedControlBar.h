@@ -47,6 +47,9 @@ protected:
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
     afx_msg void OnDestroy();
     afx_msg void OnSize(UINT nType, int cx, int cy);
+    // The group's caption names the tab it shows; a caption is no standard
+    // frame, so setting the text does not redraw it.
+    afx_msg LRESULT OnChangeActiveTab(WPARAM wParam, LPARAM lParam);
 
     DECLARE_MESSAGE_MAP()
 

@@ -247,3 +247,38 @@ void CVrxPBarContainer::RemovePaneFromTree(CVrxPDockingControlBar* pBar)
     else if (CVrxPBarContainer* pSecondNode = FindNode(pBar, bySecondPane))
         pSecondNode->RemovePane(pBar, 1);
 }
+
+namespace
+{
+int StoredPaneId(const CVrxPDockingControlBar* pBar)
+{
+    if (pBar == nullptr || pBar->GetSafeHwnd() == NULL)
+        return 0;
+    const int nId = pBar->GetDlgCtrlID();
+    return nId == CVrxPDockStateRecord::tabbedPaneId ? 0 : nId;
+}
+} // namespace
+
+void CVrxPBarContainer::StoreRecord(CVrxPDockStateRecord::ContainerRecord& record) const
+{
+    record.firstPaneId = StoredPaneId(m_pBarFirst);
+    record.secondPaneId = StoredPaneId(m_pBarSecond);
+    record.sliderId = 0;
+    record.slider.reset();
+    if (m_pSlider != nullptr && m_pSlider->GetSafeHwnd() != NULL)
+    {
+        record.slider = std::make_shared<CVrxPDockStateRecord::SliderRecord>();
+        m_pSlider->StoreRecord(*record.slider);
+        record.sliderId = record.slider->id;
+    }
+    const auto storeChild = [](const CVrxPBarContainer* pChild,
+                               std::shared_ptr<CVrxPDockStateRecord::ContainerRecord>& child) {
+        child.reset();
+        if (pChild == nullptr)
+            return;
+        child = std::make_shared<CVrxPDockStateRecord::ContainerRecord>();
+        pChild->StoreRecord(*child);
+    };
+    storeChild(m_pFirstContainer, record.firstChild);
+    storeChild(m_pSecondContainer, record.secondChild);
+}

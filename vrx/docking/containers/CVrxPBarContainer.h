@@ -9,6 +9,7 @@
 // answers are in screen coordinates; windows move in the dock site's.
 
 #include "core/CObject.h"
+#include "docking/CVrxPDockStateRecord.h"
 #include "strings/CRect.h"
 
 #include <windows.h>
@@ -83,6 +84,10 @@ public:
     void DetachIfUnused();
     void ReleaseUnusedNodes();
     void StorePercentages();
+    // The node's part of its manager's record: a tabbed pane made at run
+    // time is written as an empty side (the group is named in the pane
+    // lists instead).
+    void StoreRecord(CVrxPDockStateRecord::ContainerRecord& record) const;
     BOOL IsSplitAlongY() const;
 
 private:

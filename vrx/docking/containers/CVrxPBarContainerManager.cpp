@@ -5,6 +5,7 @@
 #include "docking/CVrxPFrameBarManager.h"
 #include "docking/containers/CVrxPBarContainer.h"
 #include "docking/containers/CVrxPSlider.h"
+#include "docking/panes/CVrxPBaseTabbedBar.h"
 
 #include <algorithm>
 
@@ -468,4 +469,35 @@ void CVrxPBarContainerManager::CollectPanes(std::vector<CVrxPDockingControlBar*>
 {
     panes.insert(panes.end(), m_lstPanes.begin(), m_lstPanes.end());
     sliders.insert(sliders.end(), m_lstSliders.begin(), m_lstSliders.end());
+}
+
+BOOL CVrxPBarContainerManager::PaneEntryOf(const CVrxPDockingControlBar* pBar, CVrxPDockStateRecord::PaneEntry& entry)
+{
+    entry.id = pBar->GetDlgCtrlID();
+    entry.firstTabId = 0;
+    if (entry.id != CVrxPDockStateRecord::tabbedPaneId)
+        return TRUE;
+    const CVrxPBaseTabbedBar* pTabbed = dynamic_cast<const CVrxPBaseTabbedBar*>(pBar);
+    CWnd* pFirstTab = pTabbed != nullptr && pTabbed->GetTabCount() > 0 ? pTabbed->GetTabBar(0) : nullptr;
+    if (pFirstTab == nullptr)
+        return FALSE;
+    entry.firstTabId = pFirstTab->GetDlgCtrlID();
+    return TRUE;
+}
+
+void CVrxPBarContainerManager::StoreRecord(CVrxPDockStateRecord::ManagerRecord& record)
+{
+    record.root = CVrxPDockStateRecord::ContainerRecord();
+    record.panes.clear();
+    if (m_pRootContainer != nullptr)
+    {
+        m_pRootContainer->ReleaseUnusedNodes();
+        m_pRootContainer->StoreRecord(record.root);
+    }
+    for (const CVrxPDockingControlBar* pBar : m_lstPanes)
+    {
+        CVrxPDockStateRecord::PaneEntry entry;
+        if (pBar->GetSafeHwnd() != NULL && PaneEntryOf(pBar, entry))
+            record.panes.push_back(entry);
+    }
 }

@@ -7,6 +7,7 @@
 // removing it, a slider's drag limits and a moved slider all go through it.
 
 #include "core/CObject.h"
+#include "docking/CVrxPDockStateRecord.h"
 #include "strings/CRect.h"
 
 #include <vector>
@@ -69,6 +70,13 @@ public:
     CVrxPBarContainer* GetRootContainer() const { return m_pRootContainer; }
     CVrxPSlider* GetDefaultSlider() const { return m_pDefaultSlider; }
     const std::vector<CVrxPSlider*>& GetSliders() const { return m_lstSliders; }
+    // The tree, after unused nodes have left it, and the panes listed; a
+    // tabbed pane without tabs is left out of the list.
+    void StoreRecord(CVrxPDockStateRecord::ManagerRecord& record);
+    // How a pane list names the pane: its id, or for a tabbed pane made at
+    // run time -1 and its first tab's id. FALSE for such a pane with no
+    // tab, which no list names.
+    static BOOL PaneEntryOf(const CVrxPDockingControlBar* pBar, CVrxPDockStateRecord::PaneEntry& entry);
     // The next id CreateSlider gives; the first slider gets 1.
     static int nextSliderId;
 

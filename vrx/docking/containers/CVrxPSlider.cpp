@@ -69,6 +69,32 @@ CSize CVrxPSlider::CalcBarSize(BOOL, BOOL)
     return CSize(rectWindow.Width() + rectRoot.Width(), rectWindow.Height() + rectRoot.Height());
 }
 
+void CVrxPSlider::StoreRecord(CVrxPDockStateRecord::SliderRecord& record) const
+{
+    record.barAlignment = GetAlignment();
+    record.barVisible = IsBarVisible() ? TRUE : FALSE;
+    record.id = m_nSliderId;
+    record.step = m_nStep;
+    CRect rect;
+    GetWindowRect(&rect);
+    if (CWnd* pParent = GetParent())
+        pParent->ScreenToClient(&rect);
+    record.rect = rect;
+    record.visible = IsWindowVisible() ? TRUE : FALSE;
+    record.style = m_dwSliderStyle;
+    record.thickness = m_nThickness;
+    record.isDefault = m_bDefaultSlider;
+    record.minOffset = m_nMinOffset;
+    record.maxOffset = m_nMaxOffset;
+    record.manager.reset();
+    if (m_bDefaultSlider)
+    {
+        record.manager = std::make_shared<CVrxPDockStateRecord::ManagerRecord>();
+        if (m_pContainerManager != nullptr)
+            m_pContainerManager->StoreRecord(*record.manager);
+    }
+}
+
 BOOL CVrxPSlider::Create(DWORD dwStyle, const CRect& rect, CWnd* pParentWnd, UINT nID, CCreateContext* pContext)
 {
     return CreateEx(0, dwStyle, rect, pParentWnd, nID, pContext);

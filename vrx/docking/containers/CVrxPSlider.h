@@ -9,6 +9,7 @@
 // minimum sizes.
 
 #include "docking/CVrxPBaseControlBar.h"
+#include "docking/CVrxPDockStateRecord.h"
 
 #include <vector>
 
@@ -69,6 +70,10 @@ public:
     using CWnd::CreateEx;
     // Ends a drag; with bCommit the slider moves to where it was dropped.
     virtual void StopTracking(BOOL bCommit);
+
+    // The slider's part of the frame's docking stream; a default slider's
+    // panes and their tree follow it.
+    void StoreRecord(CVrxPDockStateRecord::SliderRecord& record) const;
 
     CVrxPDockingControlBar* GetFirstPane() const;
     CVrxPBarContainer* FindContainer(CVrxPDockingControlBar* pBar, BOOL& bIsFirst) const;

@@ -35,12 +35,7 @@ BOOL CVrxPBaseTabbedBar::AddBarAsTab(CVrxPDockingControlBar* pBar, BOOL bVisible
     pBar->SetCaptionShown(FALSE);
     pBar->SetParent(GetTabWindow());
     pBar->ShowWindow(SW_SHOW);
-    if (!InsertTab(pBar, label, bVisible, bActivate, bDetachable))
-        return FALSE;
-    // The group's caption names the tab it shows.
-    if (bVisible && bActivate)
-        SetWindowText(label);
-    return TRUE;
+    return InsertTab(pBar, label, bVisible, bActivate, bDetachable);
 }
 
 BOOL CVrxPBaseTabbedBar::RemoveTabOf(CVrxPDockingControlBar* pBar)

@@ -162,6 +162,20 @@ INSTANTIATE_TEST_SUITE_P(Flags, CaptionButtonLayoutTest,
                                            ButtonLayoutCase{7, 0, 0, 17, 0}, ButtonLayoutCase{13, 1, 17, 0, 34},
                                            ButtonLayoutCase{5, 0, 0, 0, 0}));
 
+// A pane never sized again after it was made, as a tab group that takes
+// its first pane's place: the buttons are placed at once, not left at the
+// caption's left end hiding its text.
+TEST_F(PaneInFrameTest, ButtonsArePlacedWhenThePaneIsMade)
+{
+    ASSERT_TRUE(pane.Create("Output", &frame, CSize(300, 120), TRUE, 32804, WS_CHILD | WS_VISIBLE | CBRS_ALIGN_BOTTOM,
+                            32, 15));
+    CRect rectWindow;
+    pane.GetWindowRect(&rectWindow);
+    ASSERT_EQ(300, rectWindow.Width());
+    EXPECT_EQ(300 - 17, pane.FindCaptionButton(CVrxPMiniFrameTitleButton::hitPaneClose)->GetRect().left);
+    EXPECT_EQ(300 - 34, pane.FindCaptionButton(CVrxPMiniFrameTitleButton::hitPin)->GetRect().left);
+}
+
 CPoint ButtonCenter(const CVrxPDockingControlBar& pane, int nHit)
 {
     CRect rectWindow;

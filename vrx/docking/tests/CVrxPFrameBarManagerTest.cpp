@@ -1,6 +1,8 @@
 #include "docking/CVrxPFrameBarManager.h"
 
+#include "docking/CVrxPDockStateRecord.h"
 #include "docking/CVrxPDockingControlBar.h"
+#include "docking/containers/CVrxPSlider.h"
 #include "docking/mdi/CVrxPMDIFrameWnd.h"
 #include "docking/CVrxPMiniFrameWnd.h"
 #include "foundation/CVrxPRegistryHolder.h"
@@ -104,7 +106,23 @@ TEST_F(BarManagerTest, KeepsThePaneHeightAcrossAStoreAndALoad)
     ASSERT_EQ(150, PaneWindowHeight());
     CVrxPFrameBarManager& manager = frame.GetBarManager();
     ASSERT_TRUE(manager.SaveState(profile, frameIndex));
-    EXPECT_EQ(Ints({0, 1, 1, static_cast<int>(paneId), 0, 0, 0}), StoredStream());
+    const std::vector<BYTE> stream = StoredStream();
+    CVrxPDockStateRecord record;
+    ASSERT_TRUE(record.Read(stream.data(), stream.size(), TRUE));
+    ASSERT_EQ(2u, record.dockList.size()) << "the pane's default slider, then the pane";
+    const CVrxPDockStateRecord::SliderRecord& slider = record.dockList[0].slider;
+    EXPECT_EQ(CVrxPDockStateRecord::kindSlider, record.dockList[0].kind);
+    EXPECT_TRUE(slider.isDefault);
+    EXPECT_EQ(DWORD(CBRS_ALIGN_BOTTOM), slider.barAlignment);
+    EXPECT_EQ(DWORD(CVrxPDockStateRecord::sliderHorizontal), slider.style);
+    EXPECT_EQ(CVrxPSlider::defaultThickness, slider.rect.bottom - slider.rect.top);
+    ASSERT_NE(nullptr, slider.manager);
+    EXPECT_EQ(static_cast<int>(paneId), slider.manager->root.firstPaneId);
+    ASSERT_EQ(1u, slider.manager->panes.size());
+    EXPECT_EQ(static_cast<int>(paneId), slider.manager->panes[0].id);
+    EXPECT_EQ(CVrxPDockStateRecord::kindPane, record.dockList[1].kind);
+    EXPECT_EQ(static_cast<int>(paneId), record.dockList[1].pane.id);
+    EXPECT_EQ(stream, record.Write());
 
     pane.SetHeight(60);
     ASSERT_EQ(60, PaneWindowHeight());
@@ -194,7 +212,9 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(DamagedStream{"truncated", Ints({0, 1, 1})},
                       DamagedStream{"a negative count", Ints({0, -5, 0, 0, 0})},
                       DamagedStream{"a floating frame", Ints({0, 1, 1, static_cast<int>(paneId), 1, 0, 0})},
-                      DamagedStream{"a slider entry", Ints({0, 1, 0, 7, 7, 7})}));
+                      DamagedStream{"a slider entry cut short", Ints({0, 1, 0, 7, 7, 7})},
+                      DamagedStream{"a kind that is neither slider nor pane",
+                                    Ints({0, 1, 2, static_cast<int>(paneId), 0, 0, 0})}));
 
 TEST_F(BarManagerTest, ReadsAutoHideRecordsAndDropsEmptyIds)
 {

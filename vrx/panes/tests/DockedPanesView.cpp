@@ -4,6 +4,7 @@
 // the screen is kept.
 
 #include "docking/CVrxPDockingControlBar.h"
+#include "docking/CVrxPMiniFrameTitleButton.h"
 #include "docking/containers/CVrxPSlider.h"
 #include "docking/tests/DockingViewHarness.h"
 #include "foundation/VrxPLibrary.h"
@@ -51,6 +52,11 @@ TEST(DockedPanesView, PanesBesideEachOtherAndATabPair)
     ASSERT_NE(nullptr, pGroup);
     EXPECT_EQ(2, pGroup->GetTabCount());
     EXPECT_EQ(CRect(0, 0, 160, 316), RectInClient(pGroup->GetSafeHwnd(), frame));
+    CString caption;
+    pGroup->GetWindowText(caption);
+    EXPECT_EQ(CString("Beta"), caption);
+    EXPECT_EQ(160 - 17, pGroup->FindCaptionButton(CVrxPMiniFrameTitleButton::hitPaneClose)->GetRect().left)
+        << "the group's close button at its caption's right end, leaving the text its room";
     windriver::save_screen(Harness::Shot());
     frame.DestroyWindow();
 }

@@ -1,9 +1,13 @@
 // Docking panes joined as tabs by dropping one on another's caption, and
 // torn out of the group again by dragging their tab, with real mouse input.
 
+#include "docking/CVrxPDockStateRecord.h"
 #include "docking/CVrxPDockingControlBar.h"
+#include "docking/CVrxPFrameBarManager.h"
 #include "docking/containers/CVrxPSlider.h"
 #include "docking/tests/DockingTestBars.h"
+#include "files/CArchive.h"
+#include "files/CMemFile.h"
 #include "foundation/VrxPLibrary.h"
 #include "panes/CVrxPTabWnd.h"
 #include "panes/CVrxPTabbedControlBar.h"
@@ -103,6 +107,45 @@ TEST_F(PaneTabbingTest, ACaptionDropJoinsTabsAndATabDraggedOutLeaves)
     EXPECT_EQ(nullptr, beta.GetTabbedBar());
     EXPECT_EQ(1, pGroup->GetTabCount());
     EXPECT_EQ(pGroup, alpha.GetTabbedBar());
+    pGroup->GetWindowText(caption);
+    EXPECT_EQ(CString("Alpha"), caption) << "the caption follows the tab left showing";
+}
+
+// The frame's docking stream names a group made at run time by -1 and its
+// first tab's pane, in the dock list and in its slider's pane list; the
+// stream is one the reader takes whole.
+TEST_F(PaneTabbingTest, TheDockingStreamNamesAGroupByItsFirstTab)
+{
+    Drag(OnCaption(beta), OnCaption(alpha));
+    ASSERT_NE(nullptr, alpha.GetTabbedBar());
+    CMemFile file;
+    {
+        CArchive ar(&file, CArchive::store);
+        frame.GetBarManager().Serialize(ar);
+    }
+    std::vector<BYTE> bytes(static_cast<size_t>(file.GetLength()));
+    file.SeekToBegin();
+    file.Read(bytes.data(), static_cast<UINT>(bytes.size()));
+    CVrxPDockStateRecord record;
+    ASSERT_TRUE(record.Read(bytes.data(), bytes.size(), TRUE));
+    int nGroupEntries = 0;
+    int nSlidersNamingTheGroup = 0;
+    for (const CVrxPDockStateRecord::DockEntry& entry : record.dockList)
+    {
+        if (entry.kind == CVrxPDockStateRecord::kindPane && entry.pane.id == CVrxPDockStateRecord::tabbedPaneId)
+        {
+            nGroupEntries++;
+            EXPECT_EQ(201, entry.pane.firstTabId) << "Alpha is the group's first tab";
+        }
+        if (entry.kind != CVrxPDockStateRecord::kindSlider || !entry.slider.manager)
+            continue;
+        for (const CVrxPDockStateRecord::PaneEntry& pane : entry.slider.manager->panes)
+            if (pane.id == CVrxPDockStateRecord::tabbedPaneId && pane.firstTabId == 201)
+                nSlidersNamingTheGroup++;
+    }
+    EXPECT_EQ(1, nGroupEntries);
+    EXPECT_EQ(1, nSlidersNamingTheGroup);
+    EXPECT_EQ(bytes, record.Write());
 }
 
 // A pane dropped on its own group's caption changes nothing.

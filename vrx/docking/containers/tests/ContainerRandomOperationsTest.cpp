@@ -1,6 +1,8 @@
 // Seeded random docking, removing, slider dragging and frame resizing of the
-// container tree, with the tree's invariants checked after every step.
+// container tree, with the tree's invariants checked after every step and
+// the tree stored and read back at the end.
 
+#include "docking/CVrxPDockStateRecord.h"
 #include "docking/containers/tests/ContainerTestSite.h"
 
 #include <gtest/gtest.h>
@@ -92,9 +94,50 @@ public:
                 std::printf("(%ld, %ld, %ld, %ld)\n", part.left, part.top, part.right, part.bottom);
     }
 
+    // The tree as the frame's docking stream stores it: read back whole and
+    // written again as the same bytes, it names every docked pane once, in
+    // its nodes and in the pane list.
+    void CheckStoredTree()
+    {
+        using Record = CVrxPDockStateRecord;
+        Record record;
+        Record::DockEntry entry;
+        entry.kind = Record::kindSlider;
+        site.defaultSlider->StoreRecord(entry.slider);
+        record.dockList.push_back(entry);
+        const std::vector<BYTE> bytes = record.Write();
+        Record read;
+        ASSERT_TRUE(read.Read(bytes.data(), bytes.size(), TRUE));
+        EXPECT_EQ(bytes, read.Write());
+        ASSERT_EQ(1u, read.dockList.size());
+        ASSERT_NE(nullptr, read.dockList[0].slider.manager);
+        std::vector<int> inTree;
+        CollectIds(read.dockList[0].slider.manager->root, inTree);
+        std::vector<int> listed;
+        for (const Record::PaneEntry& pane : read.dockList[0].slider.manager->panes)
+            listed.push_back(pane.id);
+        std::vector<int> expected;
+        for (TestPane* pane : docked)
+            expected.push_back(pane->GetDlgCtrlID());
+        for (std::vector<int>* ids : {&inTree, &listed, &expected})
+            std::sort(ids->begin(), ids->end());
+        EXPECT_EQ(expected, inTree);
+        EXPECT_EQ(expected, listed);
+    }
+
     ContainerTestSite site;
 
 private:
+    static void CollectIds(const CVrxPDockStateRecord::ContainerRecord& node, std::vector<int>& ids)
+    {
+        for (int nId : {node.firstPaneId, node.secondPaneId})
+            if (nId != 0)
+                ids.push_back(nId);
+        for (const auto& child : {node.firstChild, node.secondChild})
+            if (child)
+                CollectIds(*child, ids);
+    }
+
     int Pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); }
     CSize RandomMinimum() { return CSize(10 + Pick(20), 10 + Pick(20)); }
     TestPane* AnyDocked() { return docked[size_t(Pick(int(docked.size())))]; }
@@ -210,6 +253,7 @@ TEST(ContainerRandomOperationsTest, KeepsTheTreeWholeAcrossThousandsOfSteps)
             const std::string what = run.Step();
             run.CheckInvariants("step " + std::to_string(nStep) + ": " + what);
         }
+        run.CheckStoredTree();
     }
 }
 } // namespace

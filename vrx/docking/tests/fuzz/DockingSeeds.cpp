@@ -1,6 +1,9 @@
-// Writes the seeds of the docking's harness with the record's own writer:
-// docking_seeds <corpus root> makes <corpus root>/bar_record_fuzz/<seed>.
-// Each value follows its length byte, 0xFF standing for a missing value.
+// Writes the seeds of the docking's harnesses with the records' own writers:
+// docking_seeds <corpus root> makes <corpus root>/bar_record_fuzz/<seed> and
+// <corpus root>/dock_state_fuzz/<seed>. In a bar record seed each value
+// follows its length byte, 0xFF standing for a missing value; a dock state
+// seed is a byte 1 (closed panes carried) or 0 and the stream.
+#include "docking/CVrxPDockStateRecord.h"
 #include "docking/CVrxPStoredBarRecord.h"
 #include "files/CArchive.h"
 #include "files/CMemFile.h"
@@ -8,6 +11,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <string>
 #include <sys/stat.h>
 
@@ -17,9 +21,9 @@ using Record = CVrxPStoredBarRecord;
 using Bytes = std::vector<BYTE>;
 const BYTE missing = 0xFF;
 
-void Write(const std::string& root, const char* seed, const Bytes& bytes)
+void Write(const std::string& root, const char* seed, const Bytes& bytes, const char* harness = "bar_record_fuzz")
 {
-    const std::string folder = root + "/bar_record_fuzz";
+    const std::string folder = root + "/" + harness;
     mkdir(folder.c_str(), 0755);
     FILE* file = std::fopen((folder + "/" + seed).c_str(), "wb");
     if (file == nullptr || std::fwrite(bytes.data(), 1, bytes.size(), file) != bytes.size() || std::fclose(file) != 0)
@@ -60,6 +64,74 @@ Bytes Seed(const Record::Place& place, BOOL bVisible, std::initializer_list<Reco
     file.Read(bytes.data() + nHead, static_cast<UINT>(file.GetLength()));
     return bytes;
 }
+using State = CVrxPDockStateRecord;
+
+Bytes StateSeed(const State& state, BOOL bWithClosedPanes)
+{
+    Bytes bytes{static_cast<BYTE>(bWithClosedPanes ? 1 : 0)};
+    const Bytes stream = state.Write();
+    bytes.insert(bytes.end(), stream.begin(), stream.end());
+    return bytes;
+}
+
+State::SliderRecord Slider(int nId, RECT rect, DWORD dwStyle, BOOL bDefault)
+{
+    State::SliderRecord slider;
+    slider.barVisible = TRUE;
+    slider.id = nId;
+    slider.rect = rect;
+    slider.visible = TRUE;
+    slider.style = dwStyle;
+    slider.thickness = 4;
+    slider.isDefault = bDefault;
+    return slider;
+}
+
+// Panes 301 and 302 stacked at the left, 303 beside 304 at the right, a tab
+// group, a pane hidden at the bottom and a closed pane.
+State TwoSides()
+{
+    State state;
+    State::DockEntry left;
+    left.kind = State::kindSlider;
+    left.slider = Slider(1, {160, 0, 164, 316}, State::sliderVertical, TRUE);
+    left.slider.barAlignment = State::alignLeft;
+    left.slider.manager = std::make_shared<State::ManagerRecord>();
+    auto stacked = std::make_shared<State::ContainerRecord>();
+    stacked->firstPaneId = 301;
+    stacked->secondPaneId = 302;
+    stacked->sliderId = 2;
+    stacked->slider = std::make_shared<State::SliderRecord>(Slider(2, {0, 150, 160, 154}, State::sliderHorizontal, FALSE));
+    left.slider.manager->root.firstChild = stacked;
+    left.slider.manager->panes = {{301, 0}, {302, 0}};
+    State::DockEntry right;
+    right.kind = State::kindSlider;
+    right.slider = Slider(3, {436, 0, 440, 316}, State::sliderVertical, TRUE);
+    right.slider.barAlignment = State::alignRight;
+    right.slider.manager = std::make_shared<State::ManagerRecord>();
+    right.slider.manager->root.firstPaneId = 303;
+    right.slider.manager->root.secondPaneId = 304;
+    right.slider.manager->root.sliderId = 4;
+    right.slider.manager->root.slider =
+        std::make_shared<State::SliderRecord>(Slider(4, {540, 0, 544, 316}, State::sliderVertical, FALSE));
+    right.slider.manager->panes = {{303, 0}, {304, 0}, {State::tabbedPaneId, 305}};
+    state.dockList = {left, right};
+    for (State::PaneEntry pane : {State::PaneEntry{301, 0}, {302, 0}, {303, 0}, {304, 0}, {State::tabbedPaneId, 305}})
+    {
+        State::DockEntry entry;
+        entry.pane = pane;
+        state.dockList.push_back(entry);
+    }
+    State::AutoHideRecord hidden;
+    hidden.id = 306;
+    hidden.alignment = State::alignBottom;
+    hidden.visible = TRUE;
+    hidden.ids = {306, -1};
+    hidden.rect = {0, 300, 640, 440};
+    state.autoHide.push_back(hidden);
+    state.closedPaneIds = {307, -1};
+    return state;
+}
 } // namespace
 
 int main(int argc, char** argv)
@@ -81,5 +153,8 @@ int main(int argc, char** argv)
     Write(root, "partly-missing",
           Seed(Record::Place{{5, 5, 205, 105}, {0, 0, 26, 200}, Record::alignRight, 3, 0, 90, 0}, TRUE,
                {Record::rectRecentFloat, Record::mruWidth, Record::pinState}));
+    Write(root, "nothing-docked", StateSeed(State(), TRUE), "dock_state_fuzz");
+    Write(root, "two-sides", StateSeed(TwoSides(), TRUE), "dock_state_fuzz");
+    Write(root, "two-sides-older-version", StateSeed(TwoSides(), FALSE), "dock_state_fuzz");
     return 0;
 }
