@@ -36,6 +36,7 @@ TEST(FrameExtrasView, ACaptionBarAcrossTheFrameAndAFloatingUserToolbar)
     const char* const texts[] = {"Connect", "Upload", "Read flash", "Console"};
     for (UINT i = 0; i < 4; i++)
         pBar->InsertButtonCopy(CVrxPToolbarButton(0x8200 + i, -1, texts[i]));
+    pBar->RecalcBarLayout();
     CVrxPMiniFrameWnd* pMiniFrame = pBar->FindMiniFrameParent();
     ASSERT_NE(nullptr, pMiniFrame);
     pMiniFrame->FitToHostedBar();
