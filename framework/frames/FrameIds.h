@@ -16,6 +16,9 @@
 #define AFX_IDW_PANE_FIRST 0xE900
 #define AFX_IDW_PANE_LAST 0xE9FF
 
+// Print preview's command that closes the preview.
+#define AFX_ID_PREVIEW_CLOSE 0xE300
+
 // The MDI client numbers the Window menu's entries of the children from here.
 #define AFX_IDM_FIRST_MDICHILD 0xFF00
 

@@ -20,3 +20,6 @@
 #define VrxPIdsAutoHide 17041
 #define VrxPIdsHide 17042
 #define VrxPIdsTabbedDocument 17088
+
+// Shown when every user-toolbar id is taken.
+#define VrxPIdsUserToolbarLimit 16243

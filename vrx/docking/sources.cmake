@@ -2,7 +2,9 @@
 # (CMakeLists.txt) and the native one (native.cmake).
 set(VRX_DOCKING_PORTABLE_SOURCES
   CVrxPDockStateRecord.cpp
-  CVrxPStoredBarRecord.cpp)
+  CVrxPStoredBarRecord.cpp
+  frames/CVrxPCaptionBarLayout.cpp)
 set(VRX_DOCKING_PORTABLE_TEST_SOURCES
   tests/CVrxPDockStateRecordTest.cpp
-  tests/CVrxPStoredBarRecordTest.cpp)
+  tests/CVrxPStoredBarRecordTest.cpp
+  frames/tests/CVrxPCaptionBarLayoutTest.cpp)

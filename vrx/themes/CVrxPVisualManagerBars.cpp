@@ -6,7 +6,7 @@
 #include "themes/CVrxPVisualManager.h"
 
 #include "docking/CVrxPBaseControlBar.h"
-#include "docking/CVrxPCaptionBar.h"
+#include "docking/frames/CVrxPCaptionBar.h"
 #include "docking/CVrxPMiniFrameTitleButton.h"
 #include "docking/CVrxPMiniFrameWnd.h"
 #include "docking/CVrxPReBar.h"
@@ -68,7 +68,7 @@ void CVrxPVisualManager::PaintBarBackground(CDC* pDC, CWnd* pBar, CRect rectClie
     }
     if (const CVrxPCaptionBar* pCaptionBar = dynamic_cast<CVrxPCaptionBar*>(pBar))
     {
-        const COLORREF colorBack = pCaptionBar->backColor;
+        const COLORREF colorBack = pCaptionBar->m_backColor;
         pDC->FillSolidRect(rectClip.IsRectEmpty() ? &rectClient : &rectClip,
                           colorBack != static_cast<COLORREF>(-1) ? colorBack : globals.colorBarShade);
         return;

@@ -1496,6 +1496,12 @@ BOOL CVrxPToolBar::RestoreFromRegistry(LPCTSTR lpszProfile, int nIndex, int nID)
     return TRUE;
 }
 
+BOOL CVrxPToolBar::RemoveStateFromRegistry(LPCTSTR lpszProfile, int nIndex, int nID)
+{
+    CVrxPRegistryHolder holder;
+    return holder.Open(FALSE, FALSE).RemoveKey(BuildToolbarKeyPath(lpszProfile, nIndex, nID), FALSE);
+}
+
 void CVrxPToolBar::RefreshButtonImages()
 {
     if (m_hWnd != NULL && (GetStyle() & WS_VISIBLE) != 0)

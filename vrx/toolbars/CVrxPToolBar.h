@@ -180,6 +180,8 @@ public:
     // nIndex -1: the bar's control id; nID -1: the short key form.
     BOOL StoreToRegistry(LPCTSTR lpszProfile, int nIndex = -1, int nID = -1) override;
     BOOL RestoreFromRegistry(LPCTSTR lpszProfile, int nIndex = -1, int nID = -1) override;
+    // Removes the key the bar's buttons are stored under.
+    virtual BOOL RemoveStateFromRegistry(LPCTSTR lpszProfile, int nIndex = -1, int nID = -1);
     CString BuildToolbarKeyPath(LPCTSTR lpszProfile, int nIndex, int nID) const;
     // The bar's resource items differ from those saved with its state.
     virtual BOOL HasChangedOriginals() { return m_bOriginalsChanged; }

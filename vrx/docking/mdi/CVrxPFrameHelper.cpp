@@ -3,7 +3,6 @@
 #include "app/CWinApp.h"
 #include "docking/CVrxPFrameBarManager.h"
 #include "docking/mdi/VrxPFitPlacement.h"
-#include "foundation/CVrxPRegistryHolder.h"
 #include "foundation/CVrxPWorkspace.h"
 #include "frames/CFrameWnd.h"
 #include "strings/CRect.h"
@@ -37,7 +36,7 @@ POSITION FindFrame(HWND hWnd)
 CVrxPFrameHelper::CVrxPFrameHelper(CFrameWnd* pFrame)
     : userToolbarFirstId(noUserToolbarId), userToolbarLastId(noUserToolbarId), menuBar(nullptr), defaultMenu(NULL),
       frameWindow(pFrame), barManager(nullptr), resourceId(0), userToolbarClass(RUNTIME_CLASS(CVrxPToolBar)),
-      barListItem(0), barListToolbarsOnly(FALSE), dockingStateEnabled(TRUE)
+      barListItem(0), barListToolbarsOnly(FALSE), dockingStateEnabled(TRUE), fullScreen(this)
 {
 }
 
@@ -177,153 +176,4 @@ BOOL CVrxPFrameHelper::RouteMnemonicKey(UINT ch)
 {
     return menuBar != nullptr && menuBar->GetSafeHwnd() != NULL && menuBar->IsWindowVisible() &&
            menuBar->HandleMnemonicKey(ch);
-}
-
-void CVrxPFrameHelper::PrepareUserToolbars(LPCTSTR lpszProfile, UINT nFirstId, UINT nLastId)
-{
-    userToolbarProfile = lpszProfile != nullptr ? lpszProfile : "";
-    userToolbarFirstId = nFirstId;
-    userToolbarLastId = nLastId;
-}
-
-CVrxPToolBar* CVrxPFrameHelper::CreateBar(CRuntimeClass* pClass, UINT nID)
-{
-    CVrxPToolBar* pBar = dynamic_cast<CVrxPToolBar*>(pClass != nullptr ? pClass->CreateObject() : nullptr);
-    if (pBar == nullptr)
-        return nullptr;
-    if (!pBar->CreateWithDefaultStyle(frameWindow, userToolbarStyle, nID))
-    {
-        delete pBar;
-        return nullptr;
-    }
-    return pBar;
-}
-
-void CVrxPFrameHelper::DestroyBar(CVrxPToolBar* pBar)
-{
-    if (pBar->GetSafeHwnd() != NULL)
-        pBar->DestroyWindow();
-    delete pBar;
-}
-
-void CVrxPFrameHelper::RecreateUserToolbars()
-{
-    if (userToolbarFirstId == noUserToolbarId || userToolbarLastId == noUserToolbarId ||
-        userToolbarLastId < userToolbarFirstId || frameWindow == nullptr)
-        return;
-    LPCTSTR lpszProfile = userToolbarProfile.IsEmpty() ? nullptr : (LPCTSTR)userToolbarProfile;
-    for (UINT nID = userToolbarFirstId; nID <= userToolbarLastId; nID++)
-    {
-        CVrxPToolBar* pBar = CreateBar(userToolbarClass, nID);
-        if (pBar == nullptr)
-            continue;
-        if (!pBar->RestoreFromRegistry(lpszProfile, -1, -1))
-        {
-            DestroyBar(pBar);
-            continue;
-        }
-        pBar->SetBarStyle(pBar->GetBarStyle() | userToolbarBarStyle);
-        pBar->AllowDocking(CBRS_ALIGN_ANY);
-        if (barManager != nullptr)
-            barManager->AddBar(pBar);
-        userToolbars.AddTail(pBar);
-    }
-    frameWindow->RecalcLayout();
-}
-
-BOOL CVrxPFrameHelper::IsOwnBar(CWnd* pBar, BOOL bThisFrameOnly) const
-{
-    return !bThisFrameOnly || pBar->GetTopLevelFrame() == frameWindow;
-}
-
-void CVrxPFrameHelper::StoreUserToolbars(BOOL bThisFrameOnly)
-{
-    LPCTSTR lpszProfile = userToolbarProfile.IsEmpty() ? nullptr : (LPCTSTR)userToolbarProfile;
-    for (POSITION pos = userToolbars.GetHeadPosition(); pos != NULL;)
-    {
-        CVrxPToolBar* pBar = static_cast<CVrxPToolBar*>(userToolbars.GetNext(pos));
-        if (IsOwnBar(pBar, bThisFrameOnly))
-            pBar->StoreToRegistry(lpszProfile, -1, static_cast<UINT>(-1));
-    }
-}
-
-void CVrxPFrameHelper::RememberTearOffBar(CVrxPToolBar* pBar)
-{
-    tearOffBars.AddTail(pBar);
-}
-
-CString CVrxPFrameHelper::TearOffSectionPath() const
-{
-    CVrxPWorkspace* pWorkspace = VrxPWorkspaceInstance();
-    return (pWorkspace != nullptr ? pWorkspace->BuildSectionPath() : CString()) + tearOffSection;
-}
-
-void CVrxPFrameHelper::RestoreTearOffBars()
-{
-    while (!tearOffBars.IsEmpty())
-    {
-        CVrxPToolBar* pBar = static_cast<CVrxPToolBar*>(tearOffBars.RemoveHead());
-        if (barManager != nullptr)
-            barManager->RemoveBarFromList(pBar);
-        DestroyBar(pBar);
-    }
-    if (frameWindow == nullptr)
-        return;
-    const CString section = TearOffSectionPath();
-    for (int n = 0;; n++)
-    {
-        CString key;
-        key.Format("%s-%d", (LPCTSTR)section, n);
-        CVrxPRegistryHolder holder;
-        CVrxPRegistry& registry = holder.Open(FALSE, TRUE);
-        int nID = 0;
-        CString name;
-        CObject* pObject = nullptr;
-        if (!registry.OpenKey(key) || !registry.ReadInt("ID", nID) || !registry.ReadString("Name", name) ||
-            !registry.ReadObject("State", RUNTIME_CLASS(CVrxPToolBar), pObject))
-            return;
-        CVrxPToolBar* pBar = dynamic_cast<CVrxPToolBar*>(pObject);
-        if (pBar == nullptr || !pBar->CreateWithDefaultStyle(frameWindow, userToolbarStyle, static_cast<UINT>(nID)))
-        {
-            delete pObject;
-            return;
-        }
-        pBar->SetWindowText(name);
-        pBar->SetBarStyle(pBar->GetBarStyle() | userToolbarBarStyle);
-        pBar->AllowDocking(CBRS_ALIGN_ANY);
-        tearOffBars.AddTail(pBar);
-        pBar->RestoreFromRegistry(section, n, -1);
-        if (barManager != nullptr)
-            barManager->AddBar(pBar);
-    }
-}
-
-void CVrxPFrameHelper::StoreTearOffBars(BOOL bThisFrameOnly)
-{
-    const CString section = TearOffSectionPath();
-    for (int n = 0;; n++)
-    {
-        CString key;
-        key.Format("%s-%d", (LPCTSTR)section, n);
-        CVrxPRegistryHolder holder;
-        if (!holder.Open(FALSE, FALSE).RemoveKey(key, FALSE))
-            break;
-    }
-    int n = 0;
-    for (POSITION pos = tearOffBars.GetHeadPosition(); pos != NULL;)
-    {
-        CVrxPToolBar* pBar = static_cast<CVrxPToolBar*>(tearOffBars.GetNext(pos));
-        if (pBar->GetSafeHwnd() == NULL || (pBar->GetStyle() & WS_VISIBLE) == 0 || !IsOwnBar(pBar, bThisFrameOnly))
-            continue;
-        CString key;
-        key.Format("%s-%d", (LPCTSTR)section, n);
-        CString name;
-        pBar->GetWindowText(name);
-        CVrxPRegistryHolder holder;
-        CVrxPRegistry& registry = holder.Open(FALSE, FALSE);
-        if (registry.MakeKey(key) && registry.WriteInt("ID", pBar->GetDlgCtrlID()) &&
-            registry.WriteString("Name", name) && registry.WriteObject("State", pBar))
-            pBar->StoreToRegistry(section, n, static_cast<UINT>(-1));
-        n++;
-    }
 }

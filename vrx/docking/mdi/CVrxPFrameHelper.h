@@ -3,7 +3,8 @@
 // The helper embedded in every library frame window: the list of library
 // frames, the frame's placement, the hooks through which the workspace
 // restores and stores the frame's state, the menu bar's takeover of the
-// frame's menu, the menu keys, and user-defined and torn-off toolbars.
+// frame's menu, the menu keys, and user-defined and torn-off toolbars
+// (frames/CVrxPFrameHelperUserToolbars.cpp).
 //
 // Torn-off bars are kept under the workspace section path +
 // "ControlBars-TearOff-<n>" (n from 0 without gaps): "ID", "Name", "State"
@@ -12,6 +13,7 @@
 #include "collections/CObList.h"
 #include "collections/CPtrList.h"
 #include "core/Platform.h"
+#include "docking/frames/CVrxPFullScreenState.h"
 #include "strings/CString.h"
 
 class CDockState;
@@ -70,12 +72,23 @@ public:
     BOOL RouteMnemonicKey(UINT ch);
 
     // User toolbars take ids nFirstId to nLastId and are kept under the
-    // profile (null: the workspace's).
+    // profile (null: the workspace's section path). Nothing without a range.
     void PrepareUserToolbars(LPCTSTR lpszProfile, UINT nFirstId, UINT nLastId);
+    BOOL IsUserToolbar(CWnd* pBar) const;
+    // The smallest id of the range that no bar of the list has; 0 when the
+    // range is full or not set.
+    static UINT FindFreeUserToolbarId(UINT nFirstId, UINT nLastId, const CObList& bars);
+    // A new floating user toolbar with the name, or null (a full range is
+    // told to the user).
+    CVrxPToolBar* CreateUserToolbar(LPCTSTR lpszName);
+    // FALSE for a bar that is not a user toolbar; else it goes with its
+    // stored state and its id is free again.
+    BOOL DeleteUserToolbar(CVrxPToolBar* pBar);
     // Only user toolbars with a stored state come back.
     void RecreateUserToolbars();
     void StoreUserToolbars(BOOL bThisFrameOnly);
     void RememberTearOffBar(CVrxPToolBar* pBar);
+    void ForgetTearOffBar(CVrxPToolBar* pBar);
     void RestoreTearOffBars();
     void StoreTearOffBars(BOOL bThisFrameOnly);
 
@@ -95,13 +108,16 @@ public:
     UINT barListItem;
     BOOL barListToolbarsOnly;
     BOOL dockingStateEnabled;
+    CVrxPFullScreenState fullScreen;
 
 private:
+    LPCTSTR UserToolbarProfile() const;
     CString TearOffSectionPath() const;
     // The bar belongs to this frame (when only this frame's count).
     BOOL IsOwnBar(CWnd* pBar, BOOL bThisFrameOnly) const;
     CVrxPToolBar* CreateBar(CRuntimeClass* pClass, UINT nID);
     static void DestroyBar(CVrxPToolBar* pBar);
+    void DockRestoredBar(CVrxPToolBar* pBar);
 };
 
 // While set, docking skips its layout passes (the workspace sets it while

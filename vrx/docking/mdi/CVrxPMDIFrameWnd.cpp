@@ -273,5 +273,9 @@ LRESULT CVrxPMDIFrameWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         OnChangeVisualManager();
         return 0;
     }
+    if (message != 0 && message == VrxTOOLBAR_CREATE)
+        return reinterpret_cast<LRESULT>(m_helper.CreateUserToolbar(reinterpret_cast<LPCTSTR>(lParam)));
+    if (message != 0 && message == VrxTOOLBAR_DELETE)
+        return m_helper.DeleteUserToolbar(reinterpret_cast<CVrxPToolBar*>(lParam));
     return CMDIFrameWnd::WindowProc(message, wParam, lParam);
 }

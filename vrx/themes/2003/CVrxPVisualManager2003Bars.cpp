@@ -6,7 +6,7 @@
 #include "themes/2003/CVrxPVisualManager2003.h"
 
 #include "docking/CVrxPBaseControlBar.h"
-#include "docking/CVrxPCaptionBar.h"
+#include "docking/frames/CVrxPCaptionBar.h"
 #include "docking/CVrxPReBar.h"
 #include "foundation/CVrxPGlobals.h"
 #include "foundation/CVrxPMenuGlyphs.h"

@@ -2,7 +2,7 @@
 
 #include "app/AfxRegisterWndClass.h"
 #include "docking/CVrxPBaseControlBar.h"
-#include "docking/CVrxPCaptionBar.h"
+#include "docking/frames/CVrxPCaptionBar.h"
 #include "docking/CVrxPMiniFrameTitleButton.h"
 #include "docking/CVrxPMiniFrameWnd.h"
 #include "foundation/CVrxPGlobals.h"

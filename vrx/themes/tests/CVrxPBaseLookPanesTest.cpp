@@ -4,7 +4,7 @@
 
 #include "themes/CVrxPVisualManager.h"
 
-#include "docking/CVrxPCaptionBar.h"
+#include "docking/frames/CVrxPCaptionBar.h"
 #include "foundation/CVrxPGlobals.h"
 #include "foundation/CVrxPMenuGlyphs.h"
 #include "foundation/tests/TestCanvas.h"
@@ -246,7 +246,7 @@ TEST_F(PanesLookTest, BarBackgroundByBarClass)
         look.PaintBarBackground(&canvas.DC(), c.bar, rect, rect);
         EXPECT_EQ(200, canvas.Count(rect, c.fill)) << c.kind;
     }
-    captionBar.backColor = RGB(9, 8, 7);
+    captionBar.m_backColor = RGB(9, 8, 7);
     TestCanvas clipped(20, 10, kBack);
     look.PaintBarBackground(&clipped.DC(), &captionBar, rect, CRect(0, 0, 5, 10));
     EXPECT_EQ(50, clipped.Count(rect, RGB(9, 8, 7))) << "a caption bar fills its clip rectangle only";

@@ -4,7 +4,7 @@
 #include "themes/winxp/CVrxPWinXPVisualManager.h"
 
 #include "docking/CVrxPBaseControlBar.h"
-#include "docking/CVrxPCaptionBar.h"
+#include "docking/frames/CVrxPCaptionBar.h"
 #include "docking/CVrxPDockingControlBar.h"
 #include "docking/CVrxPMiniFrameTitleButton.h"
 #include "foundation/CVrxPGlobals.h"
