@@ -13,6 +13,11 @@
   CaptionBorder18005.bmp  20 x 32: the caption background, active and inactive
                          (a 4-pixel edge around a lighter middle).
 
+  The bars' and menus' strips (Bars<id>.bmp) are 20 x 16 images stacked the
+  same way, each a 3-pixel edge around a middle of its own colour; the
+  table STRIPS below gives every image's (edge, middle) colours, which the
+  look's tests probe for.
+
 Usage: make_style_strips.py OUTPUT_DIRECTORY
 """
 
@@ -59,6 +64,31 @@ def border_pixel(edge, middle_active, middle_inactive):
     return pixel
 
 
+# id: (file, [(edge, middle) per image]).
+STRIPS = {
+    18006: ("MenuHighlighted", [((255, 189, 105), (255, 231, 162))]),
+    18007: ("MenuHighlightedDisabled", [((196, 196, 196), (238, 238, 238))]),
+    18008: ("MenuItemBack", [((255, 171, 63), (255, 213, 140)), ((170, 170, 170), (230, 230, 230))]),
+    18012: ("MenuBarButton", [((255, 189, 105), (255, 241, 180)), ((142, 129, 101), (255, 177, 109))]),
+    18013: ("PopupBorder", [((134, 134, 134), (250, 250, 250))]),
+    18058: ("ToolbarButton", [((200, 200, 200), (235, 235, 235)),
+                              ((255, 189, 105), (255, 236, 176)),
+                              ((251, 140, 60), (254, 177, 100)),
+                              ((255, 171, 63), (255, 214, 154)),
+                              ((251, 140, 60), (255, 199, 120))]),
+}
+
+
+def framed_pixel(images):
+    def pixel(x, y):
+        k, y = divmod(y, 16)
+        edge, middle = images[k]
+        if x < 3 or x >= 17 or y < 3 or y >= 13:
+            return edge
+        return middle
+    return pixel
+
+
 def main():
     out = sys.argv[1]
     os.makedirs(out, exist_ok=True)
@@ -67,6 +97,8 @@ def main():
               border_pixel(((101, 147, 207), (160, 180, 210)), (191, 219, 255), (215, 228, 242)))
     write_bmp(os.path.join(out, "CaptionBorder18005.bmp"), 20, 32,
               border_pixel(((59, 97, 156), (140, 160, 190)), (175, 210, 255), (213, 226, 243)))
+    for bitmap_id, (name, images) in STRIPS.items():
+        write_bmp(os.path.join(out, "%s%d.bmp" % (name, bitmap_id)), 20, 16 * len(images), framed_pixel(images))
 
 
 if __name__ == "__main__":
