@@ -144,6 +144,20 @@ void CVrxPVisualManager2007::ReadGlobals(CVrxPStyleReader& style)
     section.ReadColor("BarShadow", globals.colorBarShade);
     section.ReadColor("BarDkShadow", globals.colorBarDarkShade);
     section.ReadColor("BarLight", globals.colorBarLight);
+    COLORREF floatingBorder = 0;
+    if (section.ReadColor("FloatToolBarBorder", floatingBorder))
+        RemakeBrush(floatingFrameBrush, floatingBorder);
+    section.ReadColor("HighlightGradientDark", hotGradientBottom);
+    section.ReadColor("HighlightGradientLight", hotGradientTop);
+    pressedGradientBottom = hotGradientTop;
+    section.ReadColor("HighlightDnGradientDark", pressedGradientBottom);
+    pressedGradientTop = hotGradientBottom;
+    section.ReadColor("HighlightDnGradientLight", pressedGradientTop);
+    checkedGradientBottom = pressedGradientTop;
+    section.ReadColor("HighlightCheckedGradientDark", checkedGradientBottom);
+    checkedGradientTop = pressedGradientBottom;
+    section.ReadColor("HighlightCheckedGradientLight", checkedGradientTop);
+    section.ReadColor("PressedButtonBorder", pressedFrameColor);
 
     COLORREF selection = 0, selectionText = 0;
     const BOOL bSelection = section.ReadColor("Highlight", selection);

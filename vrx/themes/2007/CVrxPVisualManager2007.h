@@ -55,6 +55,16 @@ public:
     COLORREF QueryMenuItemTextColor(CVrxPToolbarButton* pButton) override;
     COLORREF QueryHighlightedMenuTextColor(CVrxPPopupMenuBar* pBar, CVrxPToolbarButton* pItem,
                                            BOOL bDisabled) override;
+    void PaintMenuCheckMark(CDC* pDC, CVrxPToolbarButton* pButton, CRect rect, BOOL bHighlighted,
+                            BOOL bRadio) override;
+    void PaintSplitMenuSeparator(CDC* pDC, CVrxPToolbarButton* pButton, CRect rect, BOOL bHighlighted,
+                                 BOOL bIgnored) override;
+    void PaintMenuResizeGripper(CDC* pDC, CRect rect, BOOL bWidthToo) override;
+    // The state: 2 pressed, else idle.
+    int QueryShowAllButtonHeight(int nIgnored1, int nIgnored2) override;
+    void PaintShowAllButton(CDC* pDC, CRect rect, int nState) override;
+    COLORREF QueryStatusPaneTextColor(CVrxPStatusBar* pBar, const CVrxPStatusPaneInfo* pPane) override;
+    void PaintSizeGrip(CDC* pDC, CVrxPStatusBar* pBar, CRect rect) override;
     COLORREF QueryDisabledTextColor() override;
     BOOL TracksHotTabAlways() override;
     COLORREF QueryTabTextColor(CVrxPBaseTabWnd* pTabWnd, int nIndex, BOOL bActive) override;
@@ -63,6 +73,7 @@ public:
     void PaintButtonFace(CDC* pDC, CVrxPToolbarButton* pButton, CRect rect, int nState) override;
     void PaintButtonFrame(CDC* pDC, CVrxPToolbarButton* pButton, CRect rect, int nState) override;
     COLORREF QueryButtonTextColor(CVrxPToolbarButton* pButton, int nState) override;
+    void PaintBrushFill(CDC* pDC, CRect rect, CBrush* pBrush, CVrxPToolbarButton* pButton) override;
     void PaintComboDropButton(CDC* pDC, CRect rect, BOOL bDisabled, BOOL bDropped, BOOL bHot,
                               CVrxPToolbarComboBoxButton* pCombo) override;
     void PaintComboBorder(CDC* pDC, CRect rect, BOOL bDisabled, BOOL bDropped, BOOL bHot,

@@ -14,6 +14,7 @@
 #include "toolbars/CVrxPMenuBar.h"
 #include "toolbars/CVrxPPopupMenu.h"
 #include "toolbars/CVrxPPopupMenuBar.h"
+#include "toolbars/CVrxPStatusPaneInfo.h"
 #include "toolbars/CVrxPToolBar.h"
 #include "toolbars/CVrxPToolbarMenuButton.h"
 
@@ -259,6 +260,87 @@ COLORREF CVrxPVisualManager2007::QueryHighlightedMenuTextColor(CVrxPPopupMenuBar
     if (!IsStyleInForce())
         return CVrxPVisualManager2003::QueryHighlightedMenuTextColor(pBar, pItem, bDisabled);
     return bDisabled ? m_clrMenuTextDisabled : m_clrMenuTextNormal;
+}
+
+void CVrxPVisualManager2007::PaintMenuCheckMark(CDC* pDC, CVrxPToolbarButton* pButton, CRect rect,
+                                                BOOL bHighlighted, BOOL bRadio)
+{
+    CVrxPToolbarImageList& images = bRadio ? m_imgMenuItemRadio : m_imgMenuItemCheck;
+    if (!IsStyleInForce() || images.GetCount() == 0)
+    {
+        CVrxPVisualManager2003::PaintMenuCheckMark(pDC, pButton, rect, bHighlighted, bRadio);
+        return;
+    }
+    images.DrawFitted(pDC, rect, IsDisabled(pButton) && images.GetCount() > 1 ? 1 : 0, 1, 1);
+}
+
+void CVrxPVisualManager2007::PaintSplitMenuSeparator(CDC* pDC, CVrxPToolbarButton* pButton, CRect rect,
+                                                     BOOL bHighlighted, BOOL bIgnored)
+{
+    if (!IsStyleInForce() || !m_rndMenuButtonBorder.HasImages())
+    {
+        CVrxPVisualManager2003::PaintSplitMenuSeparator(pDC, pButton, rect, bHighlighted, bIgnored);
+        return;
+    }
+    CRect strip(rect.left - 1, rect.top + 1, rect.left + 1, rect.bottom - 1);
+    if (bHighlighted)
+    {
+        m_rndMenuButtonBorder.Draw(pDC, strip);
+        return;
+    }
+    strip.right = strip.left + 1;
+    strip.DeflateRect(0, 3);
+    pDC->FillSolidRect(&strip, VrxPGlobals().colorShade);
+}
+
+void CVrxPVisualManager2007::PaintMenuResizeGripper(CDC* pDC, CRect rect, BOOL bWidthToo)
+{
+    CVrxPToolbarImageList& icon = bWidthToo ? m_imgPopupResizeIconHV : m_imgPopupResizeIconV;
+    if (!IsStyleInForce() || !m_rndPopupResizeBarBack.HasImages() || icon.GetStrip() == NULL)
+    {
+        CVrxPVisualManager2003::PaintMenuResizeGripper(pDC, rect, bWidthToo);
+        return;
+    }
+    m_rndPopupResizeBarBack.Draw(pDC, rect);
+    const int nAlign = bWidthToo ? 2 : 1;
+    icon.DrawFitted(pDC, rect, 0, nAlign, nAlign);
+}
+
+int CVrxPVisualManager2007::QueryShowAllButtonHeight(int nIgnored1, int nIgnored2)
+{
+    if (!IsStyleInForce() || !m_rndMenuItemShowAll.HasImages())
+        return CVrxPVisualManager2003::QueryShowAllButtonHeight(nIgnored1, nIgnored2);
+    const RECT& part = m_rndMenuItemShowAll.GetInfo().partRect;
+    return part.bottom - part.top + 6;
+}
+
+void CVrxPVisualManager2007::PaintShowAllButton(CDC* pDC, CRect rect, int nState)
+{
+    if (!IsStyleInForce() || !m_rndMenuItemShowAll.HasImages())
+    {
+        CVrxPVisualManager2003::PaintShowAllButton(pDC, rect, nState);
+        return;
+    }
+    m_rndMenuItemShowAll.DrawImage(pDC, rect, 1, 1, nState == 2 ? 1 : 0);
+}
+
+COLORREF CVrxPVisualManager2007::QueryStatusPaneTextColor(CVrxPStatusBar* pBar, const CVrxPStatusPaneInfo* pPane)
+{
+    if (!IsStyleInForce() || pPane == nullptr)
+        return CVrxPVisualManager2003::QueryStatusPaneTextColor(pBar, pPane);
+    if ((pPane->style & CVrxPStatusPaneInfo::styleDisabled) != 0)
+        return m_clrStatusTextDisabled;
+    return pPane->textColor == static_cast<COLORREF>(-1) ? m_clrStatusTextNormal : pPane->textColor;
+}
+
+void CVrxPVisualManager2007::PaintSizeGrip(CDC* pDC, CVrxPStatusBar* pBar, CRect rect)
+{
+    if (!IsStyleInForce() || m_imgStatusSizeBox.GetCount() == 0)
+    {
+        CVrxPVisualManager2003::PaintSizeGrip(pDC, pBar, rect);
+        return;
+    }
+    m_imgStatusSizeBox.DrawFitted(pDC, rect, 0, 2, 2);
 }
 
 COLORREF CVrxPVisualManager2007::QueryDisabledTextColor()

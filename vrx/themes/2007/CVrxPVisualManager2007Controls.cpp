@@ -108,6 +108,33 @@ COLORREF CVrxPVisualManager2007::QueryButtonTextColor(CVrxPToolbarButton* pButto
     return bActive ? m_clrToolbarTextHighlighted : m_clrToolbarTextNormal;
 }
 
+void CVrxPVisualManager2007::PaintBrushFill(CDC* pDC, CRect rect, CBrush* pBrush, CVrxPToolbarButton* pButton)
+{
+    COLORREF dark = static_cast<COLORREF>(-1);
+    COLORREF light = static_cast<COLORREF>(-1);
+    if (pBrush == &highlightBrush)
+    {
+        dark = hotGradientBottom;
+        light = hotGradientTop;
+    }
+    else if (pBrush == &pressedBrush)
+    {
+        dark = pressedGradientBottom;
+        light = pressedGradientTop;
+    }
+    else if (pBrush == &checkedBrush)
+    {
+        dark = checkedGradientBottom;
+        light = checkedGradientTop;
+    }
+    if (!IsStyleInForce() || dark == static_cast<COLORREF>(-1) || light == static_cast<COLORREF>(-1))
+    {
+        CVrxPVisualManager2003::PaintBrushFill(pDC, rect, pBrush, pButton);
+        return;
+    }
+    CVrxPPainter(*pDC).PaintGradient(rect, dark, light, TRUE);
+}
+
 void CVrxPVisualManager2007::PaintComboDropButton(CDC* pDC, CRect rect, BOOL bDisabled, BOOL bDropped, BOOL bHot,
                                                   CVrxPToolbarComboBoxButton* pCombo)
 {

@@ -9,6 +9,7 @@
 #include "toolbars/CVrxPMenuBar.h"
 #include "toolbars/CVrxPPopupMenuBar.h"
 #include "toolbars/CVrxPToolBar.h"
+#include "toolbars/CVrxPToolbarButton.h"
 
 #include <gtest/gtest.h>
 

@@ -10,6 +10,7 @@
 #include "panes/colours/CVrxPColorBar.h"
 #include "toolbars/CVrxPMenuBar.h"
 #include "toolbars/CVrxPPopupMenuBar.h"
+#include "toolbars/CVrxPStatusPaneInfo.h"
 #include "toolbars/CVrxPToolBar.h"
 #include "toolbars/CVrxPToolbarMenuButton.h"
 
@@ -36,6 +37,7 @@ class BarsLook : public CVrxPVisualManager2007
 public:
     COLORREF MenuBarVert(BOOL bLight) const { return bLight ? m_clrMenuBarGradientVertLight : m_clrMenuBarGradientVertDark; }
     COLORREF MenuBarSide(BOOL bLight) const { return bLight ? m_clrMenuBarGradientLight : m_clrMenuBarGradientDark; }
+    COLORREF Separator1() const { return m_clrMenuSeparator1; }
     COLORREF Separator2() const { return m_clrMenuSeparator2; }
     void Paint2003Background(CDC* pDC, CWnd* pBar, CRect rect)
     {
@@ -65,7 +67,7 @@ TEST_F(Look2007BarsTest, TheSectionsGiveColoursAndTheirDefaults)
     };
     const Case cases[] = {
         {"menu light", RGB(250, 250, 250), look.menuColor},
-        {"separator 1", RGB(197, 197, 197), look.separatorColor},
+        {"separator 1", RGB(197, 197, 197), look.Separator1()},
         {"separator 2", RGB(245, 245, 245), look.Separator2()},
         {"item border", RGB(255, 189, 105), look.highlightFrameColor},
         {"bar background", RGB(233, 238, 238), look.toolbarColor},
@@ -121,7 +123,7 @@ TEST_F(Look2007BarsTest, APopupMenuHasAnImageColumnEndedByTwoLines)
         nColumn++;
     EXPECT_GT(nColumn, 20);
     EXPECT_EQ(look.toolbarColor, canvas.At(0, 0)) << "full height";
-    EXPECT_EQ(look.separatorColor, canvas.At(nColumn, 15));
+    EXPECT_EQ(look.Separator1(), canvas.At(nColumn, 15));
     EXPECT_EQ(look.Separator2(), canvas.At(nColumn + 1, 15));
     EXPECT_EQ(look.menuColor, canvas.At(nColumn + 2, 15));
     EXPECT_EQ(look.menuColor, canvas.At(119, 29));
@@ -187,7 +189,9 @@ TEST_F(Look2007BarsTest, ToolbarButtonsTakeTheImageOfTheirStateOrNone)
         const COLORREF middle = c.image < 0 ? kBack : kToolbarButton[c.image];
         EXPECT_EQ(middle, canvas.At(20, 12)) << "style " << std::hex << c.style << " state " << c.state;
         if (c.image < 0)
+        {
             EXPECT_EQ(40 * 24, canvas.Count(kBack)) << "style " << std::hex << c.style << " state " << c.state;
+        }
     }
 }
 
@@ -240,7 +244,7 @@ TEST_F(Look2007BarsTest, MenuFrameAndItemHighlightComeFromTheirStrips)
     look.PaintMenuFrame(frame.Dc(), nullptr, CRect(0, 0, 60, 40));
     EXPECT_EQ(RGB(134, 134, 134), frame.At(0, 0));
     EXPECT_EQ(RGB(134, 134, 134), frame.At(59, 39));
-    EXPECT_EQ(RGB(250, 250, 250), frame.At(30, 20));
+    EXPECT_EQ(kBack, frame.At(30, 20)) << "the border only";
 
     CVrxPToolbarButton item;
     OffscreenBitmap highlight(60, 20, kBack);
@@ -315,7 +319,9 @@ TEST_F(Look2007BarsTest, AComboDropButtonIsAFramedGradientWithAnArrow)
         const int nFrameTop = c.disabled ? 2 : 1;
         EXPECT_EQ(c.border, canvas.At(8, nFrameTop)) << c.name;
         EXPECT_TRUE(Near(c.top, canvas.At(4, nFrameTop + 1), 4)) << c.name << std::hex << " " << canvas.At(4, 3);
-        EXPECT_TRUE(Near(c.bottom, canvas.At(4, 20), 4)) << c.name << std::hex << " " << canvas.At(4, 20);
+        // A disabled button's fill stops a pixel short of its frame.
+        const int nFillBottom = c.disabled ? 20 : 21;
+        EXPECT_TRUE(Near(c.bottom, canvas.At(4, nFillBottom), 4)) << c.name << std::hex << " " << canvas.At(4, 21);
         EXPECT_GT(canvas.Count(RGB(0, 0, 0)) + canvas.Count(RGB(128, 128, 128)), 0) << c.name << ": the arrow";
     }
 }
@@ -357,6 +363,75 @@ TEST_F(Look2007BarsTest, TextColoursFollowTheOwnerAndState)
     EXPECT_EQ(RGB(141, 141, 141), look.QueryHighlightedMenuTextColor(nullptr, &item, TRUE));
     EXPECT_EQ(RGB(0, 0, 0), look.QueryHighlightedMenuTextColor(nullptr, &item, FALSE));
     EXPECT_NE(kNone, look.QueryDisabledTextColor());
+}
+
+TEST_F(Look2007BarsTest, MenuMarksShowAllAndSplitLinesComeFromTheMenuStrips)
+{
+    CVrxPToolbarButton item;
+    OffscreenBitmap check(40, 24, kBack);
+    look.PaintMenuCheckMark(check.Dc(), &item, CRect(0, 0, 40, 24), FALSE, FALSE);
+    EXPECT_EQ(RGB(120, 160, 220), check.At(20, 12));
+    EXPECT_EQ(RGB(40, 80, 160), check.At(10, 4)) << "centred: the image's corner";
+    EXPECT_EQ(kBack, check.At(9, 4));
+    item.style = CVrxPToolbarButton::styleDisabled;
+    look.PaintMenuCheckMark(check.Dc(), &item, CRect(0, 0, 40, 24), FALSE, FALSE);
+    EXPECT_EQ(RGB(200, 200, 200), check.At(20, 12)) << "the disabled mark is the second image";
+
+    EXPECT_EQ(16 + 6, look.QueryShowAllButtonHeight(0, 0));
+    OffscreenBitmap showAll(40, 22, kBack);
+    look.PaintShowAllButton(showAll.Dc(), CRect(0, 0, 40, 22), 0);
+    EXPECT_EQ(RGB(228, 234, 242), showAll.At(20, 11));
+    look.PaintShowAllButton(showAll.Dc(), CRect(0, 0, 40, 22), 2);
+    EXPECT_EQ(RGB(255, 220, 160), showAll.At(20, 11));
+
+    OffscreenBitmap split(20, 24, kBack);
+    look.PaintSplitMenuSeparator(split.Dc(), &item, CRect(10, 0, 20, 24), TRUE, FALSE);
+    EXPECT_EQ(RGB(255, 171, 63), split.At(9, 12));
+    EXPECT_EQ(RGB(255, 171, 63), split.At(10, 12));
+    EXPECT_EQ(kBack, split.At(11, 12));
+    EXPECT_EQ(kBack, split.At(9, 0));
+    OffscreenBitmap plainSplit(20, 24, kBack);
+    look.PaintSplitMenuSeparator(plainSplit.Dc(), &item, CRect(10, 0, 20, 24), FALSE, FALSE);
+    const COLORREF shade = VrxPGlobals().colorShade;
+    EXPECT_EQ(shade, plainSplit.At(9, 12));
+    EXPECT_EQ(kBack, plainSplit.At(10, 12));
+    EXPECT_EQ(kBack, plainSplit.At(9, 3));
+    EXPECT_EQ(shade, plainSplit.At(9, 4));
+    EXPECT_EQ(shade, plainSplit.At(9, 19));
+    EXPECT_EQ(kBack, plainSplit.At(9, 20));
+}
+
+TEST_F(Look2007BarsTest, StatusPanesTakeTheStatusColoursAndTheGripItsImage)
+{
+    CVrxPStatusPaneInfo pane;
+    EXPECT_EQ(RGB(21, 66, 139), look.QueryStatusPaneTextColor(nullptr, &pane)) << "the menu bar's normal text";
+    pane.textColor = RGB(9, 8, 7);
+    EXPECT_EQ(RGB(9, 8, 7), look.QueryStatusPaneTextColor(nullptr, &pane));
+    pane.style = CVrxPStatusPaneInfo::styleDisabled;
+    EXPECT_EQ(RGB(141, 141, 141), look.QueryStatusPaneTextColor(nullptr, &pane));
+
+    OffscreenBitmap grip(40, 30, kBack);
+    look.PaintSizeGrip(grip.Dc(), nullptr, CRect(0, 0, 40, 30));
+    EXPECT_EQ(RGB(86, 125, 176), grip.At(39, 29)) << "in the bottom-right corner";
+    EXPECT_EQ(RGB(216, 228, 243), grip.At(30, 21));
+    EXPECT_EQ(kBack, grip.At(19, 13));
+}
+
+TEST_F(Look2007BarsTest, BrushFillsBecomeTheirGradients)
+{
+    EXPECT_EQ(RGB(255, 214, 77), look.hotGradientBottom);
+    EXPECT_EQ(RGB(255, 241, 200), look.hotGradientTop);
+    EXPECT_EQ(look.hotGradientTop, look.pressedGradientBottom) << "the pressed gradient is the hot one turned over";
+    EXPECT_EQ(look.hotGradientBottom, look.pressedGradientTop);
+    OffscreenBitmap hot(20, 40, kBack);
+    look.PaintBrushFill(hot.Dc(), CRect(0, 0, 20, 40), &look.highlightBrush, nullptr);
+    EXPECT_TRUE(Near(look.hotGradientTop, hot.At(10, 0), 4)) << std::hex << hot.At(10, 0);
+    EXPECT_TRUE(Near(look.hotGradientBottom, hot.At(10, 39), 4)) << std::hex << hot.At(10, 39);
+
+    CBrush other(RGB(10, 200, 30));
+    OffscreenBitmap plain(20, 40, kBack);
+    look.PaintBrushFill(plain.Dc(), CRect(0, 0, 20, 40), &other, nullptr);
+    EXPECT_EQ(RGB(10, 200, 30), plain.At(10, 20)) << "another brush fills as the 2003 look does";
 }
 
 } // namespace
