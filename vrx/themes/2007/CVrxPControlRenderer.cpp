@@ -110,6 +110,15 @@ void CVrxPControlRenderer::Draw(CDC* pDC, CRect rect, int nIndex, BYTE alpha)
     Paint(pDC, rect, nIndex, alpha);
 }
 
+void CVrxPControlRenderer::DrawImage(CDC* pDC, CRect rect, int nHorzAlign, int nVertAlign, int nIndex, BYTE alpha)
+{
+    if (!HasImages())
+        return;
+    int nList = 0;
+    const CRect source = SourceOf(CRect(m_info.partRect), nIndex, nList);
+    m_images.DrawFitted(pDC, rect, nList, nHorzAlign, nVertAlign, source, alpha);
+}
+
 void CVrxPControlRenderer::Paint(CDC* pDC, CRect rect, int nIndex, BYTE alpha)
 {
     if (!HasImages())

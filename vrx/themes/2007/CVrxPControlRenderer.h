@@ -35,6 +35,8 @@ public:
     virtual void PaintInteriorAligned(CDC* pDC, CRect rect, int nHorzAlign, int nVertAlign, int nIndex = 0,
                                       BYTE alpha = 255);
     virtual void PaintInterior(CDC* pDC, CRect rect, int nIndex = 0, BYTE alpha = 255);
+    // Image nIndex whole, at its own size, aligned in the rectangle.
+    virtual void DrawImage(CDC* pDC, CRect rect, int nHorzAlign, int nVertAlign, int nIndex = 0, BYTE alpha = 255);
     virtual BOOL Reload();
     virtual void CleanUp();
 

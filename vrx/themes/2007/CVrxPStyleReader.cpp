@@ -145,6 +145,15 @@ BOOL CVrxPStyleReader::ExtractTag(LPCTSTR lpszName, CString& value, BOOL bUnesca
     return TRUE;
 }
 
+BOOL CVrxPStyleReader::ReadSection(LPCTSTR lpszName, CVrxPStyleReader& section)
+{
+    CString text;
+    if (!ExtractTag(lpszName, text))
+        return FALSE;
+    section.SetText(text);
+    return TRUE;
+}
+
 BOOL CVrxPStyleReader::ReadBool(LPCTSTR lpszName, int& value)
 {
     CString text;

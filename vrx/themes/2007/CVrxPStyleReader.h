@@ -25,6 +25,8 @@ public:
     BOOL LoadFromResource(UINT nId, LPCTSTR lpszType);
 
     BOOL ExtractTag(LPCTSTR lpszName, CString& value, BOOL bUnescape = FALSE);
+    // The element's content as the text of another reader.
+    BOOL ReadSection(LPCTSTR lpszName, CVrxPStyleReader& section);
 
     // Each answers FALSE and leaves the output alone when the element is
     // missing or its value does not parse.

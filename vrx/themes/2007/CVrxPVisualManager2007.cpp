@@ -14,16 +14,6 @@ namespace
 // The caption metrics of the structure's form without the padded border.
 const UINT nonClientMetricsSize = 340;
 
-// A fresh reader over one section's content; an empty one when missing.
-BOOL OpenSection(CVrxPStyleReader& style, LPCTSTR lpszName, CVrxPStyleReader& section)
-{
-    CString text;
-    if (!style.ExtractTag(lpszName, text))
-        return FALSE;
-    section.SetText(text);
-    return TRUE;
-}
-
 } // namespace
 
 CVrxPVisualManager2007::CVrxPVisualManager2007(BOOL bTemporary) : CVrxPVisualManager2003(bTemporary)
@@ -48,8 +38,37 @@ BOOL CVrxPVisualManager2007::IsFrameActive(CWnd* pFrame) const
 
 void CVrxPVisualManager2007::ReleaseStyleResources()
 {
-    m_rndFrameBorder.CleanUp();
-    m_rndCaptionBorder.CleanUp();
+    CVrxPControlRenderer* const renderers[] = {
+        &m_rndFrameBorder,        &m_rndCaptionBorder,   &m_rndComboButtonImage,   &m_rndToolbarBorder,
+        &m_rndStatusBack,         &m_rndStatusBackExt,   &m_rndPopupBorder,        &m_rndPopupResizeBarBack,
+        &m_rndMenuBarButton,      &m_rndMenuItemBack,    &m_rndMenuItemShowAll,    &m_rndMenuHighlighted[0],
+        &m_rndMenuHighlighted[1], &m_rndMenuButtonBorder, &m_rndToolbarButton};
+    for (CVrxPControlRenderer* pRenderer : renderers)
+        pRenderer->CleanUp();
+    CVrxPToolbarImageList* const imageLists[] = {&m_imgToolbarGripper,    &m_imgToolbarTear,       &m_imgStatusPaneBorder,
+                                                 &m_imgStatusSizeBox,     &m_imgPopupResizeIconHV, &m_imgPopupResizeIconV,
+                                                 &m_imgMenuItemCheck,     &m_imgMenuItemRadio};
+    for (CVrxPToolbarImageList* pImages : imageLists)
+        pImages->RemoveAllImages();
+    COLORREF* const colors[] = {
+        &m_clrMenuBarGradientLight, &m_clrMenuBarGradientDark, &m_clrMenuBarGradientVertLight,
+        &m_clrMenuBarGradientVertDark, &m_clrMenuBarTextNormal, &m_clrMenuBarTextHighlighted,
+        &m_clrMenuBarTextDisabled, &m_clrToolbarTextNormal, &m_clrToolbarTextHighlighted, &m_clrToolbarTextDisabled,
+        &m_clrMenuTextNormal, &m_clrMenuTextHighlighted, &m_clrMenuTextDisabled, &m_clrStatusTextNormal,
+        &m_clrStatusTextDisabled, &m_clrStatusTextExtendedDisabled, &m_clrEditBorderNormal, &m_clrEditBorderDisabled,
+        &m_clrEditBorderHighlighted, &m_clrEditSelection, &m_clrComboBorderNormal, &m_clrComboBorderDisabled,
+        &m_clrComboBorderPressed, &m_clrComboBorderHighlighted, &m_clrComboButtonGradientStartNormal,
+        &m_clrComboButtonGradientFinishNormal, &m_clrComboButtonBorderNormal, &m_clrComboButtonGradientStartDisabled,
+        &m_clrComboButtonGradientFinishDisabled, &m_clrComboButtonGradientStartPressed,
+        &m_clrComboButtonGradientFinishPressed, &m_clrComboButtonBorderPressed,
+        &m_clrComboButtonGradientStartHighlighted, &m_clrComboButtonGradientFinishHighlighted,
+        &m_clrComboButtonBorderHighlighted, &m_clrComboSelection, &m_clrMenuSeparator1, &m_clrMenuSeparator2,
+        &m_clrCaptionBarText, &m_clrTabTextActive, &m_clrTabTextInactive};
+    for (COLORREF* pColor : colors)
+        *pColor = noColor;
+    m_clrComboButtonBorderDisabled = static_cast<COLORREF>(-1);
+    m_penMenuSeparator2.DeleteObject();
+    m_penToolbarBottomLineLight.DeleteObject();
     m_fntCaption.DeleteObject();
     m_brMainClientArea.DeleteObject();
     m_toolTipOptions = CVrxPToolTipOptions();
@@ -62,6 +81,9 @@ void CVrxPVisualManager2007::ReloadPalette()
 {
     ReleaseStyleResources();
     CVrxPVisualManager2003::ReloadPalette();
+    // Disabled text is answered with or without a style: the 2003 answer
+    // until a style gives its own.
+    m_clrToolbarTextDisabled = CVrxPVisualManager2003::QueryDisabledTextColor();
 
     const CVrxPGlobals& globals = VrxPGlobals();
     if (globals.isWin9x || !globals.layeredWindowsAvailable || globals.highContrastWhite ||
@@ -93,12 +115,17 @@ void CVrxPVisualManager2007::ReloadPalette()
 
     ReadGlobals(style);
     ReadMainWindow(style);
+    ReadMenu(style);
+    ReadBars(style);
+    ReadEdit(style);
+    ReadCombo(style);
+    ReadTabs(style);
 }
 
 void CVrxPVisualManager2007::ReadGlobals(CVrxPStyleReader& style)
 {
     CVrxPStyleReader section;
-    if (!OpenSection(style, "GLOBALS", section))
+    if (!style.ReadSection("GLOBALS", section))
         return;
     CVrxPGlobals& globals = VrxPGlobals();
     section.ReadColor("BarText", globals.colorBarText);
@@ -117,6 +144,20 @@ void CVrxPVisualManager2007::ReadGlobals(CVrxPStyleReader& style)
     section.ReadColor("BarShadow", globals.colorBarShade);
     section.ReadColor("BarDkShadow", globals.colorBarDarkShade);
     section.ReadColor("BarLight", globals.colorBarLight);
+    COLORREF floatingBorder = 0;
+    if (section.ReadColor("FloatToolBarBorder", floatingBorder))
+        RemakeBrush(floatingFrameBrush, floatingBorder);
+    section.ReadColor("HighlightGradientDark", hotGradientBottom);
+    section.ReadColor("HighlightGradientLight", hotGradientTop);
+    pressedGradientBottom = hotGradientTop;
+    section.ReadColor("HighlightDnGradientDark", pressedGradientBottom);
+    pressedGradientTop = hotGradientBottom;
+    section.ReadColor("HighlightDnGradientLight", pressedGradientTop);
+    checkedGradientBottom = pressedGradientTop;
+    section.ReadColor("HighlightCheckedGradientDark", checkedGradientBottom);
+    checkedGradientTop = pressedGradientBottom;
+    section.ReadColor("HighlightCheckedGradientLight", checkedGradientTop);
+    section.ReadColor("PressedButtonBorder", pressedFrameColor);
 
     COLORREF selection = 0, selectionText = 0;
     const BOOL bSelection = section.ReadColor("Highlight", selection);
@@ -132,10 +173,10 @@ void CVrxPVisualManager2007::ReadGlobals(CVrxPStyleReader& style)
 void CVrxPVisualManager2007::ReadMainWindow(CVrxPStyleReader& style)
 {
     CVrxPStyleReader section;
-    if (!OpenSection(style, "MAINWND", section))
+    if (!style.ReadSection("MAINWND", section))
         return;
     CVrxPStyleReader caption;
-    if (OpenSection(section, "CAPTION", caption))
+    if (section.ReadSection("CAPTION", caption))
     {
         NONCLIENTMETRICSA metrics = {};
         metrics.cbSize = nonClientMetricsSize;

@@ -52,6 +52,28 @@ TEST(ControlRenderer, CreateCompletesTheSidesAndInteriorFromTheCorners)
     EXPECT_EQ(CRect(3, 4, 17, 13), CRect(renderer.GetInfo().interior));
 }
 
+TEST(ControlRenderer, DrawImagePlacesTheWholeImageAtItsOwnSize)
+{
+    CVrxPControlRenderer renderer;
+    ASSERT_TRUE(renderer.Create(StripInfo()));
+    struct Case
+    {
+        int horz, vert, image;
+        CPoint topLeftPixel;
+    };
+    const Case cases[] = {{1, 1, 2, CPoint(10, 7)}, {0, 0, 1, CPoint(0, 0)}, {2, 2, 0, CPoint(20, 14)}};
+    for (const Case& c : cases)
+    {
+        OffscreenBitmap canvas(40, 30, background);
+        renderer.DrawImage(canvas.Dc(), CRect(0, 0, 40, 30), c.horz, c.vert, c.image);
+        const CPoint at = c.topLeftPixel;
+        EXPECT_EQ(RegionColor(topLeft, c.image), canvas.At(at.x, at.y)) << c.horz << "," << c.vert;
+        EXPECT_EQ(RegionColor(interior, c.image), canvas.At(at.x + 10, at.y + 8)) << c.horz << "," << c.vert;
+        EXPECT_EQ(RegionColor(bottomRight, c.image), canvas.At(at.x + 19, at.y + 15)) << c.horz << "," << c.vert;
+        EXPECT_EQ(40 * 30 - 20 * 16, canvas.Count(background)) << c.horz << "," << c.vert;
+    }
+}
+
 TEST(ControlRenderer, DrawsEachRegionOfTheChosenImage)
 {
     CVrxPControlRenderer renderer;

@@ -36,6 +36,20 @@ TEST(StyleReader, RepeatedNameYieldsEachElementInTurnThenFails)
     EXPECT_STREQ("second", value);
 }
 
+TEST(StyleReader, ASectionBecomesAReaderOfItsOwnAndLeavesTheText)
+{
+    CVrxPStyleReader reader("<MENU><Light>1, 2, 3</Light></MENU><BARS>b</BARS>");
+    CVrxPStyleReader section("untouched");
+    EXPECT_FALSE(reader.ReadSection("EDIT", section));
+    EXPECT_STREQ("untouched", section.GetText());
+    ASSERT_TRUE(reader.ReadSection("MENU", section));
+    COLORREF light = 0;
+    EXPECT_TRUE(section.ReadColor("Light", light));
+    EXPECT_EQ(RGB(1, 2, 3), light);
+    EXPECT_STREQ("<BARS>b</BARS>", reader.GetText());
+    EXPECT_FALSE(reader.ReadSection("MENU", section)) << "read once";
+}
+
 TEST(StyleReader, MalformedMarkupFailsAndLeavesTheTextAlone)
 {
     struct Case

@@ -11,7 +11,7 @@
 
 #include <gtest/gtest.h>
 
-#include "themes/tests/LookTheme.h"
+#include "Style2007Fixture.h"
 
 namespace
 {
@@ -73,17 +73,6 @@ public:
         LOGBRUSH brush = {};
         ::GetObject(m_brMainClientArea.GetSafeHandle(), sizeof(brush), &brush);
         return brush.lbColor;
-    }
-};
-
-class Style2007Test : public LookThemeTest
-{
-protected:
-    void SetUp() override
-    {
-        LookThemeTest::SetUp();
-        VrxPGlobals().layeredWindowsAvailable = TRUE;
-        VrxPGlobals().isWin9x = FALSE;
     }
 };
 
