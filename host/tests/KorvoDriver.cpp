@@ -456,6 +456,8 @@ TEST_F(KorvoWithPlugins, TheAboutBoxNamesTheProductAndVersion)
     ASSERT_NE(nullptr, about);
     EXPECT_EQ("KORVO_Tarsel  V4.70", text_of(::GetDlgItem(about, kAboutTextId)));
     EXPECT_TRUE(::IsWindowVisible(::GetDlgItem(about, kAboutLinkId)));
+    EXPECT_EQ(BS_OWNERDRAW, ::GetWindowLongA(::GetDlgItem(about, kAboutLinkId), GWL_STYLE) & BS_TYPEMASK)
+        << "the library's link button draws the link";
     expect_centred_on(s_korvo->main_window(), about);
     // A picture of the box beside korvo's own: "<shot>_about.bmp".
     ::Sleep(500);

@@ -77,7 +77,11 @@ void CVrxPMiniFrameWnd::FitToHostedBar()
     CVrxPControlBar* pBar = m_pBar != nullptr ? m_pBar : m_pPane;
     if (pBar == nullptr || pBar->GetSafeHwnd() == NULL)
         return;
-    const CSize size = pBar->CalcBarSize(FALSE, TRUE);
+    FitClientTo(pBar->CalcBarSize(FALSE, TRUE));
+}
+
+void CVrxPMiniFrameWnd::FitClientTo(CSize size)
+{
     CRect rectWindow;
     CRect rectClient;
     GetWindowRect(&rectWindow);

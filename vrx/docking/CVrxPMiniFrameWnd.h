@@ -31,6 +31,8 @@ public:
     BOOL HasHostedBar() const { return m_pPane != nullptr || m_pBar != nullptr; }
     // The frame's client area takes the hosted bar's computed size.
     void FitToHostedBar();
+    // The frame's client area takes the size.
+    void FitClientTo(CSize size);
     // The hosted pane or bar docks where it was docked last.
     void DockToRecentPlace();
     // The pane or bar leaves (it docks again): the frame goes.

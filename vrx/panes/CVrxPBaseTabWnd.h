@@ -96,7 +96,8 @@ public:
     BOOL SetTabColorAt(int nIndex, COLORREF color);
     BOOL SetTabTextColorAt(int nIndex, COLORREF color);
     BOOL TabHasIcon(int nIndex) const;
-    int TabIndexFromPoint(CPoint point) const;
+    // The visible tab whose rectangle holds the client point; -1 none.
+    virtual int TabIndexFromPoint(CPoint point) const;
     int TabIndexFromHwnd(HWND hWnd) const;
     int TabIndexFromId(int nId) const;
     // The first visible tab at or after nStart, searching again from 0 when

@@ -1,5 +1,6 @@
 #include "panes/CVrxPTabWnd.h"
 
+#include "foundation/CVrxPContextMenuManager.h"
 #include "foundation/CVrxPGlobals.h"
 #include "foundation/CVrxPMemoryDC.h"
 #include "foundation/CVrxPMenuGlyphs.h"
@@ -11,6 +12,8 @@
 #include <algorithm>
 
 IMPLEMENT_DYNCREATE(CVrxPTabWnd, CVrxPBaseTabWnd)
+
+std::map<UINT, HICON> CVrxPTabWnd::s_tabMenuIcons;
 
 BEGIN_MESSAGE_MAP(CVrxPTabWnd, CVrxPBaseTabWnd)
     ON_WM_CREATE()
@@ -31,13 +34,16 @@ const int glyphNext = 20;
 const int glyphPrevious = 21;
 const int glyphNextDisabled = 22;
 const int glyphPreviousDisabled = 23;
+const int glyphList = 13;
+const int glyphListWithHidden = 33;
 const int scrollRepeatDelay = 50;
 } // namespace
 
 CVrxPTabWnd::CVrxPTabWnd()
     : hasCloseButton(FALSE), hasContentFrame(TRUE), positionTabWindows(TRUE), hideWhenNoTabs(FALSE),
       m_bFlat(FALSE), m_bSlanted(FALSE), m_bSlantedNarrow(FALSE), m_bRounded(FALSE), m_bScrollButtons(FALSE),
-      m_nScrollOffset(0), m_nLargestOffset(0), m_nTabsWidth(0), m_nButtonSize(0)
+      m_nScrollOffset(0), m_nLargestOffset(0), m_nTabsWidth(0), m_nButtonSize(0), m_bListMode(FALSE),
+      m_bTabsHiddenInListMode(FALSE)
 {
     destroyWindowsOnRemove = TRUE;
 }
@@ -116,9 +122,12 @@ void CVrxPTabWnd::ApplyButtonGlyphs()
         return;
     const int nVariant = styleCode >= TabStyleSlanted ? 0 : 4;
     m_buttons[buttonPrevious].UseMenuGlyph(glyphPrevious, nVariant, glyphPreviousDisabled);
-    m_buttons[buttonNext].UseMenuGlyph(glyphNext, nVariant, glyphNextDisabled);
+    if (m_bListMode)
+        m_buttons[buttonNext].UseMenuGlyph(glyphList, nVariant, glyphList);
+    else
+        m_buttons[buttonNext].UseMenuGlyph(glyphNext, nVariant, glyphNextDisabled);
     m_buttons[buttonClose].UseMenuGlyph(glyphClose, nVariant, 0);
-    const int nRepeat = styleCode == TabStyleSlanted ? 0 : scrollRepeatDelay;
+    const int nRepeat = styleCode == TabStyleSlanted || m_bListMode ? 0 : scrollRepeatDelay;
     m_buttons[buttonPrevious].SetRepeatDelay(nRepeat);
     m_buttons[buttonNext].SetRepeatDelay(nRepeat);
 }
@@ -163,7 +172,7 @@ void CVrxPTabWnd::ArrangeTabs()
         m_nButtonSize = CVrxPMenuGlyphs::GetImageSize().cx + CVrxPVisualManager::Instance()->QueryButtonExtraSize().cx + 4;
         if (!m_bFlat)
             m_nButtonSize = std::min(m_nButtonSize + 2, h - 4);
-        const int nShown = static_cast<int>(m_buttonOrder.size()) - (hasCloseButton ? 0 : 1);
+        const int nShown = static_cast<int>(m_buttonOrder.size()) - (hasCloseButton ? 0 : 1) - (m_bListMode ? 1 : 0);
         nButtonsWidth = bHidden ? 0 : nShown * (m_nButtonSize + buttonSpacing);
     }
 
@@ -202,7 +211,7 @@ void CVrxPTabWnd::ArrangeTabs()
         if (m_bScrollButtons)
         {
             strip.right -= nButtonsWidth;
-            if (styleCode >= TabStyleSlanted)
+            if (styleCode >= TabStyleSlanted && !m_bListMode)
                 strip.left += m_nButtonSize;
             PositionButtons(strip.right + 1, strip.top + std::max(0, (h - m_nButtonSize) / 2), m_nButtonSize,
                             bHidden);
@@ -246,7 +255,7 @@ void CVrxPTabWnd::PositionButtons(int x, int y, int nSize, BOOL bHidden)
         CVrxPTabStripButton& button = m_buttons[kind];
         if (button.GetSafeHwnd() == NULL)
             continue;
-        if (bHidden || (kind == buttonClose && !hasCloseButton))
+        if (bHidden || (kind == buttonClose && !hasCloseButton) || (m_bListMode && kind == m_buttonOrder.front()))
         {
             button.SetWindowPos(nullptr, 0, 0, 0, 0, SWP_NOZORDER | SWP_NOACTIVATE);
             continue;
@@ -263,6 +272,7 @@ void CVrxPTabWnd::PositionButtons(int x, int y, int nSize, BOOL bHidden)
 
 void CVrxPTabWnd::RecalcTabRects()
 {
+    m_bTabsHiddenInListMode = FALSE;
     const int nVisible = CountVisibleTabs();
     const int h = tabArea.Height();
     if (nVisible == 0 || h <= 0)
@@ -314,10 +324,24 @@ void CVrxPTabWnd::RecalcTabRects()
         }
         tab.fullWidth = nWidth;
         layRect(tab, x, nWidth);
+        if (m_bListMode && tab.rect.right > tabArea.right)
+        {
+            // The active first tab stays, cut at the edge, while its label
+            // still has room.
+            if (bFirst && i == activeTab && tabArea.right - tab.rect.left >= nOverlap + 2 * tabTextMargin)
+            {
+                tab.rect.right = tabArea.right;
+            }
+            else
+            {
+                tab.rect.SetRectEmpty();
+                m_bTabsHiddenInListMode = TRUE;
+            }
+        }
         x += nWidth - nOverlap + 1;
         m_nTabsWidth += nWidth + 1 - (bFirst ? 0 : nOverlap);
         bFirst = FALSE;
-        if (m_bFlat)
+        if (m_bFlat && !tab.rect.IsRectEmpty())
             tab.rect.right += h / 2;
     }
     ::SelectObject(dc.GetSafeHdc(), hOldFont);
@@ -402,14 +426,19 @@ void CVrxPTabWnd::UpdateButtonStates()
         if (styleCode <= TabStyleRectangularScrolled)
         {
             bPrevious = m_nScrollOffset > 0;
-            bNext = m_nScrollOffset < m_nLargestOffset;
+            bNext = m_bListMode || m_nScrollOffset < m_nLargestOffset;
         }
         else
         {
             bPrevious = firstShownTab > 0;
             const Tab& last = tabs.back();
-            bNext = last.rect.right > tabArea.right && firstShownTab < CountTabs() - 1;
+            bNext = m_bListMode || (last.rect.right > tabArea.right && firstShownTab < CountTabs() - 1);
         }
+    }
+    if (m_bListMode)
+    {
+        const int nVariant = styleCode >= TabStyleSlanted ? 0 : 4;
+        NextButton().UseMenuGlyph(m_bTabsHiddenInListMode ? glyphListWithHidden : glyphList, nVariant, glyphList);
     }
     for (auto& entry : {std::make_pair(&PreviousButton(), bPrevious), std::make_pair(&NextButton(), bNext)})
     {
@@ -426,6 +455,13 @@ BOOL CVrxPTabWnd::EnsureTabVisible(int nIndex)
     if (!m_bScrollButtons || tabArea.IsRectEmpty())
         return TRUE;
     const CRect rectTab = tabs[static_cast<size_t>(nIndex)].rect;
+    if (m_bListMode)
+    {
+        // A tab left out of the strip comes to its front.
+        if (nIndex != 0 && (rectTab.IsRectEmpty() || rectTab.left >= tabArea.right))
+            MoveTabTo(nIndex, 0);
+        return TRUE;
+    }
     const int nOldOffset = m_nScrollOffset;
     if (styleCode >= TabStyleSlanted)
     {
@@ -604,6 +640,8 @@ BOOL CVrxPTabWnd::OnCommand(WPARAM wParam, LPARAM lParam)
     }
     if (hControl == m_buttons[buttonPrevious].GetSafeHwnd())
         ScrollPrevious();
+    else if (hControl == m_buttons[buttonNext].GetSafeHwnd() && m_bListMode)
+        DropTabList();
     else if (hControl == m_buttons[buttonNext].GetSafeHwnd())
         ScrollNext();
     else if (hControl == m_buttons[buttonFirst].GetSafeHwnd())
@@ -613,6 +651,32 @@ BOOL CVrxPTabWnd::OnCommand(WPARAM wParam, LPARAM lParam)
     else
         return CVrxPBaseTabWnd::OnCommand(wParam, lParam);
     return TRUE;
+}
+
+// In the slanted and stepped styles the active tab lies over its
+// neighbours, except for its cut top-left corner, where the tab before it
+// shows.
+int CVrxPTabWnd::TabIndexFromPoint(CPoint point) const
+{
+    if (!tabArea.PtInRect(point))
+        return -1;
+    if (styleCode >= TabStyleSlanted && activeTab >= 0 && tabs[static_cast<size_t>(activeTab)].visible)
+    {
+        const CRect& rect = tabs[static_cast<size_t>(activeTab)].rect;
+        if (rect.PtInRect(point))
+        {
+            const int dx = point.x - rect.left;
+            const int dy = point.y - rect.top;
+            const int h = rect.Height();
+            if (activeTab <= 0 || point.x >= rect.left + h || 2 * (dx * dx + dy * dy) >= h * h)
+                return activeTab;
+            for (int i = activeTab - 1; i >= 0; i--)
+                if (tabs[static_cast<size_t>(i)].visible)
+                    return i;
+            return activeTab;
+        }
+    }
+    return CVrxPBaseTabWnd::TabIndexFromPoint(point);
 }
 
 void CVrxPTabWnd::ActivateNeighbour(BOOL bForward)
@@ -764,4 +828,95 @@ void CVrxPTabWnd::PaintStrip(CDC* pDC)
         ::SelectObject(pDC->GetSafeHdc(), hOldFont);
     }
     pDC->RestoreDC(nSaved);
+}
+
+void CVrxPTabWnd::UseTabListButton(BOOL bOn)
+{
+    if (!m_bScrollButtons || m_bFlat)
+        return;
+    m_bListMode = bOn;
+    NextButton().AssignTooltipText(bOn ? "Active Files" : "Scroll Right");
+    ApplyButtonGlyphs();
+    // The tabs are laid out from the strip's start in either mode.
+    m_nScrollOffset = firstShownTab = 0;
+    ArrangeTabs();
+    if (activeTab >= 0)
+        EnsureTabVisible(activeTab);
+}
+
+// The menu hangs from the button's left edge (its right one in a
+// right-to-left layout) and its bottom.
+void CVrxPTabWnd::DropTabList()
+{
+    CVrxPTabStripButton& button = NextButton();
+    CRect rectButton;
+    button.GetWindowRect(&rectButton);
+    button.pushed = TRUE;
+    button.RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    button.SendMessage(WM_CANCELMODE);
+    const BOOL bRightToLeft = (GetExStyle() & WS_EX_LAYOUTRTL) != 0;
+    const HWND hWnd = m_hWnd;
+    ShowTabListMenu(bRightToLeft ? rectButton.right : rectButton.left, rectButton.bottom);
+    if (!::IsWindow(hWnd) || button.GetSafeHwnd() == NULL)
+        return;
+    button.pushed = FALSE;
+    button.RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+}
+
+HMENU CVrxPTabWnd::MakeTabListMenu()
+{
+    const HMENU hMenu = ::CreatePopupMenu();
+    for (int i = 0; i < CountTabs(); i++)
+    {
+        const Tab& tab = tabs[static_cast<size_t>(i)];
+        if (!tab.visible)
+            continue;
+        CString label = tab.label;
+        label.Replace("&&", "&");
+        label.Replace("&", "&&");
+        // Before the first item that sorts after it.
+        const int nItems = ::GetMenuItemCount(hMenu);
+        int nPlace = nItems;
+        for (int j = 0; j < nItems; j++)
+        {
+            char szItem[512] = {};
+            ::GetMenuStringA(hMenu, static_cast<UINT>(j), szItem, sizeof(szItem), MF_BYPOSITION);
+            if (label.CompareNoCase(szItem) < 0)
+            {
+                nPlace = j;
+                break;
+            }
+        }
+        const UINT nCommand = static_cast<UINT>(tabListFirstCommand - i);
+        ::InsertMenuA(hMenu, static_cast<UINT>(nPlace), MF_BYPOSITION | MF_STRING, nCommand, label);
+        if (tab.window != nullptr && tab.window->GetSafeHwnd() != NULL)
+        {
+            HICON hIcon = reinterpret_cast<HICON>(tab.window->SendMessage(WM_GETICON, ICON_SMALL));
+            if (hIcon == NULL)
+                hIcon = reinterpret_cast<HICON>(::GetClassLongPtr(tab.window->GetSafeHwnd(), GCLP_HICONSM));
+            s_tabMenuIcons[nCommand] = hIcon;
+        }
+    }
+    return hMenu;
+}
+
+void CVrxPTabWnd::ShowTabListMenu(int x, int y)
+{
+    CVrxPContextMenuManager* pManager = CVrxPContextMenuManager::Instance();
+    if (pManager == nullptr)
+        return;
+    const HMENU hMenu = MakeTabListMenu();
+    const HWND hWnd = m_hWnd;
+    const int nChosen = tabListFirstCommand - static_cast<int>(pManager->TrackPopup(hMenu, x, y, this, FALSE));
+    s_tabMenuIcons.clear();
+    ::DestroyMenu(hMenu);
+    // The strip may have gone with the window the menu's choice closed.
+    if (::IsWindow(hWnd) && nChosen >= 0 && nChosen < CountTabs())
+        ActivateTab(nChosen);
+}
+
+HICON CVrxPTabWnd::LookupTabMenuIcon(UINT nCommand)
+{
+    const auto found = s_tabMenuIcons.find(nCommand);
+    return found != s_tabMenuIcons.end() ? found->second : NULL;
 }

@@ -3,11 +3,13 @@
 // The library's tab strip: a tab window that draws its tabs in one
 // horizontal strip at the top or the bottom, in one of eight styles, shows
 // the active tab's window in the rest of its client area, and offers scroll
-// buttons and a close button. The current look paints the tabs.
+// buttons, a close button and a drop-down list of its tabs. The current look
+// paints the tabs.
 
 #include "panes/CVrxPBaseTabWnd.h"
 #include "panes/CVrxPTabStripButton.h"
 
+#include <map>
 #include <vector>
 
 class CDC;
@@ -30,6 +32,8 @@ public:
     // Pixels one press of a scroll button moves styles 0 to 3.
     static constexpr int scrollStep = 20;
     static constexpr int buttonSpacing = 3;
+    // A tab-list menu item's command is this less the tab's index.
+    static constexpr int tabListFirstCommand = -100;
 
     CVrxPTabWnd();
 
@@ -45,10 +49,26 @@ public:
     BOOL MoveTabTo(int nIndex, int nNewIndex) override;
     void SwapTabRecords(int nFirst, int nSecond) override;
     void AllowTabRename(BOOL bAllow) override;
+    int TabIndexFromPoint(CPoint point) const override;
     virtual void RecalcTabRects();
     virtual void UpdateScrollState();
     // Paints the window as WM_PAINT does, into any DC.
     void PaintStrip(CDC* pDC);
+
+    // The next button drops down the list of tabs, and tabs that do not fit
+    // leave the strip instead of scrolling. Not in the flat styles, whose
+    // first and last buttons stay.
+    void UseTabListButton(BOOL bOn = TRUE);
+    BOOL IsListMode() const { return m_bListMode; }
+    BOOL TabsHiddenInListMode() const { return m_bTabsHiddenInListMode; }
+    // Drops the tab-list menu at (x, y) on the screen and activates the tab
+    // chosen; nothing without the context-menu manager.
+    virtual void ShowTabListMenu(int x, int y);
+    // The visible tabs' labels ordered without case, every ampersand shown
+    // as one; their icons go into the icon map. The caller destroys the menu.
+    HMENU MakeTabListMenu();
+    // The icon of a tab-list menu item while the menu is open, else null.
+    static HICON LookupTabMenuIcon(UINT nCommand);
 
     // The strip buttons, as a user presses them.
     void ScrollPrevious();
@@ -93,6 +113,7 @@ protected:
     int WholeTabOverlap() const;
     void AfterScroll(int nOldOffset);
     void ActivateNeighbour(BOOL bForward);
+    void DropTabList();
 
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
     afx_msg void OnPaint();
@@ -113,4 +134,8 @@ protected:
     int m_nLargestOffset;
     int m_nTabsWidth;
     int m_nButtonSize;
+    BOOL m_bListMode;
+    BOOL m_bTabsHiddenInListMode;
+    // The tab-list menu's icons by command, filled while it is open.
+    static std::map<UINT, HICON> s_tabMenuIcons;
 };

@@ -702,10 +702,7 @@ void CVrxPToolBar::FitSurroundings(CSize size)
 {
     if (CVrxPMiniFrameWnd* pMiniFrame = dynamic_cast<CVrxPMiniFrameWnd*>(GetParent()))
     {
-        CRect rectFrame(0, 0, size.cx, size.cy);
-        ::AdjustWindowRectEx(&rectFrame, pMiniFrame->GetStyle(), FALSE, pMiniFrame->GetExStyle());
-        pMiniFrame->SetWindowPos(nullptr, 0, 0, rectFrame.Width(), rectFrame.Height(),
-                                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        pMiniFrame->FitClientTo(size);
         SetWindowPos(nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
     else if (dockRow != nullptr)

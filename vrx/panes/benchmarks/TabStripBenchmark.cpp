@@ -1,6 +1,6 @@
 // Prints how long laying out and painting a 100-tab strip takes, and one
-// activation and one scroll step with their repaint; not run by ctest (it
-// needs a display).
+// activation, one scroll step and one drag step with their repaint; not run
+// by ctest (it needs a display).
 
 #include "foundation/VrxPLibrary.h"
 #include "panes/CVrxPTabWnd.h"
@@ -58,6 +58,30 @@ int main()
                 strip.UpdateWindow();
             });
         }
+
+        // The second tab dragged onto the third and back: each step makes
+        // two tabs change places, with the layout and repaint that follow.
+        snprintf(name, sizeof(name), "style %d: one drag step, repaint", nStyle);
+        strip.ScrollToFirst();
+        strip.ActivateTab(1);
+        CRect rectSecond;
+        CRect rectThird;
+        strip.TabRectAt(1, rectSecond);
+        strip.TabRectAt(2, rectThird);
+        const CPoint second = rectSecond.CenterPoint();
+        const CPoint third = rectThird.CenterPoint();
+        strip.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(second.x, second.y));
+        VrxPMeasureRuns(name, 50, [&](int i) {
+            const CPoint point = i % 2 == 0 ? third : second;
+            strip.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(point.x, point.y));
+            strip.UpdateWindow();
+        });
+        strip.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(second.x, second.y));
+        if (!strip.IsReorderDragging() && strip.TabAt(1)->label == "Document 2.c")
+            printf("style %d: the drag ended with the tab back at its place\n", nStyle);
+        else
+            printf("style %d: the drag did not run as intended\n", nStyle);
+
         strip.DestroyWindow();
         pages.clear();
     }

@@ -365,8 +365,19 @@ TEST_F(ButtonInputTest, AClickElsewhereClosesTheMenuAndReachesTheControlUnderIt)
     CVrxPContextMenuManager manager;
     const CPoint menuCentre = dialog.CentreOf(dialog.menuButton);
     const CPoint checkCentre = dialog.CentreOf(dialog.check);
-    PlayInput({MoveTo(menuCentre), PressAt(menuCentre), ReleaseAt(menuCentre), Wait(), MoveTo(checkCentre),
-               PressAt(checkCentre), ReleaseAt(checkCentre), Wait(), Wait()});
+    CVrxPPopupMenu* pOpen = nullptr;
+    CVrxPPopupMenu* pGuarded = nullptr;
+    BOOL bOpenDuringMenu = FALSE;
+    const auto observe = [&] {
+        pOpen = CVrxPPopupMenu::ActivePopup();
+        pGuarded = dialog.GetCurrentPopupMenu();
+        bOpenDuringMenu = dialog.menuButton.IsMenuOpen();
+    };
+    PlayInput({MoveTo(menuCentre), PressAt(menuCentre), ReleaseAt(menuCentre), Wait(), Observe(observe),
+               MoveTo(checkCentre), PressAt(checkCentre), ReleaseAt(checkCentre), Wait(), Wait()});
+    ASSERT_NE(nullptr, pOpen) << "the button dropped a library popup";
+    EXPECT_EQ(pOpen, pGuarded) << "the dialog guards the popup it shows";
+    EXPECT_TRUE(bOpenDuringMenu);
     EXPECT_EQ(0, dialog.menuButton.chosenCommand);
     for (const auto& command : dialog.commands)
         EXPECT_NE(static_cast<UINT>(IDC_TEST_MENU), command.first) << "a dismissed menu tells its parent nothing";

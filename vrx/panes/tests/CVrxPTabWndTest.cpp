@@ -1,9 +1,12 @@
+#include "app/CWinApp.h"
 #include "files/CArchive.h"
 #include "files/CMemFile.h"
+#include "foundation/CVrxPContextMenuManager.h"
 #include "foundation/CVrxPGlobals.h"
 #include "foundation/tests/TestCanvas.h"
 #include "tests/RealInput.h"
 #include "tests/TabTestHost.h"
+#include "toolbars/CVrxPPopupMenu.h"
 
 #include <gtest/gtest.h>
 
@@ -386,8 +389,39 @@ INSTANTIATE_TEST_SUITE_P(EightStyles, TabStyleTest,
                                             ::testing::Values(CVrxPBaseTabWnd::locationTop,
                                                               CVrxPBaseTabWnd::locationBottom)));
 
-// Seeded random operations on a tab window; the invariants hold after every
-// step.
+// Where the slanted and stepped tabs overlap, the active one is drawn on top
+// and takes the point, except in its cut top-left corner.
+TEST(TabHitTest, TheActiveOverlappingTabTakesItsRectangleButItsCutCorner)
+{
+    for (int nStyle : {4, 5, 6, 7})
+    {
+        SCOPED_TRACE(::testing::Message() << "style " << nStyle);
+        TabTestHost host;
+        ASSERT_TRUE(host.Open(nStyle, CVrxPBaseTabWnd::locationTop));
+        host.AddTabs({"Alpha", "Beta", "Gamma"});
+        CVrxPTabWnd& strip = host.strip;
+        ASSERT_TRUE(strip.ActivateTab(1));
+        const CRect first = strip.TabAt(0)->rect;
+        const CRect active = strip.TabAt(1)->rect;
+        const int h = active.Height();
+        ASSERT_GT(first.right, active.left) << "neighbouring tabs overlap";
+        const CPoint corner(active.left + 1, active.top + 1);
+        const CPoint overlapBelow(active.left + 1, active.bottom - 1);
+        ASSERT_TRUE(first.PtInRect(overlapBelow));
+        EXPECT_EQ(0, strip.TabIndexFromPoint(corner)) << "the cut corner shows the tab before";
+        EXPECT_EQ(1, strip.TabIndexFromPoint(overlapBelow)) << "the active tab lies over its neighbour";
+        EXPECT_EQ(1, strip.TabIndexFromPoint(CPoint(active.left + h, active.top + 1)));
+        EXPECT_EQ(0, strip.TabIndexFromPoint(CPoint(first.left + 2, first.bottom - 1)));
+        EXPECT_EQ(-1, strip.TabIndexFromPoint(CPoint(strip.StripRect().left - 1, active.top + 1)));
+
+        ASSERT_TRUE(strip.ActivateTab(0));
+        EXPECT_EQ(0, strip.TabIndexFromPoint(CPoint(first.left + 1, first.top + 1))) << "the first tab has no tab before";
+    }
+}
+
+// Seeded random operations on a tab window (add, remove, move, rename,
+// activate, show, scroll, list mode, store and restore); the invariants hold
+// after every step.
 TEST(TabRandomTest, ThousandsOfOperationsKeepTheTabWindowConsistent)
 {
     for (int nStyle : {0, 4, 7})
@@ -401,10 +435,29 @@ TEST(TabRandomTest, ThousandsOfOperationsKeepTheTabWindowConsistent)
         CVrxPTabWnd& strip = host.strip;
         int nLabel = 0;
         auto pick = [&](int nCount) { return nCount > 0 ? static_cast<int>(random() % static_cast<unsigned>(nCount)) : 0; };
+        // Stored, shuffled and re-applied, the tabs come back as they were.
+        auto roundTrip = [&] {
+            const std::vector<BYTE> stored = StoreTabs(strip);
+            const std::vector<CString> labels = host.Labels();
+            const int nActive = strip.ActiveTabIndex();
+            ASSERT_TRUE(LoadTabs(strip, stored));
+            ASSERT_EQ(static_cast<size_t>(strip.CountTabs()), strip.SavedTabs().size());
+            std::vector<int> order(static_cast<size_t>(strip.CountTabs()));
+            for (size_t i = 0; i < order.size(); i++)
+                order[i] = static_cast<int>(order.size() - 1 - i);
+            if (strip.ActiveTabIndex() >= 0)
+            {
+                ASSERT_TRUE(strip.ReorderTabs(order));
+            }
+            strip.ReapplySavedTabs(TRUE);
+            EXPECT_EQ(labels, host.Labels());
+            EXPECT_EQ(nActive, strip.ActiveTabIndex());
+            EXPECT_EQ(stored, StoreTabs(strip));
+        };
         for (int nStep = 0; nStep < 1500; nStep++)
         {
             const int nCount = strip.CountTabs();
-            switch (random() % 9)
+            switch (random() % 11)
             {
             case 0:
             case 1:
@@ -440,6 +493,13 @@ TEST(TabRandomTest, ThousandsOfOperationsKeepTheTabWindowConsistent)
                 else
                     strip.ScrollPrevious();
                 break;
+            case 8:
+                strip.UseTabListButton(!strip.IsListMode());
+                break;
+            case 9:
+                roundTrip();
+                ASSERT_FALSE(HasFailure()) << "step " << nStep;
+                break;
             default:
                 strip.EnsureTabVisible(strip.ActiveTabIndex());
                 break;
@@ -462,29 +522,19 @@ TEST(TabRandomTest, ThousandsOfOperationsKeepTheTabWindowConsistent)
                 ASSERT_NE(nullptr, tab.window->GetSafeHwnd()) << "step " << nStep;
             }
             ASSERT_GE(strip.ScrollOffset(), 0) << "step " << nStep;
+            if (strip.IsListMode())
+            {
+                for (const auto& tab : strip.tabs)
+                    ASSERT_TRUE(tab.rect.IsRectEmpty() || tab.rect.right <= strip.StripRect().right)
+                        << "step " << nStep << ": a listed tab passes the strip's edge";
+            }
             if (nStyle <= CVrxPTabWnd::TabStyleRectangularScrolled)
             {
                 ASSERT_LE(strip.ScrollOffset(), strip.LargestOffset()) << "step " << nStep;
             }
         }
 
-        // Stored, shuffled and re-applied, the tabs come back as they were.
-        const std::vector<BYTE> stored = StoreTabs(strip);
-        const std::vector<CString> labels = host.Labels();
-        const int nActive = strip.ActiveTabIndex();
-        ASSERT_TRUE(LoadTabs(strip, stored));
-        ASSERT_EQ(static_cast<size_t>(strip.CountTabs()), strip.SavedTabs().size());
-        std::vector<int> order(static_cast<size_t>(strip.CountTabs()));
-        for (size_t i = 0; i < order.size(); i++)
-            order[i] = static_cast<int>(order.size() - 1 - i);
-        if (strip.ActiveTabIndex() >= 0)
-        {
-            ASSERT_TRUE(strip.ReorderTabs(order));
-        }
-        strip.ReapplySavedTabs(TRUE);
-        EXPECT_EQ(labels, host.Labels());
-        EXPECT_EQ(nActive, strip.ActiveTabIndex());
-        EXPECT_EQ(stored, StoreTabs(strip));
+        roundTrip();
     }
 }
 
@@ -533,5 +583,126 @@ TEST_F(TabInputTest, TheCloseButtonClosesTheActiveTabsWindow)
     const HWND hClosed = host.strip.TabWindowAt(1)->GetSafeHwnd();
     PlayInput({MoveTo(rect.CenterPoint()), PressAt(rect.CenterPoint()), ReleaseAt(rect.CenterPoint())});
     EXPECT_FALSE(::IsWindow(hClosed)) << "a plain window closes by being destroyed";
+}
+
+// Eight tabs in a 400-pixel strip: the later ones leave the strip, and the
+// list button offers them all, ordered by their labels.
+class TabListButtonTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(host.Open(CVrxPTabWnd::TabStyleRectangularScrolled, CVrxPBaseTabWnd::locationTop));
+        host.AddTabs({"delta", "Bravo & Co", "alpha", "Charlie", "echo", "Foxtrot", "golf hotel", "India"});
+        host.strip.UseTabListButton(TRUE);
+        host.SetForegroundWindow();
+        PumpMessages(100);
+    }
+    void TearDown() override { PlayInput({MoveTo(CPoint(5, 5))}); }
+    static std::vector<std::pair<CString, int>> Items(HMENU hMenu)
+    {
+        std::vector<std::pair<CString, int>> items;
+        for (int i = 0; i < ::GetMenuItemCount(hMenu); i++)
+        {
+            char szText[64] = {};
+            ::GetMenuStringA(hMenu, static_cast<UINT>(i), szText, sizeof(szText), MF_BYPOSITION);
+            items.emplace_back(szText, static_cast<int>(::GetMenuItemID(hMenu, i)));
+        }
+        return items;
+    }
+
+    // Library popups run their loops on the application's thread.
+    CWinApp app{"korvo tab list test"};
+    CVrxPContextMenuManager manager;
+    TabTestHost host;
+};
+
+TEST_F(TabListButtonTest, TabsThatDoNotFitLeaveTheStripAndTheListButtonTakesThePreviousButtonsPlace)
+{
+    CVrxPTabWnd& strip = host.strip;
+    ASSERT_TRUE(strip.IsListMode());
+    EXPECT_TRUE(strip.TabsHiddenInListMode());
+    EXPECT_FALSE(strip.TabAt(0)->rect.IsRectEmpty());
+    EXPECT_TRUE(strip.TabAt(7)->rect.IsRectEmpty());
+    for (int i = 0; i < strip.CountTabs(); i++)
+        EXPECT_TRUE(strip.TabAt(i)->rect.IsRectEmpty() || strip.TabAt(i)->rect.right <= strip.StripRect().right)
+            << "tab " << i << " passes the strip's edge";
+    CRect rectPrevious;
+    strip.PreviousButton().GetWindowRect(&rectPrevious);
+    EXPECT_TRUE(rectPrevious.IsRectEmpty()) << "no scrolling in list mode";
+    EXPECT_TRUE(strip.NextButton().IsWindowEnabled());
+    EXPECT_EQ(0, strip.ScrollOffset());
+
+    const HICON hIcon = ::LoadIcon(NULL, IDI_APPLICATION);
+    host.pages[7]->SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(hIcon));
+    strip.SetTabLabelAt(4, "R&&D");
+    const HMENU hMenu = strip.MakeTabListMenu();
+    EXPECT_EQ((std::vector<std::pair<CString, int>>{{"alpha", -102},
+                                                    {"Bravo && Co", -101},
+                                                    {"Charlie", -103},
+                                                    {"delta", -100},
+                                                    {"Foxtrot", -105},
+                                                    {"golf hotel", -106},
+                                                    {"India", -107},
+                                                    {"R&&D", -104}}),
+              Items(hMenu));
+    EXPECT_EQ(hIcon, CVrxPTabWnd::LookupTabMenuIcon(static_cast<UINT>(-107)));
+    EXPECT_EQ(nullptr, CVrxPTabWnd::LookupTabMenuIcon(static_cast<UINT>(-99)));
+    ::DestroyMenu(hMenu);
+
+    strip.ShowTabAt(1, FALSE);
+    const HMENU hWithoutHidden = strip.MakeTabListMenu();
+    EXPECT_EQ(7, ::GetMenuItemCount(hWithoutHidden)) << "a hidden tab is not listed";
+    ::DestroyMenu(hWithoutHidden);
+}
+
+TEST_F(TabListButtonTest, AChoiceFromTheListActivatesItsTabAndBringsAnUnseenOneToTheFront)
+{
+    CVrxPTabWnd& strip = host.strip;
+    CRect rectButton;
+    strip.NextButton().GetWindowRect(&rectButton);
+    ASSERT_FALSE(rectButton.IsRectEmpty());
+    const CPoint button = rectButton.CenterPoint();
+
+    // The list in label order: alpha, Bravo & Co, Charlie, delta, echo,
+    // Foxtrot, golf hotel, India.
+    const HICON hIcon = ::LoadIcon(NULL, IDI_APPLICATION);
+    host.pages[7]->SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(hIcon));
+    CVrxPPopupMenu* pOpen = nullptr;
+    HICON hIconWhileOpen = NULL;
+    const auto observe = [&] {
+        pOpen = CVrxPPopupMenu::ActivePopup();
+        hIconWhileOpen = CVrxPTabWnd::LookupTabMenuIcon(static_cast<UINT>(-107));
+    };
+    std::vector<InputStep> pickLast = {MoveTo(button), PressAt(button), ReleaseAt(button), Wait(), Wait(),
+                                       Observe(observe)};
+    for (int i = 0; i < 8; i++)
+    {
+        pickLast.push_back(KeyDown(VK_DOWN));
+        pickLast.push_back(KeyUp(VK_DOWN));
+    }
+    pickLast.insert(pickLast.end(), {KeyDown(VK_RETURN), KeyUp(VK_RETURN), Wait(), Wait()});
+    PlayInput(pickLast);
+    EXPECT_NE(nullptr, pOpen) << "the list is a library popup";
+    EXPECT_EQ(hIcon, hIconWhileOpen);
+    EXPECT_EQ(nullptr, CVrxPPopupMenu::ActivePopup());
+    EXPECT_EQ((std::vector<CString>{"India", "delta", "Bravo & Co", "alpha", "Charlie", "echo", "Foxtrot",
+                                    "golf hotel"}),
+              host.Labels());
+    EXPECT_EQ(0, strip.ActiveTabIndex());
+    EXPECT_EQ(host.pages[7].get(), strip.ActiveTabWindow());
+    EXPECT_TRUE(host.pages[7]->IsWindowVisible());
+    EXPECT_FALSE(strip.TabAt(0)->rect.IsRectEmpty()) << "the chosen tab shows in the strip";
+    EXPECT_EQ(nullptr, CVrxPTabWnd::LookupTabMenuIcon(static_cast<UINT>(-107))) << "the icons go with the menu";
+
+    // A tab already in the strip stays where it is; Escape changes nothing.
+    PlayInput({PressAt(button), ReleaseAt(button), Wait(), Wait(), KeyDown(VK_DOWN), KeyUp(VK_DOWN), KeyDown(VK_DOWN),
+               KeyUp(VK_DOWN), KeyDown(VK_RETURN), KeyUp(VK_RETURN), Wait(), Wait()});
+    EXPECT_EQ(2, strip.ActiveTabIndex()) << "Bravo & Co, second in the list";
+    EXPECT_EQ("Bravo & Co", host.Labels()[2]);
+    PlayInput({PressAt(button), ReleaseAt(button), Wait(), Wait(), KeyDown(VK_DOWN), KeyUp(VK_DOWN),
+               KeyDown(VK_ESCAPE), KeyUp(VK_ESCAPE), Wait(), Wait()});
+    EXPECT_EQ(nullptr, CVrxPPopupMenu::ActivePopup());
+    EXPECT_EQ(2, strip.ActiveTabIndex());
 }
 } // namespace

@@ -14,6 +14,9 @@ void SendStep(const InputStep& step)
     {
     case InputStep::wait:
         return;
+    case InputStep::run:
+        step.action();
+        return;
     case InputStep::keyDown:
     case InputStep::keyUp:
         input.type = INPUT_KEYBOARD;
