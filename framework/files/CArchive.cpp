@@ -538,6 +538,16 @@ void CArchive::SerializeClass(const CRuntimeClass* pClassRef)
 
 CObject* CArchive::ReadObject(const CRuntimeClass* pClassRefRequested)
 {
+    return LoadObject(pClassRefRequested, false);
+}
+
+CObject* CArchive::ReadOwnedObject(const CRuntimeClass* pClassRefRequested)
+{
+    return LoadObject(pClassRefRequested, true);
+}
+
+CObject* CArchive::LoadObject(const CRuntimeClass* pClassRefRequested, bool bOwned)
+{
     CheckLoading();
     UINT nSchema;
     DWORD obTag;
@@ -546,6 +556,10 @@ CObject* CArchive::ReadObject(const CRuntimeClass* pClassRefRequested)
     {
         if (obTag == wNullTag)
             return NULL;
+        // An owner may already have deleted the object the tag names: it is
+        // refused before being touched.
+        if (bOwned)
+            ThrowException(CArchiveException::badIndex);
         CObject* pOb = LoadedEntryAt(obTag).pObject;
         if (pOb == NULL)
             ThrowException(CArchiveException::badIndex);
@@ -583,15 +597,6 @@ CObject* CArchive::ReadObject(const CRuntimeClass* pClassRefRequested)
     }
     m_nObjectSchema = nOuterSchema;
     --m_nLoadDepth;
-    return pOb;
-}
-
-CObject* CArchive::ReadOwnedObject(const CRuntimeClass* pClassRefRequested)
-{
-    const DWORD nLoadedBefore = GetLoadedCount();
-    CObject* pOb = ReadObject(pClassRefRequested);
-    if (pOb != NULL && GetLoadedCount() == nLoadedBefore)
-        ThrowException(CArchiveException::badIndex);
     return pOb;
 }
 

@@ -166,6 +166,7 @@ private:
     void WriteIndexTag(DWORD nIndex, bool bClass);
     void MapLoaded(CRuntimeClass* pClass, CObject* pObject, UINT nSchema);
     CRuntimeClass* ReadClassRecord(UINT& nSchema);
+    CObject* LoadObject(const CRuntimeClass* pClassRefRequested, bool bOwned);
     LoadedEntry LoadedEntryAt(DWORD nIndex) const;
 
     CFile* m_pFile;

@@ -341,3 +341,18 @@ TEST_F(ArchiveObjectTest, OwnedObjectsAreNewObjectsOfTheAskedClass)
     }));
     EXPECT_EQ(2, CSampleNode::AliveCount()) << "a and the one new object read";
 }
+
+// Owners copy what they read and delete it: a later reference to it must be
+// refused without touching the freed object (the sanitizer build sees it).
+TEST_F(ArchiveObjectTest, AReferenceToADeletedOwnedObjectIsRefusedUntouched)
+{
+    CSampleNode a(7, "ab");
+    const ByteVector bytes = StoreBytes([&](CArchive& ar) { ar << &a << &a; });
+    EXPECT_EQ(CArchiveException::badIndex, ArchiveFailure([&] {
+        LoadBytes(bytes, [](CArchive& ar) {
+            delete ar.ReadOwnedObject(RUNTIME_CLASS(CSampleNode));
+            ar.ReadOwnedObject(RUNTIME_CLASS(CSampleNode));
+        });
+    }));
+    EXPECT_EQ(1, CSampleNode::AliveCount());
+}
