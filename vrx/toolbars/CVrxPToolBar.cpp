@@ -1079,6 +1079,7 @@ void CVrxPToolBar::OnLButtonDown(UINT nFlags, CPoint point)
     m_nPressed = -1;
     if (pButton == nullptr)
         return;
+    UpdateButtonCmdUI(nHit);
     if ((pButton->style & CVrxPToolbarButton::styleDisabled) != 0)
         return;
     m_nPressed = nHit;
@@ -1109,8 +1110,13 @@ void CVrxPToolBar::OnLButtonUp(UINT, CPoint point)
     m_nPressed = -1;
     ::ReleaseCapture();
     CVrxPToolbarButton* pButton = GetButton(nPressed);
+    BOOL bReleasedOver = ButtonIndexAtPoint(point) == nPressed;
+    if (bReleasedOver)
+    {
+        UpdateButtonCmdUI(nPressed);
+        bReleasedOver = (pButton->style & CVrxPToolbarButton::styleDisabled) == 0;
+    }
     UINT nStyle = pButton->style & ~CVrxPToolbarButton::stylePressed;
-    const BOOL bReleasedOver = ButtonIndexAtPoint(point) == nPressed;
     if (bReleasedOver && (pButton->style & CVrxPToolbarButton::styleCheckBox) != 0)
     {
         const BOOL bWasIndeterminate = (nStyle & CVrxPToolbarButton::styleIndeterminate) != 0;
@@ -1354,18 +1360,29 @@ void CVrxPToolBar::OnUpdateCmdUI(CCmdTarget* pTarget, BOOL bDisableIfNoHndler)
 {
     if (pTarget == nullptr)
         return;
+    for (int i = 0; i < GetCount(); i++)
+        UpdateButtonCmdUI(i, pTarget, bDisableIfNoHndler);
+}
+
+// A frame disables unhandled commands as it does in its menus.
+void CVrxPToolBar::UpdateButtonCmdUI(int nIndex)
+{
+    CWnd* pTarget = GetOwnerForCommands();
+    CFrameWnd* pFrame = pTarget != nullptr && pTarget->IsFrameWnd() ? static_cast<CFrameWnd*>(pTarget) : nullptr;
+    UpdateButtonCmdUI(nIndex, pTarget, pFrame != nullptr && pFrame->m_bAutoMenuEnable);
+}
+
+void CVrxPToolBar::UpdateButtonCmdUI(int nIndex, CCmdTarget* pTarget, BOOL bDisableIfNoHndler)
+{
+    const CVrxPToolbarButton* pButton = GetButton(nIndex);
+    if (pTarget == nullptr || pButton == nullptr || pButton->IsSeparator() || !IsUpdatedCommand(pButton->commandId))
+        return;
     const CVrxPUserToolsManager* pTools = CVrxPUserToolsManager::Instance();
     CVrxPToolbarCmdUI state(this);
-    for (int i = 0; i < GetCount(); i++)
-    {
-        const CVrxPToolbarButton* pButton = GetButton(i);
-        if (pButton->IsSeparator() || !IsUpdatedCommand(pButton->commandId))
-            continue;
-        state.m_nIndex = static_cast<UINT>(i);
-        state.m_nID = pButton->commandId;
-        const BOOL bUserTool = pTools != nullptr && pTools->IsToolCommandId(pButton->commandId);
-        state.DoUpdate(pTarget, bDisableIfNoHndler && !bUserTool);
-    }
+    state.m_nIndex = static_cast<UINT>(nIndex);
+    state.m_nID = pButton->commandId;
+    const BOOL bUserTool = pTools != nullptr && pTools->IsToolCommandId(pButton->commandId);
+    state.DoUpdate(pTarget, bDisableIfNoHndler && !bUserTool);
 }
 
 // Idle time: wParam says whether a command nobody handles is disabled.

@@ -130,6 +130,11 @@ public:
     // bDisableIfNoHndler a command nobody handles is disabled (a user tool
     // never is).
     virtual void OnUpdateCmdUI(CCmdTarget* pTarget, BOOL bDisableIfNoHndler);
+    // The same for one button; a press and its release ask again, so a
+    // command disabled since the last idle time does not run.
+    void UpdateButtonCmdUI(int nIndex, CCmdTarget* pTarget, BOOL bDisableIfNoHndler);
+    // The update a click runs: the owner for commands as the target.
+    void UpdateButtonCmdUI(int nIndex);
     // The button takes the style; a change is drawn.
     virtual void ChangeButtonStyle(int nIndex, UINT nStyle);
     // Where the bar's commands and their updates go.

@@ -57,7 +57,7 @@ TEST(COleDataTransferTest, TheReceiverGetsItsOwnCopyOfEachCachedFormat)
 
     FORMATETC format = {CF_TEXT, nullptr, DVASPECT_CONTENT, -1, TYMED_ISTREAM};
     source.CacheGlobalData(CF_TEXT, GlobalText("memory only"));
-    EXPECT_NE(S_OK, source.QueryGetData(&format)) << "only global memory is offered";
+    EXPECT_NE(S_OK, data.GetIDataObject()->QueryGetData(&format)) << "only global memory is offered";
 }
 
 TEST(COleDataTransferTest, AnEmptyDataObjectOffersNothing)
