@@ -1,5 +1,6 @@
 korvo_add_test(framework_ole_tests
   SOURCES
+    ${CMAKE_CURRENT_SOURCE_DIR}/ole/tests/COleDataTransferTest.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/ole/tests/COleDispatchDriverTest.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/ole/tests/COleExceptionTest.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/ole/tests/COleVariantArchiveTest.cpp

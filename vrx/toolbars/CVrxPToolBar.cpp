@@ -24,7 +24,9 @@
 #include "frames/CFrameWnd.h"
 #include "gdi/CPaintDC.h"
 #include "themes/CVrxPVisualManager.h"
+#include "toolbars/CVrxPCommandUsage.h"
 #include "toolbars/CVrxPMenuBar.h"
+#include "toolbars/CVrxPMenuSound.h"
 #include "toolbars/CVrxPMenuStore.h"
 #include "toolbars/CVrxPStoredButton.h"
 #include "toolbars/CVrxPToolbarButton.h"
@@ -140,7 +142,8 @@ CVrxPToolBar::CVrxPToolBar()
     : m_nResourceId(0), m_bLocked(FALSE), m_nFirstSharedImage(0), m_painter(this), m_bTextLabels(FALSE),
       m_bOriginalsChanged(FALSE), m_nMruLength(CVrxPToolbarLayout::unlimited), m_nButtonHeight(0),
       m_bFloatingInMiniFrame(FALSE), m_nHot(-1), m_nPressed(-1), m_bTrackingLeave(FALSE), m_nKeyboard(-1),
-      m_lastMouse(-1, -1), m_hSavedFocus(NULL), m_pOwnImages(nullptr)
+      m_lastMouse(-1, -1), m_hSavedFocus(NULL), m_pOwnImages(nullptr), m_nSelected(-1), m_nDropIndex(-1),
+      m_pDragged(nullptr), m_dragStart(-1, -1), m_bDragCopy(FALSE)
 {
 }
 
@@ -328,6 +331,8 @@ int CVrxPToolBar::OnCreate(LPCREATESTRUCT lpCreateStruct)
         return -1;
     VrxPAllToolBars().AddTail(this);
     EnableToolTips(TRUE);
+    // Without OLE on this thread the bar simply takes no drops.
+    m_dropTarget.RegisterOwner(this);
     return 0;
 }
 
@@ -335,6 +340,9 @@ void CVrxPToolBar::OnDestroy()
 {
     if (hoveredBar == this)
         hoveredBar = nullptr;
+    if (selectedBar == this)
+        selectedBar = nullptr;
+    m_dropTarget.Revoke();
     ::KillTimer(m_hWnd, TME_LEAVE);
     CObList& all = VrxPAllToolBars();
     if (POSITION pos = all.Find(this))
@@ -451,6 +459,7 @@ void CVrxPToolBar::DeleteEntry(int nIndex)
     m_nPressed = IndexAfterRemoval(m_nPressed, nIndex);
     m_nHot = IndexAfterRemoval(m_nHot, nIndex);
     m_nKeyboard = IndexAfterRemoval(m_nKeyboard, nIndex);
+    m_nSelected = IndexAfterRemoval(m_nSelected, nIndex);
 }
 
 // A bar neither ends with a separator nor shows two in a row.
@@ -470,7 +479,7 @@ BOOL CVrxPToolBar::RemoveButtonAt(int nIndex)
 void CVrxPToolBar::DeleteAllButtons()
 {
     DeleteButtons(m_buttons);
-    m_nHot = m_nPressed = m_nKeyboard = -1;
+    m_nHot = m_nPressed = m_nKeyboard = m_nSelected = -1;
     m_mnemonics.clear();
 }
 
@@ -783,12 +792,13 @@ void CVrxPToolBar::PaintBar(CDC* pDC)
         else
             DrawButton(dc, i, IsButtonHighlighted(i), i == m_nPressed && i == m_nHot);
     }
+    PaintCustomizeMarks(dc);
     ::SelectObject(dc.GetSafeHdc(), hOldFont);
 }
 
 BOOL CVrxPToolBar::IsButtonHighlighted(int nIndex) const
 {
-    if (nIndex < 0 || nIndex != m_nHot)
+    if (nIndex < 0 || nIndex != m_nHot || (customizeMode && !m_bLocked))
         return FALSE;
     return m_nPressed < 0 || m_nPressed == nIndex;
 }
@@ -985,6 +995,9 @@ void CVrxPToolBar::SendIdlePrompt() const
 
 void CVrxPToolBar::OnMouseMove(UINT, CPoint point)
 {
+    // In customise mode buttons are selected and dragged, never hot.
+    if (customizeMode && !m_bLocked)
+        return;
     if (point == m_lastMouse)
         return;
     m_lastMouse = point;
@@ -1054,13 +1067,16 @@ void CVrxPToolBar::OnMouseLeave()
 
 // A disabled button is not pressed; a pressed one shows its prompt and
 // holds the mouse until it is released.
-void CVrxPToolBar::OnLButtonDown(UINT, CPoint point)
+void CVrxPToolBar::OnLButtonDown(UINT nFlags, CPoint point)
 {
+    if (HandleCustomizePress(nFlags, point))
+        return;
     const int nHit = ButtonIndexAtPoint(point);
     CVrxPToolbarButton* pButton = GetButton(nHit);
     m_nPressed = -1;
     if (pButton == nullptr)
         return;
+    UpdateButtonCmdUI(nHit);
     if ((pButton->style & CVrxPToolbarButton::styleDisabled) != 0)
         return;
     m_nPressed = nHit;
@@ -1091,8 +1107,13 @@ void CVrxPToolBar::OnLButtonUp(UINT, CPoint point)
     m_nPressed = -1;
     ::ReleaseCapture();
     CVrxPToolbarButton* pButton = GetButton(nPressed);
+    BOOL bReleasedOver = ButtonIndexAtPoint(point) == nPressed;
+    if (bReleasedOver)
+    {
+        UpdateButtonCmdUI(nPressed);
+        bReleasedOver = (pButton->style & CVrxPToolbarButton::styleDisabled) == 0;
+    }
     UINT nStyle = pButton->style & ~CVrxPToolbarButton::stylePressed;
-    const BOOL bReleasedOver = ButtonIndexAtPoint(point) == nPressed;
     if (bReleasedOver && (pButton->style & CVrxPToolbarButton::styleCheckBox) != 0)
     {
         const BOOL bWasIndeterminate = (nStyle & CVrxPToolbarButton::styleIndeterminate) != 0;
@@ -1224,6 +1245,8 @@ BOOL CVrxPToolBar::ExecuteByKeyboard(CVrxPToolbarButton* pButton)
         pTarget = GetParent();
     if (pTarget == nullptr)
         return FALSE;
+    RequestMenuSound(CVrxPMenuSound::command);
+    RecordCommandUse(pButton->commandId);
     pTarget->PostMessage(WM_COMMAND, pButton->commandId, 0);
     return TRUE;
 }
@@ -1334,18 +1357,29 @@ void CVrxPToolBar::OnUpdateCmdUI(CCmdTarget* pTarget, BOOL bDisableIfNoHndler)
 {
     if (pTarget == nullptr)
         return;
+    for (int i = 0; i < GetCount(); i++)
+        UpdateButtonCmdUI(i, pTarget, bDisableIfNoHndler);
+}
+
+// A frame disables unhandled commands as it does in its menus.
+void CVrxPToolBar::UpdateButtonCmdUI(int nIndex)
+{
+    CWnd* pTarget = GetOwnerForCommands();
+    CFrameWnd* pFrame = pTarget != nullptr && pTarget->IsFrameWnd() ? static_cast<CFrameWnd*>(pTarget) : nullptr;
+    UpdateButtonCmdUI(nIndex, pTarget, pFrame != nullptr && pFrame->m_bAutoMenuEnable);
+}
+
+void CVrxPToolBar::UpdateButtonCmdUI(int nIndex, CCmdTarget* pTarget, BOOL bDisableIfNoHndler)
+{
+    const CVrxPToolbarButton* pButton = GetButton(nIndex);
+    if (pTarget == nullptr || pButton == nullptr || pButton->IsSeparator() || !IsUpdatedCommand(pButton->commandId))
+        return;
     const CVrxPUserToolsManager* pTools = CVrxPUserToolsManager::Instance();
     CVrxPToolbarCmdUI state(this);
-    for (int i = 0; i < GetCount(); i++)
-    {
-        const CVrxPToolbarButton* pButton = GetButton(i);
-        if (pButton->IsSeparator() || !IsUpdatedCommand(pButton->commandId))
-            continue;
-        state.m_nIndex = static_cast<UINT>(i);
-        state.m_nID = pButton->commandId;
-        const BOOL bUserTool = pTools != nullptr && pTools->IsToolCommandId(pButton->commandId);
-        state.DoUpdate(pTarget, bDisableIfNoHndler && !bUserTool);
-    }
+    state.m_nIndex = static_cast<UINT>(nIndex);
+    state.m_nID = pButton->commandId;
+    const BOOL bUserTool = pTools != nullptr && pTools->IsToolCommandId(pButton->commandId);
+    state.DoUpdate(pTarget, bDisableIfNoHndler && !bUserTool);
 }
 
 // Idle time: wParam says whether a command nobody handles is disabled.
@@ -1362,8 +1396,30 @@ void CVrxPToolBar::OnClickButton(int nIndex)
     if ((pButton->style & CVrxPToolbarButton::styleDisabled) != 0 || pButton->OnClick(this) ||
         pButton->commandId == 0)
         return;
+    RecordCommandUse(pButton->commandId);
     if (CWnd* pTarget = GetOwnerForCommands())
         pTarget->PostMessage(WM_COMMAND, pButton->commandId, 0);
+}
+
+namespace
+{
+CVrxPCommandUsage::Context UsageContext()
+{
+    CVrxPCommandUsage::Context context;
+    context.customizeMode = CVrxPToolBar::customizeMode;
+    context.basicCommands = &CVrxPToolBar::BasicCommands();
+    return context;
+}
+} // namespace
+
+void CVrxPToolBar::RecordCommandUse(UINT nCommand)
+{
+    CVrxPCommandUsage::Global().AddCommandUsage(nCommand, UsageContext());
+}
+
+BOOL CVrxPToolBar::IsRarelyUsedCommand(UINT nCommand)
+{
+    return CVrxPCommandUsage::Global().IsRarelyUsed(nCommand, UsageContext());
 }
 
 void CVrxPToolBar::Serialize(CArchive& ar)

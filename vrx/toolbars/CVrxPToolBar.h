@@ -25,6 +25,7 @@
 #include "docking/VrxPBarStyles.h"
 #include "strings/CRect.h"
 #include "toolbars/CVrxPBarPainter.h"
+#include "toolbars/CVrxPButtonDragTarget.h"
 #include "toolbars/CVrxPToolbarLayout.h"
 
 #include <map>
@@ -32,6 +33,7 @@
 
 class CCmdTarget;
 class CDC;
+class COleDataObject;
 class CVrxPToolbarButton;
 class CVrxPToolbarImageList;
 
@@ -128,6 +130,11 @@ public:
     // bDisableIfNoHndler a command nobody handles is disabled (a user tool
     // never is).
     virtual void OnUpdateCmdUI(CCmdTarget* pTarget, BOOL bDisableIfNoHndler);
+    // The same for one button; a press and its release ask again, so a
+    // command disabled since the last idle time does not run.
+    void UpdateButtonCmdUI(int nIndex, CCmdTarget* pTarget, BOOL bDisableIfNoHndler);
+    // The update a click runs: the owner for commands as the target.
+    void UpdateButtonCmdUI(int nIndex);
     // The button takes the style; a change is drawn.
     virtual void ChangeButtonStyle(int nIndex, UINT nStyle);
     // Where the bar's commands and their updates go.
@@ -242,6 +249,12 @@ public:
     static CList<UINT, UINT>& ForbiddenCommands();
     static void ReplaceBasicCommands(const CList<UINT, UINT>& commands);
     static const CList<UINT, UINT>& BasicCommands();
+    // One use of the command for the shortened menus (not in customise
+    // mode, nor for basic or reserved commands).
+    static void RecordCommandUse(UINT nCommand);
+    // A command shortened menus may hide: never in customise mode, without
+    // a basic-commands list, nor for basic, reserved or task-pane commands.
+    static BOOL IsRarelyUsedCommand(UINT nCommand);
     static BOOL StoreGlobalOptions(LPCTSTR lpszProfile);
     // The values read up to the first missing one take effect.
     static BOOL ReadGlobalOptions(LPCTSTR lpszProfile);
@@ -249,6 +262,44 @@ public:
     // A button can be dragged with Alt held outside customise mode.
     static BOOL AltDragEnabled;
     static BOOL customizeMode;
+    // Set for the length of an Alt-drag, which turns customise mode on
+    // while it lasts.
+    static BOOL altCustomizing;
+
+    // Every bar hears of the change first, then lays out and is redrawn;
+    // turning off forgets the selected bar. FALSE when the mode is already
+    // so.
+    static BOOL SetCustomizeMode(BOOL bOn);
+    // Nothing stays pressed, hot or selected; hosted controls are usable
+    // only outside the mode.
+    virtual void OnCustomizeModeChanged(BOOL bOn);
+    // The bar whose button is selected in customise mode, or null.
+    static CVrxPToolBar* SelectedBar() { return selectedBar; }
+    int GetSelectedIndex() const { return m_nSelected; }
+    // A locked bar is out of customisation: no drops, no selection.
+    BOOL IsLocked() const { return m_bLocked; }
+    // The bar lets its buttons be dragged with Alt held.
+    virtual BOOL AllowsAltDrag() const { return TRUE; }
+    // A button dragged off the bar is removed when this agrees.
+    virtual BOOL ConfirmDragRemoval(CVrxPToolbarButton* pButton, DROPEFFECT effect) { return TRUE; }
+
+    // The drop side of button drags, called by the bar's drop target.
+    // Copy with Ctrl held, else move; none where nothing can go.
+    DROPEFFECT HandleDragEnter(COleDataObject* pDataObject, DWORD dwKeyState, CPoint point);
+    DROPEFFECT HandleDragOver(COleDataObject* pDataObject, DWORD dwKeyState, CPoint point);
+    void HandleDragLeave();
+    BOOL HandleDrop(COleDataObject* pDataObject, DROPEFFECT dropEffect, CPoint point);
+    // Where a button dropped at the client point goes, and the 6-px mark
+    // that shows it; -1 and an empty mark where nothing can go.
+    int DropIndexAtPoint(CPoint point, CRect* pMark) const;
+    int GetDropIndex() const { return m_nDropIndex; }
+    const CRect& GetInsertMark() const { return m_rectInsertMark; }
+    void DrawInsertMark(CDC* pDC) const;
+    // The button the drop brings, ready for this bar, or null.
+    virtual CVrxPToolbarButton* ButtonFromDropData(COleDataObject* pDataObject);
+    // A button dropped a little forwards of its place starts a group; a
+    // little backwards, it joins the group before it.
+    void AdjustGroupByDragOffset(CVrxPToolbarButton* pButton, CPoint pointStart, CPoint pointDrop);
     // The text colour of a hot button: hotTextColor, or the bar text when
     // that is -1.
     static COLORREF ControlTextColor();
@@ -297,6 +348,13 @@ protected:
     afx_msg void OnMouseMove(UINT nFlags, CPoint point);
     afx_msg void OnMouseLeave();
     afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
+    // A press in customise mode or with Alt held selects and drags a
+    // button; FALSE when it is an ordinary press.
+    BOOL HandleCustomizePress(UINT nFlags, CPoint point);
+    void DragButton(int nIndex, CPoint point);
+    void SelectButton(int nIndex);
+    // The frame around the selected button and the insert mark.
+    void PaintCustomizeMarks(CDC& dc);
     afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
     afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
     afx_msg void OnCancelMode();
@@ -336,6 +394,16 @@ protected:
     std::map<UINT, CVrxPToolbarButton*> m_mnemonics;
 
     CVrxPToolbarImageList* m_pOwnImages;
+
+    CVrxPButtonDragTarget m_dropTarget;
+    int m_nSelected;
+    int m_nDropIndex;
+    CRect m_rectInsertMark;
+    // The button being dragged from this bar, and where the drag began.
+    CVrxPToolbarButton* m_pDragged;
+    CPoint m_dragStart;
+    BOOL m_bDragCopy;
+    static CVrxPToolBar* selectedBar;
 
     // The bar the mouse last moved over, while its window exists.
     static CVrxPToolBar* hoveredBar;

@@ -6,6 +6,9 @@
 #include "foundation/CVrxPToolbarImageList.h"
 #include "foundation/CVrxPWorkspace.h"
 #include "gdi/CDC.h"
+#include "ole/COleDataObject.h"
+#include "ole/COleDataSource.h"
+#include "toolbars/CVrxPCommandUsage.h"
 #include "toolbars/CVrxPMenuStore.h"
 #include "toolbars/CVrxPStoredButton.h"
 
@@ -122,6 +125,37 @@ CVrxPToolbarButton* CVrxPToolbarButton::CreateFromDragData(HGLOBAL hData)
     CObject* pButton = VrxPReadArchivedButton(pData, ::GlobalSize(hData), RUNTIME_CLASS(CVrxPToolbarButton));
     ::GlobalUnlock(hData);
     return static_cast<CVrxPToolbarButton*>(pButton);
+}
+
+BOOL CVrxPToolbarButton::PutOnDataSource(COleDataSource& source) const
+{
+    if (!IsDraggable())
+        return TRUE;
+    HGLOBAL hData = CreateDragData();
+    if (hData == NULL)
+        return FALSE;
+    source.CacheGlobalData(static_cast<CLIPFORMAT>(ClipboardFormat()), hData);
+    return TRUE;
+}
+
+CVrxPToolbarButton* CVrxPToolbarButton::CreateFromDataObject(COleDataObject* pDataObject)
+{
+    HGLOBAL hData = pDataObject->GetGlobalData(static_cast<CLIPFORMAT>(ClipboardFormat()));
+    CVrxPToolbarButton* pButton = CreateFromDragData(hData);
+    if (hData != NULL)
+        ::GlobalFree(hData);
+    return pButton;
+}
+
+CList<UINT, UINT>& CVrxPToolbarButton::NonEditableCommands()
+{
+    static CList<UINT, UINT> commands;
+    return commands;
+}
+
+BOOL CVrxPToolbarButton::AllowsEditing() const
+{
+    return !CVrxPCommandUsage::IsReservedCommandId(commandId) && NonEditableCommands().Find(commandId) == NULL;
 }
 
 void CVrxPToolbarButton::AssignFrom(const CVrxPToolbarButton& other)

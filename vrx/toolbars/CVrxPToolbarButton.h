@@ -4,12 +4,16 @@
 // an image index, a text and a style word, placed at a rectangle of its bar.
 // Its archive record and drag data are described in CVrxPStoredButton.h.
 
+#include "collections/CList.h"
 #include "core/CObject.h"
 #include "strings/CRect.h"
 #include "strings/CString.h"
 
 class CArchive;
 class CDC;
+class COleDataObject;
+class COleDataSource;
+class CVrxPToolBar;
 class CVrxPToolbarImageList;
 class CWnd;
 
@@ -43,6 +47,21 @@ public:
     HGLOBAL CreateDragData() const;
     // The button held in such memory, or NULL when it holds none of ours.
     static CVrxPToolbarButton* CreateFromDragData(HGLOBAL hData);
+    // The drag data cached on the source under the button format; FALSE
+    // when it could not be made. A button that cannot be dragged puts
+    // nothing and answers TRUE.
+    virtual BOOL PutOnDataSource(COleDataSource& source) const;
+    // The button the dragged data holds, or null when it holds none of ours.
+    static CVrxPToolbarButton* CreateFromDataObject(COleDataObject* pDataObject);
+    // The button may be dragged over the bar.
+    virtual BOOL CanDropOnto(CVrxPToolBar* pBar) { return TRUE; }
+    // FALSE: a copy dropped on the bar is discarded.
+    virtual BOOL AcceptsDropOnto(CVrxPToolBar* pBar) { return TRUE; }
+    virtual BOOL PrepareForDrag() { return TRUE; }
+    // Customise mode may select and change the button: not for reserved
+    // commands nor for those the application keeps unchangeable.
+    virtual BOOL AllowsEditing() const;
+    static CList<UINT, UINT>& NonEditableCommands();
     // Registered once per process; 0 when registration failed.
     static UINT ClipboardFormat();
     // The format's name; empty: clipboardFormatFormat with this module.

@@ -357,7 +357,7 @@ void CVrxPToolbarCustomize::ToggleCustomizeMode(BOOL bOn)
                 ::EnableWindow(hChild, TRUE);
         }
     }
-    CVrxPToolBar::customizeMode = bOn;
+    CVrxPToolBar::SetCustomizeMode(bOn);
     if (hFrame != NULL)
     {
         ::SendMessage(hFrame, VrxTOOLBAR_CUSTOMIZE, bOn, 0);

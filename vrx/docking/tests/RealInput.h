@@ -22,6 +22,8 @@ struct InputStep
         escape,
         ctrlDown,
         ctrlUp,
+        altDown,
+        altUp,
         // One timer tick (40 ms) without input.
         rest
     } kind;
@@ -36,11 +38,13 @@ inline void SendStep(const InputStep& step)
     if (step.kind == InputStep::rest)
         return;
     INPUT input[2] = {};
-    if (step.kind == InputStep::ctrlDown || step.kind == InputStep::ctrlUp)
+    if (step.kind == InputStep::ctrlDown || step.kind == InputStep::ctrlUp || step.kind == InputStep::altDown ||
+        step.kind == InputStep::altUp)
     {
+        const bool bCtrl = step.kind == InputStep::ctrlDown || step.kind == InputStep::ctrlUp;
         input[0].type = INPUT_KEYBOARD;
-        input[0].ki.wVk = VK_CONTROL;
-        input[0].ki.dwFlags = step.kind == InputStep::ctrlUp ? KEYEVENTF_KEYUP : 0;
+        input[0].ki.wVk = bCtrl ? VK_CONTROL : VK_MENU;
+        input[0].ki.dwFlags = step.kind == InputStep::ctrlUp || step.kind == InputStep::altUp ? KEYEVENTF_KEYUP : 0;
         ::SendInput(1, input, sizeof(INPUT));
         return;
     }

@@ -9,6 +9,10 @@
 class TestMdiFrame : public CVrxPMDIFrameWnd
 {
 public:
+    // Every command is handled here, so none is disabled for want of a
+    // handler when a button is clicked.
+    TestMdiFrame() { m_bAutoMenuEnable = FALSE; }
+
     std::vector<UINT> commands;
 
 protected:

@@ -131,3 +131,19 @@ TEST_F(ToolBarCommandUpdateTest, CheckStatesAndText)
     EXPECT_EQ(bar.CalcBarSize(FALSE, TRUE), rectWindow.Size());
 }
 } // namespace
+
+TEST_F(ToolBarCommandUpdateTest, APressAsksTheHandlersAgainSoADisabledCommandDoesNotRun)
+{
+    frame.m_bAutoMenuEnable = TRUE;
+    for (UINT nID : {disabledCommand, unhandledCommand, handledCommand})
+    {
+        const CPoint point = bar.GetButton(bar.CommandToIndex(nID))->rect.CenterPoint();
+        ASSERT_EQ(0u, StyleOf(nID) & CVrxPToolbarButton::styleDisabled) << nID << ": no idle update ran yet";
+        bar.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(point.x, point.y));
+        bar.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(point.x, point.y));
+    }
+    PumpMessages();
+    EXPECT_NE(0u, StyleOf(disabledCommand) & CVrxPToolbarButton::styleDisabled);
+    EXPECT_NE(0u, StyleOf(unhandledCommand) & CVrxPToolbarButton::styleDisabled) << "nobody handles it";
+    EXPECT_EQ(std::vector<UINT>{handledCommand}, frame.commands);
+}

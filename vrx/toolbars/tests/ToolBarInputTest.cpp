@@ -5,6 +5,7 @@
 
 #include "themes/CVrxPVisualManager.h"
 #include "themes/xp/CVrxPVisualManagerXP.h"
+#include "toolbars/CVrxPCommandUsage.h"
 #include "toolbars/CVrxPToolBar.h"
 #include "toolbars/CVrxPToolbarButton.h"
 #include "toolbars/VrxPTrackMouseLeave.h"
@@ -277,4 +278,31 @@ TEST(TrackMouseLeaveTest, TheCursorOnAChildWindowPostsTheLeave)
     }
     EXPECT_TRUE(bLeft);
     parent.DestroyWindow();
+}
+
+TEST_F(ToolBarInputTest, ClickedAndKeyedCommandsAreCountedForTheShortenedMenus)
+{
+    CVrxPCommandUsage& usage = CVrxPCommandUsage::Global();
+    usage.Reset();
+    Click(first, 2);
+    Click(first, 1);
+    EXPECT_EQ(1u, usage.GetCount(saveCommand));
+    EXPECT_EQ(0u, usage.GetCount(disabledCommand)) << "a disabled button runs nothing";
+    EXPECT_TRUE(first.ExecuteByKeyboard(first.GetButton(2)));
+    EXPECT_EQ(2u, usage.GetCount(saveCommand));
+
+    CList<UINT, UINT> basic;
+    basic.AddTail(otherCommand);
+    CVrxPToolBar::ReplaceBasicCommands(basic);
+    EXPECT_FALSE(CVrxPToolBar::IsRarelyUsedCommand(saveCommand));
+    EXPECT_TRUE(CVrxPToolBar::IsRarelyUsedCommand(checkCommand));
+    EXPECT_FALSE(CVrxPToolBar::IsRarelyUsedCommand(otherCommand)) << "a basic command";
+    CVrxPToolBar::RecordCommandUse(otherCommand);
+    EXPECT_EQ(0u, usage.GetCount(otherCommand)) << "basic commands are not counted";
+    CVrxPToolBar::customizeMode = TRUE;
+    EXPECT_FALSE(CVrxPToolBar::IsRarelyUsedCommand(checkCommand)) << "customise mode hides nothing";
+    CVrxPToolBar::customizeMode = FALSE;
+    CVrxPToolBar::ReplaceBasicCommands(CList<UINT, UINT>());
+    EXPECT_FALSE(CVrxPToolBar::IsRarelyUsedCommand(checkCommand)) << "no basic list hides nothing";
+    usage.Reset();
 }

@@ -7,6 +7,8 @@
 #include "docking/CVrxPMiniFrameWnd.h"
 #include "foundation/CVrxPAccelFormatter.h"
 #include "foundation/CVrxPGlobals.h"
+#include "ole/COleDataObject.h"
+#include "ole/COleDataSource.h"
 #include "toolbars/CVrxPToolBar.h"
 #include "toolbars/CVrxPToolbarButton.h"
 
@@ -139,6 +141,60 @@ TEST(ToolBarView, WrapsTracksTheHotButtonAcrossBarsAndSendsAClick)
 
     frame.DestroyWindow();
     ::DestroyAcceleratorTable(hAccel);
+}
+
+// In customise mode a clicked button is selected and framed, and a button
+// dragged over the bar from elsewhere clears the selection and shows where it
+// would go.
+TEST(ToolBarView, CustomiseModeFramesTheSelectionAndMarksTheInsertionPoint)
+{
+    ASSERT_TRUE(SUCCEEDED(::OleInitialize(nullptr)));
+    TestMdiFrame frame;
+    ASSERT_TRUE(frame.Create(nullptr, "customise", WS_OVERLAPPEDWINDOW, CRect(40, 40, 440, 340)));
+    frame.AllowDockingSides(CBRS_ALIGN_ANY);
+    CVrxPToolBar bar;
+    ASSERT_TRUE(bar.CreateWithDefaultStyle(&frame, 0x50402808, 0xE820));
+    for (const char* text : {"New", "Open", "Save", "Cut", "Copy"})
+        bar.InsertButtonCopy(CVrxPToolbarButton(300 + static_cast<UINT>(bar.GetCount()), -1, text));
+    bar.AllowDocking(CBRS_ALIGN_ANY);
+    ASSERT_TRUE(frame.PlaceBarDocked(&bar));
+    frame.ShowWindow(SW_SHOW);
+    frame.RecalcLayout();
+    frame.SetForegroundWindow();
+    LetTheInputArrive();
+    ASSERT_TRUE(CVrxPToolBar::SetCustomizeMode(TRUE));
+
+    SendMouse(0, ScreenCentre(bar, 1));
+    SendMouse(MOUSEEVENTF_LEFTDOWN, ScreenCentre(bar, 1));
+    SendMouse(MOUSEEVENTF_LEFTUP, ScreenCentre(bar, 1));
+    LetTheInputArrive();
+    EXPECT_EQ(1, bar.GetSelectedIndex());
+    const CRect rectOpen = bar.GetButton(1)->rect;
+    EXPECT_EQ(VrxPGlobals().colorBarText, ScreenPixel(bar, rectOpen.left + 1, rectOpen.CenterPoint().y)) << "the frame";
+    std::string shot = g_shot;
+    shot.insert(shot.size() - 4, "_customize");
+    windriver::save_screen(shot);
+
+    COleDataSource source;
+    ASSERT_TRUE(CVrxPToolbarButton(399, -1, "Paste").PutOnDataSource(source));
+    COleDataObject data;
+    data.Attach(&source, FALSE);
+    const CRect rectCut = bar.GetButton(3)->rect;
+    EXPECT_EQ(DROPEFFECT_MOVE, bar.HandleDragOver(&data, MK_LBUTTON, CPoint(rectCut.left + 2, rectCut.top + 4)));
+    EXPECT_EQ(3, bar.GetDropIndex());
+    LetTheInputArrive();
+    EXPECT_EQ(-1, bar.GetSelectedIndex()) << "a drag from elsewhere clears the selection";
+    EXPECT_EQ(VrxPGlobals().colorBarText, ScreenPixel(bar, bar.GetInsertMark().CenterPoint().x - 1,
+                                                      bar.GetInsertMark().CenterPoint().y))
+        << "the mark";
+    shot = g_shot;
+    shot.insert(shot.size() - 4, "_insertmark");
+    windriver::save_screen(shot);
+
+    bar.HandleDragLeave();
+    CVrxPToolBar::SetCustomizeMode(FALSE);
+    frame.DestroyWindow();
+    ::OleUninitialize();
 }
 
 int main(int argc, char** argv)
