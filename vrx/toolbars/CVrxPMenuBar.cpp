@@ -6,6 +6,7 @@
 #include "toolbars/CVrxPPopupMenu.h"
 #include "toolbars/CVrxPPopupMenuPlacement.h"
 #include "toolbars/CVrxPToolbarMenuButton.h"
+#include "toolbars/CVrxPToolbarSystemMenuButton.h"
 
 IMPLEMENT_SERIAL(CVrxPMenuBar, CVrxPToolBar, 1)
 
@@ -15,6 +16,8 @@ BEGIN_MESSAGE_MAP(CVrxPMenuBar, CVrxPToolBar)
     ON_WM_LBUTTONDOWN()
     ON_WM_MOUSEMOVE()
     ON_WM_KILLFOCUS()
+    ON_WM_LBUTTONDBLCLK()
+    ON_WM_SETTINGCHANGE()
 END_MESSAGE_MAP()
 
 BOOL CVrxPMenuBar::showAllMenus = FALSE;
@@ -32,7 +35,8 @@ TCHAR UpperChar(TCHAR ch)
 
 CVrxPMenuBar::CVrxPMenuBar()
     : m_pOwnerFrame(nullptr), m_hMenu(NULL), m_hDefaultMenu(NULL), m_nDefaultMenuId(0), m_bKeyboardMode(FALSE),
-      m_nTracking(-1), m_bSwitching(FALSE)
+      m_nTracking(-1), m_bSwitching(FALSE), m_bMdiButtonsShown(FALSE), m_hMdiChild(NULL), m_hChildSystemMenu(NULL),
+      m_hChildIcon(NULL), m_nMdiButtonCount(0), m_sizeMdiButton(0, 0)
 {
 }
 
@@ -52,6 +56,7 @@ int CVrxPMenuBar::OnCreate(LPCREATESTRUCT lpCreateStruct)
     SetBarStyle(GetBarStyle() | CBRS_HIDE_INPLACE);
     // The bar keeps a row of its dock bar to itself.
     SetExclusiveRow(1);
+    UpdateMdiButtonSize();
     return 0;
 }
 
@@ -69,6 +74,10 @@ void CVrxPMenuBar::BuildFromMenu(HMENU hMenu, BOOL bDefault, BOOL bForce)
     // The open menu closes with its button.
     m_nTracking = -1;
     m_nPressed = -1;
+    const HWND hMaximisedChild = m_hMdiChild;
+    const BOOL bMdiButtonsShown = m_bMdiButtonsShown;
+    if (bMdiButtonsShown)
+        RemoveMdiChildButtons();
     DeleteAllButtons();
     const int nItems = ::GetMenuItemCount(hMenu);
     for (int i = 0; i < nItems; i++)
@@ -101,6 +110,8 @@ void CVrxPMenuBar::BuildFromMenu(HMENU hMenu, BOOL bDefault, BOOL bForce)
             InsertButtonCopy(button, -1);
         }
     }
+    if (bMdiButtonsShown && ::IsWindow(hMaximisedChild))
+        AddMdiChildButtons(CWnd::FromHandle(hMaximisedChild));
     RecalcBarLayout();
 }
 
@@ -182,7 +193,7 @@ int CVrxPMenuBar::NeighbourIndex(int nIndex, int nStep) const
     {
         const int nCandidate = ((nIndex + i * nStep) % nCount + nCount) % nCount;
         const CVrxPToolbarButton* pButton = GetButton(nCandidate);
-        if (pButton->visible && !pButton->IsSeparator())
+        if (pButton->visible && !pButton->IsSeparator() && !IsMdiCaptionButton(nCandidate))
             return nCandidate;
     }
     return -1;
@@ -205,7 +216,9 @@ BOOL CVrxPMenuBar::HandleMnemonicKey(UINT ch)
 
 void CVrxPMenuBar::EnterKeyboardMode()
 {
-    const int nFirst = NeighbourIndex(-1, 1);
+    // The child's icon is passed over: the first menu takes the keys.
+    const BOOL bIconFirst = dynamic_cast<CVrxPToolbarSystemMenuButton*>(GetButton(0)) != nullptr;
+    const int nFirst = NeighbourIndex(bIconFirst ? 0 : -1, 1);
     if (nFirst < 0)
         return;
     m_bKeyboardMode = TRUE;
@@ -261,6 +274,9 @@ void CVrxPMenuBar::OnMouseMove(UINT nFlags, CPoint point)
 
 void CVrxPMenuBar::OnClickButton(int nIndex)
 {
+    if ((GetButton(nIndex)->style & CVrxPToolbarButton::styleDisabled) != 0 ||
+        HandleButtonCommand(GetButton(nIndex)))
+        return;
     OpenItem(nIndex, FALSE);
 }
 
@@ -297,8 +313,12 @@ void CVrxPMenuBar::OpenItem(int nIndex, BOOL bSelectFirst)
     Invalidate();
     UpdateWindow();
     CWnd* pParent = m_pOwnerFrame != nullptr ? static_cast<CWnd*>(m_pOwnerFrame) : GetParent();
+    // The child's system menu commands the child itself.
+    CWnd* pChild = dynamic_cast<CVrxPToolbarSystemMenuButton*>(pMenuButton) != nullptr ? ActiveMdiChild() : nullptr;
+    if (pChild != nullptr)
+        pParent = pChild;
     // A popup that fails to open has deleted itself.
-    if (!pPopup->CreatePopup(pParent, rect.left, rect.bottom, pMenuButton->popupMenu))
+    if (!pPopup->CreatePopup(pParent, rect.left, rect.bottom, pMenuButton->popupMenu, FALSE, pChild != nullptr))
     {
         pMenuButton->popup = nullptr;
         pMenuButton->popupOpen = FALSE;

@@ -6,12 +6,15 @@
 // the mouse to another title, or Left and Right in the popup, opens the
 // neighbour's, and a click on the open title closes it. Alt+mnemonic opens
 // a menu from the keyboard; Alt or F10 alone gives the bar the keyboard
-// (arrows, Enter, Down, Esc, mnemonics).
+// (arrows, Enter, Down, Esc, mnemonics). While the active MDI child is
+// maximised the bar carries its icon first and its minimise, restore and
+// close buttons at the far end.
 
 #include "toolbars/CVrxPToolBar.h"
 
 class CFrameWnd;
 class CVrxPToolbarMenuButton;
+class CVrxPToolbarMenuButtonsButton;
 
 class CVrxPMenuBar : public CVrxPToolBar
 {
@@ -74,6 +77,21 @@ public:
     // the bar has no item that can be chosen.
     int NeighbourIndex(int nIndex, int nStep) const;
 
+    // The MDI frame reports its active child after every change: with
+    // bMaximised and a child that has a system menu, the child's icon goes
+    // first and its caption buttons (minimise and restore as its style
+    // allows, always close) last; otherwise they go. Another maximised child
+    // takes the place of the one shown.
+    void UpdateMdiChildButtons(BOOL bMaximised, CWnd* pChild, BOOL bRedraw);
+    BOOL MdiButtonsShown() const { return m_bMdiButtonsShown; }
+    int MdiButtonCount() const { return m_nMdiButtonCount; }
+    // One caption button is this big: SM_CXMENUSIZE on both sides, less the
+    // caption frame's edges.
+    CSize MdiButtonSize() const { return m_sizeMdiButton; }
+    // A caption button's system command goes to the active child; TRUE for
+    // every caption button (a beep without an MDI frame), FALSE otherwise.
+    BOOL HandleButtonCommand(CVrxPToolbarButton* pButton);
+
     // Popup menus show all their items (no shortened menus here).
     static BOOL showAllMenus;
     static BOOL recentlyUsedMenus;
@@ -82,16 +100,31 @@ protected:
     int WrapLength(const CRect& rectClient) const override;
     void OnClickButton(int nIndex) override;
     BOOL PreTranslateMessage(MSG* pMsg) override;
+    CSize MeasureButton(CDC& dc, const CVrxPToolbarButton& button) const override;
+    void LayoutButtons() override;
+    void DrawButton(CDC& dc, int nIndex, BOOL bHot, BOOL bPressed) override;
 
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
     afx_msg void OnDestroy();
     afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
     afx_msg void OnMouseMove(UINT nFlags, CPoint point);
     afx_msg void OnKillFocus(CWnd* pNewWnd);
+    afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
+    afx_msg void OnSettingChange(UINT uFlags, LPCTSTR lpszSection);
 
     DECLARE_MESSAGE_MAP()
 
 private:
+    void UpdateMdiButtonSize();
+    void RemoveMdiChildButtons();
+    void AddMdiChildButtons(CWnd* pChild);
+    BOOL IsMdiCaptionButton(int nIndex) const;
+    // The active child of the owner MDI frame, or null.
+    CWnd* ActiveMdiChild() const;
+    // A double-click on the child's icon closes the child, unless its
+    // system menu greys Close.
+    void CloseChildFromIcon();
+
     CFrameWnd* m_pOwnerFrame;
     HMENU m_hMenu;
     HMENU m_hDefaultMenu;
@@ -101,4 +134,12 @@ private:
     int m_nTracking;
     // One popup closes because another opens: nothing of the bar changes.
     BOOL m_bSwitching;
+    BOOL m_bMdiButtonsShown;
+    // The maximised child whose icon and buttons are shown, and its system
+    // menu and icon (borrowed, never destroyed here).
+    HWND m_hMdiChild;
+    HMENU m_hChildSystemMenu;
+    HICON m_hChildIcon;
+    int m_nMdiButtonCount;
+    CSize m_sizeMdiButton;
 };

@@ -103,13 +103,22 @@ LRESULT CVrxPMDIChildWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         // The client area's destruction of the child resizes nothing.
         if (m_bClosing)
             return 0;
-        break;
+        {
+            // Maximised, restored or minimised: the menu bar follows.
+            const LRESULT lResult = CMDIChildWnd::WindowProc(message, wParam, lParam);
+            if (m_pMDIFrame != nullptr)
+                m_pMDIFrame->UpdateMenuBarChildButtons();
+            return lResult;
+        }
     case WM_MDIACTIVATE:
     {
         m_bActive = reinterpret_cast<HWND>(lParam) == m_hWnd;
         const LRESULT lResult = CMDIChildWnd::WindowProc(message, wParam, lParam);
         if (m_bActive && m_pMDIFrame != nullptr)
+        {
             m_pMDIFrame->GetClientArea().ActivateChild(m_hWnd);
+            m_pMDIFrame->UpdateMenuBarChildButtons();
+        }
         return lResult;
     }
     case WM_SETTEXT:

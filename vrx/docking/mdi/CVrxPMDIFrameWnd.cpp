@@ -4,6 +4,7 @@
 #include "docking/CVrxPDockingControlBar.h"
 #include "docking/mdi/CVrxPWindowsDialog.h"
 #include "foundation/VrxPMessages.h"
+#include "frames/CMDIChildWnd.h"
 #include "frames/FrameIds.h"
 #include "toolbars/CVrxPMenuBar.h"
 
@@ -183,6 +184,16 @@ BOOL CVrxPMDIFrameWnd::ApplyMenuToMenuBar(HMENU hMenu)
     ::SetMenu(m_hWnd, NULL);
     pMenuBar->BuildFromMenu(hMenu != NULL ? hMenu : m_helper.defaultMenu, FALSE, FALSE);
     return TRUE;
+}
+
+void CVrxPMDIFrameWnd::UpdateMenuBarChildButtons()
+{
+    CVrxPMenuBar* pMenuBar = m_helper.menuBar;
+    if (pMenuBar == nullptr || pMenuBar->GetSafeHwnd() == NULL || m_hWndMDIClient == NULL)
+        return;
+    BOOL bMaximised = FALSE;
+    CMDIChildWnd* pActive = MDIGetActive(&bMaximised);
+    pMenuBar->UpdateMdiChildButtons(pActive != nullptr && bMaximised, pActive, TRUE);
 }
 
 // The window keeps no menu of its own while the menu bar shows it.

@@ -44,6 +44,9 @@ public:
     // The menu bar shows the menu (the default menu for NULL) and the
     // window keeps none; FALSE without a menu bar.
     virtual BOOL ApplyMenuToMenuBar(HMENU hMenu);
+    // The menu bar shows the active child's icon and caption buttons while
+    // that child is maximised; called whenever that may have changed.
+    void UpdateMenuBarChildButtons();
 
     CVrxPFrameHelper& GetFrameHelper() { return m_helper; }
     CVrxPFrameBarManager& GetBarManager() { return m_barManager; }

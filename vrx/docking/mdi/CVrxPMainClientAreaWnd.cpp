@@ -429,7 +429,17 @@ LRESULT CVrxPMainClientAreaWnd::WindowProc(UINT message, WPARAM wParam, LPARAM l
     {
         const LRESULT lResult = OnMDIDestroy(reinterpret_cast<HWND>(wParam));
         if (CVrxPMDIFrameWnd* pFrame = MDIFrame())
+        {
             pFrame->ExtendWindowMenu();
+            pFrame->UpdateMenuBarChildButtons();
+        }
+        return lResult;
+    }
+    case WM_WINDOWPOSCHANGED:
+    {
+        const LRESULT lResult = CWnd::WindowProc(message, wParam, lParam);
+        if (CVrxPMDIFrameWnd* pFrame = MDIFrame())
+            pFrame->UpdateMenuBarChildButtons();
         return lResult;
     }
     case WM_ERASEBKGND:

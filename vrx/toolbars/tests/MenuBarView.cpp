@@ -2,11 +2,16 @@
 // and mouse moves: Alt+F opens File, Right moves to Edit, the pointer on
 // another title opens its menu, Down and Enter choose a command, which
 // arrives only after every popup closed; the screen is kept with Edit open.
+// A maximised MDI child lends the bar its icon and caption buttons, which
+// the user clicks.
 
 #include "docking/CVrxPDockingControlBar.h"
+#include "docking/mdi/CVrxPMDIChildWnd.h"
 #include "toolbars/CVrxPMenuBar.h"
 #include "toolbars/CVrxPPopupMenu.h"
 #include "toolbars/CVrxPToolbarMenuButton.h"
+#include "toolbars/CVrxPToolbarMenuButtonsButton.h"
+#include "toolbars/CVrxPToolbarSystemMenuButton.h"
 
 #include "ScreenPicture.h"
 #include "TestMdiFrame.h"
@@ -267,6 +272,190 @@ TEST_F(MenuBarViewTest, F10GivesTheBarTheKeyboard)
     PressKey(VK_ESCAPE);
     LetTheKeysArrive();
     EXPECT_NE(bar.GetSafeHwnd(), ::GetFocus()) << "Esc gives the keyboard back to the frame";
+}
+
+// Commands of the caption buttons at the end of the bar, close last.
+std::vector<UINT> CaptionCommands(CVrxPMenuBar& bar)
+{
+    std::vector<UINT> commands;
+    for (int i = 0; i < bar.GetCount(); i++)
+        if (const auto* pButton = dynamic_cast<const CVrxPToolbarMenuButtonsButton*>(bar.GetButton(i)))
+            commands.push_back(pButton->systemCommand);
+    return commands;
+}
+
+int IndexOfCaption(CVrxPMenuBar& bar, UINT nCommand)
+{
+    for (int i = 0; i < bar.GetCount(); i++)
+        if (const auto* pButton = dynamic_cast<const CVrxPToolbarMenuButtonsButton*>(bar.GetButton(i)))
+            if (pButton->systemCommand == nCommand)
+                return i;
+    return -1;
+}
+
+// The bar's titles, without the child's icon and buttons.
+std::vector<std::string> Titles(CVrxPMenuBar& bar)
+{
+    std::vector<std::string> titles;
+    for (int i = 0; i < bar.GetCount(); i++)
+        titles.emplace_back(static_cast<LPCTSTR>(bar.GetButton(i)->text));
+    return titles;
+}
+
+class MdiChildButtonsTest : public MenuBarViewTest
+{
+protected:
+    CMDIChildWnd* OpenChild(DWORD dwRemovedStyle = 0)
+    {
+        CMDIChildWnd* pChild = frame.CreateNewChild(RUNTIME_CLASS(CVrxPMDIChildWnd), 0);
+        if (pChild == nullptr)
+            return nullptr;
+        pChild->SetWindowText("Sheet");
+        pChild->SetIcon(m_hIcon, FALSE);
+        if (dwRemovedStyle != 0)
+            pChild->ModifyStyle(dwRemovedStyle, 0, SWP_FRAMECHANGED);
+        pChild->ShowWindow(SW_SHOWNORMAL);
+        LetTheKeysArrive();
+        return pChild;
+    }
+    void Maximise(CMDIChildWnd* pChild)
+    {
+        frame.MDIMaximize(pChild);
+        LetTheKeysArrive();
+    }
+    void ClickCaption(UINT nCommand)
+    {
+        const int nIndex = IndexOfCaption(bar, nCommand);
+        ASSERT_GE(nIndex, 0) << nCommand;
+        ClickAt(ItemOnScreen(bar, nIndex).CenterPoint());
+        LetTheKeysArrive();
+    }
+    const std::vector<std::string> m_titles{"&File", "&Edit", "&Help"};
+    HICON m_hIcon = ::LoadIcon(NULL, IDI_WARNING);
+};
+
+TEST_F(MdiChildButtonsTest, AMaximisedChildLendsItsIconAndButtonsWhichMinimiseRestoreAndClose)
+{
+    CMDIChildWnd* pChild = OpenChild();
+    ASSERT_NE(nullptr, pChild);
+    EXPECT_FALSE(bar.MdiButtonsShown()) << "a normal child lends nothing";
+    EXPECT_EQ(m_titles, Titles(bar));
+
+    Maximise(pChild);
+    ASSERT_TRUE(bar.MdiButtonsShown());
+    const auto* pIcon = dynamic_cast<const CVrxPToolbarSystemMenuButton*>(bar.GetButton(0));
+    ASSERT_NE(nullptr, pIcon) << "the child's icon comes first";
+    EXPECT_EQ(m_hIcon, pIcon->icon);
+    EXPECT_EQ(::GetSystemMenu(pChild->GetSafeHwnd(), FALSE), pIcon->systemMenu);
+    EXPECT_EQ((std::vector<UINT>{SC_MINIMIZE, SC_RESTORE, SC_CLOSE}), CaptionCommands(bar));
+    EXPECT_EQ(3, bar.MdiButtonCount());
+    EXPECT_EQ("&File", std::string(bar.GetButton(1)->text));
+
+    // At the far end, close last, one pixel apart, each of the caption size.
+    CRect rectClient;
+    bar.GetClientRect(&rectClient);
+    const int nClose = bar.GetCount() - 1;
+    const CRect rectClose = bar.GetButton(nClose)->rect;
+    EXPECT_GT(rectClose.right, rectClient.right - 8);
+    EXPECT_EQ(bar.MdiButtonSize(), rectClose.Size());
+    EXPECT_EQ(rectClose.left - 1, bar.GetButton(nClose - 1)->rect.right);
+    EXPECT_EQ(bar.GetButton(nClose - 1)->rect.left - 1, bar.GetButton(nClose - 2)->rect.right);
+    EXPECT_GT(bar.GetButton(nClose - 2)->rect.left, bar.GetButton(nClose - 3)->rect.right)
+        << "the buttons stand apart from the titles";
+    windriver::save_screen(g_shot.substr(0, g_shot.size() - 4) + "_mdi.bmp");
+
+    ClickCaption(SC_RESTORE);
+    EXPECT_FALSE(pChild->IsZoomed()) << "restore";
+    EXPECT_FALSE(bar.MdiButtonsShown());
+    EXPECT_EQ(m_titles, Titles(bar));
+
+    Maximise(pChild);
+    ClickCaption(SC_MINIMIZE);
+    EXPECT_TRUE(pChild->IsIconic()) << "minimise";
+    EXPECT_EQ(m_titles, Titles(bar));
+
+    Maximise(pChild);
+    ASSERT_TRUE(bar.MdiButtonsShown());
+    const HWND hChild = pChild->GetSafeHwnd();
+    ClickCaption(SC_CLOSE);
+    EXPECT_FALSE(::IsWindow(hChild)) << "close";
+    EXPECT_FALSE(bar.MdiButtonsShown());
+    EXPECT_EQ(m_titles, Titles(bar));
+    EXPECT_TRUE(frame.commands.empty()) << "the buttons send the child system commands, not commands";
+}
+
+TEST_F(MdiChildButtonsTest, TheIconOpensTheChildsSystemMenuAndArrowsNeverReachTheButtons)
+{
+    CMDIChildWnd* pChild = OpenChild();
+    ASSERT_NE(nullptr, pChild);
+    Maximise(pChild);
+    ASSERT_TRUE(bar.MdiButtonsShown());
+    ClickAt(ItemOnScreen(bar, 0).CenterPoint());
+    LetTheKeysArrive();
+    CVrxPPopupMenu* pPopup = CVrxPPopupMenu::ActivePopup();
+    ASSERT_NE(nullptr, pPopup) << "a click on the icon opens the system menu";
+    EXPECT_GE(pPopup->MenuBar()->CommandToIndex(SC_CLOSE), 0);
+    EXPECT_GE(pPopup->MenuBar()->CommandToIndex(SC_RESTORE), 0);
+    PressKey(VK_ESCAPE);
+    PressKey(VK_ESCAPE);
+    LetTheKeysArrive();
+    EXPECT_EQ(nullptr, CVrxPPopupMenu::ActivePopup());
+
+    PressKey(VK_F10);
+    LetTheKeysArrive();
+    EXPECT_EQ(1, bar.GetHotIndex()) << "the keyboard starts on File, past the icon";
+    PressKey(VK_LEFT);
+    LetTheKeysArrive();
+    EXPECT_EQ(0, bar.GetHotIndex()) << "the icon can be reached";
+    PressKey(VK_LEFT);
+    LetTheKeysArrive();
+    EXPECT_EQ(3, bar.GetHotIndex()) << "Left from the icon wraps to Help, past the caption buttons";
+    PressKey(VK_RIGHT);
+    LetTheKeysArrive();
+    EXPECT_EQ(0, bar.GetHotIndex());
+    PressKey(VK_ESCAPE);
+    LetTheKeysArrive();
+    EXPECT_TRUE(pChild->IsZoomed());
+}
+
+TEST_F(MdiChildButtonsTest, ACloseGreyedInTheSystemMenuIsADisabledButtonAndTheIconDoesNotClose)
+{
+    CMDIChildWnd* pChild = OpenChild(WS_MINIMIZEBOX);
+    ASSERT_NE(nullptr, pChild);
+    const HWND hChild = pChild->GetSafeHwnd();
+    ::EnableMenuItem(::GetSystemMenu(hChild, FALSE), SC_CLOSE, MF_BYCOMMAND | MF_GRAYED);
+    Maximise(pChild);
+    EXPECT_EQ((std::vector<UINT>{SC_RESTORE, SC_CLOSE}), CaptionCommands(bar)) << "no minimise box, no button";
+    const int nClose = IndexOfCaption(bar, SC_CLOSE);
+    ASSERT_GE(nClose, 0);
+    EXPECT_NE(0u, bar.GetButton(nClose)->style & CVrxPToolbarButton::styleDisabled);
+    ClickCaption(SC_CLOSE);
+    EXPECT_TRUE(::IsWindow(hChild)) << "a disabled close does nothing";
+
+    // A double-click on the icon closes the child, unless Close is greyed.
+    const CPoint icon = ItemOnScreen(bar, 0).CenterPoint();
+    ClickAt(icon);
+    ClickAt(icon);
+    LetTheKeysArrive();
+    EXPECT_TRUE(::IsWindow(hChild));
+    PressKey(VK_ESCAPE);
+    LetTheKeysArrive();
+    ::EnableMenuItem(::GetSystemMenu(hChild, FALSE), SC_CLOSE, MF_BYCOMMAND | MF_ENABLED);
+    ClickAt(icon);
+    ClickAt(icon);
+    LetTheKeysArrive();
+    EXPECT_FALSE(::IsWindow(hChild)) << "a double-click on the icon closes the child";
+    EXPECT_FALSE(bar.MdiButtonsShown());
+}
+
+TEST_F(MdiChildButtonsTest, AChildWithoutASystemMenuLendsNothing)
+{
+    CMDIChildWnd* pChild = OpenChild(WS_SYSMENU);
+    ASSERT_NE(nullptr, pChild);
+    Maximise(pChild);
+    EXPECT_TRUE(pChild->IsZoomed());
+    EXPECT_EQ(m_titles, Titles(bar));
+    EXPECT_TRUE(CaptionCommands(bar).empty());
 }
 
 // The user picks a larger menu font. Windows then tells every top-level
