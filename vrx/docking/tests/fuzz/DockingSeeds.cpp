@@ -1,7 +1,10 @@
-// Writes the seeds of the docking's harness with the record's own writer:
-// docking_seeds <corpus root> makes <corpus root>/bar_record_fuzz/<seed>.
-// Each value follows its length byte, 0xFF standing for a missing value.
+// Writes the seeds of the docking's harnesses with the records' own writers:
+// docking_seeds <corpus root> makes <corpus root>/<harness>/<seed>. For
+// bar_record_fuzz each value follows its length byte, 0xFF standing for a
+// missing value; for mdi_tabs_state_fuzz a byte 1 (pane ids held) comes
+// before the state.
 #include "docking/CVrxPStoredBarRecord.h"
+#include "docking/mdi/CVrxPMDITabsState.h"
 #include "files/CArchive.h"
 #include "files/CMemFile.h"
 
@@ -17,9 +20,9 @@ using Record = CVrxPStoredBarRecord;
 using Bytes = std::vector<BYTE>;
 const BYTE missing = 0xFF;
 
-void Write(const std::string& root, const char* seed, const Bytes& bytes)
+void Write(const std::string& root, const char* seed, const Bytes& bytes, const char* harness = "bar_record_fuzz")
 {
-    const std::string folder = root + "/bar_record_fuzz";
+    const std::string folder = root + "/" + harness;
     mkdir(folder.c_str(), 0755);
     FILE* file = std::fopen((folder + "/" + seed).c_str(), "wb");
     if (file == nullptr || std::fwrite(bytes.data(), 1, bytes.size(), file) != bytes.size() || std::fclose(file) != 0)
@@ -60,6 +63,65 @@ Bytes Seed(const Record::Place& place, BOOL bVisible, std::initializer_list<Reco
     file.Read(bytes.data() + nHead, static_cast<UINT>(file.GetLength()));
     return bytes;
 }
+using State = CVrxPMDITabsState;
+
+State::TabWindow Strip(int nTabs, RECT rect, int nEdge)
+{
+    State::TabWindow strip;
+    strip.windowRect = rect;
+    strip.active = nTabs - 1;
+    strip.palette = {RGB(148, 180, 245), RGB(255, 208, 130)};
+    strip.borderSize = 3;
+    for (int i = 0; i < nTabs; i++)
+    {
+        State::Tab tab;
+        tab.document.name = ("c:\\work\\file" + std::to_string(i) + ".txt").c_str();
+        tab.label = ("file" + std::to_string(i)).c_str();
+        tab.resizeEdge = nEdge;
+        tab.color = i == 0 ? State::noColor : static_cast<int>(RGB(0, 128, 255));
+        strip.tabs.push_back(std::move(tab));
+    }
+    return strip;
+}
+
+Bytes StateSeed(const State& state)
+{
+    Bytes bytes = {1};
+    const Bytes written = state.Bytes();
+    bytes.insert(bytes.end(), written.begin(), written.end());
+    return bytes;
+}
+
+void WriteStateSeeds(const std::string& root)
+{
+    const char* const harness = "mdi_tabs_state_fuzz";
+    State tabs;
+    tabs.mdiTabsOn = TRUE;
+    tabs.tabsShown = TRUE;
+    tabs.tabWindows.push_back(Strip(4, {0, 0, 800, 560}, 0));
+    Write(root, "four-mdi-tabs", StateSeed(tabs), harness);
+
+    State groups;
+    groups.groupsOn = TRUE;
+    groups.tabsShown = TRUE;
+    groups.arrangement = 2;
+    groups.tabWindows.push_back(Strip(2, {0, 0, 800, 280}, 2));
+    groups.tabWindows.push_back(Strip(1, {0, 280, 800, 560}, 0));
+    groups.tabWindows.back().activeGroup = TRUE;
+    Write(root, "stacked-groups", StateSeed(groups), harness);
+
+    State plain;
+    for (int i = 0; i < 2; i++)
+    {
+        State::Child child;
+        child.document.name = i == 0 ? "c:\\work\\plain.txt" : "c:\\work\\max.txt";
+        child.normalPosition = {20 * i, 20 * i, 400 + 20 * i, 300 + 20 * i};
+        child.showCmd = i == 0 ? 1 : 3;
+        child.active = i;
+        plain.children.push_back(std::move(child));
+    }
+    Write(root, "plain-children", StateSeed(plain), harness);
+}
 } // namespace
 
 int main(int argc, char** argv)
@@ -81,5 +143,6 @@ int main(int argc, char** argv)
     Write(root, "partly-missing",
           Seed(Record::Place{{5, 5, 205, 105}, {0, 0, 26, 200}, Record::alignRight, 3, 0, 90, 0}, TRUE,
                {Record::rectRecentFloat, Record::mruWidth, Record::pinState}));
+    WriteStateSeeds(root);
     return 0;
 }
