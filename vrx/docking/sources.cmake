@@ -3,10 +3,8 @@
 set(VRX_DOCKING_PORTABLE_SOURCES
   CVrxPDockStateRecord.cpp
   CVrxPStoredBarRecord.cpp
-  frames/CVrxPCaptionBarLayout.cpp
-  mdi/CVrxPMDITabsState.cpp)
+  frames/CVrxPCaptionBarLayout.cpp)
 set(VRX_DOCKING_PORTABLE_TEST_SOURCES
   tests/CVrxPDockStateRecordTest.cpp
   tests/CVrxPStoredBarRecordTest.cpp
-  frames/tests/CVrxPCaptionBarLayoutTest.cpp
-  tests/CVrxPMDITabsStateTest.cpp)
+  frames/tests/CVrxPCaptionBarLayoutTest.cpp)

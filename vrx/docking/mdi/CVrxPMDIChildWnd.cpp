@@ -1,7 +1,6 @@
 #include "docking/mdi/CVrxPMDIChildWnd.h"
 
 #include "docking/mdi/CVrxPMDIFrameWnd.h"
-#include "frames/CDocument.h"
 
 IMPLEMENT_DYNCREATE(CVrxPMDIChildWnd, CMDIChildWnd)
 
@@ -154,10 +153,4 @@ LRESULT CVrxPMDIChildWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         break;
     }
     return CMDIChildWnd::WindowProc(message, wParam, lParam);
-}
-
-CString CVrxPMDIChildWnd::DocumentName(CObject**)
-{
-    CDocument* pDocument = GetActiveDocument();
-    return pDocument != nullptr ? pDocument->GetPathName() : CString();
 }
