@@ -262,25 +262,25 @@ void CVrxPOutlookBarPane::ScrollDown()
     UpdateWindow();
 }
 
-void CVrxPOutlookBarPane::PageUp()
+// A page is as many buttons as the client shows, at least one.
+int CVrxPOutlookBarPane::ButtonsPerPage() const
 {
     const CVrxPToolbarButton* pButton = GetButton(m_nFirstVisible);
     CRect rectClient;
     GetClientRect(&rectClient);
     const int nStep = pButton != nullptr ? buttonSpacing + pButton->rect.Height() : 0;
-    const int nCount = rectClient.Height() / std::max(nStep, 1);
-    for (int i = 0; i < std::max(nCount, 1); i++)
+    return std::max(rectClient.Height() / std::max(nStep, 1), 1);
+}
+
+void CVrxPOutlookBarPane::PageUp()
+{
+    for (int i = ButtonsPerPage(); i > 0; i--)
         ScrollUp();
 }
 
 void CVrxPOutlookBarPane::PageDown()
 {
-    const CVrxPToolbarButton* pButton = GetButton(m_nFirstVisible);
-    CRect rectClient;
-    GetClientRect(&rectClient);
-    const int nStep = pButton != nullptr ? buttonSpacing + pButton->rect.Height() : 0;
-    const int nCount = rectClient.Height() / std::max(nStep, 1);
-    for (int i = 0; i < std::max(nCount, 1); i++)
+    for (int i = ButtonsPerPage(); i > 0; i--)
         ScrollDown();
 }
 

@@ -75,6 +75,7 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    int ButtonsPerPage() const;
     CVrxPButton m_scrollUp;
     CVrxPButton m_scrollDown;
     int m_nScrollOffset = 0;
