@@ -165,18 +165,23 @@ void press_button(HWND dialog, int id)
     ::PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(button));
 }
 
+void send_mouse(DWORD flags, POINT screen_point)
+{
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = MulDiv(screen_point.x, 65535, ::GetSystemMetrics(SM_CXSCREEN) - 1);
+    input.mi.dy = MulDiv(screen_point.y, 65535, ::GetSystemMetrics(SM_CYSCREEN) - 1);
+    input.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
+    ::SendInput(1, &input, sizeof(INPUT));
+}
+
 bool click(HWND window, POINT client_point)
 {
     ::ClientToScreen(window, &client_point);
     if (!wait_until([&] { return ::WindowFromPoint(client_point) == window; }))
         return false;
-    ::SetCursorPos(client_point.x, client_point.y);
-    INPUT press[2] = {};
-    press[0].type = INPUT_MOUSE;
-    press[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    press[1].type = INPUT_MOUSE;
-    press[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    ::SendInput(2, press, sizeof(INPUT));
+    send_mouse(MOUSEEVENTF_LEFTDOWN, client_point);
+    send_mouse(MOUSEEVENTF_LEFTUP, client_point);
     return true;
 }
 

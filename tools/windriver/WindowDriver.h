@@ -44,6 +44,10 @@ std::string answer_message_box(DWORD process_id, int button = IDOK, DWORD limit_
 
 // Posts a button's click to its dialog as the button itself would.
 void press_button(HWND dialog, int id);
+// Mouse input at a point of the screen. The point travels with the event:
+// a pointer moved apart may not have arrived when a loaded machine
+// delivers the button.
+void send_mouse(DWORD flags, POINT screen_point);
 // Once the window shows at a point of its client area, moves the pointer
 // there and clicks the left button: real input, which reaches the window as
 // a user's does. False, and no click, when it did not show there in time.

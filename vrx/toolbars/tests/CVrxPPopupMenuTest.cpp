@@ -8,6 +8,7 @@
 #include "toolbars/CVrxPToolbarMenuButton.h"
 
 #include "TestMdiFrame.h"
+#include "WindowDriver.h"
 
 #include <gtest/gtest.h>
 
@@ -122,18 +123,8 @@ void PressKey(WORD vk)
 
 void ClickAt(CPoint point)
 {
-    const int cx = ::GetSystemMetrics(SM_CXSCREEN) - 1, cy = ::GetSystemMetrics(SM_CYSCREEN) - 1;
-    INPUT input[3] = {};
-    for (INPUT& one : input)
-    {
-        one.type = INPUT_MOUSE;
-        one.mi.dx = point.x * 65535 / cx;
-        one.mi.dy = point.y * 65535 / cy;
-        one.mi.dwFlags = MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
-    }
-    input[1].mi.dwFlags |= MOUSEEVENTF_LEFTDOWN;
-    input[2].mi.dwFlags |= MOUSEEVENTF_LEFTUP;
-    ::SendInput(3, input, sizeof(INPUT));
+    windriver::send_mouse(MOUSEEVENTF_LEFTDOWN, point);
+    windriver::send_mouse(MOUSEEVENTF_LEFTUP, point);
 }
 
 // Runs the thread's messages until done() or two seconds passed.

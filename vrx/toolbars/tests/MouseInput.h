@@ -1,13 +1,11 @@
 #pragma once
 
-// Mouse input as a user makes it, and a message loop that waits for what
-// the input should bring about.
+// A message loop that waits for what the input sent should bring about.
 
 #include "strings/CRect.h"
 
 #include <functional>
 
-void SendMouse(DWORD dwFlags, CPoint pointScreen);
 // Runs the thread's messages, as the application's loop does, until the
 // condition holds or the time is up.
 bool RunMessagesUntil(const std::function<bool()>& done, DWORD dwMilliseconds);

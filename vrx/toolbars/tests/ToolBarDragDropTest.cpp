@@ -10,6 +10,7 @@
 #include "toolbars/CVrxPToolbarButton.h"
 
 #include "MouseInput.h"
+#include "WindowDriver.h"
 #include "TestMdiFrame.h"
 #include "docking/tests/RealInput.h"
 
@@ -45,7 +46,7 @@ protected:
         frame.ShowWindow(SW_SHOW);
         frame.RecalcLayout();
         frame.SetForegroundWindow();
-        SendMouse(0, Away());
+        windriver::send_mouse(0, Away());
         LetTheInputArrive();
         frame.commands.clear();
     }

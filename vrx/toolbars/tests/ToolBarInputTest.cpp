@@ -12,6 +12,7 @@
 #include "windows/FrameworkMessages.h"
 
 #include "MouseInput.h"
+#include "WindowDriver.h"
 #include "TestMdiFrame.h"
 
 #include <gtest/gtest.h>
@@ -74,7 +75,7 @@ protected:
         frame.RecalcLayout();
         frame.SetForegroundWindow();
         // The mouse starts away from every bar.
-        SendMouse(0, Below(first));
+        windriver::send_mouse(0, Below(first));
         LetTheInputArrive();
         frame.commands.clear();
         frame.prompts.clear();
@@ -102,9 +103,9 @@ protected:
     }
     void Click(CVrxPToolBar& bar, int nIndex)
     {
-        SendMouse(0, Centre(bar, nIndex));
-        SendMouse(MOUSEEVENTF_LEFTDOWN, Centre(bar, nIndex));
-        SendMouse(MOUSEEVENTF_LEFTUP, Centre(bar, nIndex));
+        windriver::send_mouse(0, Centre(bar, nIndex));
+        windriver::send_mouse(MOUSEEVENTF_LEFTDOWN, Centre(bar, nIndex));
+        windriver::send_mouse(MOUSEEVENTF_LEFTUP, Centre(bar, nIndex));
         LetTheInputArrive();
     }
 
@@ -126,7 +127,7 @@ TEST_F(ToolBarInputTest, AClickTurnsAnIndeterminateCheckBoxCheckedAndTheNextUnch
 
 TEST_F(ToolBarInputTest, ADisabledButtonIsNeitherHotNorPressed)
 {
-    SendMouse(0, Centre(first, 1));
+    windriver::send_mouse(0, Centre(first, 1));
     LetTheInputArrive();
     EXPECT_EQ(-1, first.GetHotIndex());
     Click(first, 1);
@@ -137,14 +138,14 @@ TEST_F(ToolBarInputTest, ADisabledButtonIsNeitherHotNorPressed)
 TEST_F(ToolBarInputTest, APressDraggedOffItsButtonSendsNothingAndLeavesTheStyle)
 {
     const UINT styleBefore = first.GetButton(2)->style;
-    SendMouse(0, Centre(first, 2));
-    SendMouse(MOUSEEVENTF_LEFTDOWN, Centre(first, 2));
+    windriver::send_mouse(0, Centre(first, 2));
+    windriver::send_mouse(MOUSEEVENTF_LEFTDOWN, Centre(first, 2));
     LetTheInputArrive();
     EXPECT_NE(0u, first.GetButton(2)->style & CVrxPToolbarButton::stylePressed) << "pressed while over it";
-    SendMouse(0, Below(first));
+    windriver::send_mouse(0, Below(first));
     LetTheInputArrive();
     EXPECT_EQ(0u, first.GetButton(2)->style & CVrxPToolbarButton::stylePressed) << "not while off it";
-    SendMouse(MOUSEEVENTF_LEFTUP, Below(first));
+    windriver::send_mouse(MOUSEEVENTF_LEFTUP, Below(first));
     LetTheInputArrive();
     EXPECT_EQ(styleBefore, first.GetButton(2)->style);
     EXPECT_TRUE(frame.commands.empty());
@@ -153,11 +154,11 @@ TEST_F(ToolBarInputTest, APressDraggedOffItsButtonSendsNothingAndLeavesTheStyle)
 
 TEST_F(ToolBarInputTest, LeavingTheBarClearsItsHotButtonAndShowsTheIdlePrompt)
 {
-    SendMouse(0, Centre(first, 2));
+    windriver::send_mouse(0, Centre(first, 2));
     ASSERT_TRUE(RunMessagesUntil([&] { return first.GetHotIndex() == 2; }, 2000));
     EXPECT_EQ(std::vector<UINT>{saveCommand}, frame.prompts) << "the hot button's prompt";
     frame.prompts.clear();
-    SendMouse(0, Below(first));
+    windriver::send_mouse(0, Below(first));
     EXPECT_TRUE(RunMessagesUntil([&] { return first.GetHotIndex() == -1; }, 2000));
     ASSERT_FALSE(frame.prompts.empty());
     EXPECT_EQ(CVrxPToolBar::idleMessageId, frame.prompts.back());
@@ -169,15 +170,15 @@ TEST_F(ToolBarInputTest, TheHotTrackHookMovesTheHighlightAcrossBarsAndOffThem)
 {
     CVrxPToolBar::SetHotTrackHook(TRUE);
     ASSERT_TRUE(CVrxPToolBar::IsHotTrackHookInstalled());
-    SendMouse(0, Centre(first, 2));
+    windriver::send_mouse(0, Centre(first, 2));
     ASSERT_TRUE(RunMessagesUntil([&] { return first.GetHotIndex() == 2; }, 2000));
-    SendMouse(0, Centre(second, 0));
+    windriver::send_mouse(0, Centre(second, 0));
     ASSERT_TRUE(RunMessagesUntil([&] { return second.GetHotIndex() == 0; }, 2000));
     EXPECT_EQ(-1, first.GetHotIndex());
-    SendMouse(0, Below(first));
+    windriver::send_mouse(0, Below(first));
     EXPECT_TRUE(RunMessagesUntil([&] { return second.GetHotIndex() == -1; }, 2000));
     EXPECT_TRUE(frame.prompts.empty());
-    SendMouse(0, Centre(second, 0));
+    windriver::send_mouse(0, Centre(second, 0));
     ASSERT_TRUE(RunMessagesUntil([&] { return second.GetHotIndex() == 0; }, 2000));
     CVrxPToolBar::SetHotTrackHook(FALSE);
     EXPECT_FALSE(CVrxPToolBar::IsHotTrackHookInstalled());
@@ -200,7 +201,7 @@ TEST_F(ToolBarInputTest, TheHotButtonIsFramedByTheCurrentLook)
     CVrxPVisualManager::SelectClass(RUNTIME_CLASS(CVrxPVisualManagerXP));
     auto* pLook = dynamic_cast<CVrxPVisualManagerXP*>(CVrxPVisualManager::Instance());
     ASSERT_NE(nullptr, pLook);
-    SendMouse(0, Centre(second, 0));
+    windriver::send_mouse(0, Centre(second, 0));
     ASSERT_TRUE(RunMessagesUntil([&] { return second.GetHotIndex() == 0; }, 2000));
     second.RedrawWindow();
     HDC hDC = ::GetDC(second.m_hWnd);

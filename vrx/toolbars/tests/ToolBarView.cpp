@@ -13,6 +13,7 @@
 #include "toolbars/CVrxPToolbarButton.h"
 
 #include "MouseInput.h"
+#include "WindowDriver.h"
 #include "ScreenPicture.h"
 #include "TestMdiFrame.h"
 
@@ -111,7 +112,7 @@ TEST(ToolBarView, WrapsTracksTheHotButtonAcrossBarsAndSendsAClick)
     // 180 pixels hold the floating bar's ten buttons in rows.
     EXPECT_GT(wrapped.GetButton(10)->rect.top, wrapped.GetButton(0)->rect.top);
 
-    SendMouse(0, ScreenCentre(wrapped, 2));
+    windriver::send_mouse(0, ScreenCentre(wrapped, 2));
     LetTheInputArrive();
     EXPECT_EQ(2, wrapped.GetHotIndex());
     const CRect rectHot = wrapped.GetButton(2)->rect;
@@ -127,14 +128,14 @@ TEST(ToolBarView, WrapsTracksTheHotButtonAcrossBarsAndSendsAClick)
     windriver::save_screen(g_shot);
 
     CVrxPToolBar& second = bars[1];
-    SendMouse(0, ScreenCentre(second, 1));
+    windriver::send_mouse(0, ScreenCentre(second, 1));
     LetTheInputArrive();
     EXPECT_EQ(1, second.GetHotIndex());
     EXPECT_EQ(-1, wrapped.GetHotIndex()) << "the first bar's hot button is cleared";
     EXPECT_EQ(VrxPGlobals().colorBarFace, ScreenPixel(wrapped, rectHot.left, rectHot.top + 3));
 
-    SendMouse(MOUSEEVENTF_LEFTDOWN, ScreenCentre(second, 1));
-    SendMouse(MOUSEEVENTF_LEFTUP, ScreenCentre(second, 1));
+    windriver::send_mouse(MOUSEEVENTF_LEFTDOWN, ScreenCentre(second, 1));
+    windriver::send_mouse(MOUSEEVENTF_LEFTUP, ScreenCentre(second, 1));
     LetTheInputArrive();
     ASSERT_EQ(1u, frame.commands.size());
     EXPECT_EQ(201u, frame.commands[0]);
@@ -164,9 +165,9 @@ TEST(ToolBarView, CustomiseModeFramesTheSelectionAndMarksTheInsertionPoint)
     LetTheInputArrive();
     ASSERT_TRUE(CVrxPToolBar::SetCustomizeMode(TRUE));
 
-    SendMouse(0, ScreenCentre(bar, 1));
-    SendMouse(MOUSEEVENTF_LEFTDOWN, ScreenCentre(bar, 1));
-    SendMouse(MOUSEEVENTF_LEFTUP, ScreenCentre(bar, 1));
+    windriver::send_mouse(0, ScreenCentre(bar, 1));
+    windriver::send_mouse(MOUSEEVENTF_LEFTDOWN, ScreenCentre(bar, 1));
+    windriver::send_mouse(MOUSEEVENTF_LEFTUP, ScreenCentre(bar, 1));
     LetTheInputArrive();
     EXPECT_EQ(1, bar.GetSelectedIndex());
     const CRect rectOpen = bar.GetButton(1)->rect;
