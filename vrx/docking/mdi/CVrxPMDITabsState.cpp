@@ -228,7 +228,8 @@ void CVrxPMDITabsState::Load(CArchive& ar, BOOL bWithPaneIds)
     for (int flag : {read.closeButton, read.icons, read.autoColors, read.tabListButton, read.reorderByDrag,
                      state.mdiTabsOn, state.groupsOn, state.tabsShown})
         Check(IsFlag(flag));
-    Check(read.borderSize >= 0 && state.arrangement >= 0 && state.arrangement <= 2 && state.resizeMargin >= 0 &&
+    // -1: the look leaves the border size to the tab window.
+    Check(read.borderSize >= -1 && state.arrangement >= 0 && state.arrangement <= 2 && state.resizeMargin >= 0 &&
           state.newGroupZone >= 0);
     if (state.mdiTabsOn)
         state.tabWindows.push_back(LoadTabWindow(ar, bWithPaneIds));

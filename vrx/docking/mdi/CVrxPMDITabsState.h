@@ -34,7 +34,8 @@ public:
         int autoColors = FALSE;
         int tabListButton = FALSE;
         int reorderByDrag = TRUE;
-        int borderSize = 0;
+        // -1 leaves it to the tab window.
+        int borderSize = -1;
     };
 
     // A document with the object its child frame handed over with the name.

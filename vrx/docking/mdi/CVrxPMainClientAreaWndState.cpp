@@ -132,8 +132,13 @@ BOOL CVrxPMainClientAreaWnd::LoadState(LPCTSTR lpszProfileName, int nId)
     CVrxPWorkspace* pWorkspace = VrxPWorkspaceInstance();
     const BOOL bWithPaneIds = pWorkspace != nullptr && pWorkspace->PackedStateVersion() > paneIdVersion;
     State state;
+    // Without a workspace, or without a stored version, nothing tells which
+    // layout the entries have, and this system always writes pane ids: the
+    // layout the version names is tried first, then the other one.
+    if (!state.Read(bytes, bWithPaneIds) && !state.Read(bytes, !bWithPaneIds))
+        return FALSE;
     // This client area arranges one strip of tabs or plain windows only.
-    if (!state.Read(bytes, bWithPaneIds) || (state.groupsOn && !state.mdiTabsOn))
+    if (state.groupsOn && !state.mdiTabsOn)
         return FALSE;
     ApplyState(state);
     return TRUE;
@@ -182,14 +187,15 @@ void CVrxPMainClientAreaWnd::ApplyState(State& state)
         State::TabWindow& strip = state.tabWindows.front();
         // The tabs keep their stored order, whatever order the windows lie in.
         std::vector<HWND> made;
+        std::vector<COLORREF> colors;
         for (State::Tab& tab : strip.tabs)
         {
             CVrxPMDIChildWnd* pChild = OpenStoredDocument(tab.document, tab.paneId, opened, TRUE);
             if (pChild == nullptr)
                 continue;
             m_mainTabs.AppendTab(pChild, tab.label, -1, TRUE);
-            m_mainTabs.SetTabColorAt(m_mainTabs.CountTabs() - 1, static_cast<COLORREF>(tab.color));
             made.push_back(pChild->GetSafeHwnd());
+            colors.push_back(static_cast<COLORREF>(tab.color));
         }
         m_options.autoColors = strip.autoColors;
         m_options.tabListButton = strip.tabListButton;
@@ -198,6 +204,10 @@ void CVrxPMainClientAreaWnd::ApplyState(State& state)
         m_mainTabs.AssignAutoColorPalette(strip.palette);
         m_restoring = FALSE;
         EnableMDITabs(TRUE, m_options);
+        // Setting the palette and the automatic colours clears every tab's
+        // colour, so the stored ones come last.
+        for (size_t i = 0; i < made.size(); i++)
+            m_mainTabs.SetTabColorAt(m_mainTabs.TabIndexFromHwnd(made[i]), colors[i]);
         if (!made.empty())
         {
             const size_t nActive = std::min(static_cast<size_t>(strip.active), made.size() - 1);

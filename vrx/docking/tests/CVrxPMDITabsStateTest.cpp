@@ -123,6 +123,7 @@ TEST(MDITabsStateTest, GroupsAndPlainChildrenComeBackAsTheyWereWritten)
     State read;
     ASSERT_TRUE(read.Read(groups.Bytes(), TRUE));
     EXPECT_EQ(groups.Bytes(), read.Bytes());
+    EXPECT_EQ(-1, read.options.borderSize) << "the base look's border size, left to the tab window";
     ASSERT_EQ(2u, read.tabWindows.size());
     EXPECT_TRUE(read.tabWindows[1].activeGroup);
     const auto* pNames = dynamic_cast<const CStringArray*>(read.tabWindows[0].tabs[1].document.object.get());
@@ -180,7 +181,7 @@ TEST(MDITabsStateTest, DamagedStateIsRefusedWholeAndLeavesTheStateAsItWas)
     const std::vector<Case> cases = {
         {"a byte more", [](Bytes& bytes) { bytes.push_back(0); }},
         {"close button neither 0 nor 1", setInt(8, 2)},
-        {"negative border size", setInt(28, -1)},
+        {"a border size below the look's default", setInt(28, -2)},
         {"arrangement 3", setInt(44, 3)},
         {"negative tab count", setInt(56, -1)},
         {"a tab count beyond any screen", setInt(56, 0x7FFFFFFF)},

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 #include <shlwapi.h>
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -45,7 +46,7 @@ public:
     CVrxPMDIChildWnd* OpenDocumentWindow(LPCTSTR lpszDocument, CObject*) override
     {
         opened.emplace_back(lpszDocument);
-        if (std::string(lpszDocument) == "gone")
+        if (refused.count(lpszDocument) != 0)
             return nullptr;
         auto* pChild = dynamic_cast<CVrxPMDIChildWnd*>(CreateNewChild(RUNTIME_CLASS(NamedChild), 0));
         if (pChild != nullptr)
@@ -57,6 +58,8 @@ public:
     }
 
     std::vector<std::string> opened;
+    // Documents that no longer open, as a file deleted since the save.
+    std::set<std::string> refused;
 
 protected:
     void PostNcDestroy() override {}
@@ -91,6 +94,12 @@ protected:
             ::DispatchMessage(&msg);
     }
     CVrxPTabWnd& Tabs() { return frame.GetClientArea().MainTabs(); }
+    void UseTabListButton(BOOL bOn)
+    {
+        CVrxPMDITabOptions options = frame.GetClientArea().Options();
+        options.tabListButton = bOn;
+        frame.GetClientArea().EnableMDITabs(TRUE, options);
+    }
     std::vector<std::string> Labels()
     {
         std::vector<std::string> labels;
@@ -133,12 +142,15 @@ TEST_F(MDITabsSavedStateTest, TheTabsComeBackInTheirOrderWithTheActiveOneAndThei
     Tabs().ActivateTab(1);
     Pump();
     ASSERT_EQ("beta", ActiveTitle());
+    UseTabListButton(TRUE);
+    ASSERT_TRUE(Tabs().IsListMode());
     Tabs().SetTabColorAt(2, RGB(0, 128, 255));
     ASSERT_TRUE(frame.SaveMDITabsState(kProfile));
     CVrxPMDITabsState stored;
     ASSERT_TRUE(stored.Read(StoredBytes(), TRUE)) << "the value holds what the reader takes";
 
     frame.GetClientArea().CloseAllChildren();
+    UseTabListButton(FALSE);
     Pump();
     ASSERT_EQ(0, Tabs().CountTabs());
     ASSERT_TRUE(frame.LoadMDITabsState(kProfile));
@@ -148,6 +160,7 @@ TEST_F(MDITabsSavedStateTest, TheTabsComeBackInTheirOrderWithTheActiveOneAndThei
     EXPECT_EQ("beta", ActiveTitle());
     EXPECT_EQ(1, Tabs().ActiveTabIndex());
     EXPECT_EQ(RGB(0, 128, 255), Tabs().TabColorAt(2));
+    EXPECT_TRUE(Tabs().IsListMode()) << "the tab-list button comes back with the tabs";
 }
 
 TEST_F(MDITabsSavedStateTest, ADocumentThatDoesNotReopenIsSkippedAndAnActiveIndexPastTheTabsTakesTheLast)
@@ -156,6 +169,7 @@ TEST_F(MDITabsSavedStateTest, ADocumentThatDoesNotReopenIsSkippedAndAnActiveInde
     Tabs().ActivateTab(2);
     Pump();
     ASSERT_TRUE(frame.SaveMDITabsState(kProfile));
+    frame.refused.insert("gone");
     ASSERT_TRUE(frame.LoadMDITabsState(kProfile));
     Pump();
     EXPECT_EQ((std::vector<std::string>{"kept", "gone", "last"}), frame.opened);

@@ -218,6 +218,37 @@ TEST_F(WindowsDialogButtonsTest, ADoubleClickOnAnItemActivatesItsWindowAndEndsTh
     EXPECT_EQ(hFirst, Active());
 }
 
+// The colour at the item's right end, past its icon and text, as painted.
+COLORREF ItemFill(HWND hDialog, const char* title)
+{
+    HWND hList = List(hDialog);
+    const LRESULT nIndex =
+        ::SendMessage(hList, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(title));
+    RECT rect = {};
+    ::SendMessage(hList, LB_GETITEMRECT, nIndex, reinterpret_cast<LPARAM>(&rect));
+    HDC hDC = ::GetDC(hList);
+    const COLORREF color = ::GetPixel(hDC, rect.right - 3, (rect.top + rect.bottom) / 2);
+    ::ReleaseDC(hList, hDC);
+    return color;
+}
+
+TEST_F(WindowsDialogButtonsTest, TheListPaintsItsItemsWithTheSelectionHighlighted)
+{
+    AddChild("first");
+    AddChild("second");
+    COLORREF selected = CLR_INVALID;
+    COLORREF other = CLR_INVALID;
+    Run([&](HWND hDialog) {
+        Select(hDialog, {"first"});
+        ::RedrawWindow(List(hDialog), nullptr, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+        selected = ItemFill(hDialog, "first");
+        other = ItemFill(hDialog, "second");
+        Press(hDialog, IDOK);
+    });
+    EXPECT_EQ(::GetSysColor(COLOR_HIGHLIGHT), selected);
+    EXPECT_EQ(::GetSysColor(COLOR_WINDOW), other);
+}
+
 TEST_F(WindowsDialogButtonsTest, ActivateRestoresAMinimisedWindow)
 {
     HWND hFirst = AddChild("first");
