@@ -214,6 +214,7 @@ void CMainFrame::OnLook(UINT nID)
     CVrxPVisualManager::SelectClass(RUNTIME_CLASS(CVrxPVisualManagerVS2005));
     SetMDITabsOptions(TRUE, TRUE, 1, TRUE, 5, FALSE);
     GetClientArea().MainTabs().UseAutoTabColors(FALSE);
+    GetClientArea().MainTabs().UseTabListButton(TRUE);
     CVrxPFrameBarManager::SetGlobalDockStyle(kDockStyle);
     break;
   case ID_LOOK_2007:

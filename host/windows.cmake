@@ -46,7 +46,7 @@ target_link_libraries(korvo_window_tests PRIVATE windriver shlwapi GTest::gtest)
 target_include_directories(korvo_window_tests PRIVATE tests/korvo)
 set_target_properties(korvo_window_tests PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${KORVO_TEST_BIN_DIR})
 add_dependencies(korvo_window_tests korvo korvo_runtime korvo_test_com korvo_test_zim korvo_test_seed
-                 korvo_test_quiet korvo_test_broken)
+                 korvo_test_quiet korvo_test_broken portlink zim tailor seedvaults)
 add_test(NAME korvo_windows
   COMMAND sh ${PROJECT_SOURCE_DIR}/tools/run-desktop-driver.sh ${CMAKE_BINARY_DIR}/wine-run ${KORVO_TEST_BIN_DIR}
           ${CMAKE_BINARY_DIR}/artifacts korvo korvo_window_tests.exe)

@@ -36,6 +36,11 @@ const int kCustomizeCommand = 32770;
 const int kExitCommand = 32843;
 const int kWindowsListId = 16923;
 const int kCloseWindowsId = 16922;
+const int kActivateId = 16920;
+const int kTileHorizontallyId = 16924;
+const int kMinimizeId = 16925;
+const int kCascadeId = 16926;
+const int kTileVerticallyId = 16928;
 const int kOutputPaneId = 32804;
 const int kLookBase = 32826;
 const int kLook2003 = 32828;
@@ -681,6 +686,61 @@ TEST(KorvoAlone, AChildClosedInTheWindowsManagerIsForgottenByItsHotKey)
     EXPECT_EQ(other, korvo.active_child_title());
     EXPECT_TRUE(korvo.close());
 }
+// The titles the "Windows" dialog lists, in its order.
+std::vector<std::string> listed_titles(HWND manager)
+{
+    HWND list = ::GetDlgItem(manager, kWindowsListId);
+    std::vector<std::string> titles;
+    const LRESULT count = ::SendMessage(list, LB_GETCOUNT, 0, 0);
+    for (LRESULT i = 0; i < count; i++)
+        titles.push_back(text_of(reinterpret_cast<HWND>(::SendMessage(list, LB_GETITEMDATA, i, 0))));
+    return titles;
+}
+
+TEST(KorvoAlone, TheWindowsManagerListsKorvosFourPluginWindows)
+{
+    std::vector<std::string> plugins;
+    for (const char* name : {"portlink", "zim", "tailor", "seedvaults"})
+        plugins.push_back(program_folder() + "..\\dist\\" + name + ".dll");
+    KorvoProcess korvo;
+    ASSERT_TRUE(korvo.start(kKorvoExe, make_folder(program_folder() + "korvo-four", plugins)));
+    ASSERT_NE(nullptr, korvo.wait_for_main_window());
+    const std::vector<std::string> titles = {"COM connection", "Seedvaults", "TAILOR", "ZIM"};
+    ASSERT_TRUE(wait_until([&korvo, &titles] {
+        return std::all_of(titles.begin(), titles.end(),
+                           [&korvo](const std::string& title) { return korvo.child_titled(title) != NULL; });
+    }));
+
+    ::PostMessage(korvo.main_window(), WM_COMMAND, kWindowsManagerCommand, 0);
+    const DWORD id = korvo.process_id();
+    HWND manager = wait_for([id] { return find_dialog(id, "Windows"); });
+    ASSERT_NE(nullptr, manager);
+    EXPECT_EQ(titles, listed_titles(manager)) << "sorted by title";
+    // korvo's children have no system menu: nothing to arrange.
+    for (int arranging : {kCascadeId, kTileHorizontallyId, kTileVerticallyId, kMinimizeId})
+        EXPECT_FALSE(::IsWindowVisible(::GetDlgItem(manager, arranging))) << arranging;
+    HWND list = ::GetDlgItem(manager, kWindowsListId);
+    EXPECT_EQ(1, ::SendMessage(list, LB_GETSELCOUNT, 0, 0)) << "the active window is selected";
+    ::SetForegroundWindow(manager);
+    ::Sleep(500);
+    std::string shot = g_shot_path;
+    shot.insert(shot.size() - (shot.size() >= 4 ? 4 : 0), "_windows");
+    EXPECT_TRUE(save_screen(shot));
+
+    // Activate on another window brings it forward and ends the dialog.
+    const std::string other = korvo.active_child_title() == "ZIM" ? "TAILOR" : "ZIM";
+    const LRESULT index =
+        ::SendMessage(list, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(other.c_str()));
+    ASSERT_NE(LB_ERR, index);
+    ::SendMessage(list, LB_SETSEL, FALSE, -1);
+    ::SendMessage(list, LB_SETSEL, TRUE, index);
+    ::SendMessage(manager, WM_COMMAND, MAKEWPARAM(kWindowsListId, LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
+    press_button(manager, kActivateId);
+    EXPECT_TRUE(wait_until([manager] { return !::IsWindow(manager); }));
+    EXPECT_TRUE(wait_until([&korvo, &other] { return korvo.active_child_title() == other; }));
+    EXPECT_TRUE(korvo.close());
+}
+
 TEST(KorvoAlone, ExitDuringAConsoleFloodEndsKorvoAsItsCloseBoxDoes)
 {
     const std::string folder = make_plugin_folder("korvo-exit", {"korvo_test_com", "korvo_test_zim"});

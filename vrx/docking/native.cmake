@@ -24,3 +24,9 @@ korvo_fuzz_target(dock_state_fuzz
 
 add_executable(docking_seeds ${CMAKE_CURRENT_LIST_DIR}/tests/fuzz/DockingSeeds.cpp)
 target_link_libraries(docking_seeds PRIVATE vrx_docking_native)
+
+# The MDI tabs' stored arrangement; docking_seeds writes its seeds too.
+korvo_fuzz_target(mdi_tabs_state_fuzz
+  SOURCES tests/fuzz/MDITabsStateFuzz.cpp
+  LIBS vrx_docking_native
+  CORPUS tests/fuzz/corpus/mdi_tabs_state_fuzz)

@@ -1,6 +1,7 @@
 #include "docking/mdi/CVrxPMDIChildWnd.h"
 
 #include "docking/mdi/CVrxPMDIFrameWnd.h"
+#include "frames/CDocument.h"
 
 IMPLEMENT_DYNCREATE(CVrxPMDIChildWnd, CMDIChildWnd)
 
@@ -153,4 +154,10 @@ LRESULT CVrxPMDIChildWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         break;
     }
     return CMDIChildWnd::WindowProc(message, wParam, lParam);
+}
+
+CString CVrxPMDIChildWnd::DocumentName(CObject**)
+{
+    CDocument* pDocument = GetActiveDocument();
+    return pDocument != nullptr ? pDocument->GetPathName() : CString();
 }

@@ -29,6 +29,10 @@ public:
     // The windows-manager dialog lists the child, and may save it.
     virtual BOOL ListedInWindowsDialog() const { return TRUE; }
     virtual BOOL UnsavableInWindowsDialog() const { return FALSE; }
+    // The name the saved tab arrangement keeps: the active document's path.
+    // A child may hand over a new object to keep with it (the caller
+    // deletes it).
+    virtual CString DocumentName(CObject** ppObject);
 
     // The client area sets these: the tab window that shows this child, and
     // that the child is being destroyed.

@@ -2,6 +2,7 @@
 
 #include "docking/CVrxPBaseControlBar.h"
 #include "docking/CVrxPDockingControlBar.h"
+#include "docking/mdi/CVrxPMDIChildWnd.h"
 #include "docking/mdi/CVrxPWindowsDialog.h"
 #include "foundation/VrxPMessages.h"
 #include "frames/CMDIChildWnd.h"
@@ -249,6 +250,12 @@ void CVrxPMDIFrameWnd::OnWindowsManager()
 {
     CVrxPWindowsDialog dialog(this, m_bWindowsManagerHelp);
     dialog.DoModal();
+}
+
+CVrxPMDIChildWnd* CVrxPMDIFrameWnd::OpenAnotherWindow(LPCTSTR, CObject*)
+{
+    SendMessage(WM_COMMAND, ID_WINDOW_NEW);
+    return dynamic_cast<CVrxPMDIChildWnd*>(MDIGetActive());
 }
 
 void CVrxPMDIFrameWnd::OnChangeVisualManager()

@@ -15,6 +15,7 @@
 #include "strings/CRect.h"
 
 class CDC;
+class CVrxPMDIChildWnd;
 
 class CVrxPMDIFrameWnd : public CMDIFrameWnd
 {
@@ -78,6 +79,13 @@ public:
     void RememberWindowMenu(HMENU hWindowMenu) { m_hWindowMenu = hWindowMenu; }
     // The "Windows" dialog, modally.
     afx_msg void OnWindowsManager();
+    // A window on a stored document of the saved tab arrangement; the
+    // library's own opens none.
+    virtual CVrxPMDIChildWnd* OpenDocumentWindow(LPCTSTR, CObject*) { return nullptr; }
+    // A further window on the active child's document (Window New).
+    virtual CVrxPMDIChildWnd* OpenAnotherWindow(LPCTSTR lpszDocument, CObject* pObject);
+    BOOL SaveMDITabsState(LPCTSTR lpszProfileName) { return m_clientArea.SaveState(lpszProfileName, 0); }
+    BOOL LoadMDITabsState(LPCTSTR lpszProfileName) { return m_clientArea.LoadState(lpszProfileName, 0); }
     // Lays out again after the look changed.
     void OnChangeVisualManager();
 

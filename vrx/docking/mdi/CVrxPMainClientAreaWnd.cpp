@@ -71,6 +71,7 @@ void CVrxPMainClientAreaWnd::ApplyTabOptions(CVrxPTabWnd* pTabWnd)
     pTabWnd->SwitchTabStyle(m_options.style);
     pTabWnd->SetTabLocation(static_cast<CVrxPBaseTabWnd::Location>(m_options.location));
     pTabWnd->hasCloseButton = m_options.closeButton;
+    pTabWnd->UseTabListButton(m_options.tabListButton);
     pTabWnd->UseAutoTabColors(m_options.autoColors);
     pTabWnd->allowDragReorder = m_options.reorderByDrag;
     pTabWnd->SetTabBorderSize(m_options.borderSize);

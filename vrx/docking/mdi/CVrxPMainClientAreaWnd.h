@@ -8,12 +8,15 @@
 // the MDI machinery gives the frame goes to the frame's menu bar.
 
 #include "docking/mdi/CVrxPMDITabOptions.h"
+#include "docking/mdi/CVrxPMDITabsState.h"
 #include "gdi/CImageList.h"
 #include "panes/CVrxPTabWnd.h"
 #include "windows/CWnd.h"
 
 #include <map>
+#include <vector>
 
+class CVrxPMDIChildWnd;
 class CVrxPMDIFrameWnd;
 
 class CVrxPMainClientAreaWnd : public CWnd
@@ -50,6 +53,14 @@ public:
     // While a saved arrangement loads nothing is laid out or activated.
     void SetRestoring(BOOL bRestoring) { m_restoring = bRestoring; }
 
+    // The children's arrangement as "MDITabsState" under the profile's
+    // "MDIClientArea-<id>" key. Loading reopens the documents through the
+    // frame; nothing is closed unless the whole stored value reads soundly.
+    BOOL SaveState(LPCTSTR lpszProfileName, int nId);
+    BOOL LoadState(LPCTSTR lpszProfileName, int nId);
+    // WM_CLOSE to every MDI child frame, all found first.
+    void CloseAllChildren();
+
     // Posted to have the tabs updated once the current message is done.
     static const UINT updateTabsMessage = WM_USER + 0x65;
 
@@ -65,6 +76,12 @@ private:
     void ForgetImages();
     void StretchTabbedChildren();
     void KeepMinimisedAtBottom(int nHeightChange);
+    CVrxPMDITabsState CurrentState();
+    void ApplyState(CVrxPMDITabsState& state);
+    // A name met before, or any name of plain windows (bFirstByName FALSE),
+    // gets another window on the open document.
+    CVrxPMDIChildWnd* OpenStoredDocument(CVrxPMDITabsState::Document& document, int nPaneId,
+                                         std::vector<CString>& opened, BOOL bFirstByName);
 
     CVrxPTabWnd m_mainTabs;
     BOOL m_tabsShown;

@@ -9,10 +9,6 @@
 
 IMPLEMENT_DYNAMIC(CVrxPWindowsDialog, CDialog)
 
-BEGIN_MESSAGE_MAP(CVrxPWindowsDialog, CDialog)
-    ON_WM_DRAWITEM()
-END_MESSAGE_MAP()
-
 namespace
 {
 // The framework's Save command: the child's document saves itself.
@@ -22,7 +18,8 @@ const int kIconLeft = 2;
 } // namespace
 
 CVrxPWindowsDialog::CVrxPWindowsDialog(CMDIFrameWnd* pFrame, BOOL bShowHelp)
-    : CDialog(VrxPIdsWindowsDialog, pFrame), m_pFrame(pFrame), m_bShowHelp(bShowHelp), m_bCanArrange(TRUE)
+    : CDialog(VrxPIdsWindowsDialog, pFrame), m_list(*this), m_pFrame(pFrame), m_bShowHelp(bShowHelp),
+      m_bCanArrange(TRUE)
 {
 }
 
@@ -132,13 +129,14 @@ void CVrxPWindowsDialog::UpdateButtons()
     {
         if (!IsSelected(i))
             continue;
+        // The first window that cannot close still counts for Save.
+        if (!Contains(m_cannotSave, GetWindowAt(i)))
+            bSave = TRUE;
         if (Contains(m_cannotClose, GetWindowAt(i)))
         {
             bClose = FALSE;
             break;
         }
-        if (!Contains(m_cannotSave, GetWindowAt(i)))
-            bSave = TRUE;
     }
     ::EnableWindow(::GetDlgItem(m_hWnd, VrxPIdcCloseWindows), bClose);
     ::EnableWindow(::GetDlgItem(m_hWnd, VrxPIdcSave), bSave);
@@ -267,13 +265,8 @@ BOOL CVrxPWindowsDialog::OnHelpInfo(HELPINFO*)
     return FALSE;
 }
 
-void CVrxPWindowsDialog::OnDrawItem(int nIDCtl, LPDRAWITEMSTRUCT lpDrawItemStruct)
+void CVrxPWindowsDialog::OnDrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
 {
-    if (nIDCtl != VrxPIdcWindowsList)
-    {
-        CDialog::OnDrawItem(nIDCtl, lpDrawItemStruct);
-        return;
-    }
     if (static_cast<int>(lpDrawItemStruct->itemID) == -1)
         return;
     HDC hDC = lpDrawItemStruct->hDC;

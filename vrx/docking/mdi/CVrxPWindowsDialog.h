@@ -35,13 +35,23 @@ protected:
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
 
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
-    afx_msg void OnDrawItem(int nIDCtl, LPDRAWITEMSTRUCT lpDrawItemStruct);
     // "WINDOW_HELP" to the main window; FALSE.
     BOOL OnHelpInfo(HELPINFO* pHelpInfo);
 
-    DECLARE_MESSAGE_MAP()
-
 private:
+    // The list's owner drawing is offered to the list control before the
+    // dialog, so the list hands it back.
+    class WindowsList : public CListBox
+    {
+    public:
+        explicit WindowsList(CVrxPWindowsDialog& dialog) : m_dialog(dialog) {}
+        void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) override { m_dialog.OnDrawItem(lpDrawItemStruct); }
+
+    private:
+        CVrxPWindowsDialog& m_dialog;
+    };
+
+    void OnDrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct);
     void OnActivate();
     void OnSave();
     void OnCloseWindows();
@@ -51,7 +61,7 @@ private:
     BOOL IsSelected(int nIndex) const;
     static BOOL Contains(const CList<HWND, HWND>& list, HWND hWnd);
 
-    CListBox m_list;
+    WindowsList m_list;
     CMDIFrameWnd* m_pFrame;
     BOOL m_bShowHelp;
     BOOL m_bCanArrange;

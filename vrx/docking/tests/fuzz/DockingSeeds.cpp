@@ -1,10 +1,12 @@
 // Writes the seeds of the docking's harnesses with the records' own writers:
-// docking_seeds <corpus root> makes <corpus root>/bar_record_fuzz/<seed> and
-// <corpus root>/dock_state_fuzz/<seed>. In a bar record seed each value
-// follows its length byte, 0xFF standing for a missing value; a dock state
-// seed is a byte 1 (closed panes carried) or 0 and the stream.
+// docking_seeds <corpus root> makes <corpus root>/<harness>/<seed>. For
+// bar_record_fuzz each value follows its length byte, 0xFF standing for a
+// missing value; a dock_state_fuzz seed is a byte 1 (closed panes carried)
+// or 0 and the stream; for mdi_tabs_state_fuzz a byte 1 (pane ids held)
+// comes before the state.
 #include "docking/CVrxPDockStateRecord.h"
 #include "docking/CVrxPStoredBarRecord.h"
+#include "docking/mdi/CVrxPMDITabsState.h"
 #include "files/CArchive.h"
 #include "files/CMemFile.h"
 
@@ -132,6 +134,66 @@ State TwoSides()
     state.closedPaneIds = {307, -1};
     return state;
 }
+
+using TabsState = CVrxPMDITabsState;
+
+TabsState::TabWindow Strip(int nTabs, RECT rect, int nEdge)
+{
+    TabsState::TabWindow strip;
+    strip.windowRect = rect;
+    strip.active = nTabs - 1;
+    strip.palette = {RGB(148, 180, 245), RGB(255, 208, 130)};
+    strip.borderSize = 3;
+    for (int i = 0; i < nTabs; i++)
+    {
+        TabsState::Tab tab;
+        tab.document.name = ("c:\\work\\file" + std::to_string(i) + ".txt").c_str();
+        tab.label = ("file" + std::to_string(i)).c_str();
+        tab.resizeEdge = nEdge;
+        tab.color = i == 0 ? TabsState::noColor : static_cast<int>(RGB(0, 128, 255));
+        strip.tabs.push_back(std::move(tab));
+    }
+    return strip;
+}
+
+Bytes TabsStateSeed(const TabsState& state)
+{
+    Bytes bytes = {1};
+    const Bytes written = state.Bytes();
+    bytes.insert(bytes.end(), written.begin(), written.end());
+    return bytes;
+}
+
+void WriteMdiTabsSeeds(const std::string& root)
+{
+    const char* const harness = "mdi_tabs_state_fuzz";
+    TabsState tabs;
+    tabs.mdiTabsOn = TRUE;
+    tabs.tabsShown = TRUE;
+    tabs.tabWindows.push_back(Strip(4, {0, 0, 800, 560}, 0));
+    Write(root, "four-mdi-tabs", TabsStateSeed(tabs), harness);
+
+    TabsState groups;
+    groups.groupsOn = TRUE;
+    groups.tabsShown = TRUE;
+    groups.arrangement = 2;
+    groups.tabWindows.push_back(Strip(2, {0, 0, 800, 280}, 2));
+    groups.tabWindows.push_back(Strip(1, {0, 280, 800, 560}, 0));
+    groups.tabWindows.back().activeGroup = TRUE;
+    Write(root, "stacked-groups", TabsStateSeed(groups), harness);
+
+    TabsState plain;
+    for (int i = 0; i < 2; i++)
+    {
+        TabsState::Child child;
+        child.document.name = i == 0 ? "c:\\work\\plain.txt" : "c:\\work\\max.txt";
+        child.normalPosition = {20 * i, 20 * i, 400 + 20 * i, 300 + 20 * i};
+        child.showCmd = i == 0 ? 1 : 3;
+        child.active = i;
+        plain.children.push_back(std::move(child));
+    }
+    Write(root, "plain-children", TabsStateSeed(plain), harness);
+}
 } // namespace
 
 int main(int argc, char** argv)
@@ -156,5 +218,6 @@ int main(int argc, char** argv)
     Write(root, "nothing-docked", StateSeed(State(), TRUE), "dock_state_fuzz");
     Write(root, "two-sides", StateSeed(TwoSides(), TRUE), "dock_state_fuzz");
     Write(root, "two-sides-older-version", StateSeed(TwoSides(), FALSE), "dock_state_fuzz");
+    WriteMdiTabsSeeds(root);
     return 0;
 }
