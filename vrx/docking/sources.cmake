@@ -3,8 +3,10 @@
 set(VRX_DOCKING_PORTABLE_SOURCES
   CVrxPDockStateRecord.cpp
   CVrxPStoredBarRecord.cpp
-  frames/CVrxPCaptionBarLayout.cpp)
+  frames/CVrxPCaptionBarLayout.cpp
+  smart/CVrxPSmartDockingLayout.cpp)
 set(VRX_DOCKING_PORTABLE_TEST_SOURCES
   tests/CVrxPDockStateRecordTest.cpp
   tests/CVrxPStoredBarRecordTest.cpp
-  frames/tests/CVrxPCaptionBarLayoutTest.cpp)
+  frames/tests/CVrxPCaptionBarLayoutTest.cpp
+  smart/tests/CVrxPSmartDockingLayoutTest.cpp)
