@@ -17,6 +17,7 @@ class CVrxPBaseTabbedBar;
 class CVrxPMiniFrameTitleButton;
 class CVrxPMiniFrameWnd;
 class CVrxPSlider;
+class CVrxPSmartDockingGuide;
 
 class CVrxPDockingControlBar : public CVrxPControlBar
 {
@@ -195,6 +196,11 @@ private:
         CRect rect;
     };
     DropPlan PlanDrop(CPoint pointScreen, CPoint pointGrab) const;
+    // The same in marker style: the guide's marker under the cursor decides,
+    // and its diamond follows the pane under the cursor.
+    DropPlan PlanMarkerDrop(CPoint pointScreen, CPoint pointGrab, CVrxPSmartDockingGuide& guide) const;
+    // Where the pane floats when dropped at the point.
+    CRect FloatRectAt(CPoint pointScreen, CPoint pointGrab) const;
     BOOL ApplyDrop(const DropPlan& plan);
     // The caption drag: an outline follows the cursor until the button
     // goes up (the pane moves there) or Esc or a lost capture ends it.

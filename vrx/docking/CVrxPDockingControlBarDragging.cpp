@@ -7,8 +7,10 @@
 #include "docking/CVrxPDockingUtils.h"
 #include "docking/CVrxPFrameBarManager.h"
 #include "docking/containers/CVrxPSlider.h"
+#include "docking/smart/CVrxPSmartDockingGuide.h"
 #include "gdi/CDC.h"
 
+#include <climits>
 #include <cstdlib>
 
 namespace
@@ -55,6 +57,16 @@ CRect HalfAt(const CRect& rect, DWORD dwSide)
     return half;
 }
 
+// A pane docked at a frame edge goes inside those already docked there.
+CRect FrameSideRect(const CVrxPFrameBarManager& manager, CWnd* pFrame, DWORD dwSide, int nThickness)
+{
+    CRect rectFree = manager.GetOuterRect();
+    CRect rectDock = CVrxPDockingUtils::CutSide(rectFree, dwSide, nThickness);
+    manager.LimitDockedSize(rectDock, dwSide);
+    pFrame->ClientToScreen(&rectDock);
+    return rectDock;
+}
+
 void DrawOutline(const CRect& rectNew, int nNew, const CRect& rectLast, int nLast)
 {
     const HWND hDesktop = ::GetDesktopWindow();
@@ -69,18 +81,22 @@ void DrawOutline(const CRect& rectNew, int nNew, const CRect& rectLast, int nLas
 }
 } // namespace
 
-CVrxPDockingControlBar::DropPlan CVrxPDockingControlBar::PlanDrop(CPoint pointScreen, CPoint pointGrab) const
+CRect CVrxPDockingControlBar::FloatRectAt(CPoint pointScreen, CPoint pointGrab) const
 {
-    DropPlan plan;
     CRect rectWindow;
     GetWindowRect(&rectWindow);
     const CRect& rectRecent = GetDockHistory().recentFloatRect;
     const CSize sizeFloat = rectRecent.Width() >= kFloatingWidth / 2 && rectRecent.Height() >= minimumHeight
                                 ? rectRecent.Size()
                                 : CSize(kFloatingWidth, rectWindow.Height());
-    plan.rect = CRect(CPoint(pointScreen.x - (pointGrab.x - rectWindow.left),
-                             pointScreen.y - (pointGrab.y - rectWindow.top)),
-                      sizeFloat);
+    return CRect(CPoint(pointScreen.x - (pointGrab.x - rectWindow.left), pointScreen.y - (pointGrab.y - rectWindow.top)),
+                 sizeFloat);
+}
+
+CVrxPDockingControlBar::DropPlan CVrxPDockingControlBar::PlanDrop(CPoint pointScreen, CPoint pointGrab) const
+{
+    DropPlan plan;
+    plan.rect = FloatRectAt(pointScreen, pointGrab);
     // Ctrl held keeps the pane floating wherever it goes.
     if (::GetKeyState(VK_CONTROL) < 0)
         return plan;
@@ -116,14 +132,72 @@ CVrxPDockingControlBar::DropPlan CVrxPDockingControlBar::PlanDrop(CPoint pointSc
     BOOL bInner = FALSE;
     if (!pManager->IsPointNearDockSite(pointScreen, dwSide, bInner) || (dwSide & GetAllowedDocking()) == 0)
         return plan;
-    // A pane docked at a frame edge goes inside those already docked there.
-    CRect rectFree = pManager->GetOuterRect();
-    CRect rectDock = CVrxPDockingUtils::CutSide(rectFree, dwSide, GetHeight());
-    pManager->LimitDockedSize(rectDock, dwSide);
-    DockFrame()->ClientToScreen(&rectDock);
     plan.kind = DropPlan::frameSide;
     plan.dwSide = dwSide;
-    plan.rect = rectDock;
+    plan.rect = FrameSideRect(*pManager, DockFrame(), dwSide, GetHeight());
+    return plan;
+}
+
+CVrxPDockingControlBar::DropPlan CVrxPDockingControlBar::PlanMarkerDrop(CPoint pointScreen, CPoint pointGrab,
+                                                                        CVrxPSmartDockingGuide& guide) const
+{
+    using Layout = CVrxPSmartDockingLayout;
+    DropPlan plan;
+    plan.rect = FloatRectAt(pointScreen, pointGrab);
+    CVrxPFrameBarManager* pManager = CVrxPDockingUtils::LocateBarManager(DockFrame());
+    if (pManager == nullptr || ::GetKeyState(VK_CONTROL) < 0)
+    {
+        guide.ShowCentralGroup(FALSE);
+        guide.HitTestMarkers(CPoint(INT_MIN, INT_MIN));
+        return plan;
+    }
+    // The diamond stands over the docked pane under the cursor, else over
+    // the free area, where its centre has nothing to join.
+    CVrxPBaseControlBar* pBar =
+        pManager->BarFromPoint(pointScreen, 0, TRUE, RUNTIME_CLASS(CVrxPDockingControlBar), TRUE, this);
+    CVrxPDockingControlBar* pPane = dynamic_cast<CVrxPDockingControlBar*>(pBar);
+    if (pPane == this || (pPane != nullptr && pPane->GetDefaultSlider() == nullptr))
+        pPane = nullptr;
+    CRect rectTarget;
+    if (pPane != nullptr)
+    {
+        pPane->GetWindowRect(&rectTarget);
+        guide.PlaceCentralGroup(rectTarget, m_pTabbedBarClass != nullptr ? 1 : 0, CBRS_ALIGN_ANY);
+    }
+    else
+    {
+        rectTarget = pManager->GetOuterRect();
+        DockFrame()->ClientToScreen(&rectTarget);
+        guide.PlaceCentralGroup(rectTarget, 0, GetAllowedDocking());
+    }
+    guide.ShowCentralGroup(TRUE);
+    const int nMarker = guide.HitTestMarkers(pointScreen);
+    const DWORD dwSide = Layout::SideOf(nMarker);
+    switch (Layout::DropFor(nMarker, pPane != nullptr))
+    {
+    case Layout::dropFrameEdge:
+        if ((dwSide & GetAllowedDocking()) == 0)
+            break;
+        plan.kind = DropPlan::frameSide;
+        plan.dwSide = dwSide;
+        plan.rect = FrameSideRect(*pManager, DockFrame(), dwSide, GetHeight());
+        break;
+    case Layout::dropBesideTarget:
+        plan.kind = DropPlan::besidePane;
+        plan.pTarget = pPane;
+        plan.dwSide = dwSide;
+        plan.rect = HalfAt(rectTarget, dwSide);
+        break;
+    case Layout::dropIntoTabs:
+        if (m_pTabbedBarClass == nullptr)
+            break;
+        plan.kind = DropPlan::joinTabs;
+        plan.pTarget = pPane;
+        plan.rect = rectTarget;
+        break;
+    default:
+        break;
+    }
     return plan;
 }
 
@@ -147,9 +221,14 @@ void CVrxPDockingControlBar::RunCaptionDrag(CPoint pointGrab)
     const HWND hWnd = m_hWnd;
     SetCapture();
     const CSize sizeDrag(::GetSystemMetrics(SM_CXDRAG), ::GetSystemMetrics(SM_CYDRAG));
+    CVrxPFrameBarManager* pManager = CVrxPDockingUtils::LocateBarManager(DockFrame());
+    // In marker style the guide shows the drop instead of an outline.
+    CVrxPSmartDockingGuide* pGuide = nullptr;
+    if ((GetDockingStyle() & CVrxPFrameBarManager::smartMarkersStyle) != 0 && pManager != nullptr)
+        pGuide = pManager->ShowSmartDockingGuide(this, GetAllowedDocking());
     BOOL bMoved = FALSE;
     BOOL bDrop = FALSE;
-    CPoint pointDrop;
+    DropPlan planDrop;
     CRect rectLast;
     int nLastWidth = 0;
     for (;;)
@@ -169,6 +248,15 @@ void CVrxPDockingControlBar::RunCaptionDrag(CPoint pointGrab)
                 std::abs(msg.pt.y - pointGrab.y) <= sizeDrag.cy)
                 continue;
             bMoved = TRUE;
+            if (pGuide != nullptr)
+            {
+                const DropPlan plan = PlanMarkerDrop(msg.pt, pointGrab, *pGuide);
+                if (plan.kind == DropPlan::floatAt)
+                    pGuide->HideHighlight();
+                else
+                    pGuide->ShowHighlight(plan.rect);
+                continue;
+            }
             const DropPlan plan = PlanDrop(msg.pt, pointGrab);
             const int nWidth = plan.kind == DropPlan::floatAt ? kFloatOutline : kDockOutline;
             DrawOutline(plan.rect, nWidth, rectLast, nLastWidth);
@@ -178,7 +266,8 @@ void CVrxPDockingControlBar::RunCaptionDrag(CPoint pointGrab)
         else if (msg.message == WM_LBUTTONUP)
         {
             bDrop = bMoved;
-            pointDrop = msg.pt;
+            if (bDrop)
+                planDrop = pGuide != nullptr ? PlanMarkerDrop(msg.pt, pointGrab, *pGuide) : PlanDrop(msg.pt, pointGrab);
             break;
         }
         else if (msg.message == WM_RBUTTONDOWN || (msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE))
@@ -191,10 +280,12 @@ void CVrxPDockingControlBar::RunCaptionDrag(CPoint pointGrab)
             ::DispatchMessage(&msg);
         }
     }
+    if (pGuide != nullptr)
+        pGuide->Hide();
     if (!rectLast.IsRectEmpty())
         DrawOutline(CRect(), 0, rectLast, nLastWidth);
     if (::GetCapture() == hWnd)
         ::ReleaseCapture();
     if (bDrop && ::IsWindow(hWnd))
-        ApplyDrop(PlanDrop(pointDrop, pointGrab));
+        ApplyDrop(planDrop);
 }

@@ -8,6 +8,7 @@
 #include "docking/containers/CVrxPBarContainerManager.h"
 #include "docking/containers/CVrxPSlider.h"
 #include "docking/mdi/CVrxPFrameHelper.h"
+#include "docking/smart/CVrxPSmartDockingGuide.h"
 #include "docking/CVrxPMiniFrameWnd.h"
 #include "files/CArchive.h"
 #include "foundation/CVrxPRegistryHolder.h"

@@ -22,9 +22,11 @@
 #include "strings/CRect.h"
 #include "strings/CString.h"
 
+#include <memory>
 #include <vector>
 
 class CArchive;
+class CVrxPSmartDockingGuide;
 class CVrxPDockStateRecord;
 class CCmdUI;
 class CVrxPAutoHideDockBar;
@@ -153,6 +155,11 @@ public:
     void SetClientOverride(const CRect& rect) { m_rectClientOverride = rect; }
     const CRect& GetOuterRect() const { return m_rectOuter; }
     const CRect& GetInnerRect() const { return m_rectInner; }
+    // The guide of marker-style drags, made anew after a look change.
+    CVrxPSmartDockingGuide* GetSmartDockingGuide();
+    // The guide shown over the free docking area for a dragged window that
+    // docks at the given sides; null when it cannot be made.
+    CVrxPSmartDockingGuide* ShowSmartDockingGuide(CWnd* pDragged, DWORD dwAllowedSides);
     static constexpr int maxDockedPercent = 50;
     // Clock ticks a floating frame waits over a dock bar, and over a pane
     // or a frame edge, before it docks.
@@ -246,4 +253,5 @@ private:
     BOOL m_bBarMenuToolbarsOnly;
     UINT m_nCustomizeCommand;
     CString m_strCustomizeLabel;
+    std::unique_ptr<CVrxPSmartDockingGuide> m_pSmartDockingGuide;
 };

@@ -4,9 +4,11 @@ set(VRX_DOCKING_PORTABLE_SOURCES
   CVrxPDockStateRecord.cpp
   CVrxPStoredBarRecord.cpp
   frames/CVrxPCaptionBarLayout.cpp
-  mdi/CVrxPMDITabsState.cpp)
+  mdi/CVrxPMDITabsState.cpp
+  smart/CVrxPSmartDockingLayout.cpp)
 set(VRX_DOCKING_PORTABLE_TEST_SOURCES
   tests/CVrxPDockStateRecordTest.cpp
   tests/CVrxPStoredBarRecordTest.cpp
   frames/tests/CVrxPCaptionBarLayoutTest.cpp
-  tests/CVrxPMDITabsStateTest.cpp)
+  tests/CVrxPMDITabsStateTest.cpp
+  smart/tests/CVrxPSmartDockingLayoutTest.cpp)
