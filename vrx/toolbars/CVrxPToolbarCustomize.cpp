@@ -1,10 +1,13 @@
 #include "toolbars/CVrxPToolbarCustomize.h"
 
 #include "app/CWinApp.h"
+#include "docking/CVrxPDockBar.h"
+#include "docking/CVrxPReBar.h"
 #include "docking/mdi/CVrxPMDIFrameWnd.h"
 #include "foundation/CVrxPGlobals.h"
 #include "foundation/VrxPMessages.h"
 #include "frames/CMultiDocTemplate.h"
+#include "panes/navigation/CVrxPOutlookBar.h"
 #include "toolbars/CVrxPMenuBar.h"
 #include "toolbars/CVrxPToolBar.h"
 #include "toolbars/CVrxPToolbarMenuButton.h"
@@ -21,6 +24,14 @@ END_MESSAGE_MAP()
 namespace
 {
 CVrxPToolbarCustomize* s_pActiveSheet = nullptr;
+
+// Bars and the windows that hold them stay enabled: a disabled window is
+// no drop target, and buttons are dropped on the bars.
+BOOL HostsBars(CWnd* pWnd)
+{
+    return dynamic_cast<CVrxPToolBar*>(pWnd) != nullptr || dynamic_cast<CVrxPDockBar*>(pWnd) != nullptr ||
+           dynamic_cast<CVrxPReBar*>(pWnd) != nullptr || dynamic_cast<CVrxPOutlookBar*>(pWnd) != nullptr;
+}
 
 void DeleteList(CObList* pList)
 {
@@ -359,7 +370,7 @@ void CVrxPToolbarCustomize::ToggleCustomizeMode(BOOL bOn)
         m_disabled.RemoveAll();
         for (HWND hChild = ::GetWindow(hFrame, GW_CHILD); hChild != NULL; hChild = ::GetWindow(hChild, GW_HWNDNEXT))
         {
-            if (dynamic_cast<CVrxPToolBar*>(CWnd::FromHandlePermanent(hChild)) != nullptr || !::IsWindowEnabled(hChild))
+            if (HostsBars(CWnd::FromHandlePermanent(hChild)) || !::IsWindowEnabled(hChild))
                 continue;
             ::EnableWindow(hChild, FALSE);
             m_disabled.AddTail(hChild);

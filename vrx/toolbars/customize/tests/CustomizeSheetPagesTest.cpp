@@ -259,6 +259,7 @@ TEST_F(CustomizeSheetPagesTest, CategoriesFollowTheMenusAndAllCommandsIsSorted)
 
 TEST_F(CustomizeSheetPagesTest, ACommandDraggedFromTheListLandsOnTheBarAndStaysListed)
 {
+    ASSERT_TRUE(standard.GetParent()->IsWindowEnabled()) << "a disabled dock bar would take no drop";
     ChooseCategory("View");
     CVrxPCustomizeCommandList& list = Commands().GetCommandList();
     const CPoint from = OnRow(list, 0);
