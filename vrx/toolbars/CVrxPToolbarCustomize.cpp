@@ -45,7 +45,7 @@ CVrxPToolbarCustomize::CVrxPToolbarCustomize(CFrameWnd* pFrame, BOOL bAutoFill, 
                                              const CList<CRuntimeClass*, CRuntimeClass*>*)
     : CPropertySheet(title, pFrame), m_pFrame(pFrame), m_bAutoFill(bAutoFill), m_nFlags(nFlags & ~optionUnused),
       m_bKeepMnemonics((nFlags & optionKeepMnemonics) != 0), m_bUserToolbars(FALSE),
-      m_pCommandsPage(new CVrxPCustomizePage), m_pToolbarsPage(new CVrxPToolbarsPage(pFrame))
+      m_pCommandsPage(new CVrxPCustomizePage), m_pToolbarsPage(new CVrxPToolbarsPage(pFrame)), m_bCreated(FALSE)
 {
     AddPage(m_pCommandsPage);
     AddPage(m_pToolbarsPage);
@@ -279,6 +279,7 @@ BOOL CVrxPToolbarCustomize::Create()
         dwExStyle |= WS_EX_LAYOUTRTL;
     if (!CPropertySheet::Create(m_pFrame, static_cast<DWORD>(-1), dwExStyle))
         return FALSE;
+    m_bCreated = TRUE;
     ToggleCustomizeMode(TRUE);
     return TRUE;
 }
@@ -353,10 +354,13 @@ void CVrxPToolbarCustomize::OnDestroy()
     CPropertySheet::OnDestroy();
 }
 
+// A window that failed on its way up leaves the object to the caller.
 void CVrxPToolbarCustomize::PostNcDestroy()
 {
-    ToggleCustomizeMode(FALSE);
     CPropertySheet::PostNcDestroy();
+    if (!m_bCreated)
+        return;
+    ToggleCustomizeMode(FALSE);
     delete this;
 }
 

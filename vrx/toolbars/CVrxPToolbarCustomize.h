@@ -105,6 +105,8 @@ private:
     BOOL m_bUserToolbars;
     CVrxPCustomizePage* m_pCommandsPage;
     CVrxPToolbarsPage* m_pToolbarsPage;
+    // Set once Create succeeded: only then does the sheet delete itself.
+    BOOL m_bCreated;
     // The frame's windows this sheet disabled, to enable again.
     CList<HWND, HWND> m_disabled;
 };

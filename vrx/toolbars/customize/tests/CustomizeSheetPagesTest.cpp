@@ -335,3 +335,22 @@ TEST_F(CustomizeSheetPagesTest, AUserToolbarIsMadeRenamedAndDeletedFromThePage)
     EXPECT_EQ((std::vector<std::string>{"<Untitled>", "Standard"}), Rows(Toolbars().GetToolbarList()));
     EXPECT_TRUE(frame.GetFrameHelper().userToolbars.IsEmpty());
 }
+
+TEST(CustomizeSheetCreationTest, ASheetWhosePageCannotBeMadeStaysWithItsCallerAndLeavesCustomiseModeOff)
+{
+    TestMdiFrame frame;
+    ASSERT_TRUE(frame.Create(nullptr, "failing sheet", WS_OVERLAPPEDWINDOW, CRect(20, 20, 420, 320)));
+    CWnd child;
+    ASSERT_TRUE(child.CreateEx(0, "STATIC", "child", WS_CHILD | WS_VISIBLE, CRect(0, 0, 10, 10), &frame, 1));
+    CPropertyPage missing(0x7FF0);
+    CVrxPToolbarCustomize* pSheet = new CVrxPToolbarCustomize(&frame, FALSE, 0);
+    pSheet->AddPage(&missing);
+    EXPECT_FALSE(pSheet->Create());
+    EXPECT_EQ(NULL, pSheet->GetSafeHwnd());
+    EXPECT_EQ(3, pSheet->GetPageCount()) << "the object is still there for its caller";
+    EXPECT_EQ(nullptr, CVrxPToolbarCustomize::ActiveSheet());
+    EXPECT_FALSE(CVrxPToolBar::customizeMode);
+    EXPECT_TRUE(child.IsWindowEnabled());
+    delete pSheet;
+    frame.DestroyWindow();
+}
