@@ -37,8 +37,8 @@ void CVrxPCustomizeCommandList::MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStr
         lpMeasureItemStruct->itemHeight = nMinimum;
 }
 
-// The row shows the button under the row's text (a customise name in
-// place of a shared one), then the button has its own text back.
+// The button's image, then the row's text (a customise name in place of a
+// shared one) after the image column.
 void CVrxPCustomizeCommandList::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
 {
     const int nIndex = static_cast<int>(lpDrawItemStruct->itemID);
@@ -52,18 +52,23 @@ void CVrxPCustomizeCommandList::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
     pLook->PaintCustomizeSelection(pDC, row, FALSE);
     const COLORREF text = pLook->PaintCustomizeSelection(pDC, row, bSelected);
 
-    const CString own = pButton->text;
-    GetText(nIndex, pButton->text);
     CRect inner = row;
     inner.DeflateRect(2, 0);
+    if (pButton->GetEffectiveImage() >= 0)
+    {
+        CVrxPToolbarImageList* pImages =
+            pButton->userImage ? CVrxPToolBar::UserImageList() : CVrxPToolBar::SharedImages();
+        const CString own = pButton->text;
+        pButton->text.Empty();
+        pButton->Draw(pDC, CRect(inner.left, inner.top, inner.left + menuImageSize, inner.bottom), pImages);
+        pButton->text = own;
+    }
+    inner.left += menuImageSize + CVrxPToolbarButton::imageTextGap;
+    CString label;
+    GetText(nIndex, label);
     pDC->SetBkMode(TRANSPARENT);
     pDC->SetTextColor(text);
-    CVrxPToolbarImageList* pImages =
-        pButton->userImage ? CVrxPToolBar::UserImageList() : CVrxPToolBar::SharedImages();
-    if (pButton->GetEffectiveImage() < 0)
-        inner.left += menuImageSize + CVrxPToolbarButton::imageTextGap;
-    pButton->Draw(pDC, inner, pImages);
-    pButton->text = own;
+    pDC->DrawText(label, &inner, DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_NOPREFIX | DT_END_ELLIPSIS);
 }
 
 BOOL CVrxPCustomizeCommandList::OnEraseBkgnd(CDC* pDC)
