@@ -8,4 +8,6 @@ list(APPEND FRAMEWORK_SOURCES
   ${CMAKE_CURRENT_SOURCE_DIR}/dialogs/DDX.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/dialogs/Dialogs.rc
   ${CMAKE_CURRENT_SOURCE_DIR}/dialogs/NumberParsing.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/dialogs/CPropertyPage.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/dialogs/CPropertySheet.cpp
 )

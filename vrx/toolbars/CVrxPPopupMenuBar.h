@@ -42,6 +42,7 @@ public:
     // The menu's size with its items measured in the menu font.
     SIZE MeasureMenu();
     void LayoutButtons() override;
+    BOOL IsListedOnToolbarsPage() const override { return FALSE; }
     int RowHeight() const { return m_nRowHeight; }
 
     // Up, Down, Home, End, Tab, Enter and mnemonics; FALSE for other keys.

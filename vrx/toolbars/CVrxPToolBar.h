@@ -194,6 +194,8 @@ public:
     virtual BOOL HasChangedOriginals() { return m_bOriginalsChanged; }
     // The user may hide the bar (the bars' list offers it).
     virtual BOOL CanBeClosed() const { return TRUE; }
+    // The customise sheet's Toolbars page lists the bar.
+    virtual BOOL IsListedOnToolbarsPage() const { return TRUE; }
     virtual void RefreshButtonImages();
     // Measures and places the buttons again in the library's current fonts.
     virtual void RefreshButtonFonts();

@@ -1,20 +1,23 @@
 #include "toolbars/CVrxPToolbarCustomize.h"
 
-#include "app/AfxRegisterWndClass.h"
 #include "app/CWinApp.h"
+#include "docking/CVrxPDockBar.h"
+#include "docking/CVrxPReBar.h"
 #include "docking/mdi/CVrxPMDIFrameWnd.h"
 #include "foundation/CVrxPGlobals.h"
 #include "foundation/VrxPMessages.h"
 #include "frames/CMultiDocTemplate.h"
+#include "panes/navigation/CVrxPOutlookBar.h"
 #include "toolbars/CVrxPMenuBar.h"
 #include "toolbars/CVrxPToolBar.h"
 #include "toolbars/CVrxPToolbarMenuButton.h"
+#include "toolbars/customize/CVrxPCustomizePage.h"
+#include "toolbars/customize/CVrxPToolbarsPage.h"
 
-IMPLEMENT_DYNAMIC(CVrxPToolbarCustomize, CWnd)
+IMPLEMENT_DYNAMIC(CVrxPToolbarCustomize, CPropertySheet)
 
-BEGIN_MESSAGE_MAP(CVrxPToolbarCustomize, CWnd)
+BEGIN_MESSAGE_MAP(CVrxPToolbarCustomize, CPropertySheet)
     ON_WM_CREATE()
-    ON_WM_CLOSE()
     ON_WM_DESTROY()
 END_MESSAGE_MAP()
 
@@ -22,15 +25,13 @@ namespace
 {
 CVrxPToolbarCustomize* s_pActiveSheet = nullptr;
 
-const UINT kCategoriesId = 16601;
-const UINT kCommandsId = 16602;
-const UINT kCloseId = IDCANCEL;
-const int kMargin = 8;
-const int kLabelHeight = 16;
-const int kListWidth = 180;
-const int kListHeight = 220;
-const int kButtonWidth = 80;
-const int kButtonHeight = 24;
+// Bars and the windows that hold them stay enabled: a disabled window is
+// no drop target, and buttons are dropped on the bars.
+BOOL HostsBars(CWnd* pWnd)
+{
+    return dynamic_cast<CVrxPToolBar*>(pWnd) != nullptr || dynamic_cast<CVrxPDockBar*>(pWnd) != nullptr ||
+           dynamic_cast<CVrxPReBar*>(pWnd) != nullptr || dynamic_cast<CVrxPOutlookBar*>(pWnd) != nullptr;
+}
 
 void DeleteList(CObList* pList)
 {
@@ -38,25 +39,18 @@ void DeleteList(CObList* pList)
         delete pList->RemoveHead();
     delete pList;
 }
-
-HWND MakeControl(HWND hParent, LPCTSTR lpszClass, LPCTSTR lpszText, DWORD dwStyle, int x, int y, int cx, int cy,
-                 UINT nID)
-{
-    HWND hWnd = ::CreateWindowEx(lstrcmp(lpszClass, WC_LISTBOX) == 0 ? WS_EX_CLIENTEDGE : 0, lpszClass, lpszText,
-                                 WS_CHILD | WS_VISIBLE | dwStyle, x, y, cx, cy, hParent,
-                                 reinterpret_cast<HMENU>(static_cast<UINT_PTR>(nID)), ::GetModuleHandle(NULL),
-                                 NULL);
-    ::SendMessage(hWnd, WM_SETFONT, reinterpret_cast<WPARAM>(::GetStockObject(DEFAULT_GUI_FONT)), FALSE);
-    return hWnd;
-}
 } // namespace
 
 CVrxPToolbarCustomize::CVrxPToolbarCustomize(CFrameWnd* pFrame, BOOL bAutoFill, UINT nFlags,
                                              const CList<CRuntimeClass*, CRuntimeClass*>*)
-    : m_pFrame(pFrame), m_bAutoFill(bAutoFill), m_nFlags(nFlags & ~optionUnused),
-      m_bKeepMnemonics((nFlags & optionKeepMnemonics) != 0), m_bUserToolbars(FALSE), m_hCategories(NULL),
-      m_hCommands(NULL)
+    : CPropertySheet(title, pFrame), m_pFrame(pFrame), m_bAutoFill(bAutoFill), m_nFlags(nFlags & ~optionUnused),
+      m_bKeepMnemonics((nFlags & optionKeepMnemonics) != 0), m_bUserToolbars(FALSE),
+      m_pCommandsPage(new CVrxPCustomizePage), m_pToolbarsPage(new CVrxPToolbarsPage(pFrame)), m_bCreated(FALSE)
 {
+    AddPage(m_pCommandsPage);
+    AddPage(m_pToolbarsPage);
+    m_pCommandsPage->SetAllCommandsName(allCommandsName);
+    m_pToolbarsPage->ShowTextLabelsOption((m_nFlags & optionTextLabels) != 0);
     if (bAutoFill)
         RegisterFrameMenus();
     CVrxPToolbarMenuButton newMenu(0, NULL, -1, newMenuText);
@@ -73,6 +67,14 @@ CVrxPToolbarCustomize::~CVrxPToolbarCustomize()
         DeleteList(static_cast<CObList*>(pList));
     }
     m_categories.RemoveAll();
+    delete m_pCommandsPage;
+    delete m_pToolbarsPage;
+}
+
+void CVrxPToolbarCustomize::AllowUserDefinedToolbars(BOOL bAllow)
+{
+    m_bUserToolbars = bAllow;
+    m_pToolbarsPage->AllowUserDefinedToolbars(bAllow);
 }
 
 CString CVrxPToolbarCustomize::CleanText(const CString& text) const
@@ -239,96 +241,126 @@ CVrxPToolbarCustomize* CVrxPToolbarCustomize::ActiveSheet()
     return s_pActiveSheet;
 }
 
+BOOL CVrxPToolbarCustomize::HoldsRealCommand(const CObList& list)
+{
+    for (POSITION pos = list.GetHeadPosition(); pos != NULL;)
+    {
+        const UINT nID = static_cast<CVrxPToolbarButton*>(list.GetNext(pos))->commandId;
+        if (nID != 0 && nID != static_cast<UINT>(-1))
+            return TRUE;
+    }
+    return FALSE;
+}
+
+void CVrxPToolbarCustomize::ListCategoriesInListBox(CListBox& list, BOOL bIncludeEmpty) const
+{
+    for (POSITION pos = m_categoryNames.GetHeadPosition(); pos != NULL;)
+    {
+        const CString& name = m_categoryNames.GetNext(pos);
+        const CObList* pCategory = GetCategory(name);
+        if (pCategory == nullptr || (!bIncludeEmpty && !HoldsRealCommand(*pCategory)))
+            continue;
+        const int nRow = list.AddString(name);
+        list.SetItemDataPtr(nRow, const_cast<CObList*>(pCategory));
+    }
+    const int nRow = list.AddString(allCommandsName);
+    list.SetItemDataPtr(nRow, const_cast<CObList*>(GetCategory(allCommandsName)));
+}
+
+void CVrxPToolbarCustomize::NoteToolbarVisibility(CVrxPToolBar* pBar, BOOL bShown)
+{
+    m_pToolbarsPage->SetToolbarCheck(pBar, bShown);
+}
+
 BOOL CVrxPToolbarCustomize::Create()
 {
-    CRect rect(0, 0, 3 * kMargin + 2 * kListWidth, 4 * kMargin + kLabelHeight + kListHeight + kButtonHeight);
-    ::AdjustWindowRectEx(&rect, WS_POPUP | WS_CAPTION | WS_SYSMENU, FALSE, WS_EX_DLGMODALFRAME);
-    CRect rectFrame;
-    if (m_pFrame != nullptr && m_pFrame->GetSafeHwnd() != NULL)
-        m_pFrame->GetWindowRect(&rectFrame);
-    rect.OffsetRect(rectFrame.left + 60 - rect.left, rectFrame.top + 60 - rect.top);
-    DWORD dwExStyle = WS_EX_DLGMODALFRAME;
+    DWORD dwExStyle = 0;
     if (m_pFrame != nullptr && m_pFrame->GetSafeHwnd() != NULL && (m_pFrame->GetExStyle() & WS_EX_LAYOUTRTL) != 0)
         dwExStyle |= WS_EX_LAYOUTRTL;
-    if ((m_nFlags & optionContextHelp) != 0)
-        dwExStyle |= WS_EX_CONTEXTHELP;
-    LPCTSTR lpszClass = AfxRegisterWndClass(0, ::LoadCursor(NULL, IDC_ARROW),
-                                            reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
-    if (!CreateEx(dwExStyle, lpszClass, title, WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_VISIBLE, rect, m_pFrame, 0))
+    if (!CPropertySheet::Create(m_pFrame, static_cast<DWORD>(-1), dwExStyle))
         return FALSE;
+    m_bCreated = TRUE;
     ToggleCustomizeMode(TRUE);
     return TRUE;
 }
 
 int CVrxPToolbarCustomize::OnCreate(LPCREATESTRUCT lpCreateStruct)
 {
-    if (CWnd::OnCreate(lpCreateStruct) == -1)
+    if (CPropertySheet::OnCreate(lpCreateStruct) == -1)
         return -1;
+    if ((m_nFlags & optionContextHelp) != 0)
+        ModifyStyleEx(0, WS_EX_CONTEXTHELP);
     s_pActiveSheet = this;
-    const int xRight = 2 * kMargin + kListWidth;
-    const int yList = kMargin + kLabelHeight;
-    MakeControl(m_hWnd, WC_STATIC, "Cate&gories:", 0, kMargin, kMargin, kListWidth, kLabelHeight, 0xFFFF);
-    MakeControl(m_hWnd, WC_STATIC, "Comman&ds:", 0, xRight, kMargin, kListWidth, kLabelHeight, 0xFFFF);
-    m_hCategories = MakeControl(m_hWnd, WC_LISTBOX, "", WS_VSCROLL | WS_TABSTOP | LBS_NOTIFY, kMargin, yList,
-                                kListWidth, kListHeight, kCategoriesId);
-    m_hCommands = MakeControl(m_hWnd, WC_LISTBOX, "", WS_VSCROLL | WS_TABSTOP | LBS_NOTIFY | LBS_SORT, xRight, yList,
-                              kListWidth, kListHeight, kCommandsId);
-    MakeControl(m_hWnd, WC_BUTTON, "Close", WS_TABSTOP | BS_DEFPUSHBUTTON, xRight + kListWidth - kButtonWidth,
-                yList + kListHeight + kMargin, kButtonWidth, kButtonHeight, kCloseId);
-    for (POSITION pos = m_categoryNames.GetHeadPosition(); pos != NULL;)
-        ::SendMessage(m_hCategories, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>((LPCTSTR)m_categoryNames.GetNext(pos)));
-    ::SendMessage(m_hCategories, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(allCommandsName));
-    ::SendMessage(m_hCategories, LB_SETCURSEL, 0, 0);
-    ShowCategory(0);
     return 0;
 }
 
-void CVrxPToolbarCustomize::ShowCategory(int nIndex)
+// Close takes Cancel's place below the pages, with room around it.
+BOOL CVrxPToolbarCustomize::OnInitDialog()
 {
-    ::SendMessage(m_hCommands, LB_RESETCONTENT, 0, 0);
-    char name[maxItemText] = "";
-    if (nIndex < 0 || ::SendMessage(m_hCategories, LB_GETTEXTLEN, nIndex, 0) >= static_cast<LRESULT>(sizeof(name)))
-        return;
-    ::SendMessage(m_hCategories, LB_GETTEXT, nIndex, reinterpret_cast<LPARAM>(name));
-    const CObList* pList = GetCategory(name);
-    for (POSITION pos = pList != nullptr ? pList->GetHeadPosition() : NULL; pos != NULL;)
+    CPropertySheet::OnInitDialog();
+    CWnd* pClose = GetDlgItem(IDCANCEL);
+    CWnd* pOK = GetDlgItem(IDOK);
+    pClose->SetWindowText(closeText);
+    pClose->ShowWindow(SW_SHOW);
+    pClose->EnableWindow(TRUE);
+    pClose->ModifyStyle(0, BS_DEFPUSHBUTTON);
+    pOK->ModifyStyle(BS_DEFPUSHBUTTON, 0);
+
+    CRect close;
+    pClose->GetWindowRect(&close);
+    ScreenToClient(&close);
+    CRect window;
+    GetWindowRect(&window);
+    SetWindowPos(nullptr, 0, 0, window.Width(), window.Height() + close.Height() + closeButtonGrowth,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    CRect client;
+    GetClientRect(&client);
+    pClose->SetWindowPos(nullptr, client.Width() - close.Width() - 8, close.top + 4, 0, 0,
+                         SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+
+    CWnd* pHelp = GetDlgItem(helpButtonId);
+    if ((m_nFlags & optionNoHelp) != 0)
     {
-        const CVrxPToolbarButton* pButton = static_cast<CVrxPToolbarButton*>(pList->GetNext(pos));
-        ::SendMessage(m_hCommands, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>((LPCTSTR)pButton->text));
+        pHelp->ShowWindow(SW_HIDE);
+        pHelp->EnableWindow(FALSE);
     }
+    else
+    {
+        pHelp->SetWindowPos(nullptr, 8, close.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    return TRUE;
 }
 
 BOOL CVrxPToolbarCustomize::OnCommand(WPARAM wParam, LPARAM lParam)
 {
-    if (LOWORD(wParam) == kCloseId)
+    if (LOWORD(wParam) == IDCANCEL)
     {
         DestroyWindow();
         return TRUE;
     }
-    if (LOWORD(wParam) == kCategoriesId && HIWORD(wParam) == LBN_SELCHANGE)
+    if (LOWORD(wParam) == helpButtonId && HIWORD(wParam) == BN_CLICKED)
     {
-        ShowCategory(static_cast<int>(::SendMessage(m_hCategories, LB_GETCURSEL, 0, 0)));
+        if (m_pFrame != nullptr && m_pFrame->GetSafeHwnd() != NULL)
+            m_pFrame->SendMessage(VrxTOOLBAR_CUSTOMIZEHELP, GetActiveIndex(), reinterpret_cast<LPARAM>(this));
         return TRUE;
     }
-    return CWnd::OnCommand(wParam, lParam);
-}
-
-void CVrxPToolbarCustomize::OnClose()
-{
-    DestroyWindow();
+    return CPropertySheet::OnCommand(wParam, lParam);
 }
 
 void CVrxPToolbarCustomize::OnDestroy()
 {
     if (s_pActiveSheet == this)
         s_pActiveSheet = nullptr;
-    CWnd::OnDestroy();
+    CPropertySheet::OnDestroy();
 }
 
+// A window that failed on its way up leaves the object to the caller.
 void CVrxPToolbarCustomize::PostNcDestroy()
 {
+    CPropertySheet::PostNcDestroy();
+    if (!m_bCreated)
+        return;
     ToggleCustomizeMode(FALSE);
-    CWnd::PostNcDestroy();
     delete this;
 }
 
@@ -342,7 +374,7 @@ void CVrxPToolbarCustomize::ToggleCustomizeMode(BOOL bOn)
         m_disabled.RemoveAll();
         for (HWND hChild = ::GetWindow(hFrame, GW_CHILD); hChild != NULL; hChild = ::GetWindow(hChild, GW_HWNDNEXT))
         {
-            if (dynamic_cast<CVrxPToolBar*>(CWnd::FromHandlePermanent(hChild)) != nullptr || !::IsWindowEnabled(hChild))
+            if (HostsBars(CWnd::FromHandlePermanent(hChild)) || !::IsWindowEnabled(hChild))
                 continue;
             ::EnableWindow(hChild, FALSE);
             m_disabled.AddTail(hChild);

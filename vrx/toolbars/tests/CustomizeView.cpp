@@ -5,7 +5,11 @@
 #include "docking/CVrxPDockingControlBar.h"
 #include "panes/CVrxPURLLinkButton.h"
 #include "toolbars/CVrxPMenuBar.h"
+#include "toolbars/CVrxPToolBar.h"
+#include "toolbars/CVrxPToolbarButton.h"
 #include "toolbars/CVrxPToolbarCustomize.h"
+#include "toolbars/customize/CVrxPCustomizePage.h"
+#include "toolbars/customize/CVrxPToolbarsPage.h"
 
 #include "ScreenPicture.h"
 #include "TestMdiFrame.h"
@@ -17,8 +21,6 @@
 namespace
 {
 std::string g_shot = "vrx_customize.bmp";
-const UINT kCategoriesId = 16601;
-const UINT kCommandsId = 16602;
 const UINT kLinkId = 1041;
 
 HMENU MakeMenu()
@@ -50,6 +52,11 @@ TEST(CustomizeView, ShowsTheCommandsByCategoryAndALink)
     CVrxPMenuBar bar;
     ASSERT_TRUE(bar.CreateWithDefaultStyle(&frame, 0x50402808, 0xE806));
     ASSERT_TRUE(frame.PlaceBarDocked(&bar));
+    CVrxPToolBar standard;
+    ASSERT_TRUE(standard.CreateWithDefaultStyle(&frame, 0x50402808, 0xE820));
+    standard.SetWindowText("Standard");
+    standard.InsertButtonCopy(CVrxPToolbarButton(101, -1, "Open..."));
+    ASSERT_TRUE(frame.PlaceBarDocked(&standard));
     CVrxPDockingControlBar output;
     ASSERT_TRUE(output.Create("Output", &frame, CSize(150, 150), TRUE, 32804,
                               WS_CHILD | WS_VISIBLE | CBRS_ALIGN_BOTTOM | CBRS_BORDER_TOP, 32, 15));
@@ -61,19 +68,19 @@ TEST(CustomizeView, ShowsTheCommandsByCategoryAndALink)
     pSheet->AllowUserDefinedToolbars(TRUE);
     ASSERT_TRUE(pSheet->Create());
     HWND hSheet = pSheet->GetSafeHwnd();
-    HWND hCategories = ::GetDlgItem(hSheet, kCategoriesId);
-    HWND hCommands = ::GetDlgItem(hSheet, kCommandsId);
+    CVrxPCustomizePage* pCommands = pSheet->GetCommandsPage();
     // File, Edit, Help from the menus, New Menu, then All Commands.
-    ASSERT_EQ(5, ::SendMessage(hCategories, LB_GETCOUNT, 0, 0));
-    ::SendMessage(hCategories, LB_SETCURSEL, 0, 0);
-    ::SendMessage(hSheet, WM_COMMAND, MAKEWPARAM(kCategoriesId, LBN_SELCHANGE), reinterpret_cast<LPARAM>(hCategories));
-    EXPECT_EQ(3, ::SendMessage(hCommands, LB_GETCOUNT, 0, 0)) << "New, Open... and Exit";
+    ASSERT_EQ(5, pCommands->GetCategoryList().GetCount());
+    pCommands->GetCategoryList().SetCurSel(0);
+    pCommands->SelectCategory();
+    EXPECT_EQ(3, pCommands->GetCommandList().GetCount()) << "New, Open... and Exit";
+    pCommands->GetCommandList().SetCurSel(1);
     EXPECT_FALSE(output.IsWindowEnabled()) << "the frame's windows wait while customising";
     EXPECT_TRUE(bar.IsWindowEnabled()) << "bars stay usable";
 
     CWnd about;
     ASSERT_TRUE(about.CreateEx(WS_EX_DLGMODALFRAME, "#32770", "About", WS_POPUP | WS_CAPTION | WS_VISIBLE,
-                               CRect(480, 420, 780, 540), &frame, 0));
+                               CRect(660, 560, 960, 680), &frame, 0));
     ::CreateWindowEx(0, "BUTTON", "www.example.org", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 20, 30, 240, 40,
                      about.GetSafeHwnd(), reinterpret_cast<HMENU>(static_cast<UINT_PTR>(kLinkId)), NULL, NULL);
     CVrxPURLLinkButton link;
@@ -83,6 +90,11 @@ TEST(CustomizeView, ShowsTheCommandsByCategoryAndALink)
     pSheet->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     PumpMessages();
     windriver::save_screen(g_shot);
+    pSheet->SetActivePage(1);
+    EXPECT_EQ(2, pSheet->GetToolbarsPage()->GetToolbarList().GetCount()) << "Menu Bar and Standard";
+    pSheet->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    PumpMessages();
+    windriver::save_screen(g_shot.substr(0, g_shot.size() - 4) + "_toolbars.bmp");
 
     ::SendMessage(hSheet, WM_COMMAND, IDCANCEL, 0);
     EXPECT_FALSE(::IsWindow(hSheet));
