@@ -4,7 +4,7 @@ include(${CMAKE_CURRENT_LIST_DIR}/sources.cmake)
 korvo_native_library(vrx_panes_native
   SOURCES ${VRX_PANES_PORTABLE_SOURCES}
   INCLUDES ..
-  LIBS vrx_foundation_native)
+  LIBS vrx_foundation_native vrx_docking_native)
 
 korvo_native_test(vrx_panes_native_tests
   SOURCES ${VRX_PANES_PORTABLE_TEST_SOURCES}
@@ -28,3 +28,12 @@ korvo_fuzz_target(outlook_pages_fuzz
 
 add_executable(outlook_pages_seeds ${CMAKE_CURRENT_LIST_DIR}/navigation/tests/fuzz/OutlookPagesSeeds.cpp)
 target_link_libraries(outlook_pages_seeds PRIVATE vrx_panes_native)
+
+# The tasks pane's "Settings" value, read without a window.
+korvo_fuzz_target(tasks_pane_state_fuzz
+  SOURCES navigation/tests/fuzz/TasksPaneStateFuzz.cpp
+  LIBS vrx_panes_native
+  CORPUS navigation/tests/fuzz/corpus/tasks_pane_state_fuzz)
+
+add_executable(tasks_pane_state_seeds ${CMAKE_CURRENT_LIST_DIR}/navigation/tests/fuzz/TasksPaneStateSeeds.cpp)
+target_link_libraries(tasks_pane_state_seeds PRIVATE vrx_panes_native)

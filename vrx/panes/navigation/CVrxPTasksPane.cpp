@@ -2,15 +2,31 @@
 
 #include "foundation/CVrxPGlobals.h"
 #include "foundation/CVrxPMemoryDC.h"
+#include "foundation/CVrxPRegistry.h"
+#include "foundation/CVrxPRegistryHolder.h"
+#include "foundation/CVrxPWorkspace.h"
+#include "foundation/VrxPBuildRegistryPath.h"
+#include "app/CCmdUI.h"
 #include "gdi/CClientDC.h"
 #include "gdi/CPaintDC.h"
 #include "themes/CVrxPVisualManager.h"
+#include "toolbars/CVrxPPopupMenuBar.h"
 
 #include <algorithm>
 
 IMPLEMENT_DYNCREATE(CVrxPTasksPane, CVrxPDockingControlBar)
 
 BEGIN_MESSAGE_MAP(CVrxPTasksPane, CVrxPDockingControlBar)
+    ON_WM_CREATE()
+    ON_MESSAGE(WM_SETTEXT, OnSetText)
+    ON_COMMAND(idBack, OnBack)
+    ON_COMMAND(idForward, OnForward)
+    ON_COMMAND(idHome, GoHome)
+    ON_COMMAND(idClose, OnClose)
+    ON_COMMAND(idOtherPanes, OnOtherPanes)
+    ON_UPDATE_COMMAND_UI(idBack, OnUpdateBack)
+    ON_UPDATE_COMMAND_UI(idForward, OnUpdateForward)
+    ON_UPDATE_COMMAND_UI(idClose, OnUpdateClose)
     ON_WM_PAINT()
     ON_WM_ERASEBKGND()
     ON_WM_SIZE()
@@ -28,6 +44,9 @@ int ValueOr(int nOwn, int nLook)
     return nOwn != -1 ? nOwn : nLook;
 }
 } // namespace
+
+const char CVrxPTasksPane::defaultCaption[] = "Tasks Pane";
+const char CVrxPTasksPane::registrySection[] = "VrxPTasksPanes";
 
 CVrxPTasksPane::CVrxPTasksPane() : pageNames{CString()}
 {
@@ -56,14 +75,248 @@ int CVrxPTasksPane::AppendPage(LPCTSTR lpszName)
     return CountPages() - 1;
 }
 
-void CVrxPTasksPane::ShowPage(int nPage)
+int CVrxPTasksPane::ShowPage(int nPage)
 {
-    if (nPage < 0 || nPage >= CountPages() || nPage == currentPage)
-        return;
-    currentPage = nPage;
+    if (history.ShowPage(nPage, CountPages()))
+        SwitchPage();
+    return history.Position();
+}
+
+void CVrxPTasksPane::GoBack()
+{
+    if (history.GoBack())
+        SwitchPage();
+}
+
+void CVrxPTasksPane::GoForward()
+{
+    if (history.GoForward())
+        SwitchPage();
+}
+
+void CVrxPTasksPane::GoHome()
+{
+    ShowPage(0);
+}
+
+void CVrxPTasksPane::GoBackBy(int i)
+{
+    if (history.GoBackBy(i))
+        SwitchPage();
+}
+
+void CVrxPTasksPane::GoForwardBy(int i)
+{
+    if (history.GoForwardBy(i))
+        SwitchPage();
+}
+
+std::vector<CString> CVrxPTasksPane::BackPageNames() const
+{
+    std::vector<CString> names;
+    for (const int nPage : history.BackPages())
+        names.push_back(pageNames[static_cast<size_t>(nPage)]);
+    return names;
+}
+
+std::vector<CString> CVrxPTasksPane::ForwardPageNames() const
+{
+    std::vector<CString> names;
+    for (const int nPage : history.ForwardPages())
+        names.push_back(pageNames[static_cast<size_t>(nPage)]);
+    return names;
+}
+
+void CVrxPTasksPane::SwitchPage()
+{
     hotGroup = pressedGroup = nullptr;
     hotTask = pressedTask = nullptr;
+    if (m_hWnd == NULL)
+    {
+        OnPageShown();
+        return;
+    }
+    RefreshCaption();
+    OnPageShown();
     RelayoutTasks(TRUE);
+}
+
+void CVrxPTasksPane::RefreshCaption()
+{
+    if (m_hWnd == NULL)
+        return;
+    const CString& text = CountPages() > 1 ? caption : pageNames[static_cast<size_t>(CurrentPage())];
+    // The window text is set past OnSetText: it names the page, not the pane.
+    CWnd::DefWindowProc(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(static_cast<LPCTSTR>(text)));
+    SetWindowPos(nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+}
+
+BOOL CVrxPTasksPane::Create(LPCTSTR lpszCaption, CWnd* pParentWnd, CSize sizeDefault, BOOL bHasGripper, UINT nID,
+                            DWORD dwStyle, DWORD dwTabbedStyle, DWORD dwPaneFlags)
+{
+    if (!CVrxPDockingControlBar::Create(lpszCaption, pParentWnd, sizeDefault, bHasGripper, nID, dwStyle,
+                                        dwTabbedStyle, dwPaneFlags))
+        return FALSE;
+    // The window gets its text after WM_CREATE: page 0 takes it now.
+    if (caption.IsEmpty())
+        caption = defaultCaption;
+    pageNames.front() = caption;
+    RefreshCaption();
+    return TRUE;
+}
+
+int CVrxPTasksPane::OnCreate(LPCREATESTRUCT lpCreateStruct)
+{
+    if (CVrxPDockingControlBar::OnCreate(lpCreateStruct) == -1)
+        return -1;
+    caption = lpCreateStruct->lpszName != nullptr ? lpCreateStruct->lpszName : "";
+    return 0;
+}
+
+LRESULT CVrxPTasksPane::OnSetText(WPARAM, LPARAM lParam)
+{
+    const LRESULT result = Default();
+    if (lParam != 0)
+        caption = reinterpret_cast<LPCTSTR>(lParam);
+    return result;
+}
+
+// The back and forward menus send their command with the chosen entry as
+// the last chosen index; the buttons themselves send it with none.
+void CVrxPTasksPane::OnBack()
+{
+    const int i = CVrxPPopupMenuBar::lastChosenIndex;
+    CVrxPPopupMenuBar::lastChosenIndex = -1;
+    if (i >= 0)
+        GoBackBy(i);
+    else
+        GoBack();
+}
+
+void CVrxPTasksPane::OnForward()
+{
+    const int i = CVrxPPopupMenuBar::lastChosenIndex;
+    CVrxPPopupMenuBar::lastChosenIndex = -1;
+    if (i >= 0)
+        GoForwardBy(i);
+    else
+        GoForward();
+}
+
+void CVrxPTasksPane::OnClose()
+{
+    if (CanClose())
+        HandleCloseButton();
+}
+
+// The page menu's items all send this command; the chosen item names the page.
+void CVrxPTasksPane::OnOtherPanes()
+{
+    const int nPage = CVrxPPopupMenuBar::lastChosenIndex;
+    CVrxPPopupMenuBar::lastChosenIndex = -1;
+    ShowPage(nPage);
+}
+
+void CVrxPTasksPane::OnUpdateBack(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(history.CanGoBack());
+}
+
+void CVrxPTasksPane::OnUpdateForward(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(history.CanGoForward());
+}
+
+void CVrxPTasksPane::OnUpdateClose(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(CanClose());
+}
+
+BOOL CVrxPTasksPane::WorkspaceAtLeast(int nVersion)
+{
+    const CVrxPWorkspace* pWorkspace = VrxPWorkspaceInstance();
+    if (pWorkspace == nullptr)
+        return FALSE;
+    const int nStored = pWorkspace->PackedStateVersion();
+    return nStored >= nVersion && nStored != versionWithoutPages;
+}
+
+CString CVrxPTasksPane::KeyName(LPCTSTR lpszProfileName, int nIndex, int nSubIndex) const
+{
+    const CString path = VrxPBuildRegistryPath(registrySection, lpszProfileName);
+    return CVrxPTasksPaneState::KeyName(path, nIndex == -1 ? static_cast<int>(GetDlgCtrlID()) : nIndex, nSubIndex);
+}
+
+CVrxPTasksPaneState CVrxPTasksPane::SavedState() const
+{
+    CVrxPTasksPaneState state;
+    state.alignment = GetAlignment();
+    state.visible = IsBarVisible();
+    state.metrics = {verticalMargin, horizontalMargin, groupSpacing, captionHeight, captionIndentH,
+                     captionIndentV, taskIndent,       iconTextGap,  taskSpacing};
+    state.page = CurrentPage();
+    state.pageNames = pageNames;
+    state.caption = caption;
+    return state;
+}
+
+void CVrxPTasksPane::ApplyState(const CVrxPTasksPaneState& state, BOOL bWithPages, BOOL bWithCaption)
+{
+    SetAlignment(state.alignment);
+    savedVisibility = state.visible;
+    if (bWithPages)
+    {
+        int* const metrics[] = {&verticalMargin, &horizontalMargin, &groupSpacing, &captionHeight, &captionIndentH,
+                                &captionIndentV, &taskIndent,       &iconTextGap,  &taskSpacing};
+        for (size_t i = 0; i < state.metrics.size(); i++)
+            *metrics[i] = state.metrics[i];
+        if (state.pageNames.size() == pageNames.size())
+            pageNames = state.pageNames;
+        const int nPage = state.page < CountPages() ? state.page : 0;
+        if (nPage != CurrentPage())
+            ShowPage(nPage);
+        else
+            RelayoutTasks(TRUE);
+    }
+    if (bWithCaption)
+    {
+        caption = state.caption;
+        RefreshCaption();
+    }
+}
+
+BOOL CVrxPTasksPane::StoreToRegistry(LPCTSTR lpszProfileName, int nIndex, int nSubIndex)
+{
+    std::vector<BYTE> bytes;
+    BOOL bStored = SavedState().Write(bytes);
+    if (bStored)
+    {
+        CVrxPRegistryHolder holder;
+        CVrxPRegistry& registry = holder.Open(FALSE, FALSE);
+        bStored = registry.MakeKey(KeyName(lpszProfileName, nIndex, nSubIndex)) &&
+                  registry.WriteBinary(CVrxPTasksPaneState::valueName, bytes.data(), static_cast<UINT>(bytes.size()));
+    }
+    // The docking pane's own state is stored even when the value failed.
+    return CVrxPDockingControlBar::StoreToRegistry(lpszProfileName, nIndex, nSubIndex) && bStored;
+}
+
+BOOL CVrxPTasksPane::RestoreFromRegistry(LPCTSTR lpszProfileName, int nIndex, int nSubIndex)
+{
+    CVrxPRegistryHolder holder;
+    CVrxPRegistry& registry = holder.Open(FALSE, TRUE);
+    BYTE* pData = nullptr;
+    UINT nSize = 0;
+    if (!registry.OpenKey(KeyName(lpszProfileName, nIndex, nSubIndex)) ||
+        !registry.ReadBinary(CVrxPTasksPaneState::valueName, pData, nSize))
+        return FALSE;
+    std::unique_ptr<BYTE[]> data(pData);
+    const BOOL bWithPages = WorkspaceAtLeast(pagesVersion);
+    const BOOL bWithCaption = WorkspaceAtLeast(captionVersion);
+    CVrxPTasksPaneState state = SavedState();
+    if (!state.Read(pData, nSize, bWithPages, bWithCaption))
+        return FALSE;
+    ApplyState(state, bWithPages, bWithCaption);
+    return CVrxPDockingControlBar::RestoreFromRegistry(lpszProfileName, nIndex, nSubIndex);
 }
 
 CVrxPTasksGroup* CVrxPTasksPane::AddGroup(LPCTSTR lpszCaption, int nPage, BOOL bSpecial)
@@ -132,7 +385,7 @@ int CVrxPTasksPane::LayoutTasks(BOOL bCalculateOnly)
     const int nSpacing = TaskSpacing();
     for (const auto& group : groups)
     {
-        if (group->page != currentPage)
+        if (group->page != CurrentPage())
             continue;
         int h = 0;
         if (!group->name.IsEmpty())
@@ -203,7 +456,7 @@ int CVrxPTasksPane::LayoutTasks(BOOL bCalculateOnly)
     {
         CVrxPTasksGroup* pLast = nullptr;
         for (const auto& group : groups)
-            if (group->page == currentPage)
+            if (group->page == CurrentPage())
                 pLast = group.get();
         if (pLast != nullptr && pLast->bottomAligned && !pLast->tasks.empty() && !IsShownCollapsed(*pLast))
         {
@@ -234,7 +487,7 @@ CVrxPTask* CVrxPTasksPane::TaskAtPoint(CPoint point) const
         return nullptr;
     for (const auto& group : groups)
     {
-        if (group->page != currentPage || IsShownCollapsed(*group))
+        if (group->page != CurrentPage() || IsShownCollapsed(*group))
             continue;
         for (const auto& task : group->tasks)
             if (task->visible && task->HasCommand() && task->rect.PtInRect(point))
@@ -248,7 +501,7 @@ CVrxPTasksGroup* CVrxPTasksPane::GroupCaptionAtPoint(CPoint point) const
     if (!collapsibleGroups || !TasksArea().PtInRect(point))
         return nullptr;
     for (const auto& group : groups)
-        if (group->page == currentPage && group->captionRect.PtInRect(point))
+        if (group->page == CurrentPage() && group->captionRect.PtInRect(point))
             return group.get();
     return nullptr;
 }
@@ -260,7 +513,7 @@ void CVrxPTasksPane::PaintTasks(CDC& dc)
     dc.SetBkMode(TRANSPARENT);
     for (const auto& group : groups)
     {
-        if (group->page != currentPage)
+        if (group->page != CurrentPage())
             continue;
         if (!IsShownCollapsed(*group) && !group->tasksRect.IsRectEmpty())
             pLook->PaintTaskGroupBackground(&dc, group->tasksRect, group->special);

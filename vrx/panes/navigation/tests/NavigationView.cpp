@@ -96,6 +96,8 @@ TEST(NavigationView, OutlookBarsInEveryLook)
     tasks.AddTask(pPlaces, "Desktop", 41010);
     CVrxPTasksGroup* pDetails = tasks.AddGroup("Details");
     tasks.AddTask(pDetails, "A label without a command", 0);
+    const int nSearch = tasks.AppendPage("Search");
+    tasks.AddTask(tasks.AddGroup("Search for files", nSearch), "All files and folders", 41020);
     tasks.RelayoutTasks(TRUE);
     std::vector<std::unique_ptr<CVrxPOutlookBarPane>> panes;
     FillBar(classic, panes, 200);
@@ -126,6 +128,11 @@ TEST(NavigationView, OutlookBarsInEveryLook)
     CPoint places = pPlaces->captionRect.CenterPoint();
     tasks.ClientToScreen(&places);
     PlayInput({MoveTo(places), PressAt(places), ReleaseAt(places)});
+    EXPECT_TRUE(pPlaces->collapsed);
+    // To the second page and back: the first page keeps its collapsed group.
+    tasks.ShowPage(nSearch);
+    tasks.GoBack();
+    EXPECT_EQ(0, tasks.CurrentPage());
     EXPECT_TRUE(pPlaces->collapsed);
     PlayInput({MoveTo(CPoint(500, 300))});
 
