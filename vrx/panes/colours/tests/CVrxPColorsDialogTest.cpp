@@ -1,6 +1,7 @@
 #include "app/AfxRegisterWndClass.h"
 #include "app/CWinApp.h"
 #include "colours/tests/WindowPicture.h"
+#include "foundation/CVrxPGlobals.h"
 #include "foundation/VrxPLibrary.h"
 #include "panes/colours/CVrxPColorsDialog.h"
 #include "panes/colours/VrxPColoursResources.h"
@@ -306,6 +307,42 @@ TEST_F(ColorsDialogTest, PickingEndsOnQuitCaptureLossAndCancelMode)
             EXPECT_EQ(msg.wParam, 7u);
         }
     }
+}
+
+// Runs on a screen of 256 colours only (an X server of depth 8): the
+// dialog's palette comes from the system's and every face draws with its
+// entries. What the screen then shows is the display's business: under the
+// test's emulator it keeps to the 20 static colours.
+TEST_F(ColorsDialogTest, AtEightBitsThePreviewAndCellsUsePaletteEntries)
+{
+    if (VrxPGlobals().bitsPerPixel != 8)
+        GTEST_SKIP() << "the screen has " << VrxPGlobals().bitsPerPixel << " bits per pixel";
+    Open();
+    ASSERT_NE(dialog.palette, static_cast<HPALETTE>(NULL));
+    EXPECT_TRUE(dialog.ownsPalette);
+    const COLORREF color = RGB(51, 102, 204);
+    dialog.SetNewColor(color);
+    const UINT nIndex = ::GetNearestPaletteIndex(dialog.palette, color);
+    EXPECT_EQ(dialog.preview.GetColor(), PALETTEINDEX(nIndex));
+    EXPECT_EQ(dialog.newColor, color);
+    // The palette is the system's, 256 entries.
+    EXPECT_EQ(::GetPaletteEntries(dialog.palette, 0, 0, nullptr), 256u);
+    ASSERT_EQ(dialog.standardPage.hexagons.Cells().size(), 127u);
+    for (const CVrxPColorHexCell& cell : dialog.standardPage.hexagons.Cells())
+        EXPECT_EQ(cell.drawColor & 0xFF000000, 0x01000000u);
+    // New and current the same colour: both halves of the preview show the
+    // same entry (the index handed over is not looked up a second time).
+    dialog.SetNewColor(initial);
+    CRect rectPreview;
+    dialog.preview.GetClientRect(&rectPreview);
+    CPoint upper(rectPreview.CenterPoint().x, rectPreview.Height() / 4);
+    CPoint lower(rectPreview.CenterPoint().x, rectPreview.Height() * 3 / 4);
+    dialog.preview.ClientToScreen(&upper);
+    dialog.preview.ClientToScreen(&lower);
+    HDC hScreen = ::GetDC(NULL);
+    EXPECT_EQ(::GetPixel(hScreen, upper.x, upper.y), ::GetPixel(hScreen, lower.x, lower.y));
+    ::ReleaseDC(NULL, hScreen);
+    EXPECT_TRUE(SaveWindowPicture(dialog.GetSafeHwnd(), "colors_dialog_8bpp"));
 }
 
 TEST_F(ColorsDialogTest, TheEmbeddedSheetOutlivesItsWindow)
