@@ -345,20 +345,20 @@ TEST_F(ColorPopupTest, ACustomSelectionShowsTheSlotBesideTheOtherButton)
     pPopup->Close(0);
 }
 
+BOOL CALLBACK FindColorsDialog(HWND hWnd, LPARAM lParam)
+{
+    char title[16] = {};
+    ::GetWindowTextA(hWnd, title, sizeof(title));
+    if (::IsWindowVisible(hWnd) && std::string(title) == "Colors")
+        *reinterpret_cast<HWND*>(lParam) = hWnd;
+    return TRUE;
+}
+
 // The Colors dialog of this thread, once it shows.
 CVrxPColorsDialog* OpenColorsDialog()
 {
     HWND hDialog = NULL;
-    ::EnumThreadWindows(
-        ::GetCurrentThreadId(),
-        [](HWND hWnd, LPARAM lParam) {
-            char title[16] = {};
-            ::GetWindowTextA(hWnd, title, sizeof(title));
-            if (::IsWindowVisible(hWnd) && std::string(title) == "Colors")
-                *reinterpret_cast<HWND*>(lParam) = hWnd;
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&hDialog));
+    ::EnumThreadWindows(::GetCurrentThreadId(), FindColorsDialog, reinterpret_cast<LPARAM>(&hDialog));
     return dynamic_cast<CVrxPColorsDialog*>(CWnd::FromHandlePermanent(hDialog));
 }
 
