@@ -6,6 +6,7 @@
 #include "gdi/CDC.h"
 #include "panes/colours/CColorPopup.h"
 #include "panes/colours/CVrxPColorMenuButton.h"
+#include "panes/colours/CVrxPColorsDialog.h"
 #include "themes/CVrxPVisualManager.h"
 
 #include <cmath>
@@ -481,7 +482,9 @@ BOOL CVrxPColorBar::OpenColorDialog(COLORREF colorInitial, COLORREF& colorOut)
 {
     if (CVrxPColorMenuButton* pMenuButton = OwningMenuButton())
         return pMenuButton->OpenColorDialog(colorInitial, colorOut);
-    return OpenPlatformColorDialog(this, colorInitial, colorOut);
+    if (useSystemDialog)
+        return OpenPlatformColorDialog(this, colorInitial, colorOut);
+    return CVrxPColorsDialog::ChooseColor(colorInitial, colorOut);
 }
 
 BOOL CVrxPColorBar::HandleButtonCommand(CColorButton* pButton)

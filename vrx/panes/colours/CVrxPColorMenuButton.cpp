@@ -6,6 +6,7 @@
 #include "foundation/VrxPLibrary.h"
 #include "gdi/CDC.h"
 #include "panes/colours/CColorPopup.h"
+#include "panes/colours/CVrxPColorsDialog.h"
 #include "themes/CVrxPVisualManager.h"
 #include "toolbars/CVrxPToolBar.h"
 
@@ -169,7 +170,9 @@ void CVrxPColorMenuButton::ApplyToButtons(UINT nCommand, COLORREF colorNew, cons
 
 BOOL CVrxPColorMenuButton::OpenColorDialog(COLORREF colorInitial, COLORREF& colorOut)
 {
-    return CVrxPColorBar::OpenPlatformColorDialog(parent, colorInitial, colorOut);
+    if (useSystemDialog)
+        return CVrxPColorBar::OpenPlatformColorDialog(parent, colorInitial, colorOut);
+    return CVrxPColorsDialog::ChooseColor(colorInitial, colorOut);
 }
 
 BOOL CVrxPColorMenuButton::OnClick(CWnd* pBar)

@@ -129,7 +129,8 @@ BOOL CVrxPColorSelectorCtrl::PreCreateWindow(CREATESTRUCT& cs)
 
 COLORREF CVrxPColorSelectorCtrl::ToDrawColor(COLORREF color) const
 {
-    if (m_hPalette == NULL || VrxPGlobals().bitsPerPixel > 8)
+    // A palette index (the dialog's preview gets those) is drawn as it is.
+    if (m_hPalette == NULL || VrxPGlobals().bitsPerPixel > 8 || (color & 0xFF000000) == 0x01000000)
         return color;
     return 0x01000000 | ::GetNearestPaletteIndex(m_hPalette, color);
 }

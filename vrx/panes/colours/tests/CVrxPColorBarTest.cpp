@@ -5,8 +5,10 @@
 #include "foundation/CVrxPWorkspace.h"
 #include "panes/colours/CColorPopup.h"
 #include "panes/colours/CVrxPColorMenuButton.h"
+#include "panes/colours/CVrxPColorsDialog.h"
 #include "tests/RealInput.h"
 #include "toolbars/tests/TestMdiFrame.h"
+#include "WindowDriver.h"
 
 #include <gtest/gtest.h>
 
@@ -341,6 +343,72 @@ TEST_F(ColorPopupTest, ACustomSelectionShowsTheSlotBesideTheOtherButton)
     EXPECT_EQ(bar.GetButton(50)->rect, CRect(6, 156, 121, 175));
     EXPECT_TRUE(bar.ColorButton(5)->highlighted);
     pPopup->Close(0);
+}
+
+BOOL CALLBACK FindColorsDialog(HWND hWnd, LPARAM lParam)
+{
+    char title[16] = {};
+    ::GetWindowTextA(hWnd, title, sizeof(title));
+    if (::IsWindowVisible(hWnd) && std::string(title) == "Colors")
+        *reinterpret_cast<HWND*>(lParam) = hWnd;
+    return TRUE;
+}
+
+// The Colors dialog of this thread, once it shows.
+CVrxPColorsDialog* OpenColorsDialog()
+{
+    HWND hDialog = NULL;
+    ::EnumThreadWindows(::GetCurrentThreadId(), FindColorsDialog, reinterpret_cast<LPARAM>(&hDialog));
+    return dynamic_cast<CVrxPColorsDialog*>(CWnd::FromHandlePermanent(hDialog));
+}
+
+void ClickNow(CPoint point)
+{
+    windriver::send_mouse(MOUSEEVENTF_LEFTDOWN, point);
+    windriver::send_mouse(MOUSEEVENTF_LEFTUP, point);
+}
+
+TEST_F(ColorPopupTest, MoreColorsOpensTheColorsDialogAndItsChoiceComesBack)
+{
+    CColorPopup* pPopup = OpenFirst();
+    ASSERT_NE(pPopup, nullptr);
+    CVrxPColorBar& bar = pPopup->ColorBar();
+    ASSERT_TRUE(bar.ColorButton(50)->isOther);
+    const CPoint other = ScreenRect(bar, bar.GetButton(50)->rect).CenterPoint();
+    CVrxPColorsDialog* pDialog = nullptr;
+    COLORREF picked = none;
+    BOOL bPopupHidden = FALSE;
+    auto pickCell = [&] {
+        pDialog = OpenColorsDialog();
+        if (pDialog == nullptr || pDialog->standardPage.hexagons.Cells().size() != 127)
+            return;
+        bPopupHidden = !pPopup->IsWindowVisible();
+        const CVrxPColorHexCell& cell = pDialog->standardPage.hexagons.Cells()[30];
+        CPoint point(cell.x, cell.y);
+        pDialog->standardPage.hexagons.ClientToScreen(&point);
+        ClickNow(point);
+    };
+    auto pressOk = [&] {
+        if (pDialog == nullptr)
+            return;
+        picked = pDialog->newColor;
+        CRect rectOk;
+        pDialog->GetDlgItem(IDOK)->GetWindowRect(&rectOk);
+        ClickNow(rectOk.CenterPoint());
+    };
+    PlayInput({MoveTo(other), PressAt(other), ReleaseAt(other), Wait(), Wait(), Wait(), Wait(), Observe(pickCell),
+               Wait(), Wait(), Wait(), Observe(pressOk), Wait(), Wait(), Wait()});
+    PumpMessages(200);
+    ASSERT_NE(pDialog, nullptr);
+    EXPECT_TRUE(bPopupHidden);
+    // Cell 30 lies in the second ring from the outside: a colour, not the
+    // initial automatic black.
+    EXPECT_NE(picked, none);
+    EXPECT_NE(picked, RGB(0, 0, 0));
+    EXPECT_EQ(OpenColorsDialog(), nullptr);
+    EXPECT_EQ(buttons[0]->OpenPopup(), nullptr);
+    EXPECT_EQ(buttons[0]->GetColor(), picked);
+    EXPECT_EQ(buttons[1]->GetColor(), picked);
 }
 
 TEST_F(ColorPopupTest, KeysPickAndEscapeCloses)

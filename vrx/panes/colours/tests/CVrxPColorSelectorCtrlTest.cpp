@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <string>
 
 namespace
 {
@@ -218,4 +219,42 @@ TEST(ColorSelectorCtrl, AllFacesPicture)
     // The preview's halves.
     EXPECT_EQ(host.ScreenPixel(*pPreview, CPoint(20, 20)), RGB(255, 128, 0));
     EXPECT_EQ(host.ScreenPixel(*pPreview, CPoint(20, 60)), RGB(0, 128, 0));
+}
+
+// Controls squeezed to nothing still paint and take clicks and keys, and
+// keep their values in range: no size becomes a divisor.
+TEST(ColorSelectorCtrl, TinyControlsKeepTheirValuesInRange)
+{
+    SelectorHost host;
+    ASSERT_TRUE(host.Open(CSize(200, 160)));
+    const Mode modes[] = {Mode::modePreview, Mode::modeLuminanceBar, Mode::modeSpectrum, Mode::modeHoneycomb,
+                          Mode::modeGreys};
+    const CSize sizes[] = {CSize(0, 0), CSize(1, 1), CSize(2, 10), CSize(10, 2), CSize(11, 11)};
+    for (Mode mode : modes)
+        for (const CSize& size : sizes)
+        {
+            SCOPED_TRACE(std::to_string(mode) + " at " + std::to_string(size.cx) + "x" + std::to_string(size.cy));
+            CVrxPColorSelectorCtrl* pSelector = host.Add(mode, CRect(CPoint(20, 20), size));
+            ASSERT_NE(pSelector, nullptr);
+            pSelector->SetLuminanceBarWidth(14);
+            pSelector->SetHLS(0.25, 0.5, 0.75, TRUE);
+            pSelector->UpdateWindow();
+            for (CPoint point : {CPoint(0, 0), CPoint(size.cx, size.cy)})
+            {
+                pSelector->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(point.x, point.y));
+                pSelector->SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(point.x, point.y));
+                pSelector->SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(point.x, point.y));
+            }
+            for (WPARAM key : {VK_UP, VK_DOWN, VK_LEFT, VK_RIGHT})
+                pSelector->SendMessage(WM_KEYDOWN, key, 0);
+            double values[3] = {};
+            pSelector->GetHLS(&values[0], &values[1], &values[2]);
+            for (double dValue : values)
+            {
+                EXPECT_TRUE(std::isfinite(dValue));
+                EXPECT_GE(dValue, 0.0);
+                EXPECT_LE(dValue, 1.0);
+            }
+            pSelector->DestroyWindow();
+        }
 }
