@@ -14,7 +14,7 @@ BEGIN_MESSAGE_MAP(CVrxPURLLinkButton, CVrxPButton)
 END_MESSAGE_MAP()
 
 CVrxPURLLinkButton::CVrxPURLLinkButton()
-    : multiLine(FALSE), alwaysUnderlined(TRUE), commandMode(FALSE)
+    : multiLine(FALSE), alwaysUnderlined(TRUE), commandMode(FALSE), m_nPressedKey(0)
 {
     borderStyle = borderNone;
     transparent = TRUE;
@@ -95,16 +95,23 @@ BOOL CVrxPURLLinkButton::OnClicked()
     return TRUE;
 }
 
-// A key acts at its release, so the press cannot open the link twice.
+// A key acts at its release, so the press cannot open the link twice; and
+// only a key pressed here: the release of an Enter that chose the menu
+// command which opened this dialog must not open the link too.
 BOOL CVrxPURLLinkButton::PreTranslateMessage(MSG* pMsg)
 {
     if (pMsg->hwnd == m_hWnd && (pMsg->wParam == VK_SPACE || pMsg->wParam == VK_RETURN))
     {
         if (pMsg->message == WM_KEYDOWN)
+        {
+            m_nPressedKey = static_cast<UINT>(pMsg->wParam);
             return TRUE;
+        }
         if (pMsg->message == WM_KEYUP)
         {
-            if (pMsg->wParam == VK_RETURN && !OnClicked())
+            const BOOL bPressedHere = m_nPressedKey == pMsg->wParam;
+            m_nPressedKey = 0;
+            if (bPressedHere && pMsg->wParam == VK_RETURN && !OnClicked())
                 SendClickToParent();
             return TRUE;
         }

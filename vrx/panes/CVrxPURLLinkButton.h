@@ -47,4 +47,5 @@ protected:
 private:
     CString m_strTarget;
     CString m_strPrefix;
+    UINT m_nPressedKey;
 };

@@ -80,6 +80,26 @@ TEST_F(LinkButtonTest, InCommandModeAClickReachesTheParent)
     EXPECT_EQ(linkId, parent.clicks[0]);
 }
 
+TEST_F(LinkButtonTest, EnterActsAtItsReleaseOnlyWhenItWasPressedOnTheLink)
+{
+    link.commandMode = TRUE;
+    MSG release = {};
+    release.hwnd = link.GetSafeHwnd();
+    release.message = WM_KEYUP;
+    release.wParam = VK_RETURN;
+    EXPECT_TRUE(link.PreTranslateMessage(&release));
+    EXPECT_TRUE(parent.clicks.empty()) << "the press went elsewhere, e.g. to the menu that opened this dialog";
+
+    MSG press = release;
+    press.message = WM_KEYDOWN;
+    EXPECT_TRUE(link.PreTranslateMessage(&press));
+    EXPECT_TRUE(parent.clicks.empty()) << "nothing at the press";
+    EXPECT_TRUE(link.PreTranslateMessage(&release));
+    EXPECT_EQ(std::vector<UINT>{linkId}, parent.clicks);
+    EXPECT_TRUE(link.PreTranslateMessage(&release));
+    EXPECT_EQ(1u, parent.clicks.size()) << "one press, one click";
+}
+
 TEST_F(LinkButtonTest, ADisabledLinkDoesNothing)
 {
     link.commandMode = TRUE;
