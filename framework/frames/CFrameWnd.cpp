@@ -20,6 +20,7 @@ BEGIN_MESSAGE_MAP(CFrameWnd, CWnd)
     ON_WM_INITMENUPOPUP()
     ON_WM_MENUSELECT()
     ON_WM_SETTINGCHANGE()
+    ON_WM_SYSCOLORCHANGE()
     ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUI)
     ON_MESSAGE(WM_SETMESSAGESTRING, OnSetMessageString)
 END_MESSAGE_MAP()
@@ -429,6 +430,17 @@ void CFrameWnd::OnSettingChange(UINT uFlags, LPCTSTR lpszSection)
     CWnd::OnSettingChange(uFlags, lpszSection);
     if ((GetStyle() & WS_CHILD) == 0)
         SendMessageToDescendants(WM_SETTINGCHANGE, uFlags, reinterpret_cast<LPARAM>(lpszSection), TRUE, TRUE);
+}
+
+// Bars and panes keep brushes made from the system colours: they remake
+// them when told, and the whole frame is repainted in the new colours.
+void CFrameWnd::OnSysColorChange()
+{
+    CWnd::OnSysColorChange();
+    if ((GetStyle() & WS_CHILD) != 0)
+        return;
+    SendMessageToDescendants(WM_SYSCOLORCHANGE, 0, 0, TRUE, TRUE);
+    RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
 }
 
 LRESULT CFrameWnd::OnIdleUpdateCmdUI(WPARAM, LPARAM)

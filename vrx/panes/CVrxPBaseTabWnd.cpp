@@ -7,6 +7,7 @@
 #include "foundation/CVrxPGlobals.h"
 #include "foundation/VrxPMessages.h"
 #include "frames/CFrameWnd.h"
+#include "themes/CVrxPVisualManager.h"
 
 #include <algorithm>
 #include <utility>
@@ -19,6 +20,7 @@ BEGIN_MESSAGE_MAP(CVrxPBaseTabWnd, CWnd)
     ON_WM_SYSCOLORCHANGE()
     ON_WM_LBUTTONDOWN()
     ON_WM_MOUSEMOVE()
+    ON_WM_MOUSELEAVE()
     ON_WM_LBUTTONUP()
     ON_WM_LBUTTONDBLCLK()
     ON_WM_CANCELMODE()
@@ -801,9 +803,27 @@ void CVrxPBaseTabWnd::OnLButtonDown(UINT, CPoint point)
     m_nCursorOffset = screen.x - rectTab.left;
 }
 
+void CVrxPBaseTabWnd::SetHighlightedTab(int nIndex)
+{
+    if (nIndex == highlightedTab)
+        return;
+    for (const int nTab : {highlightedTab, nIndex})
+        if (const Tab* pTab = TabAt(nTab))
+            InvalidateRect(&pTab->rect);
+    if (highlightedTab < 0)
+    {
+        TRACKMOUSEEVENT track = {sizeof(TRACKMOUSEEVENT), TME_LEAVE, m_hWnd, 0};
+        ::TrackMouseEvent(&track);
+    }
+    highlightedTab = nIndex;
+}
+
 void CVrxPBaseTabWnd::OnMouseMove(UINT, CPoint point)
 {
     Default();
+    CVrxPVisualManager* pLook = CVrxPVisualManager::Instance();
+    if (pLook->TracksHotTabAlways() || (IsSlantedStyle() && pLook->TracksHotTab()))
+        SetHighlightedTab(m_bReorderDrag ? -1 : TabIndexFromPoint(point));
     if (m_bReorderDrag && TearOffActiveTab(point))
         return;
     if (!m_bReorderDrag || !IsPtInTabArea(point) || CountTabs() < 2 || !allowDragReorder || activeTab < 0)
@@ -822,6 +842,11 @@ void CVrxPBaseTabWnd::OnMouseMove(UINT, CPoint point)
         ClientToScreen(&cursor);
         ::SetCursorPos(cursor.x, cursor.y);
     }
+}
+
+void CVrxPBaseTabWnd::OnMouseLeave()
+{
+    SetHighlightedTab(-1);
 }
 
 // A detachable tab dragged clear of the tab area leaves its tabbed pane

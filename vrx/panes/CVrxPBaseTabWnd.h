@@ -186,6 +186,8 @@ public:
     std::vector<Tab> tabs;
     int activeTab = -1;
     int firstShownTab = 0;
+    // The tab under the mouse where the look highlights it, else -1.
+    int highlightedTab = -1;
     CSize imageSize = CSize(0, 0);
     CImageList* images = nullptr;
     // Drawn in the button (dialog) colours rather than the bar colours.
@@ -208,12 +210,14 @@ protected:
     // Every tab's window goes (with destroyWindowsOnRemove) and every record
     // with it; no notification is sent.
     void ReleaseTabs();
+    void SetHighlightedTab(int nIndex);
 
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
     afx_msg void OnDestroy();
     afx_msg void OnSysColorChange();
     afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
     afx_msg void OnMouseMove(UINT nFlags, CPoint point);
+    afx_msg void OnMouseLeave();
     afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
     afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
     afx_msg void OnCancelMode();

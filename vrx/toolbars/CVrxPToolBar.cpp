@@ -60,6 +60,7 @@ BEGIN_MESSAGE_MAP(CVrxPToolBar, CVrxPControlBar)
     ON_WM_SETFOCUS()
     ON_WM_CONTEXTMENU()
     ON_WM_SETTINGCHANGE()
+    ON_WM_SYSCOLORCHANGE()
     ON_MESSAGE(TB_BUTTONCOUNT, OnButtonCount)
     ON_MESSAGE(TB_GETITEMRECT, OnGetItemRect)
     ON_MESSAGE(TB_GETBUTTON, OnGetButton)
@@ -1585,6 +1586,16 @@ void CVrxPToolBar::OnSettingChange(UINT uFlags, LPCTSTR lpszSection)
         return;
     VrxPGlobals().RefreshFonts();
     RecalcBarLayout();
+}
+
+// The look's tints are mixed from the system colours; they are mixed again
+// before the bar repaints.
+void CVrxPToolBar::OnSysColorChange()
+{
+    CVrxPControlBar::OnSysColorChange();
+    VrxPGlobals().RefreshSysColors();
+    CVrxPVisualManager::Instance()->ReloadPalette();
+    RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
 }
 
 void CVrxPToolBar::ReplaceResetButtons(CObList& buttons)

@@ -363,6 +363,7 @@ protected:
     afx_msg void OnSetFocus(CWnd* pOldWnd);
     afx_msg void OnContextMenu(CWnd* pWnd, CPoint point);
     afx_msg void OnSettingChange(UINT uFlags, LPCTSTR lpszSection);
+    afx_msg void OnSysColorChange();
     afx_msg LRESULT OnButtonCount(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnGetItemRect(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnGetButton(WPARAM wParam, LPARAM lParam);

@@ -27,8 +27,10 @@ public:
     BOOL m_bReenter = FALSE;
     // The settings changes it was told of: flags and section.
     std::vector<std::pair<UINT, std::string>> m_settings;
+    int m_nColorChanges = 0;
 
 protected:
+    afx_msg void OnSysColorChange() { ++m_nColorChanges; }
     afx_msg void OnSettingChange(UINT uFlags, LPCTSTR lpszSection)
     {
         m_settings.emplace_back(uFlags, lpszSection != nullptr ? lpszSection : "");
@@ -56,6 +58,7 @@ protected:
 BEGIN_MESSAGE_MAP(TopBar, CWnd)
     ON_MESSAGE(WM_SIZEPARENT, OnSizeParent)
     ON_WM_SETTINGCHANGE()
+    ON_WM_SYSCOLORCHANGE()
 END_MESSAGE_MAP()
 
 CRect ChildRectInParent(HWND hWnd)
@@ -186,6 +189,27 @@ TEST_F(FrameTest, ASettingChangeReachesTheWindowsInsideTheFrame)
     const std::vector<std::pair<UINT, std::string>> expected = {{SPI_SETNONCLIENTMETRICS, "WindowMetrics"}};
     EXPECT_EQ(expected, m_bar->m_settings);
     EXPECT_EQ(expected, inner.m_settings);
+
+    inner.DestroyWindow();
+}
+
+// A system-colour change too, once to each window, and the frame's client
+// area is left to repaint.
+TEST_F(FrameTest, ASystemColourChangeReachesTheWindowsInsideTheFrame)
+{
+    TestFrame* pFrame = LoadTestFrame(IDR_PLAIN_FRAME, WS_OVERLAPPEDWINDOW);
+    ASSERT_NE(nullptr, pFrame);
+    AddPaneAndBar(pFrame);
+    TopBar inner;
+    ASSERT_TRUE(inner.Create(NULL, "inner", WS_CHILD | WS_VISIBLE, CRect(0, 0, 1, 1), m_bar.get(), 1));
+    pFrame->ShowWindow(SW_SHOWNOACTIVATE);
+    pFrame->UpdateWindow();
+    ASSERT_FALSE(::GetUpdateRect(m_bar->m_hWnd, nullptr, FALSE));
+    pFrame->SendMessage(WM_SYSCOLORCHANGE, 0, 0);
+
+    EXPECT_EQ(1, m_bar->m_nColorChanges);
+    EXPECT_EQ(1, inner.m_nColorChanges);
+    EXPECT_TRUE(::GetUpdateRect(m_bar->m_hWnd, nullptr, FALSE)) << "the bar repaints";
 
     inner.DestroyWindow();
 }

@@ -6,6 +6,7 @@
 #include "foundation/tests/TestCanvas.h"
 #include "tests/RealInput.h"
 #include "tests/TabTestHost.h"
+#include "themes/2003/CVrxPVisualManager2003.h"
 #include "toolbars/CVrxPPopupMenu.h"
 
 #include <gtest/gtest.h>
@@ -583,6 +584,43 @@ TEST_F(TabInputTest, TheCloseButtonClosesTheActiveTabsWindow)
     const HWND hClosed = host.strip.TabWindowAt(1)->GetSafeHwnd();
     PlayInput({MoveTo(rect.CenterPoint()), PressAt(rect.CenterPoint()), ReleaseAt(rect.CenterPoint())});
     EXPECT_FALSE(::IsWindow(hClosed)) << "a plain window closes by being destroyed";
+}
+
+// The tab under the mouse is highlighted where the look asks for it: the
+// 2003 look for slanted tabs, no look for rectangular ones.
+TEST(TabHighlightTest, TheMouseHighlightsSlantedTabsWhereTheLookTracksThem)
+{
+    struct Case
+    {
+        CRuntimeClass* look;
+        int style;
+        bool tracked;
+    } cases[] = {{RUNTIME_CLASS(CVrxPVisualManager2003), CVrxPTabWnd::TabStyleSlanted, true},
+                 {RUNTIME_CLASS(CVrxPVisualManager), CVrxPTabWnd::TabStyleSlanted, false},
+                 {RUNTIME_CLASS(CVrxPVisualManager2003), CVrxPTabWnd::TabStyleRectangular, false}};
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(::testing::Message() << c.look->m_lpszClassName << " style " << c.style);
+        CVrxPVisualManager::SelectClass(c.look);
+        TabTestHost host;
+        ASSERT_TRUE(host.Open(c.style, CVrxPBaseTabWnd::locationTop));
+        host.AddTabs({"Alpha", "Beta", "Gamma"});
+        host.SetForegroundWindow();
+        PumpMessages(100);
+        auto onTab = [&host](int nIndex) {
+            CPoint point = host.strip.TabAt(nIndex)->rect.CenterPoint();
+            host.strip.ClientToScreen(&point);
+            return point;
+        };
+        int nOverBeta = -2;
+        PlayInput({MoveTo(onTab(1)), MoveTo(onTab(1) + CPoint(1, 0)), Observe([&] { nOverBeta = host.strip.highlightedTab; })});
+        EXPECT_EQ(c.tracked ? 1 : -1, nOverBeta);
+        CRect rectHost;
+        host.GetWindowRect(&rectHost);
+        PlayInput({MoveTo(CPoint(rectHost.right + 40, rectHost.bottom + 40)), Wait(), Wait()});
+        EXPECT_EQ(-1, host.strip.highlightedTab) << "the mouse left";
+    }
+    CVrxPVisualManager::SelectClass(nullptr);
 }
 
 // Eight tabs in a 400-pixel strip: the later ones leave the strip, and the

@@ -84,6 +84,7 @@ public:
     BOOL TracksHotTab() override;
     BOOL FramesDockingTabWindows() override;
     void PaintTabAreaBackground(CDC* pDC, CRect rect, CVrxPBaseTabWnd* pTabWnd) override;
+    void PaintTab(CDC* pDC, CRect rect, int nIndex, BOOL bActive, CVrxPBaseTabWnd* pTabWnd) override;
     void PaintTabInterior(CDC* pDC, CRect rect, CBrush* pBrush, int nIndex, BOOL bActive,
                           CVrxPBaseTabWnd* pTabWnd) override;
     void PaintTabScrollButtonFrame(CDC* pDC, CRect* pRect, CWnd* pButton, UINT nState, int nIgnored) override;

@@ -9,8 +9,13 @@
 #include "foundation/CVrxPGlobals.h"
 #include "foundation/CVrxPPainter.h"
 #include "gdi/CDC.h"
+#include "gdi/CPen.h"
+#include "gdi/CRgn.h"
 #include "panes/CVrxPBaseTabWnd.h"
 #include "panes/CVrxPButton.h"
+
+#include <algorithm>
+#include <utility>
 
 namespace
 {
@@ -29,6 +34,12 @@ void Frame(CDC* pDC, const CRect& rect, COLORREF color)
 BOOL IsTop(const CVrxPBaseTabWnd* pTabWnd)
 {
     return pTabWnd->location == CVrxPBaseTabWnd::locationTop;
+}
+
+void Line(CDC* pDC, CPoint from, CPoint to)
+{
+    pDC->MoveTo(from);
+    pDC->LineTo(to);
 }
 } // namespace
 
@@ -63,6 +74,115 @@ void CVrxPVisualManager2003::PaintTabAreaBackground(CDC* pDC, CRect rect, CVrxPB
         Gradient(pDC, rect, toolbarGradientLight, toolbarGradientDark, TRUE);
     else
         Gradient(pDC, rect, toolbarGradientDark, toolbarGradientLight, TRUE);
+}
+
+// Code 4 in rich colour: the slanted tab in a gradient of its colour, or of
+// the toolbar's, highlighted in the menu's hot colour.
+void CVrxPVisualManager2003::PaintTab(CDC* pDC, CRect rect, int nIndex, BOOL bActive, CVrxPBaseTabWnd* pTabWnd)
+{
+    if (pTabWnd->styleCode != 4 || !IsRichColor())
+    {
+        CVrxPVisualManagerXP::PaintTab(pDC, rect, nIndex, bActive, pTabWnd);
+        return;
+    }
+    CVrxPGlobals& globals = VrxPGlobals();
+    const CRect area = pTabWnd->tabArea;
+    const int s = nIndex != 0 && !bActive ? rect.Height() : 0;
+    if (area.right < rect.left + s + 10 || area.left >= rect.right - 10)
+        return;
+    const BOOL bHighlighted = nIndex == pTabWnd->highlightedTab;
+    COLORREF color = pTabWnd->TabColor(nIndex);
+    if (color == kNone && bActive)
+        color = globals.colorWindow;
+    const BOOL bTop = IsTop(pTabWnd);
+    if (!bTop)
+        rect.OffsetRect(0, -1);
+
+    const int l = rect.left;
+    const int t = rect.top;
+    const int r = rect.right;
+    const int b = rect.bottom;
+    const int h = rect.Height();
+    POINT points[8] = {{l, b}, {l + 2, b - 1}, {l + 4, b - 2}, {l + h, t + 2}, {l + h + 4, t}, {r - 2, t}, {r, t + 2}, {r, b}};
+    BOOL bCut = FALSE;
+    for (POINT& point : points)
+    {
+        if (point.x > area.right)
+        {
+            point.x = area.right;
+            bCut = TRUE;
+        }
+        if (!bTop)
+            point.y = t + b - point.y;
+    }
+
+    const int nSaved = pDC->SaveDC();
+    CRgn region;
+    region.CreatePolygonRgn(points, 8, ALTERNATE);
+    pDC->SelectClipRgn(&region, RGN_AND);
+    pDC->ExcludeClipRect(0, t - 1, area.left, b + 1);
+    COLORREF c1 = bHighlighted ? menuHotColor : color;
+    COLORREF c2;
+    if (c1 == kNone)
+    {
+        c1 = toolbarGradientDark;
+        c2 = toolbarGradientLight;
+    }
+    else
+        c2 = CVrxPPainter::ScaleColor(c1, 150);
+    CRect rectFill = rect;
+    if (!bTop)
+    {
+        rectFill.top++;
+        std::swap(c1, c2);
+    }
+    Gradient(pDC, rectFill, c1, c2, TRUE);
+    pDC->RestoreDC(nSaved);
+
+    const int nOutline = pDC->SaveDC();
+    pDC->ExcludeClipRect(0, t - 1, area.left, b + 1);
+    if (!bActive && nIndex != 0 && nIndex != pTabWnd->firstShownTab)
+        pDC->ExcludeClipRect(area.left, area.top, l + h - 10, area.bottom);
+    CPen penOutline(PS_SOLID, 1, globals.colorBarDarkShade);
+    CPen* pOldPen = pDC->SelectObject(&penOutline);
+    pDC->Polyline(points, 8);
+    if (bCut)
+        Line(pDC, CPoint(area.right, t), CPoint(area.right, b));
+    if (bTop)
+    {
+        CPen penInner(PS_SOLID, 1, bHighlighted ? globals.colorBarDarkShade : globals.colorBarLightEdge);
+        pDC->SelectObject(&penInner);
+        Line(pDC, CPoint(points[2].x + 1, points[2].y), CPoint(points[3].x + 1, points[3].y));
+        Line(pDC, CPoint(points[4].x, points[4].y + 1), CPoint(points[5].x, points[5].y + 1));
+        CPen penShadow(PS_SOLID, 1, globals.colorBarShade);
+        pDC->SelectObject(&penShadow);
+        if (!bActive && !bCut)
+            Line(pDC, CPoint(r - 2, t + 1), CPoint(r, t + 3));
+        Line(pDC, CPoint(points[6].x - 1, points[6].y), CPoint(points[7].x - 1, points[7].y));
+    }
+    pDC->SelectObject(pOldPen);
+    pDC->RestoreDC(nOutline);
+
+    if (bActive)
+    {
+        const CRect rectEdge = bTop ? CRect(l + 2, b, std::min<int>(r + 1, area.right), b + 1)
+                                    : CRect(l + 1, t, std::min<int>(r, area.right), t + 1);
+        pDC->FillSolidRect(&rectEdge, color);
+    }
+
+    CRect rectLabel = rect;
+    rectLabel.left += h;
+    if (bTop)
+        rectLabel.right -= CVrxPBaseTabWnd::tabTextMargin;
+    else
+        rectLabel.left += CVrxPBaseTabWnd::tabTextMargin;
+    rectLabel.right = std::min<int>(rectLabel.right, area.right - 2);
+    const CVrxPBaseTabWnd::Tab* pTab = pTabWnd->TabAt(nIndex);
+    const COLORREF colorOldText = pDC->GetTextColor();
+    if (!bActive && pTab != nullptr && pTab->textColor != kNone)
+        pDC->SetTextColor(pTab->textColor);
+    PaintTabLabel(pDC, rectLabel, nIndex, bActive, pTabWnd, kNone);
+    pDC->SetTextColor(colorOldText);
 }
 
 void CVrxPVisualManager2003::PaintTabInterior(CDC* pDC, CRect rect, CBrush* pBrush, int nIndex, BOOL bActive,

@@ -328,19 +328,24 @@ void PaintTasksPaneSamples(CVrxPVisualManager* pLook, CDC* pDC)
     pLook->PaintTasksPaneScrollButton(pDC, &rectScroll, 0, CVrxPMenuGlyphs::arrowDown, TRUE);
 }
 
+// The outlook window's 2003 layout: the active page's caption, the page,
+// the splitter bar and a page button below it.
 void PaintOutlookSamples(CVrxPVisualManager* pLook, CDC* pDC)
 {
-    CVrxPGlobals& globals = VrxPGlobals();
     const CRect rectAll = LookSampler::OutlookPaneRect();
-    const CRect rectTop(rectAll.left, rectAll.top, rectAll.right, rectAll.top + 20);
-    pLook->PaintOutlookPageButton(pDC, rectTop);
-    Label(pDC, "Shortcuts", rectTop, globals.colorBarText);
-    const CRect rectBottom(rectAll.left, rectAll.bottom - 20, rectAll.right, rectAll.bottom);
-    pLook->PaintOutlookPageButton(pDC, rectBottom);
-    Label(pDC, "Folders", rectBottom, globals.colorBarText);
+    const CRect rectCaption(rectAll.left, rectAll.top, rectAll.right, rectAll.top + 20);
+    COLORREF colorCaption = VrxPGlobals().colorButtonText;
+    pLook->PaintOutlookPageCaption(pDC, rectCaption, &colorCaption);
+    Label(pDC, "Shortcuts", rectCaption, colorCaption);
+    const CRect rectSplitter = LookSampler::OutlookSplitterRect();
+    CRect rectPageButton(rectAll.left, rectSplitter.bottom, rectAll.right, rectAll.bottom);
+    COLORREF colorPageButton = VrxPGlobals().colorButtonText;
+    pLook->PaintPushButtonFace(pDC, &rectPageButton, FALSE, FALSE, &colorPageButton);
+    pLook->PaintPushButtonFrame(pDC, &rectPageButton, FALSE, FALSE);
+    Label(pDC, "Folders", rectPageButton, colorPageButton);
 
     CVrxPOutlookBarPane pane;
-    const CRect rectPane(rectAll.left, rectTop.bottom, rectAll.right, rectBottom.top);
+    const CRect rectPane(rectAll.left, rectCaption.bottom, rectAll.right, rectSplitter.top);
     pLook->PaintBarBackground(pDC, &pane, rectPane, rectPane);
     // A highlighted button, a plain one and a disabled one.
     const char* texts[3] = {"Inbox", "Calendar", "Archive"};
@@ -349,20 +354,22 @@ void PaintOutlookSamples(CVrxPVisualManager* pLook, CDC* pDC)
         CVrxPOutlookButton button;
         button.style = i == 2 ? CVrxPToolbarButton::styleDisabled : 0;
         const int nState = i == 0 ? CVrxPVisualManager::stateHighlighted : 0;
-        const CRect rect(rectPane.left + 30, rectPane.top + 4 + 18 * i, rectPane.right - 30, rectPane.top + 20 + 18 * i);
+        const CRect rect(rectPane.left + 30, rectPane.top + 2 + 16 * i, rectPane.right - 30, rectPane.top + 18 + 16 * i);
         pLook->PaintButtonFace(pDC, &button, rect, nState);
         pLook->PaintButtonFrame(pDC, &button, rect, nState);
         Label(pDC, texts[i], rect, pLook->QueryButtonTextColor(&button, nState));
     }
+    pLook->PaintOutlookPageButton(pDC, rectSplitter);
 
-    const CRect rectCaption(180, 330, 340, 350);
-    COLORREF colorCaption = kNone;
-    pLook->PaintOutlookPageCaption(pDC, rectCaption, &colorCaption);
-    Label(pDC, "Outlook caption", rectCaption, colorCaption);
-    const CRect rectSheet(180, 356, 340, 374);
+    const CRect rectSheet(180, 330, 340, 348);
     Label(pDC, "Selected sheet", rectSheet, pLook->PaintSheetListItem(pDC, nullptr, rectSheet, TRUE, TRUE));
-    const CRect rectCustomize(180, 380, 340, 398);
-    Label(pDC, "Customize selection", rectCustomize, pLook->PaintCustomizeSelection(pDC, rectCustomize, TRUE));
+    // A row of the customise dialog's command list, in the list's own
+    // coordinates: a look may start the selection at the list's left edge.
+    const CRect rectRow = LookSampler::CustomizeRowRect();
+    const CPoint oldOrigin = pDC->OffsetViewportOrg(rectRow.left, 0);
+    const CRect rectInList(0, rectRow.top, rectRow.Width(), rectRow.bottom);
+    Label(pDC, "Customize selection", rectInList, pLook->PaintCustomizeSelection(pDC, rectInList, TRUE));
+    pDC->SetViewportOrg(oldOrigin);
 
     CVrxPBaseControlBar slider;
     slider.barStyle = 0x2000;

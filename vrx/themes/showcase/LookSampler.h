@@ -27,6 +27,8 @@ public:
     static CRect TabAreaRect() { return CRect(10, 110, 330, 130); }
     static CRect TasksPaneRect() { return CRect(530, 110, 710, 320); }
     static CRect OutlookPaneRect() { return CRect(10, 330, 170, 430); }
+    static CRect OutlookSplitterRect() { return CRect(10, 402, 170, 410); }
+    static CRect CustomizeRowRect() { return CRect(180, 356, 340, 374); }
 
     BOOL Create(CWnd* pParent, const CRect& rect);
     // Everything, into any DC.

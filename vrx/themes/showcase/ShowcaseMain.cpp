@@ -159,7 +159,7 @@ TEST_F(ShowcaseTest, XPLooksDrawWhatTheirRulesSay)
         // Menus keep the base look's selection under a theme.
         CVrxPGlobals& g = VrxPGlobals();
         EXPECT_EQ(g.colorSelection, screen.At(CPoint(item.left, item.top + 3)));
-        const CRect selection = Moved(CRect(180, 380, 340, 398), origin);
+        const CRect selection = Moved(LookSampler::CustomizeRowRect(), origin);
         EXPECT_EQ(g.colorMenuText, screen.At(CPoint(selection.left, selection.top + 9)));
         EXPECT_EQ(g.colorSelection, screen.At(CPoint(selection.left + 3, selection.top + 3)));
         return;
@@ -173,6 +173,13 @@ TEST_F(ShowcaseTest, XPLooksDrawWhatTheirRulesSay)
     // The highlighted menu item, one pixel in from the menu's item rectangle.
     EXPECT_EQ(pLook->highlightFrameColor, screen.At(CPoint(item.left + 1, item.top + 9)));
     EXPECT_EQ(pLook->highlightColor, screen.At(CPoint(item.left + 4, item.top + 3)));
+
+    // The customise list's selection starts at the list's left edge, not
+    // left of the list.
+    const CRect row = Moved(LookSampler::CustomizeRowRect(), origin);
+    EXPECT_EQ(pLook->highlightFrameColor, screen.At(CPoint(row.left, row.top + 9)));
+    EXPECT_EQ(pLook->highlightColor, screen.At(CPoint(row.left + 3, row.top + 3)));
+    EXPECT_EQ(0, screen.Count(CRect(row.left - 20, row.top, row.left, row.bottom), pLook->highlightColor));
 }
 
 // The 2003 look and korvo's default look, which derives from it: dot
@@ -208,6 +215,17 @@ TEST_F(ShowcaseTest, GradientLooksDrawWhatTheirRulesSay)
     const COLORREF top = screen.At(CPoint(captionBar.left + 3, captionBar.top));
     EXPECT_TRUE(isNear(pLook->captionGradientDark, bottom)) << std::hex << bottom;
     EXPECT_TRUE(isNear(pLook->captionGradientLight, top)) << std::hex << top;
+
+    // The outlook splitter of 8 pixels: ten 2-pixel dots 5 apart, centred,
+    // each with its light shadow one pixel down and right.
+    const CRect splitter = Moved(LookSampler::OutlookSplitterRect(), origin);
+    const int x0 = splitter.CenterPoint().x - 25;
+    for (int i = 0; i < 10; i++)
+    {
+        EXPECT_EQ(pLook->frameColor, screen.At(CPoint(x0 + 5 * i, splitter.top + 2))) << "dot " << i;
+        EXPECT_EQ(VrxPGlobals().colorLightEdge, screen.At(CPoint(x0 + 5 * i + 2, splitter.top + 4))) << "dot " << i;
+    }
+    EXPECT_EQ(40, screen.Count(splitter, pLook->frameColor)) << "no dot outside the row";
 }
 
 // The 2007 look with the showcase's blue style: the bars are painted in the

@@ -379,6 +379,8 @@ protected:
         if (frame.GetSafeHwnd() != NULL)
             frame.DestroyWindow();
         VrxPGlobals().RefreshFonts();
+        VrxPGlobals().RefreshSysColors();
+        CVrxPVisualManager::Instance()->ReloadPalette();
     }
 
     // The size a button with the text takes in the library's regular font.
@@ -497,6 +499,26 @@ TEST_F(ToolBarFontTest, ANewMenuFontSentToTheFrameResizesEveryBar)
         EXPECT_EQ(bars[i].CalcBarSize(FALSE, TRUE).cy, WindowHeight(bars[i])) << "the bar took its new height";
     }
     EXPECT_GT(WindowHeight(bars[0]), nOldHeight);
+}
+
+// A new system colour scheme reaches the frame only; the bars take the new
+// system colours, the look mixes its colours again and the bars repaint.
+TEST_F(ToolBarFontTest, ASystemColourChangeSentToTheFrameReloadsTheLook)
+{
+    CVrxPGlobals& globals = VrxPGlobals();
+    CVrxPVisualManager* pLook = CVrxPVisualManager::Instance();
+    globals.colorBarFace = RGB(1, 2, 3);
+    pLook->plannerGridColor = RGB(4, 5, 6);
+    for (CVrxPToolBar& bar : bars)
+        bar.ValidateRect(nullptr);
+
+    frame.SendMessage(WM_SYSCOLORCHANGE, 0, 0);
+
+    EXPECT_EQ(::GetSysColor(COLOR_BTNFACE), globals.colorBarFace);
+    EXPECT_EQ(CVrxPVisualManager::basePlannerGridColor, pLook->plannerGridColor) << "the palette was reloaded";
+    for (CVrxPToolBar& bar : bars)
+        EXPECT_TRUE(::GetUpdateRect(bar.m_hWnd, nullptr, FALSE)) << "the bar repaints";
+    PumpMessages();
 }
 
 TEST_F(ToolBarFontTest, OtherSettingsLeaveTheFonts)
