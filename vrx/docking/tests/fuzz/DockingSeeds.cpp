@@ -9,13 +9,13 @@
 #include "docking/mdi/CVrxPMDITabsState.h"
 #include "files/CArchive.h"
 #include "files/CMemFile.h"
+#include "foundation/tests/fuzz/SeedFile.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
 #include <string>
-#include <sys/stat.h>
 
 namespace
 {
@@ -25,14 +25,7 @@ const BYTE missing = 0xFF;
 
 void Write(const std::string& root, const char* seed, const Bytes& bytes, const char* harness = "bar_record_fuzz")
 {
-    const std::string folder = root + "/" + harness;
-    mkdir(folder.c_str(), 0755);
-    FILE* file = std::fopen((folder + "/" + seed).c_str(), "wb");
-    if (file == nullptr || std::fwrite(bytes.data(), 1, bytes.size(), file) != bytes.size() || std::fclose(file) != 0)
-    {
-        std::perror(seed);
-        std::exit(1);
-    }
+    WriteSeedFile(root, harness, seed, bytes);
 }
 
 // The place's values as the bar writes them, those in leftOut missing, then

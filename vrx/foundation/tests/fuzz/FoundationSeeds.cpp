@@ -3,6 +3,7 @@
 // makes <corpus root>/<harness>/<seed>. Each seed is laid out as its
 // harness's input says: length-prefixed values, the last one unprefixed.
 #include "UserToolStandIn.h"
+#include "foundation/tests/fuzz/SeedFile.h"
 
 #include "collections/CByteArray.h"
 #include "collections/CList.h"
@@ -18,7 +19,6 @@
 
 #include <cstdio>
 #include <string>
-#include <sys/stat.h>
 
 namespace
 {
@@ -47,14 +47,7 @@ Bytes Joined(Bytes head, const Bytes& value)
 
 void Write(const char* harness, const char* seed, const Bytes& bytes)
 {
-    const std::string folder = s_root + "/" + harness;
-    mkdir(folder.c_str(), 0755);
-    FILE* file = std::fopen((folder + "/" + seed).c_str(), "wb");
-    if (file == nullptr || std::fwrite(bytes.data(), 1, bytes.size(), file) != bytes.size() || std::fclose(file) != 0)
-    {
-        std::perror(seed);
-        std::exit(1);
-    }
+    WriteSeedFile(s_root, harness, seed, bytes);
 }
 
 Bytes Number(DWORD dwValue)

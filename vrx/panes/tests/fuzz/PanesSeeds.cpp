@@ -3,11 +3,11 @@
 // <corpus root>/saved_tabs_fuzz/<seed>, each seed a whole stored value.
 #include "foundation/CVrxPArchivedValue.h"
 #include "panes/CVrxPStoredTabs.h"
+#include "foundation/tests/fuzz/SeedFile.h"
 
 #include <cstdio>
 #include <cstdlib>
 #include <string>
-#include <sys/stat.h>
 
 namespace
 {
@@ -16,14 +16,7 @@ void Write(const std::string& root, const char* seed, const CVrxPStoredTabs& tab
     std::vector<BYTE> bytes;
     if (!CVrxPArchivedValue::Store(bytes, CVrxPArchivedValue::growBytes, [&tabs](CArchive& ar) { tabs.Store(ar); }))
         std::exit(1);
-    const std::string folder = root + "/saved_tabs_fuzz";
-    mkdir(folder.c_str(), 0755);
-    FILE* file = std::fopen((folder + "/" + seed).c_str(), "wb");
-    if (file == nullptr || std::fwrite(bytes.data(), 1, bytes.size(), file) != bytes.size() || std::fclose(file) != 0)
-    {
-        std::perror(seed);
-        std::exit(1);
-    }
+    WriteSeedFile(root, "saved_tabs_fuzz", seed, bytes);
 }
 
 CVrxPSavedTab Tab(const char* pszLabel, int nControlId)

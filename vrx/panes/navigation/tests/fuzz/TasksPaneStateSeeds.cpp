@@ -2,11 +2,11 @@
 // writer: tasks_pane_state_seeds <corpus root> makes
 // <corpus root>/tasks_pane_state_fuzz/<seed>.
 #include "panes/navigation/CVrxPTasksPaneState.h"
+#include "foundation/tests/fuzz/SeedFile.h"
 
 #include <cstdio>
 #include <cstdlib>
 #include <string>
-#include <sys/stat.h>
 
 namespace
 {
@@ -15,14 +15,7 @@ void Write(const std::string& root, const char* seed, const CVrxPTasksPaneState&
     std::vector<BYTE> bytes;
     if (!state.Write(bytes))
         std::exit(1);
-    const std::string folder = root + "/tasks_pane_state_fuzz";
-    mkdir(folder.c_str(), 0755);
-    FILE* file = std::fopen((folder + "/" + seed).c_str(), "wb");
-    if (file == nullptr || std::fwrite(bytes.data(), 1, bytes.size(), file) != bytes.size() || std::fclose(file) != 0)
-    {
-        std::perror(seed);
-        std::exit(1);
-    }
+    WriteSeedFile(root, "tasks_pane_state_fuzz", seed, bytes);
 }
 } // namespace
 
