@@ -2,8 +2,7 @@
 // the frame repainted, for four children shown as MDI tabs as korvo shows
 // its plug-in windows; not run by ctest (it needs a display).
 
-#include "docking/mdi/CVrxPMDIChildWnd.h"
-#include "docking/mdi/CVrxPMDIFrameWnd.h"
+#include "docking/tests/KorvoLikeMdi.h"
 
 #include "foundation/benchmarks/VrxPBenchmarkRuns.h"
 
@@ -11,27 +10,6 @@
 
 namespace
 {
-class BenchFrame : public CVrxPMDIFrameWnd
-{
-protected:
-    void PostNcDestroy() override {}
-};
-
-// A plug-in window: no system menu, an edit control over its client.
-class BenchChild : public CVrxPMDIChildWnd
-{
-    DECLARE_DYNCREATE(BenchChild)
-protected:
-    BOOL PreCreateWindow(CREATESTRUCT& cs) override
-    {
-        if (!CVrxPMDIChildWnd::PreCreateWindow(cs))
-            return FALSE;
-        cs.style &= ~WS_SYSMENU;
-        return TRUE;
-    }
-};
-IMPLEMENT_DYNCREATE(BenchChild, CVrxPMDIChildWnd)
-
 void Repaint(CWnd& frame)
 {
     frame.RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
@@ -40,14 +18,14 @@ void Repaint(CWnd& frame)
 
 int main()
 {
-    BenchFrame frame;
+    KorvoLikeFrame frame;
     if (!frame.Create(nullptr, "tabs", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(0, 0, 900, 700)))
         return 1;
     frame.SetMDITabsOptions(TRUE, TRUE, 1, TRUE, 5, FALSE);
     std::vector<HWND> children;
     for (const char* title : {"COM connection", "ZIM", "Tailor", "Seedvaults"})
     {
-        CMDIChildWnd* pChild = frame.CreateNewChild(RUNTIME_CLASS(BenchChild), 0);
+        CMDIChildWnd* pChild = frame.CreateNewChild(RUNTIME_CLASS(KorvoLikeChild), 0);
         if (pChild == nullptr)
             return 1;
         pChild->SetWindowText(title);

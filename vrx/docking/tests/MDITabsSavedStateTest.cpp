@@ -1,9 +1,9 @@
 // The MDI tabs saved to the registry and brought back, with documents that
 // the test's frame opens by name.
 
-#include "docking/mdi/CVrxPMDIChildWnd.h"
 #include "docking/mdi/CVrxPMDIFrameWnd.h"
 #include "docking/mdi/CVrxPMDITabsState.h"
+#include "docking/tests/KorvoLikeMdi.h"
 
 #include <gtest/gtest.h>
 #include <shlwapi.h>
@@ -18,7 +18,7 @@ const char kProfile[] = "Software\\korvo-tests\\mdi-tabs-state\\";
 const char kKey[] = "Software\\korvo-tests\\mdi-tabs-state\\MDIClientArea-0";
 
 // A child whose document is named by its title, without a system menu.
-class NamedChild : public CVrxPMDIChildWnd
+class NamedChild : public KorvoLikeChild
 {
     DECLARE_DYNCREATE(NamedChild)
 public:
@@ -28,17 +28,8 @@ public:
         GetWindowText(title);
         return title;
     }
-
-protected:
-    BOOL PreCreateWindow(CREATESTRUCT& cs) override
-    {
-        if (!CVrxPMDIChildWnd::PreCreateWindow(cs))
-            return FALSE;
-        cs.style &= ~WS_SYSMENU;
-        return TRUE;
-    }
 };
-IMPLEMENT_DYNCREATE(NamedChild, CVrxPMDIChildWnd)
+IMPLEMENT_DYNCREATE(NamedChild, KorvoLikeChild)
 
 class DocumentFrame : public CVrxPMDIFrameWnd
 {

@@ -1,6 +1,5 @@
-#include "docking/mdi/CVrxPMDIChildWnd.h"
-#include "docking/mdi/CVrxPMDIFrameWnd.h"
 #include "frames/FrameIds.h"
+#include "docking/tests/KorvoLikeMdi.h"
 #include "docking/tests/RealInput.h"
 
 #include <gtest/gtest.h>
@@ -10,28 +9,6 @@
 
 namespace
 {
-// The frame and children as korvo makes them: children without a system
-// menu, activated maximised, MDI tabs in the VS2005 look's options.
-class KorvoLikeFrame : public CVrxPMDIFrameWnd
-{
-protected:
-    void PostNcDestroy() override {}
-};
-
-class KorvoLikeChild : public CVrxPMDIChildWnd
-{
-    DECLARE_DYNCREATE(KorvoLikeChild)
-protected:
-    BOOL PreCreateWindow(CREATESTRUCT& cs) override
-    {
-        if (!CVrxPMDIChildWnd::PreCreateWindow(cs))
-            return FALSE;
-        cs.style &= ~WS_SYSMENU;
-        return TRUE;
-    }
-};
-IMPLEMENT_DYNCREATE(KorvoLikeChild, CVrxPMDIChildWnd)
-
 class MDITabsTest : public ::testing::Test
 {
 protected:

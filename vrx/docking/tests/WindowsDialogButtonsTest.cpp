@@ -1,9 +1,8 @@
 // The "Windows" dialog's buttons and list as the user works them: the
 // dialog runs modally on the frame while a timer reaches into it.
 
-#include "docking/mdi/CVrxPMDIChildWnd.h"
-#include "docking/mdi/CVrxPMDIFrameWnd.h"
 #include "docking/mdi/CVrxPWindowsDialog.h"
+#include "docking/tests/KorvoLikeMdi.h"
 #include "docking/tests/RealInput.h"
 #include "docking/VrxPDockingResources.h"
 
@@ -15,27 +14,6 @@
 
 namespace
 {
-class OwnedFrame : public CVrxPMDIFrameWnd
-{
-protected:
-    void PostNcDestroy() override {}
-};
-
-// A child as korvo makes it: no system menu.
-class BareChild : public CVrxPMDIChildWnd
-{
-    DECLARE_DYNCREATE(BareChild)
-protected:
-    BOOL PreCreateWindow(CREATESTRUCT& cs) override
-    {
-        if (!CVrxPMDIChildWnd::PreCreateWindow(cs))
-            return FALSE;
-        cs.style &= ~WS_SYSMENU;
-        return TRUE;
-    }
-};
-IMPLEMENT_DYNCREATE(BareChild, CVrxPMDIChildWnd)
-
 // A child that will not be closed.
 class StubbornChild : public CVrxPMDIChildWnd
 {
@@ -106,7 +84,7 @@ protected:
     }
     HWND Active() const { return reinterpret_cast<HWND>(::SendMessage(frame.m_hWndMDIClient, WM_MDIGETACTIVE, 0, 0)); }
 
-    OwnedFrame frame;
+    KorvoLikeFrame frame;
 };
 
 HWND List(HWND hDialog)
@@ -341,7 +319,7 @@ TEST_F(WindowsDialogButtonsTest, MinimiseMinimisesTheSelectedWindowsOnly)
 
 TEST_F(WindowsDialogButtonsTest, ChildrenWithoutASystemMenuHideTheArrangingButtons)
 {
-    AddChild("bare", RUNTIME_CLASS(BareChild));
+    AddChild("bare", RUNTIME_CLASS(KorvoLikeChild));
     AddChild("framed");
     struct Seen
     {

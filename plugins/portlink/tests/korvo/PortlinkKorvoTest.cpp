@@ -176,6 +176,18 @@ protected:
     }
   }
 
+  // A command line as a user enters it: Enter only once the target's echo
+  // of the line shows, since Enter's line end is shown at once.
+  void type_line(const std::string& line) const
+  {
+    type(line);
+    wait_until([&] {
+      std::string text = without_returns(korvo_->console_text());
+      return text.size() >= line.size() && text.compare(text.size() - line.size(), line.size(), line) == 0;
+    });
+    type("\r");
+  }
+
   std::size_t line_end_count() const
   {
     std::string text = korvo_->console_text();
@@ -349,7 +361,7 @@ TEST_F(PortlinkKorvoTest, TheTargetsOutputAndItsEchoAppearInTheConsole)
   EXPECT_TRUE(console_shows(kMarker));
   // Enter's line end is shown at once; the target's echo of it adds no
   // empty line.
-  type("echo typed in korvo\r");
+  type_line("echo typed in korvo");
   EXPECT_TRUE(console_shows("echo typed in korvo\ntyped in korvo\nstb> ")) << korvo_->console_text();
 }
 
@@ -382,7 +394,7 @@ TEST_F(PortlinkKorvoTest, TheHighSpeedSwitchSendsItsPacketAndChangesTheRate)
 
   ASSERT_EQ(1, probe("high-speed 0", kHighSpeedWait));
   EXPECT_EQ("ok 115200", simulator_->command("line-rate"));
-  type("echo back at 115200\r");
+  type_line("echo back at 115200");
   EXPECT_TRUE(console_shows("\nback at 115200\n"));
 }
 
@@ -422,7 +434,7 @@ TEST_F(PortlinkKorvoTest, EachOsStateQueryIsFormattedInTheConsole)
       EXPECT_TRUE(console_shows(text)) << query.type << ": " << text << "\n" << korvo_->console_text();
     }
   }
-  type("echo os state shown\r");
+  type_line("echo os state shown");
   ASSERT_TRUE(console_shows("\nos state shown\n"));
   EXPECT_TRUE(save_screen(g_shot));
 }
@@ -440,7 +452,7 @@ TEST_F(PortlinkKorvoTest, ASilentTargetLeavesTheReadOpenAndKorvoAnswering)
   EXPECT_TRUE(korvo_answers());
   // memcopy waits for its reply, and says so by refusing another read.
   EXPECT_EQ(0, probe("read 80000000 16"));
-  type("echo still typing\r");
+  type_line("echo still typing");
   EXPECT_TRUE(console_shows("\nstill typing\n"));
   ASSERT_EQ(1, probe("reset"));
 
