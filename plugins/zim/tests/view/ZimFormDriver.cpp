@@ -99,7 +99,6 @@ protected:
     if (s_korvo->start(s_folder + "korvo.exe", s_folder)) {
       s_korvo->wait_for_main_window();
     }
-    Sleep(500);
     open_port();
   }
 
@@ -115,20 +114,27 @@ protected:
 
   static void open_port()
   {
-    HWND child = s_korvo->child_titled("COM connection");
-    HWND form = child != nullptr ? GetDlgItem(child, kFormId) : nullptr;
-    HWND ports = form != nullptr ? GetDlgItem(form, kPortsCombo) : nullptr;
+    std::string name = environment("KORVO_TEST_PORT");
+    HWND form = nullptr;
+    HWND ports = nullptr;
+    // On a loaded machine the connection window and its port list come late.
+    wait_until([&] {
+      HWND child = s_korvo->child_titled("COM connection");
+      form = child != nullptr ? GetDlgItem(child, kFormId) : nullptr;
+      ports = form != nullptr ? GetDlgItem(form, kPortsCombo) : nullptr;
+      return ports != nullptr && SendMessageA(ports, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                              reinterpret_cast<LPARAM>(name.c_str())) != CB_ERR;
+    });
     if (ports == nullptr) {
       return;
     }
-    std::string name = environment("KORVO_TEST_PORT");
     LRESULT index = SendMessageA(ports, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(name.c_str()));
     if (index == CB_ERR) {
       return;
     }
     SendMessageA(ports, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
     SendMessageA(form, WM_COMMAND, MAKEWPARAM(kPortsCombo, CBN_SELCHANGE), reinterpret_cast<LPARAM>(ports));
-    s_port_open = text_of(GetDlgItem(form, 3001)) == "Close";
+    s_port_open = wait_until([&] { return text_of(GetDlgItem(form, 3001)) == "Close"; });
   }
 
   void SetUp() override
